@@ -1,0 +1,72 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace zuv::core {
+
+Error::Error(const QString& message)
+    : std::runtime_error(message.toStdString())
+{
+}
+
+QString Error::message() const
+{
+    return QString::fromStdString(what());
+}
+
+Dialogs::~Dialogs() = default;
+
+void Dialogs::information(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void Dialogs::error(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+int Dialogs::exec(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+namespace {
+Dialogs*& installed()
+{
+    static Dialogs* seam = nullptr;
+    return seam;
+}
+} // namespace
+
+Dialogs& dialogs()
+{
+    static Dialogs standard;
+    return installed() ? *installed() : standard;
+}
+
+void setDialogs(Dialogs* seam)
+{
+    installed() = seam;
+}
+
+bool guarded(QWidget* parent, const std::function<void()>& fn)
+{
+    try {
+        fn();
+        return true;
+    } catch (const Error& e) {
+        dialogs().error(parent, e.message());
+    } catch (const std::exception& e) {
+        dialogs().error(parent, QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+} // namespace zuv::core

@@ -1,0 +1,43 @@
+#pragma once
+// The seam through which the program shows message boxes and runs modal dialogs.
+// The program installs nothing and gets real boxes; tests install their own Dialogs to
+// answer every box without blocking.
+
+#include <QString>
+#include <exception>
+#include <functional>
+#include <stdexcept>
+
+class QWidget;
+class QDialog;
+
+namespace zuv::core {
+
+// An error whose text is shown as it is in the application's error box.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message);
+    QString message() const;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs();
+    // Plain information box with an OK button.
+    virtual void information(QWidget* parent, const QString& text);
+    // The application's error box: shows an error's own message.
+    virtual void error(QWidget* parent, const QString& text);
+    // Runs a modal dialog (file, font, printer, print preview...); returns QDialog::DialogCode.
+    virtual int exec(QDialog& dialog);
+};
+
+// The installed seam (a default one that shows real boxes when none is set).
+Dialogs& dialogs();
+// Installs a seam; nullptr returns to the default. The caller keeps ownership.
+void setDialogs(Dialogs* dialogs);
+
+// Runs fn; an exception it throws is shown in the error box and swallowed, so the program
+// keeps running. Returns false when fn threw.
+bool guarded(QWidget* parent, const std::function<void()>& fn);
+
+} // namespace zuv::core

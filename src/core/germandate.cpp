@@ -1,0 +1,224 @@
+#include "germandate.h"
+
+#include <cmath>
+
+namespace zuv::core {
+
+namespace {
+
+constexpr qint64 kJulianDayOf30Dec1899 = 2415019;
+
+const std::array<QString, 7> kLongWeekdays = {
+    QStringLiteral("Montag"), QStringLiteral("Dienstag"), QStringLiteral("Mittwoch"),
+    QStringLiteral("Donnerstag"), QStringLiteral("Freitag"), QStringLiteral("Samstag"),
+    QStringLiteral("Sonntag")};
+
+const std::array<QString, 7> kShortWeekdays = {
+    QStringLiteral("Mo"), QStringLiteral("Di"), QStringLiteral("Mi"), QStringLiteral("Do"),
+    QStringLiteral("Fr"), QStringLiteral("Sa"), QStringLiteral("So")};
+
+// Reads blanks, then one to `maxDigits` digits. False when no digit follows the blanks.
+bool readNumber(const QString& text, qsizetype& pos, int maxDigits, int& value)
+{
+    while (pos < text.size() && text.at(pos) == QLatin1Char(' '))
+        ++pos;
+    int digits = 0;
+    value = 0;
+    while (pos < text.size() && digits < maxDigits && text.at(pos).isDigit()
+           && text.at(pos).unicode() < 128) {
+        value = value * 10 + (text.at(pos).unicode() - '0');
+        ++pos;
+        ++digits;
+    }
+    return digits > 0;
+}
+
+bool readSeparator(const QString& text, qsizetype& pos)
+{
+    if (pos < text.size() && text.at(pos) == QLatin1Char('.')) {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<QDate> parseDate(const QString& text)
+{
+    qsizetype pos = 0;
+    int day = 0, month = 0, year = 0;
+    if (!readNumber(text, pos, 2, day) || !readSeparator(text, pos))
+        return std::nullopt;
+    if (!readNumber(text, pos, 2, month) || !readSeparator(text, pos))
+        return std::nullopt;
+    if (!readNumber(text, pos, 4, year))
+        return std::nullopt;
+    while (pos < text.size() && text.at(pos) == QLatin1Char(' '))
+        ++pos;
+    if (pos != text.size())
+        return std::nullopt;
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1
+        || day > daysInMonth(year, month))
+        return std::nullopt;
+    return QDate(year, month, day);
+}
+
+bool IsDate(const QString& text)
+{
+    return parseDate(text).has_value();
+}
+
+QString formatDate(const QDate& date)
+{
+    if (!date.isValid())
+        return {};
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+DateValue toDateValue(const QDate& date)
+{
+    return static_cast<double>(date.toJulianDay() - kJulianDayOf30Dec1899);
+}
+
+DateValue toDateValue(const QDateTime& dateTime)
+{
+    const QTime t = dateTime.time();
+    return toDateValue(dateTime.date()) + t.msecsSinceStartOfDay() / 86400000.0;
+}
+
+QDate dateFromValue(DateValue value)
+{
+    return QDate::fromJulianDay(static_cast<qint64>(std::floor(value)) + kJulianDayOf30Dec1899);
+}
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month)
+{
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+QString longWeekdayName(int dayOfWeek)
+{
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? kLongWeekdays[dayOfWeek - 1] : QString();
+}
+
+QString shortWeekdayName(int dayOfWeek)
+{
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? kShortWeekdays[dayOfWeek - 1] : QString();
+}
+
+const std::array<QString, 12>& MonthNames()
+{
+    static const std::array<QString, 12> names = {
+        QStringLiteral("Januar"), QStringLiteral("Februar"), QStringLiteral("März"),
+        QStringLiteral("April"), QStringLiteral("Mai"), QStringLiteral("Juni"),
+        QStringLiteral("Juli"), QStringLiteral("August"), QStringLiteral("September"),
+        QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("Dezember")};
+    return names;
+}
+
+QString monthName(int month)
+{
+    return month >= 1 && month <= 12 ? MonthNames()[month - 1] : QString();
+}
+
+QString formatDateTime(const QString& pattern, const QDateTime& dateTime)
+{
+    const QDate date = dateTime.date();
+    QString out;
+    qsizetype i = 0;
+    const qsizetype n = pattern.size();
+    auto runOf = [&](QChar c) {
+        qsizetype len = 0;
+        while (i + len < n && pattern.at(i + len).toLower() == c)
+            ++len;
+        return len;
+    };
+    while (i < n) {
+        const QChar c = pattern.at(i);
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            const qsizetype end = pattern.indexOf(c, i + 1);
+            const qsizetype stop = end < 0 ? n : end;
+            out += pattern.mid(i + 1, stop - i - 1);
+            i = end < 0 ? n : end + 1;
+            continue;
+        }
+        const QChar lc = c.toLower();
+        if (lc == QLatin1Char('d')) {
+            const qsizetype len = runOf(lc);
+            if (len == 1)
+                out += QString::number(date.day());
+            else if (len == 2)
+                out += QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+            else if (len == 3)
+                out += shortWeekdayName(date.dayOfWeek());
+            else
+                out += longWeekdayName(date.dayOfWeek());
+            i += len;
+        } else if (lc == QLatin1Char('m')) {
+            const qsizetype len = runOf(lc);
+            if (len == 1)
+                out += QString::number(date.month());
+            else if (len == 2)
+                out += QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
+            else if (len == 3)
+                out += monthName(date.month()).left(3);
+            else
+                out += monthName(date.month());
+            i += len;
+        } else if (lc == QLatin1Char('y')) {
+            const qsizetype len = runOf(lc);
+            if (len <= 2)
+                out += QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+            else
+                out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+            i += len;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+QString todayStatusText(const QDate& today)
+{
+    return formatDateTime(QStringLiteral(" \"Heute ist \"dddd\", der \"d.mmmm yyyy\""),
+                          QDateTime(today, QTime(0, 0)));
+}
+
+const std::array<FederalState, 16>& federalStates()
+{
+    static const std::array<FederalState, 16> states = {{
+        {QStringLiteral("Baden-Württemberg"), QStringLiteral("BW")},
+        {QStringLiteral("Bayern"), QStringLiteral("BY")},
+        {QStringLiteral("Sachsen"), QStringLiteral("SN")},
+        {QStringLiteral("Brandenburg"), QStringLiteral("BB")},
+        {QStringLiteral("Berlin"), QStringLiteral("BE")},
+        {QStringLiteral("Mecklenburg-Vorpommern"), QStringLiteral("MV")},
+        {QStringLiteral("Schleswig-Holstein"), QStringLiteral("SH")},
+        {QStringLiteral("Hamburg"), QStringLiteral("HH")},
+        {QStringLiteral("Niedersachsen"), QStringLiteral("NS")},
+        {QStringLiteral("Bremen"), QStringLiteral("HB")},
+        {QStringLiteral("Nordrhein-Westfalen"), QStringLiteral("NW")},
+        {QStringLiteral("Rheinland-Pfalz"), QStringLiteral("RP")},
+        {QStringLiteral("Saarland"), QStringLiteral("SL")},
+        {QStringLiteral("Hessen"), QStringLiteral("HE")},
+        {QStringLiteral("Sachsen-Anhalt"), QStringLiteral("ST")},
+        {QStringLiteral("Thüringen"), QStringLiteral("TH")},
+    }};
+    return states;
+}
+
+} // namespace zuv::core
