@@ -1,0 +1,5 @@
+if(TARGET zuv_app)
+  add_executable(app_bench ${CMAKE_CURRENT_LIST_DIR}/app_bench.cpp)
+  target_link_libraries(app_bench PRIVATE zuv_app benchmark::benchmark)
+  add_dependencies(app_bench zuv_data)
+endif()

@@ -1,0 +1,49 @@
+#include "application.h"
+
+#include "dialogs.h"
+
+#include <QFont>
+#include <QWidget>
+
+namespace zuv::app {
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Zuvododerod"));
+    setApplicationDisplayName(QStringLiteral("Zuvododerod"));
+    registerFontSubstitutions();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const zuv::core::Error& e) {
+        zuv::core::dialogs().error(activeWindow(), e.message());
+    } catch (const std::exception& e) {
+        zuv::core::dialogs().error(activeWindow(), QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+void registerFontSubstitutions()
+{
+    struct Substitution {
+        const char* family;
+        QStringList lookAlikes;
+    };
+    const Substitution table[] = {
+        {"Arial", {QStringLiteral("Liberation Sans")}},
+        {"Times New Roman", {QStringLiteral("Liberation Serif")}},
+        {"MS Serif", {QStringLiteral("Liberation Serif")}},
+        {"MS Sans Serif", {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+        {"Small Fonts", {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+        {"Book Antiqua", {QStringLiteral("P052")}},
+        {"Calligraph421 BT", {QStringLiteral("Z003")}},
+    };
+    for (const Substitution& s : table)
+        QFont::insertSubstitutions(QString::fromUtf8(s.family), s.lookAlikes);
+}
+
+} // namespace zuv::app

@@ -1,0 +1,329 @@
+#include "tform1.h"
+
+#include "biopage.h"
+#include "dialogs.h"
+#include "fotopage.h"
+#include "germandate.h"
+#include "help.h"
+#include "printing.h"
+#include "programfolder.h"
+#include "sizing.h"
+#include "taboutbox.h"
+#include "tform10.h"
+#include "tform3.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zuv::app {
+
+using zuv::core::guarded;
+
+TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
+    : QMainWindow(parent)
+    , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTime(); })
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Zuvododerod"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pageControl = new QTabWidget(central);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    layout->addWidget(m_pageControl, 1);
+    m_panel12 = new QWidget(central);
+    m_panel12->setObjectName(QStringLiteral("Panel12"));
+    layout->addWidget(m_panel12);
+    setCentralWidget(central);
+
+    // The other windows exist hidden from the start, created in this order.
+    m_report = std::make_unique<zuv::photo::TForm10>();
+    m_about = std::make_unique<zuv::info::TAboutBox>();
+    m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste);
+
+    m_bioPage = new zuv::bio::BioPage(CLDSBio, CLDProzent, CDSNamensliste);
+    m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
+    m_bioPage->setNameListWindow(m_nameList.get());
+    m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
+
+    m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);
+    m_fotoPage->setObjectName(QStringLiteral("TabSheet2"));
+    m_fotoPage->setShowFirstPage([this] {
+        m_pageControl->setCurrentIndex(0);
+        PageControl1Change();
+    });
+    m_pageControl->addTab(m_fotoPage, QStringLiteral("Foto Kalender"));
+    connect(m_pageControl, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+
+    buildMenus();
+    buildStatusBar();
+    resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
+
+    // Key preview: the window sees every key before the control with the focus.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto action = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, handler] { guarded(this, [&] { handler(); }); });
+        return a;
+    };
+    m_dateiMenu = bar->addMenu(QStringLiteral("&Datei"));
+    m_dateiMenu->setObjectName(QStringLiteral("Datei1"));
+    m_druckerauswhlen1 = action(m_dateiMenu, "Druckerauswhlen1", QStringLiteral("Drucker auswählen"),
+                                [this] { Druckerauswhlen1Click(); });
+    m_drucken3 = action(m_dateiMenu, "Drucken3", QStringLiteral("Drucken"), [this] { Drucken3Click(); });
+    m_dateiMenu->addSeparator();
+    action(m_dateiMenu, "Beenden1", QStringLiteral("Beenden"), [this] { Beenden1Click(); });
+
+    m_zuvododerodMenu = bar->addMenu(QStringLiteral("Zuvododerod"));
+    m_zuvododerodMenu->setObjectName(QStringLiteral("Zuvododerod1"));
+    action(m_zuvododerodMenu, "Allgemeines1", QStringLiteral("Allgemeines"),
+           [this] { Allgemeines1Click(); });
+
+    m_kalenderMenu = bar->addMenu(QStringLiteral("&Foto Kalender"));
+    m_kalenderMenu->setObjectName(QStringLiteral("Kalender1"));
+    zuv::photo::FotoPage* page = m_fotoPage;
+    action(m_kalenderMenu, "Bildabessungen1", QStringLiteral("Bildabessungen"),
+           [page] { page->Bildabessungen1Click(); });
+    QMenu* fonts = m_kalenderMenu->addMenu(QStringLiteral("Schriftart"));
+    fonts->setObjectName(QStringLiteral("Schriftart1"));
+    action(fonts, "SchriftartTitel1", QStringLiteral("Titel"), [page] { page->SchriftartTitel1Click(); });
+    action(fonts, "SchriftartWochentage1", QStringLiteral("Wochentage"),
+           [page] { page->SchriftartWochentage1Click(); });
+    action(fonts, "SchriftartTageszahlen1", QStringLiteral("Tageszahlen"),
+           [page] { page->SchriftartTageszahlen1Click(); });
+    fonts->addSeparator();
+    action(fonts, "Standard1", QStringLiteral("Standard"), [page] { page->Standard1Click(); });
+    m_kalenderMenu->menuAction()->setVisible(false);
+
+    m_hilfeMenu = bar->addMenu(QStringLiteral("Hilfe"));
+    m_hilfeMenu->setObjectName(QStringLiteral("Hilfe1"));
+    action(m_hilfeMenu, "Inhalt1", QStringLiteral("Inhalt"), [this] { Inhalt1Click(); });
+    action(m_hilfeMenu, "Info1", QStringLiteral("Info"), [this] { Info1Click(); });
+}
+
+void TForm1::buildStatusBar()
+{
+    auto* layout = new QVBoxLayout(m_panel12);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_statusBar = new QStatusBar(m_panel12);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_statusBar);
+    const int widths[3] = {80, 350, 50};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(m_statusBar);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_panels[i]->setFixedWidth(widths[i]);
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        m_statusBar->addWidget(m_panels[i]);
+    }
+    m_panels[0]->setAlignment(Qt::AlignCenter);
+
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setTextVisible(false);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    m_timer->start();
+}
+
+QDate TForm1::today() const
+{
+    return m_clock().date();
+}
+
+void TForm1::applySizing()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize client(kDesignWidth, kDesignHeight);
+    const QSize window(856, 605);
+    const Sizing s = computeSizing(screen->geometry().size(), client, window);
+    if (!s.scale)
+        return;
+    // Qt sizes a top-level window without its frame but with its menu bar.
+    const QSize newClient = s.window - (window - client);
+    resize(newClient + QSize(0, menuBar()->sizeHint().height()));
+    scaleControls(m_bioPage, s.numerator, s.denominator);
+    scaleControls(m_fotoPage, s.numerator, s.denominator);
+}
+
+void TForm1::openTables()
+{
+    zuv::core::openOrCreate(CLDBildkalender, zuv::core::programPath(QStringLiteral("BioTab/Bildkalender")),
+                            zuv::photo::bildkalenderFields());
+    CLDBildkalender.emptyTable();
+    CDSNamensliste.setDurable(true);
+    zuv::core::openOrCreate(CDSNamensliste, zuv::core::programPath(QStringLiteral("BioTab/Namensliste")),
+                            zuv::people::nameListFields());
+}
+
+void TForm1::FormCreate()
+{
+    applySizing();
+    m_bioPage->MarkerColor = QColor(0xFF, 0xFF, 0x00);
+    m_bioPage->MarkerStyle = Qt::SolidLine;
+    const QDate now = today();
+    guarded(this, [&] { openTables(); });
+    m_fotoPage->initialise(now);
+    m_bioPage->initialise(now);
+    m_pageControl->setCurrentIndex(0);
+    PageControl1Change();
+    Timer1Timer();
+    guarded(this, [&] { m_bioPage->Button4Click(); });
+}
+
+void TForm1::FormShow()
+{
+    const QRect r = statusPanelRect(2);
+    m_progressBar->setParent(m_statusBar);
+    m_progressBar->setGeometry(r);
+    m_progressBar->show();
+}
+
+QRect TForm1::statusPanelRect(int panel) const
+{
+    const QLabel* label = m_panels[panel];
+    return QRect(label->mapTo(m_statusBar, QPoint(0, 0)), label->size());
+}
+
+void TForm1::FormActivate()
+{
+    QWidget* field = m_bioPage->MaskEdit1();
+    if (field && field->isVisible() && field->isEnabled())
+        field->setFocus();
+}
+
+void TForm1::FormKeyPress(QChar key)
+{
+    if (key.unicode() == 13)
+        guarded(this, [&] { m_bioPage->Button4Click(); });
+}
+
+void TForm1::Timer1Timer()
+{
+    const QDateTime now = m_clock();
+    m_panels[0]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    m_panels[1]->setText(zuv::core::todayStatusText(now.date()));
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return m_panels[panel]->text();
+}
+
+void TForm1::PageControl1Change()
+{
+    const bool first = m_pageControl->currentIndex() == 0;
+    m_kalenderMenu->menuAction()->setVisible(!first);
+    m_druckerauswhlen1->setEnabled(first);
+    m_drucken3->setEnabled(first);
+    m_zuvododerodMenu->menuAction()->setVisible(first);
+}
+
+void TForm1::Beenden1Click()
+{
+    close();
+}
+
+void TForm1::Druckerauswhlen1Click()
+{
+    zuv::info::Druckerauswhlen1Click(this);
+}
+
+void TForm1::Drucken3Click()
+{
+    zuv::info::Drucken3Click(*m_bioPage);
+}
+
+void TForm1::Allgemeines1Click()
+{
+    zuv::info::Allgemeines1Click(*m_bioPage->RichEdit1());
+}
+
+void TForm1::Inhalt1Click()
+{
+    zuv::info::Inhalt1Click(this);
+}
+
+void TForm1::Info1Click()
+{
+    zuv::core::dialogs().exec(*m_about);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // A key press is delivered once to the focus widget and then may travel to its
+        // parents; react to the first delivery only.
+        const bool firstDelivery = widget == QApplication::focusWidget()
+                                   || (!QApplication::focusWidget() && widget == this);
+        if (firstDelivery && widget->window() == this) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                FormKeyPress(QChar(13));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // The other windows go with the main window; the tables are written back.
+    m_nameList->close();
+    m_report->close();
+    guarded(this, [&] {
+        for (zuv::core::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
+            t->close();
+    });
+    event->accept();
+}
+
+} // namespace zuv::app

@@ -1,0 +1,107 @@
+#pragma once
+// The main window "Zuvododerod": the two pages, the main menu that follows the page, the
+// status bar with its clock, the Enter key that refreshes the biorhythm page, and the four
+// tables it owns for the run.
+
+#include "table.h"
+
+#include <QDate>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+
+namespace zuv::bio { class BioPage; }
+namespace zuv::people { class TForm3; }
+namespace zuv::photo { class FotoPage; class TForm10; }
+namespace zuv::info { class TAboutBox; }
+
+namespace zuv::app {
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and its controls; reads no file. clock gives the current date and
+    // time (tests pass a fixed one).
+    explicit TForm1(std::function<QDateTime()> clock = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Start-up: sizing to the screen, first values, tables opened from the program folder,
+    // and the first refresh. Errors reach the error box; the window still opens.
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    // Enter (character 13) anywhere in the window refreshes the biorhythm page.
+    void FormKeyPress(QChar key);
+    void Timer1Timer();
+    void PageControl1Change();
+    void Beenden1Click();
+
+    // Menu handlers that call into the pages and the info subsystem.
+    void Druckerauswhlen1Click();
+    void Drucken3Click();
+    void Allgemeines1Click();
+    void Inhalt1Click();
+    void Info1Click();
+
+    zuv::bio::BioPage& bioPage() { return *m_bioPage; }
+    zuv::people::TForm3& nameListWindow() { return *m_nameList; }
+    zuv::info::TAboutBox& aboutBox() { return *m_about; }
+    zuv::photo::TForm10& reportWindow() { return *m_report; }
+    zuv::photo::FotoPage& fotoPage() { return *m_fotoPage; }
+    QTabWidget& pageControl() { return *m_pageControl; }
+    QMenu& fotoMenu() { return *m_kalenderMenu; }
+    QMenu& zuvododerodMenu() { return *m_zuvododerodMenu; }
+    QAction& printAction() { return *m_drucken3; }
+    QAction& printerSetupAction() { return *m_druckerauswhlen1; }
+    QString statusText(int panel) const;
+    QProgressBar& progressBar() { return *m_progressBar; }
+    QRect statusPanelRect(int panel) const;
+
+    zuv::core::Table CLDSBio{QStringLiteral("CLDSBio")};
+    zuv::core::Table CLDProzent{QStringLiteral("CLDProzent")};
+    zuv::core::Table CLDBildkalender{QStringLiteral("CLDBildkalender")};
+    zuv::core::Table CDSNamensliste{QStringLiteral("CDSNamensliste")};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildStatusBar();
+    void applySizing();
+    void openTables();
+    QDate today() const;
+
+    std::function<QDateTime()> m_clock;
+    QTabWidget* m_pageControl = nullptr;
+    zuv::bio::BioPage* m_bioPage = nullptr;
+    zuv::photo::FotoPage* m_fotoPage = nullptr;
+    // The other three windows, created after the main window, in this order.
+    std::unique_ptr<zuv::photo::TForm10> m_report;
+    std::unique_ptr<zuv::info::TAboutBox> m_about;
+    std::unique_ptr<zuv::people::TForm3> m_nameList;
+    QWidget* m_panel12 = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_panels[3] = {};
+    QProgressBar* m_progressBar = nullptr;
+    QTimer* m_timer = nullptr;
+    QMenu* m_dateiMenu = nullptr;
+    QMenu* m_zuvododerodMenu = nullptr;
+    QMenu* m_kalenderMenu = nullptr;
+    QMenu* m_hilfeMenu = nullptr;
+    QAction* m_druckerauswhlen1 = nullptr;
+    QAction* m_drucken3 = nullptr;
+};
+
+} // namespace zuv::app

@@ -1,0 +1,142 @@
+#include "apptestsupport.h"
+#include "biopage.h"
+#include "programfolder.h"
+#include "tform1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using zuv::app::TForm1;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApp();
+        ASSERT_TRUE(m_folder.isValid());
+        copyTree(QStringLiteral(ZUV_SOURCE_DIR "/data"), m_folder.path());
+        zuv::core::setProgramFolder(m_folder.path());
+        zuv::core::setDialogs(&m_dialogs);
+    }
+    void TearDown() override
+    {
+        zuv::core::setDialogs(nullptr);
+        zuv::core::setProgramFolder(QString());
+    }
+    // 8 December 2026, 10:11:12.
+    static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 11, 12)); }
+
+    QTemporaryDir m_folder;
+    RecordingDialogs m_dialogs;
+};
+
+TEST_F(MainWindowTest, StartsOnTheBiorhythmPageWithTodaysDateAndClock)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Zuvododerod"));
+    EXPECT_EQ(w.pageControl().currentIndex(), 0);
+    EXPECT_EQ(w.pageControl().tabText(0), QStringLiteral("Zuvododerod"));
+    EXPECT_EQ(w.pageControl().tabText(1), QStringLiteral("Foto Kalender"));
+    EXPECT_EQ(w.statusText(0), QStringLiteral("10:11:12"));
+    EXPECT_EQ(w.statusText(1), QStringLiteral(" Heute ist Dienstag, der 8.Dezember 2026"));
+    auto* birth = w.findChild<QLineEdit*>(QStringLiteral("MaskEdit1"));
+    ASSERT_NE(birth, nullptr);
+    EXPECT_EQ(birth->text(), QStringLiteral("08.12.2026"));
+    // Today as birth date: the month table holds December with 0 % on the 8th.
+    ASSERT_EQ(w.CLDSBio.rowCount(), 31);
+    w.CLDSBio.setCurrentRow(7);
+    EXPECT_EQ(w.CLDSBio.asDate(QStringLiteral("Tag")), QDate(2026, 12, 8));
+    for (const char* f : {"Sns", "Sns1", "Sns2", "Sns3"})
+        EXPECT_EQ(w.CLDSBio.asFloat(QString::fromLatin1(f)), 0.0) << f;
+    EXPECT_TRUE(m_dialogs.messages.isEmpty());
+    EXPECT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, MenusFollowThePage)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    struct Expect { int page; bool foto; bool printing; bool zuvododerod; };
+    // Page 0 shows the biorhythm menu and printing; page 1 the photo-calendar menu.
+    for (const Expect& e : {Expect{0, false, true, true}, Expect{1, true, false, false},
+                            Expect{0, false, true, true}}) {
+        w.pageControl().setCurrentIndex(e.page);
+        EXPECT_EQ(w.fotoMenu().menuAction()->isVisible(), e.foto) << e.page;
+        EXPECT_EQ(w.printAction().isEnabled(), e.printing) << e.page;
+        EXPECT_EQ(w.printerSetupAction().isEnabled(), e.printing) << e.page;
+        EXPECT_EQ(w.zuvododerodMenu().menuAction()->isVisible(), e.zuvododerod) << e.page;
+    }
+}
+
+TEST_F(MainWindowTest, EnterRefreshesTheBiorhythmPageFromEitherPage)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    w.show();
+    auto* birth = w.findChild<QLineEdit*>(QStringLiteral("MaskEdit1"));
+    ASSERT_NE(birth, nullptr);
+    // Birth on 1 December: the first row of the month becomes 0 % after a refresh.
+    w.CLDSBio.setCurrentRow(0);
+    EXPECT_EQ(w.CLDSBio.asFloat(QStringLiteral("Sns")), -94.0);   // t = -7
+    birth->setText(QStringLiteral("01.12.2026"));
+    w.pageControl().setCurrentIndex(1);
+    auto* state = w.findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    ASSERT_NE(state, nullptr);
+    state->setFocus();
+    QTest::keyClick(state, Qt::Key_Return);
+    w.CLDSBio.setCurrentRow(0);
+    EXPECT_EQ(w.CLDSBio.asFloat(QStringLiteral("Sns")), 0.0);
+    EXPECT_EQ(w.pageControl().currentIndex(), 1);
+
+    // And on the first page, from the birth-date field itself.
+    w.pageControl().setCurrentIndex(0);
+    birth->setText(QStringLiteral("02.12.2026"));
+    birth->setFocus();
+    QTest::keyClick(birth, Qt::Key_Return);
+    w.CLDSBio.setCurrentRow(1);
+    EXPECT_EQ(w.CLDSBio.asFloat(QStringLiteral("Sns")), 0.0);
+}
+
+TEST_F(MainWindowTest, ProgressBarSitsEmptyInTheThirdStatusPanel)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    w.show();
+    EXPECT_EQ(w.progressBar().geometry(), w.statusPanelRect(2));
+    EXPECT_EQ(w.progressBar().value(), 0);
+    EXPECT_EQ(w.statusPanelRect(2).width(), 50);
+}
+
+TEST_F(MainWindowTest, ClockFollowsTheTimerAcrossMidnight)
+{
+    QDateTime now(QDate(2026, 12, 8), QTime(23, 59, 59));
+    TForm1 w([&now] { return now; });
+    w.FormCreate();
+    EXPECT_EQ(w.statusText(1), QStringLiteral(" Heute ist Dienstag, der 8.Dezember 2026"));
+    now = now.addSecs(1);
+    w.Timer1Timer();
+    EXPECT_EQ(w.statusText(0), QStringLiteral("00:00:00"));
+    EXPECT_EQ(w.statusText(1), QStringLiteral(" Heute ist Mittwoch, der 9.Dezember 2026"));
+}
+
+TEST_F(MainWindowTest, TablesAreCreatedInTheProgramFolderAndWrittenBackOnClose)
+{
+    {
+        TForm1 w(&fixedNow);
+        w.FormCreate();
+        w.close();
+    }
+    for (const char* f : {"BioTab/Koerper", "BioTab/Prozente", "BioTab/Bildkalender",
+                          "BioTab/Namensliste"})
+        EXPECT_TRUE(QFile::exists(m_folder.path() + QLatin1Char('/') + QLatin1String(f))) << f;
+}
+
+} // namespace
