@@ -1,0 +1,82 @@
+#pragma once
+// KRV_Calendar: what a day is in one of 54 holiday regions of Germany, Austria and
+// Switzerland - its ISO 8601 week number, the names of its holidays and special
+// days, and whether it is a public holiday in the region.
+//
+// How the photo calendar asks, once per day of the laid-out month:
+//
+//     const std::uint8_t region = KRV_Calendar::RegionIndex("BY");   // state code
+//     KRV_Calendar::TDayInfo info;                                     // caller-owned
+//     KRV_Calendar::GetDayInfo(region, info, KRV_Calendar::DateValue(2024, 12, 25));
+//     bool marked = info.IsHoliday && !info.Names.empty();
+//     // info.Week is the week column, info.Names the text for the holiday line.
+//
+// The module keeps one year table for the whole run; GetDayInfo fills it for the
+// asked year (rebuilding only when the year changes) and copies the asked day out.
+// Single-threaded: GetDayInfo and BuildYear are not reentrant.
+// No clock, no locale, no Qt. Texts are UTF-8.
+
+#include "krv_date.h"
+#include "krv_regions.h"
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace KRV_Calendar {
+
+// Errors of the calendar; what() is a UTF-8 German text.
+class CalendarError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One day. In the year table IsHoliday means "carries at least one entry"; in a copy
+// handed out by GetDayInfo it means "public holiday in the asked region".
+struct TDayInfo {
+    std::bitset<56> Regions; // region indices 0..53 in which the day is a public holiday
+    bool IsHoliday = false;
+    std::string Names;       // names joined with their separators; may begin with a blank
+    std::int8_t Week = 0;    // ISO 8601 week number, 1..53
+
+    bool operator==(const TDayInfo&) const = default;
+};
+
+// The year table: Days indexed by day of the year 1..366 (Day(366) unused in a
+// common year). Year is 0 before the first build and while a build is running.
+struct TYear {
+    std::int32_t Year = 0;
+    std::array<TDayInfo, 366> Days;
+
+    TDayInfo& Day(std::int32_t dayOfYear) { return Days[static_cast<std::size_t>(dayOfYear - 1)]; }
+    const TDayInfo& Day(std::int32_t dayOfYear) const
+    {
+        return Days[static_cast<std::size_t>(dayOfYear - 1)];
+    }
+};
+
+// Index 0..53 of a region code in kRegionCodes, compared exactly (case-sensitive).
+// An unknown or empty code gives 0 ("BU", the holidays common to all of Germany).
+std::uint8_t RegionIndex(std::string_view code) noexcept;
+
+// Overwrites info with the record of the day of date (a date value, see krv_date.h),
+// its IsHoliday answered for region (false for indices above 53). Throws
+// CalendarError for a date outside 01.01.0001 .. 31.12.9999 and when the rule tables
+// are inconsistent; info is then unchanged.
+void GetDayInfo(std::uint8_t region, TDayInfo& info, double date);
+
+// Rebuilds the module's year table for year (1..9999): empties every day's names,
+// regions and mark (weeks stay) and applies the holiday rules (krv_rules.h).
+void BuildYear(std::int32_t year);
+
+// The module's year table, for inspection.
+const TYear& YearTable() noexcept;
+
+// Date value of Easter Sunday (Gregorian calendar) of year, for years 1..9999.
+// Throws CalendarError for other years.
+double OsterSonn(std::int32_t year);
+
+} // namespace KRV_Calendar

@@ -1,0 +1,205 @@
+#include "krv_rules.h"
+
+namespace KRV_Calendar {
+
+namespace {
+
+constexpr TDateRule Easter(std::int32_t offset) { return {TDateKind::EasterOffset, offset, 0}; }
+constexpr TDateRule Fixed(std::int32_t month, std::int32_t day) { return {TDateKind::Fixed, month, day}; }
+constexpr TDateRule Back(std::int32_t days) { return {TDateKind::BeforePrevious, days, 0}; }
+
+constexpr TRegionRule In(TRegionMask mask) { return {TRegionMode::Set, mask}; }
+constexpr TRegionRule kUnchanged{TRegionMode::Unchanged, 0};
+constexpr TRegionRule kNone{TRegionMode::None, 0};
+
+constexpr TRule kEasterRows[] = {
+    {"Weiberfastnacht ", Easter(-52), In(Set({"LLU", "NNW", "UUR"}))},
+    {"Rosenmontag ", Easter(-48), In(Set({"NW", "GGL", "SSZ"}))},
+    {"Fastnacht ", Easter(-47), kUnchanged},
+    {"Aschermittwoch ", Easter(-46), kUnchanged},
+    {"Basler Fasnacht ", Easter(-41), In(Set({"BBS"}))},
+    {"Karfreitag ", Easter(-2), In(kGermany | Without(kSwissCantons, {"TTI", "VVS"}))},
+    {"Ostersonntag ", Easter(0), In(kAllRegions)},
+    {"Ostermontag ", Easter(1), In(Without(kAllRegions, {"CH", "VVS"}))},
+    {"Chr.Himmelfahrt ", Easter(39), In(kAllRegions)},
+    {"Pfingstsonntag ", Easter(49), In(kAllRegions)},
+    {"Pfingstmontag ", Easter(50), In(Without(kAllRegions, {"CH", "VVS"}))},
+    {"Fronleichnam ", Easter(60),
+     In(Set({"NW", "RP", "HE", "BW", "BY", "SL"}) | kAustria
+        | Set({"AAG", "AAI", "FFR", "GGR", "JJU", "LLU", "NNW", "OOW", "SSZ", "SSO", "TTI", "UUR",
+               "VVS", "ZZG"}))},
+};
+
+// Each date counts back from the row before it.
+constexpr TRule kAdventRows[] = {
+    {"4.Advent ", {TDateKind::FourthAdvent, 0, 0}, kUnchanged},
+    {"3.Advent ", Back(7), kUnchanged},
+    {"2.Advent ", Back(7), kUnchanged},
+    {"1.Advent ", Back(7), kUnchanged},
+    {"Totensonntag ", Back(7), kUnchanged},
+    {"Buß & Bettag ", Back(4), In(Set({"SN"}))},
+};
+
+constexpr TRule kSeasonRows[] = {
+    {"Valentinstag ", Fixed(2, 14), kUnchanged},
+    {"Frühlingsanfang ", Fixed(3, 21), kUnchanged},
+    {"Sommeranfang ", Fixed(6, 21), kUnchanged},
+    {"Friedensfest ", Fixed(8, 8), kUnchanged},
+    {"Herbstanfang ", Fixed(9, 23), kUnchanged},
+    {"Winteranfang ", Fixed(12, 22), kUnchanged},
+};
+
+constexpr TRule kOtherRows[] = {
+    {"Sommerzeit(+1Std.)", {TDateKind::LastSunday, 3, 0}, kUnchanged},
+    {"Winterzeit(-1Std.)", {TDateKind::LastSunday, 10, 0}, kUnchanged},
+    {"Muttertag", {TDateKind::NthSunday, 5, 2}, kUnchanged},
+    {"2.Weihnachtstag", Fixed(12, 26), In(kGermany)},
+};
+
+constexpr TRule kFixedRows[] = {
+    {"Neujahr ", Fixed(1, 1), In(kAllRegions)},
+    {"Berchtoldstag ", Fixed(1, 2),
+     In(Set({"AAG", "BBE", "FFR", "GGL", "JJU", "LLU", "NNE", "OOW", "SSH", "SSO", "TTG", "VVD",
+             "ZZG", "ZZH"}))},
+    {"Dreikönigstag ", Fixed(1, 6),
+     In(Set({"BW", "BY", "ST"}) | kAustria | Set({"GGR", "SSZ", "TTI", "UUR"}))},
+    {"Josephstag ", Fixed(3, 19),
+     In(Set({"GGR", "LLU", "NNW", "SSZ", "SSO", "TTI", "UUR", "VVS"}))},
+    {"Maifeiertag ", Fixed(5, 1),
+     In(kGermany | kAustria
+        | Set({"BBL", "BBS", "FFR", "JJU", "LLU", "SSH", "SSO", "TTG", "TTI", "ZZH"}))},
+    {"Maria Himmelf. ", Fixed(8, 15),
+     In(Set({"BY", "SL"}) | kAustria
+        | Set({"AAG", "AAI", "FFR", "GGR", "JJU", "LLU", "NNW", "OOW", "SSG", "SSZ", "TTI", "UUR",
+               "VVS", "ZZG"}))},
+    {"Tag d.dt. Einheit ", Fixed(10, 3), In(kGermany)},
+    {"Reformationstag ", Fixed(10, 31), In(Set({"SN", "ST", "TH"}))},
+    {"Allerheiligen ", Fixed(11, 1),
+     In(Set({"NW", "RP", "BW", "BY", "SL"}) | kAustrianStates
+        | Set({"AAG", "AAI", "FFR", "GGL", "GGR", "JJU", "LLU", "NNW", "OOW", "SSG", "SSZ", "SSO",
+               "TTI", "UUR", "VVS", "ZZG"}))},
+    {"Nikolaus ", Fixed(12, 6), kNone},
+    {"Heiligabend ", Fixed(12, 24), kNone},
+    {"Weihnachten ", Fixed(12, 25), In(kAllRegions)},
+    {"Silvester ", Fixed(12, 31), In(Set({"GGE"}))},
+    {"Nationalfeiertag ", Fixed(10, 26), In(kAustria)},
+    {"Maria Empfängnis ", Fixed(12, 8),
+     In(kAustria
+        | Set({"AAG", "AAI", "FFR", "GGR", "LLU", "NNW", "OOW", "SSZ", "SSO", "TTI", "UUR", "VVS",
+               "ZZG"}))},
+    {"Peter und Paul ", Fixed(6, 29), In(Set({"TTI"}))},
+};
+
+constexpr TRuleSet kStandardRules{
+    {kEasterRows, " ", true},
+    {kAdventRows, "", true},
+    {kSeasonRows, "", true},
+    {kOtherRows, "", false},
+    {kFixedRows, " ", true},
+};
+
+// Whole day number of the rule's date in year; previous is the date of the row before.
+std::int32_t RuleDay(const TDateRule& rule, std::int32_t year, std::int32_t previous,
+                     std::int32_t& easter)
+{
+    switch (rule.Kind) {
+    case TDateKind::EasterOffset:
+        if (easter == 0)
+            easter = WholeDay(OsterSonn(year));
+        return easter + rule.A;
+    case TDateKind::Fixed:
+        return DaySerial(year, rule.A, rule.B);
+    case TDateKind::FourthAdvent: {
+        // Sunday on or before 24 December, i.e. strictly before Christmas Day.
+        const std::int32_t eve = DaySerial(year, 12, 24);
+        return eve - IsoWeekday(eve) % 7;
+    }
+    case TDateKind::BeforePrevious:
+        return previous - rule.A;
+    case TDateKind::LastSunday: {
+        const std::int32_t last = DaySerial(year, rule.A, DaysInMonth(year, rule.A));
+        return last - IsoWeekday(last) % 7;
+    }
+    case TDateKind::NthSunday: {
+        const std::int32_t first = DaySerial(year, rule.A, 1);
+        return first + (7 - IsoWeekday(first)) + 7 * (rule.B - 1);
+    }
+    case TDateKind::Undefined:
+        break;
+    }
+    return previous;
+}
+
+} // namespace
+
+const TRuleSet& StandardRules() noexcept
+{
+    return kStandardRules;
+}
+
+void ApplyGroup(TYear& table, std::int32_t year, const TRuleGroup& group)
+{
+    std::int32_t previous = 0;
+    std::int32_t easter = 0; // 0 = not yet asked (30.12.1899 is no Easter Sunday)
+    for (const TRule& row : group.Rows) {
+        if (row.Date.Kind == TDateKind::Undefined)
+            throw CalendarError(std::string(row.Name) + " ist nicht als Feiertag definiert");
+        const std::int32_t serial = RuleDay(row.Date, year, previous, easter);
+        previous = serial;
+
+        const TDate date = DateOfSerial(serial);
+        const std::int32_t dayOfYear = DayOfYear(date.Year, date.Month, date.Day);
+        TDayInfo& day = table.Day(dayOfYear);
+        if (row.Regions.Mode == TRegionMode::Set)
+            day.Regions = std::bitset<56>(row.Regions.Mask);
+        else if (row.Regions.Mode == TRegionMode::None)
+            day.Regions.reset();
+        day.Names.append(group.Separator).append(row.Name);
+        day.IsHoliday = true;
+        if (group.SetsWeek)
+            day.Week = static_cast<std::int8_t>(IsoWeek(date.Year, dayOfYear, IsoWeekday(serial)));
+    }
+}
+
+void AddEasterDays(TYear& table, std::int32_t year, const TRuleSet& rules)
+{
+    ApplyGroup(table, year, rules.Easter);
+}
+
+void AddAdventDays(TYear& table, std::int32_t year, const TRuleSet& rules)
+{
+    ApplyGroup(table, year, rules.Advent);
+}
+
+void AddSeasonDays(TYear& table, std::int32_t year, const TRuleSet& rules)
+{
+    ApplyGroup(table, year, rules.Season);
+}
+
+void AddOtherDays(TYear& table, std::int32_t year, const TRuleSet& rules)
+{
+    ApplyGroup(table, year, rules.Other);
+}
+
+void AddFixedDays(TYear& table, std::int32_t year, const TRuleSet& rules)
+{
+    ApplyGroup(table, year, rules.Fixed);
+}
+
+void BuildYear(TYear& table, std::int32_t year, const TRuleSet& rules)
+{
+    table.Year = 0;
+    for (TDayInfo& day : table.Days) {
+        day.Names.clear();
+        day.Regions.reset();
+        day.IsHoliday = false;
+    }
+    AddEasterDays(table, year, rules);
+    AddAdventDays(table, year, rules);
+    AddSeasonDays(table, year, rules);
+    AddOtherDays(table, year, rules);
+    AddFixedDays(table, year, rules);
+    table.Year = year;
+}
+
+} // namespace KRV_Calendar
