@@ -1,0 +1,52 @@
+#pragma once
+// The stored list of people (table CDSNamensliste: "Name", "Geburtsdatum") as the
+// biorhythm page uses it: its fields, the refill of the name box, the lookup of a birth
+// date by name and the wiring that saves the file and refills the box after every change.
+
+#include "table.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QWidget;
+
+namespace zuv::people {
+
+inline const QString kNameField = QStringLiteral("Name");
+inline const QString kBirthDateField = QStringLiteral("Geburtsdatum");
+inline constexpr int kNameLength = 30;   // characters
+// Relative to the program folder.
+inline const QString kNameListFile = QStringLiteral("BioTab/Namensliste");
+
+// Name (string, 30 characters), Geburtsdatum (date), in this order.
+std::vector<zuv::core::FieldDef> nameListFields();
+
+// Fills ComboBox3 with the "Name" of every row in table order (empty names and duplicates
+// included). clearText empties the box's edit text too (after a post or delete); otherwise
+// the text stays. Walks the table from first to eof, leaving the cursor behind the last row.
+void refillNameBox(QComboBox& ComboBox3, zuv::core::Table& names, bool clearText);
+
+// A row found by name. birthDate is null when the row has no birth date
+// (the caller then shows "Kein Geburtsdatum").
+struct NameLookup {
+    int row = -1;
+    QDate birthDate;
+    bool hasBirthDate() const { return birthDate.isValid(); }
+};
+
+// The first posted row whose "Name" equals name as a whole, ignoring case; nullopt when
+// there is none. Reads the rows directly: the cursor and a pending edit stay untouched.
+std::optional<NameLookup> lookupBirthDate(const zuv::core::Table& names, const QString& name);
+
+// Installs afterPost and afterDelete on the name table: each writes the table to its file
+// at once (one transaction, durable), so a session's edits survive a crash, then runs
+// refill. A failed save is shown in the error box (parent may be null) and the refill
+// still runs. The table must outlive the installed callbacks.
+void connectNameTable(zuv::core::Table& names, std::function<void()> refill,
+                      QWidget* errorParent = nullptr);
+
+} // namespace zuv::people

@@ -1,0 +1,180 @@
+#include "tform3.h"
+
+#include "dialogs.h"
+#include "namelistdelegate.h"
+#include "namelistmodel.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+
+namespace zuv::people {
+
+namespace {
+
+// Handles the grid's Down key on the last row: a data grid stores the new row and opens
+// the next empty one.
+class GridKeys : public QObject {
+public:
+    GridKeys(QTableView* grid, NameListModel* model, NameListDelegate* delegate)
+        : QObject(grid), m_grid(grid), m_model(model), m_delegate(delegate) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QModelIndex current = m_grid->currentIndex();
+        if (key->key() != Qt::Key_Down || key->modifiers() != Qt::NoModifier
+            || !current.isValid() || !m_model->isNewRow(current.row()))
+            return QObject::eventFilter(watched, event);
+        m_delegate->commitOpenEditor();
+        if (m_model->pendingRow() != current.row())
+            return true;
+        if (!zuv::core::guarded(m_grid, [this] { m_model->postPending(); }))
+            return true;
+        m_grid->setCurrentIndex(m_model->index(m_model->rowCount() - 1, current.column()));
+        return true;
+    }
+
+private:
+    QTableView* m_grid;
+    NameListModel* m_model;
+    NameListDelegate* m_delegate;
+};
+
+} // namespace
+
+TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
+    : QDialog(parent), m_names(names)
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Namensliste"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(364, 178);
+
+    m_model = new NameListModel(*m_names, this);
+    m_model->setMessageParent(this);
+    m_delegate = new NameListDelegate(this);
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setGeometry(0, 0, 363, 129);
+    DBGrid1->setModel(m_model);
+    DBGrid1->setItemDelegate(m_delegate);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DBGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                             | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::SelectedClicked);
+    DBGrid1->setTabKeyNavigation(true);
+    DBGrid1->setWordWrap(false);
+    QHeaderView* columns = DBGrid1->horizontalHeader();
+    columns->setHighlightSections(false);
+    columns->resizeSection(NameListModel::NameColumn, 200);
+    columns->setStretchLastSection(true);
+    QHeaderView* indicator = DBGrid1->verticalHeader();
+    indicator->setSectionResizeMode(QHeaderView::Fixed);
+    indicator->setDefaultSectionSize(18);
+    indicator->setFixedWidth(14);
+    indicator->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->installEventFilter(new GridKeys(DBGrid1, m_model, m_delegate));
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                DBGrid1RowChanged(current.row(), previous.row());
+            });
+
+    Button2 = new QPushButton(QStringLiteral("&Name löschen"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(40, 144, 97, 25);
+    Button2->setAutoDefault(false);
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+
+    Button1 = new QPushButton(QStringLiteral("&Fenster schliessen"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(184, 144, 121, 25);
+    Button1->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::showNameList()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (desktop) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(desktop->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void TForm3::DBGrid1RowChanged(int currentRow, int)
+{
+    // Leaving a row stores its change, as in any data grid.
+    if (!m_model->hasPending() || m_model->pendingRow() == currentRow)
+        return;
+    zuv::core::guarded(this, [this] { m_model->postPending(); });
+}
+
+void TForm3::Button1Click()
+{
+    close();
+}
+
+void TForm3::Button2Click()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (!current.isValid())
+        return;
+    m_delegate->commitOpenEditor();
+    try {
+        m_model->deleteRow(current.row());
+    } catch (...) {
+        // A failed delete leaves the table as it was; the window says nothing.
+    }
+}
+
+void TForm3::FormClose()
+{
+    m_delegate->commitOpenEditor();
+    try {
+        m_model->postPending();
+    } catch (...) {
+        // The row stays in edit mode; closing goes on.
+    }
+}
+
+void TForm3::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+void TForm3::reject()
+{
+    // Escape closes the window without a close event.
+    FormClose();
+    QDialog::reject();
+}
+
+} // namespace zuv::people

@@ -1,0 +1,51 @@
+#pragma once
+// The name-list window "Namensliste": a grid over the main window's name table in which
+// people are added, changed and deleted, with a delete and a close button. Modeless,
+// created once and shown again on request.
+
+#include "table.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTableView;
+
+namespace zuv::people {
+
+class NameListModel;
+class NameListDelegate;
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    // names is the main window's name table; it must outlive the window.
+    explicit TForm3(zuv::core::Table* names, QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    // Shows the window, or brings it to the front when it is already open.
+    void showNameList();
+
+    QTableView* DBGrid1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    NameListModel* model() const { return m_model; }
+
+    void Button1Click();   // "&Fenster schliessen"
+    void Button2Click();   // "&Name löschen": deletes the grid's current row, no question
+    void FormClose();      // posts a pending change; a failing post is ignored
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void DBGrid1RowChanged(int currentRow, int previousRow);
+
+    zuv::core::Table* m_names;
+    NameListModel* m_model = nullptr;
+    NameListDelegate* m_delegate = nullptr;
+    bool m_placed = false;
+};
+
+} // namespace zuv::people
