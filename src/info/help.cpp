@@ -1,0 +1,56 @@
+#include "help.h"
+
+#include "helpwindow.h"
+
+#include <programfolder.h>
+#include <rtfreader.h>
+
+#include <QPointer>
+#include <QTextEdit>
+
+namespace zuv::info {
+
+namespace {
+QPointer<HelpWindow>& theHelpWindow()
+{
+    static QPointer<HelpWindow> window;
+    return window;
+}
+} // namespace
+
+QString helpFilePath()
+{
+    return core::programPath(QStringLiteral("BioHelp/BioHilfe.html"));
+}
+
+QString generalTextPath()
+{
+    return core::programPath(QStringLiteral("BioTab/BiorhythText.rtf"));
+}
+
+HelpWindow* Inhalt1Click(QWidget* parent)
+{
+    QPointer<HelpWindow>& window = theHelpWindow();
+    if (!window) {
+        window = new HelpWindow(parent);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    window->showContents(helpFilePath());
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+HelpWindow* helpWindow()
+{
+    return theHelpWindow();
+}
+
+void Allgemeines1Click(QTextEdit& RichEdit1)
+{
+    RichEdit1.clear();
+    core::loadRtfFile(generalTextPath(), *RichEdit1.document());
+}
+
+} // namespace zuv::info

@@ -1,0 +1,70 @@
+#include "helpwindow.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace zuv::info {
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Zuvododerod - Hilfe"));
+    resize(680, 560);
+
+    m_back = new QPushButton(QStringLiteral("&Zurück"), this);
+    m_back->setObjectName(QStringLiteral("BackButton"));
+    m_forward = new QPushButton(QStringLiteral("&Vorwärts"), this);
+    m_forward->setObjectName(QStringLiteral("ForwardButton"));
+    m_contents = new QPushButton(QStringLiteral("&Inhalt"), this);
+    m_contents->setObjectName(QStringLiteral("ContentsButton"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    // Links to web addresses leave the help; topic links stay inside the window.
+    m_browser->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_forward);
+    buttons->addWidget(m_contents);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+    connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_contents, &QPushButton::clicked, this, [this] { showContents(m_contentsPath); });
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
+}
+
+void HelpWindow::showContents(const QString& path)
+{
+    m_contentsPath = path;
+    if (QFileInfo(path).isFile()) {
+        m_browser->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+        return;
+    }
+    // Without a page there is nothing to go back or forward to.
+    m_browser->clearHistory();
+    m_browser->setHtml(missingHelpFileHtml(path));
+}
+
+QString missingHelpFileHtml(const QString& path)
+{
+    return QStringLiteral("<h2>Hilfe nicht verfügbar</h2>"
+                          "<p>Die Hilfedatei wurde nicht gefunden:</p>"
+                          "<p><b>%1</b></p>"
+                          "<p>Sie gehört in den Ordner <b>BioHelp</b> neben dem Programm. "
+                          "Bitte installieren Sie das Programm vollständig.</p>")
+        .arg(path.toHtmlEscaped());
+}
+
+} // namespace zuv::info

@@ -1,0 +1,143 @@
+#include "printing.h"
+
+#include <biopage.h>
+#include <chart.h>
+#include <chartrender.h>
+#include <dialogs.h>
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace zuv::info {
+
+namespace {
+
+QPrinter* g_printer = nullptr;
+
+void deletePrinter()
+{
+    delete g_printer;
+    g_printer = nullptr;
+}
+
+QString jobTitle(const charts::Chart& chart)
+{
+    return chart.objectName().isEmpty() ? QStringLiteral("DBChart1") : chart.objectName();
+}
+
+QSize screenSize(const charts::Chart& chart)
+{
+    return chart.size().isEmpty() ? kDesignChartSize : chart.size();
+}
+
+} // namespace
+
+QPrinter& currentPrinter()
+{
+    if (!g_printer) {
+        g_printer = new QPrinter(QPrinter::HighResolution);
+        // Gone with the application, while the print system is still there.
+        qAddPostRoutine(deletePrinter);
+    }
+    return *g_printer;
+}
+
+bool hasPrinter(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return !printer.printerName().isEmpty() && printer.isValid();
+}
+
+int Druckerauswhlen1Click(QWidget* parent)
+{
+    QPrintDialog dialog(&currentPrinter(), parent);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Drucker auswählen"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile
+                      | QAbstractPrintDialog::PrintShowPageSize);
+    return core::dialogs().exec(dialog);
+}
+
+QRect chartPrintRect(const QRect& paper, const QSize& chartSize)
+{
+    const int mx = paper.width() * kPrintMarginPercent / 100;
+    const int my = paper.height() * kPrintMarginPercent / 100;
+    const QRect area = paper.adjusted(mx, my, -mx, -my);
+    if (chartSize.isEmpty() || area.isEmpty())
+        return area;
+    const qint64 cw = chartSize.width();
+    const qint64 ch = chartSize.height();
+    int w = area.width();
+    int h = area.height();
+    if (qint64(area.width()) * ch <= qint64(area.height()) * cw)
+        h = int(qint64(area.width()) * ch / cw);
+    else
+        w = int(qint64(area.height()) * cw / ch);
+    return {area.x() + (area.width() - w) / 2, area.y() + (area.height() - h) / 2, w, h};
+}
+
+void renderChartPage(QPainter& painter, const QRect& target, charts::Chart& chart)
+{
+    const int resolution = chart.property(kPrintResolutionProperty).toInt();
+    const QSize logical = screenSize(chart) * (100.0 + resolution) / 100.0;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(double(target.width()) / logical.width(),
+                  double(target.height()) / logical.height());
+    charts::RenderOptions options;
+    // Printers and PDF cannot invert what is already on the page.
+    options.xorMarkers = false;
+    charts::render(painter, QRect(QPoint(0, 0), logical), chart.model(), chart.hooks(), options);
+    painter.restore();
+}
+
+void printChart(charts::Chart& chart, QPrinter& printer)
+{
+    chart.setProperty(kPrintResolutionProperty, kPrintResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!hasPrinter(printer)) {
+        throw core::Error(QStringLiteral(
+            "Es ist kein Drucker verfügbar. Bitte richten Sie einen Drucker ein und wählen "
+            "Sie ihn unter „Datei“ > „Drucker auswählen“ aus."));
+    }
+    const QString title = jobTitle(chart);
+    printer.setDocName(title);
+    printer.setFullPage(false);
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        throw core::Error(QStringLiteral("Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ "
+                                         "nicht gestartet werden.")
+                              .arg(title, printer.outputFormat() == QPrinter::PdfFormat
+                                              ? printer.outputFileName()
+                                              : printer.printerName()));
+    }
+    const QRect paper(QPoint(0, 0),
+                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    try {
+        renderChartPage(painter, chartPrintRect(paper, screenSize(chart)), chart);
+    } catch (...) {
+        printer.abort();
+        painter.end();
+        throw;
+    }
+    if (!painter.end())
+        throw core::Error(QStringLiteral("Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(title));
+}
+
+void printMonthChart(bio::BioPage& page, QPrinter& printer)
+{
+    page.setPrintColours();
+    printChart(*page.DBChart1(), printer);
+    page.Button4Click();
+}
+
+bool Drucken3Click(bio::BioPage& page)
+{
+    return core::guarded(&page, [&page] { printMonthChart(page, currentPrinter()); });
+}
+
+} // namespace zuv::info

@@ -1,0 +1,60 @@
+#pragma once
+// The "Datei" menu's printing: choosing the printer and printing the biorhythm month chart
+// on one landscape page of it.
+
+#include <QRect>
+#include <QSize>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace zuv::charts { class Chart; }
+namespace zuv::bio { class BioPage; }
+
+namespace zuv::info {
+
+// The chart's print resolution set before every print: the chart is laid out 25 % larger
+// than on screen and then scaled onto the page, so text and lines come out finer on paper.
+inline constexpr int kPrintResolution = 25;
+// Name of the chart property that holds the print resolution (percent).
+inline constexpr const char* kPrintResolutionProperty = "PrintResolution";
+// Print margins in percent of the printable width (left, right) and height (top, bottom).
+inline constexpr int kPrintMarginPercent = 5;
+// Size of the month chart at design, used when the chart has no size of its own yet.
+inline constexpr QSize kDesignChartSize{793, 287};
+
+// The printer of the program: one for the whole run, created on first use. What the printer
+// dialog chooses stays in it for every later print.
+QPrinter& currentPrinter();
+// True when the printer can take a job: a named system printer or a PDF file to write.
+bool hasPrinter(const QPrinter& printer);
+
+// Runs the printer dialog (printer, paper, orientation) for currentPrinter() through
+// zuv::core::dialogs(). Cancelling leaves the printer as it was. Returns the dialog's code.
+int Druckerauswhlen1Click(QWidget* parent);
+
+// Where the chart goes on the page, in the printer's device pixels: inside the print
+// margins of paper, as large as possible with the chart's aspect ratio, centred.
+// Integer arithmetic; an empty chart size fills the area inside the margins.
+QRect chartPrintRect(const QRect& paper, const QSize& chartSize);
+
+// Draws the chart, with its own hooks and its print resolution, into target of painter.
+void renderChartPage(QPainter& painter, const QRect& target, charts::Chart& chart);
+
+// Prints chart on printer as one landscape page in a job titled with the chart's name
+// ("DBChart1"): sets the chart's print resolution and the printer's landscape orientation
+// (kept for later jobs), then renders. Throws zuv::core::Error with a German message when
+// there is no printer or the job fails (an unfinished job is aborted).
+void printChart(charts::Chart& chart, QPrinter& printer);
+
+// Prints the page's month chart on printer: print colours, printChart, then the page's
+// refresh, which brings the screen colours back. On an error the refresh is skipped and the
+// chart keeps the print colours; the error is thrown on.
+void printMonthChart(bio::BioPage& page, QPrinter& printer);
+
+// "Drucken": printMonthChart on currentPrinter(); an error is shown in the error box.
+// Returns false when printing failed.
+bool Drucken3Click(bio::BioPage& page);
+
+} // namespace zuv::info
