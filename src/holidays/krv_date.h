@@ -83,10 +83,10 @@ constexpr std::int32_t IsoWeeksInYear(std::int32_t year) noexcept
 // late-December days after the last week get 1.
 constexpr std::int32_t IsoWeek(std::int32_t year, std::int32_t dayOfYear, std::int32_t weekday) noexcept
 {
-    const std::int32_t week = (dayOfYear - weekday + 10) / 7;
+    const std::int32_t week = (dayOfYear - weekday + 10) / 7; // 0..53
     if (week < 1)
         return IsoWeeksInYear(year - 1);
-    if (week > IsoWeeksInYear(year))
+    if (week == 53 && IsoWeeksInYear(year) == 52)
         return 1;
     return week;
 }

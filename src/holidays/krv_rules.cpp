@@ -139,6 +139,8 @@ const TRuleSet& StandardRules() noexcept
 
 void ApplyGroup(TYear& table, std::int32_t year, const TRuleGroup& group)
 {
+    const std::int32_t jan1 = DaySerial(year, 1, 1);
+    const std::int32_t length = IsLeapYear(year) ? 366 : 365;
     std::int32_t previous = 0;
     std::int32_t easter = 0; // 0 = not yet asked (30.12.1899 is no Easter Sunday)
     for (const TRule& row : group.Rows) {
@@ -147,8 +149,14 @@ void ApplyGroup(TYear& table, std::int32_t year, const TRuleGroup& group)
         const std::int32_t serial = RuleDay(row.Date, year, previous, easter);
         previous = serial;
 
-        const TDate date = DateOfSerial(serial);
-        const std::int32_t dayOfYear = DayOfYear(date.Year, date.Month, date.Day);
+        std::int32_t dayYear = year;
+        std::int32_t dayOfYear = serial - jan1 + 1;
+        if (dayOfYear < 1 || dayOfYear > length) {
+            // A date outside the year goes to the day of its own year's number.
+            const TDate date = DateOfSerial(serial);
+            dayYear = date.Year;
+            dayOfYear = DayOfYear(date.Year, date.Month, date.Day);
+        }
         TDayInfo& day = table.Day(dayOfYear);
         if (row.Regions.Mode == TRegionMode::Set)
             day.Regions = std::bitset<56>(row.Regions.Mask);
@@ -157,7 +165,7 @@ void ApplyGroup(TYear& table, std::int32_t year, const TRuleGroup& group)
         day.Names.append(group.Separator).append(row.Name);
         day.IsHoliday = true;
         if (group.SetsWeek)
-            day.Week = static_cast<std::int8_t>(IsoWeek(date.Year, dayOfYear, IsoWeekday(serial)));
+            day.Week = static_cast<std::int8_t>(IsoWeek(dayYear, dayOfYear, IsoWeekday(serial)));
     }
 }
 

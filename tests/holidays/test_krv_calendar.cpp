@@ -41,6 +41,9 @@ TEST(RegionIndex, UnknownCodesFallBackToGermany)
     for (std::string_view code : {"", "by", "By", "th", "SB", "sb", "ch", "aag", "Aag", "bu", "a",
                                   "XX", "BYX", " BY", "BY ", "GE", "TI"})
         EXPECT_EQ(RegionIndex(code), 0) << '"' << code << '"';
+    EXPECT_EQ(RegionIndex(std::string_view("BY\0", 3)), 0);
+    EXPECT_EQ(RegionIndex(std::string_view("A\0", 2)), 0);
+    EXPECT_EQ(RegionIndex("AAGX"), 0);
     EXPECT_EQ(RegionIndex(std::string("BY")), 9);
 }
 
@@ -103,6 +106,7 @@ TEST(GetDayInfo, DayWithoutEntry)
     EXPECT_FALSE(info.IsHoliday);
     EXPECT_TRUE(info.Regions.none());
     EXPECT_EQ(info.Week, 28);
+    EXPECT_EQ(YearTable().Day(193).Week, 28); // the query leaves the day's week in the table
 }
 
 TEST(GetDayInfo, SpecialDayIsNoHolidayAnywhere)

@@ -210,3 +210,21 @@ TEST(HolidayRules, NameWithoutDateRuleStopsTheBuild)
     EXPECT_EQ(table.Year, 2023);
     EXPECT_EQ(DayOf(table, 2023, 4, 9).Names, " Ostersonntag ");
 }
+
+TEST(HolidayRules, DateCountedOutOfTheYearLandsOnItsOwnDayNumber)
+{
+    // A table whose rule counts back past 1 January: the entry goes to the day that
+    // carries that date's number, 26 December of the year before is day 360.
+    const TRule rows[] = {
+        {"Erster ", {TDateKind::Fixed, 1, 5}, {}},
+        {"Zurueck ", {TDateKind::BeforePrevious, 10, 0}, {}},
+    };
+    TRuleSet rules{};
+    rules.Fixed = {rows, "", true};
+    TYear table;
+    KRV_Calendar::BuildYear(table, 2023, rules);
+    EXPECT_EQ(table.Day(5).Names, "Erster ");
+    EXPECT_EQ(table.Day(360).Names, "Zurueck ");
+    EXPECT_EQ(table.Day(360).Week, 52); // 26.12.2022
+    EXPECT_EQ(table.Year, 2023);
+}
