@@ -1,0 +1,361 @@
+#include "dialogs.h"
+#include "rtfreader.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+using zuv::core::loadRtfFile;
+using zuv::core::readRtf;
+
+namespace {
+
+const QString kRtfDir = QStringLiteral(ZUV_TEST_DATA_DIR "/core/rtf");
+
+QByteArray fileData(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll();
+}
+
+QStringList blocks(const QTextDocument& doc)
+{
+    QStringList out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        out << b.text();
+    return out;
+}
+
+// The format of the first character of the first occurrence of text.
+QTextCharFormat formatOf(const QTextDocument& doc, const QString& text)
+{
+    const QTextCursor found = doc.find(text, 0, QTextDocument::FindCaseSensitively);
+    EXPECT_FALSE(found.isNull()) << "not found: " << text.toStdString();
+    if (found.isNull())
+        return {};
+    QTextCursor c(const_cast<QTextDocument*>(&doc));
+    c.setPosition(found.selectionStart() + 1);
+    return c.charFormat();
+}
+
+QTextBlockFormat blockFormatOf(const QTextDocument& doc, const QString& text)
+{
+    const QTextCursor found = doc.find(text, 0, QTextDocument::FindCaseSensitively);
+    EXPECT_FALSE(found.isNull()) << "not found: " << text.toStdString();
+    return found.blockFormat();
+}
+
+QString parse(const QByteArray& rtf, bool* ok = nullptr)
+{
+    QTextDocument doc;
+    const bool result = readRtf(rtf, doc);
+    if (ok)
+        *ok = result;
+    return blocks(doc).join(u'\n'); // toPlainText() would turn U+00A0 and U+2028 into blanks
+}
+
+// No character QTextDocument reserves and no unpaired surrogate in the text.
+void expectCleanText(const QTextDocument& doc, const QString& what)
+{
+    const QString text = doc.toPlainText();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        EXPECT_FALSE(c >= 0xFDD0 && c <= 0xFDEF) << what.toStdString();
+        EXPECT_NE(c, 0xFFFC) << what.toStdString();
+        if (QChar::isHighSurrogate(c)) {
+            ASSERT_LT(i + 1, text.size()) << what.toStdString();
+            EXPECT_TRUE(text.at(i + 1).isLowSurrogate()) << what.toStdString();
+            ++i;
+        } else {
+            EXPECT_FALSE(QChar::isLowSurrogate(c)) << what.toStdString();
+        }
+    }
+}
+
+TEST(RtfReader, WordPadFile)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(fileData(kRtfDir + "/wordpad.rtf"), doc));
+    EXPECT_EQ(blocks(doc), (QStringList{
+                               u"Grüße aus WordPad"_qs,
+                               u"Normaler Text mit fett, kursiv und unterstrichen."_qs,
+                               u"Rot und Blau.\u2028Zweite Zeile\tnach Tab."_qs,
+                               u"\u0105l\u010D"_qs, // \'b9l\'e8 in a \fcharset238 (cp1250) font
+                           }));
+
+    const QTextCharFormat heading = formatOf(doc, u"Grüße"_qs);
+    EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(heading.fontPointSize(), 16.0); // \fs32 half points
+    EXPECT_EQ(heading.fontFamilies().toStringList(), QStringList{"Calibri"});
+    EXPECT_EQ(blockFormatOf(doc, u"Grüße"_qs).alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(blockFormatOf(doc, "Normaler").alignment(), Qt::AlignLeft);
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, "Normaler").bottomMargin(), 200 / 15.0); // \sa200 twips
+
+    const QTextCharFormat normal = formatOf(doc, "Normaler");
+    EXPECT_EQ(normal.fontWeight(), QFont::Normal);
+    EXPECT_DOUBLE_EQ(normal.fontPointSize(), 11.0);
+    EXPECT_FALSE(normal.fontItalic());
+    EXPECT_EQ(formatOf(doc, "fett").fontWeight(), QFont::Bold);
+    EXPECT_TRUE(formatOf(doc, "kursiv").fontItalic());
+    EXPECT_FALSE(formatOf(doc, "kursiv").fontUnderline());
+    EXPECT_TRUE(formatOf(doc, "unterstrichen").fontUnderline());
+    EXPECT_FALSE(formatOf(doc, "nach Tab").fontUnderline());
+
+    EXPECT_EQ(formatOf(doc, "Rot").foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(formatOf(doc, "Blau").foreground().color(), QColor(0, 77, 187));
+    EXPECT_FALSE(formatOf(doc, " und B").hasProperty(QTextFormat::ForegroundBrush)); // \cf0: auto
+}
+
+TEST(RtfReader, WordFile)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(fileData(kRtfDir + "/word.rtf"), doc));
+    EXPECT_EQ(blocks(doc), (QStringList{
+                               u"Überschrift aus Word"_qs,
+                               u"Ein Absatz mit fettem und kursivem Text, grün: grün, "
+                               u"ein Smiley \U0001F600 und ein Euro €."_qs,
+                               u"Nach dem Bild. Siehe Verweis."_qs,
+                               u"\u2022\tListenpunkt"_qs, // Symbol font \'b7 as a bullet
+                           }));
+    const QString text = doc.toPlainText();
+    for (const char* hidden : {"Riched", "HYPERLINK", "Testdokument", "Musterfrau", "Normal;", "89504e",
+                               "504b03", "heading", "Grid", "wordml"})
+        EXPECT_FALSE(text.contains(QLatin1String(hidden))) << hidden;
+
+    const QTextCharFormat heading = formatOf(doc, u"Überschrift"_qs);
+    EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(heading.fontPointSize(), 16.0);
+    EXPECT_EQ(heading.foreground().color(), QColor(192, 0, 0));
+    EXPECT_EQ(formatOf(doc, "fettem").fontWeight(), QFont::Bold);
+    EXPECT_TRUE(formatOf(doc, "kursivem").fontItalic());
+    EXPECT_EQ(formatOf(doc, "Absatz").fontFamilies().toStringList(), QStringList{"Calibri"});
+    EXPECT_EQ(formatOf(doc, u"grün,"_qs).foreground().color(), QColor(0, 128, 0));
+    EXPECT_TRUE(formatOf(doc, "Verweis").fontUnderline());
+    EXPECT_EQ(formatOf(doc, "Verweis").foreground().color(), QColor(0, 0, 255));
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, "Listenpunkt").leftMargin(), 720 / 15.0);
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, "Listenpunkt").textIndent(), -360 / 15.0);
+}
+
+TEST(RtfReader, LibreOfficeFile)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(fileData(kRtfDir + "/libreoffice.rtf"), doc));
+    EXPECT_EQ(blocks(doc), (QStringList{
+                               u"Überschrift aus LibreOffice"_qs,
+                               u"Dunkelblauer Text mit Märchen und großen Buchstaben; Anführung: „ja“."_qs,
+                               u"\u2022\tPunkt mit Unterstrich."_qs,
+                           }));
+    const QTextCharFormat heading = formatOf(doc, u"Überschrift"_qs);
+    EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(heading.fontPointSize(), 18.0);
+    EXPECT_EQ(heading.fontFamilies().toStringList(), QStringList{"Liberation Serif"}); // \*\falt skipped
+    EXPECT_EQ(blockFormatOf(doc, u"Überschrift"_qs).alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(formatOf(doc, "Dunkelblauer").foreground().color(), QColor(42, 96, 153));
+    EXPECT_TRUE(formatOf(doc, u"Märchen"_qs).fontItalic());
+    EXPECT_EQ(formatOf(doc, u"großen"_qs).fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(formatOf(doc, u"großen"_qs).fontPointSize(), 14.0);
+    EXPECT_DOUBLE_EQ(formatOf(doc, "Buchstaben").fontPointSize(), 12.0);
+    EXPECT_EQ(formatOf(doc, "Unterstrich").foreground().color(), QColor(128, 0, 128));
+    EXPECT_TRUE(formatOf(doc, "Unterstrich").fontUnderline());
+}
+
+// Text decoding; expected values follow the RTF rules for \u, \uc, \' and \fcharset and the
+// code page tables of Windows (cp1251 0xC4 = Д, cp932 82 A0 = あ, cp1253 0xE1 = α).
+TEST(RtfReader, TextDecoding)
+{
+    struct Case {
+        const char* rtf;
+        QString text;
+    };
+    const Case cases[] = {
+        {R"({\rtf1\ansi gr\'fcn})", u"grün"_qs},
+        {R"({\rtf1\ansi\uc1 gr\u252?n})", u"grün"_qs},
+        {R"({\rtf1\ansi\uc2 \u252??x})", u"üx"_qs},
+        {R"({\rtf1\ansi\uc0 \u252 x})", u"üx"_qs},
+        {R"({\rtf1\ansi a{\uc2\u252??}\u252?b})", u"aüüb"_qs},       // \uc belongs to its group
+        {R"({\rtf1\ansi\uc3{\u252?}x})", u"üx"_qs},                 // a brace ends the skipping
+        {R"({\rtf1\ansi\u8222\'84ja\u8220\'93})", u"„ja“"_qs},       // an escape is one skipped char
+        {R"({\rtf1\ansi\u-10179?\u-8704?})", u"\U0001F600"_qs},      // surrogate pair, signed
+        {R"({\rtf1\ansi\u-4064?})", u"\uF020"_qs},
+        {R"({\rtf1\ansi\ansicpg1251 \'c4})", u"Д"_qs},
+        {R"({\rtf1\ansi{\fonttbl{\f1\fcharset204 Arial Cyr;}}\f1\'c4})", u"Д"_qs},
+        {R"({\rtf1\ansi{\fonttbl{\f1\fcharset161 Arial Greek;}}\f1\'e1})", u"α"_qs},
+        {R"({\rtf1\ansi{\fonttbl{\f1\fcharset128 MS Mincho;}}\f1\'82\'a0})", u"あ"_qs},
+        {R"({\rtf1\ansi{\fonttbl{\f0\fcharset0 Arial;}{\f1\fcharset204 Cyr;}}\'e4\f1\'e4\f0\'e4})", u"äдä"_qs},
+        {R"({\rtf1\ansi \'80\'84\'9f})", u"€„Ÿ"_qs},
+        {R"({\rtf1\ansi \{\}\\})", u"{}\\"_qs},
+        {R"({\rtf1\ansi a\~b\-c\_d})", u"a\u00A0b\u00ADc\u2011d"_qs},
+        {R"({\rtf1\ansi \emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})", u"—–•‘’“”"_qs},
+        {R"({\rtf1\ansi a\tab b\line c})", u"a\tb\u2028c"_qs},
+        {R"({\rtf1\ansi a{\v versteckt}b})", u"ab"_qs},
+        {R"({\rtf1\ansi a{\*\unbekannt Ziel}b})", u"ab"_qs},
+        {R"({\rtf1\ansi a{\unbekannt Text}b})", u"aTextb"_qs},   // unknown words are ignored
+        {R"({\rtf1\ansi a{\pict\bin3 }}}}b})", u"ab"_qs},         // \bin bytes are data, not braces
+        {"{\\rtf1\\ansi a\r\nb\\\nc}", u"ab\nc"_qs},              // line ends are not text
+        {R"({\rtf1\ansi{\field{\*\fldinst HYPERLINK "x"}{\fldrslt Link}}})", u"Link"_qs},
+        {R"({\rtf1\ansi a\par\par b\par})", u"a\n\nb"_qs},
+        {R"({\rtf1\ansi a\par})", u"a"_qs},
+    };
+    for (const Case& c : cases) {
+        bool ok = false;
+        EXPECT_EQ(parse(c.rtf, &ok), c.text) << c.rtf;
+        EXPECT_TRUE(ok) << c.rtf;
+    }
+}
+
+TEST(RtfReader, CharacterFormatsFollowGroupsAndPlain)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(R"({\rtf1\ansi{\colortbl;\red10\green20\blue30;}a{\b\i\ul\fs40\cf1 b}c\b\fs20 d\plain e\strike f\strike0{\super g}h})", doc));
+    EXPECT_EQ(doc.toPlainText(), "abcdefgh");
+    const QTextCharFormat b = formatOf(doc, "b");
+    EXPECT_EQ(b.fontWeight(), QFont::Bold);
+    EXPECT_TRUE(b.fontItalic());
+    EXPECT_TRUE(b.fontUnderline());
+    EXPECT_DOUBLE_EQ(b.fontPointSize(), 20.0);
+    EXPECT_EQ(b.foreground().color(), QColor(10, 20, 30));
+    const QTextCharFormat c = formatOf(doc, "c");
+    EXPECT_EQ(c.fontWeight(), QFont::Normal);
+    EXPECT_FALSE(c.fontItalic());
+    EXPECT_FALSE(c.hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_FALSE(c.hasProperty(QTextFormat::FontPointSize));
+    EXPECT_EQ(formatOf(doc, "d").fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(formatOf(doc, "d").fontPointSize(), 10.0);
+    EXPECT_EQ(formatOf(doc, "e").fontWeight(), QFont::Normal);
+    EXPECT_FALSE(formatOf(doc, "e").hasProperty(QTextFormat::FontPointSize));
+    EXPECT_TRUE(formatOf(doc, "f").fontStrikeOut());
+    EXPECT_EQ(formatOf(doc, "g").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(formatOf(doc, "h").verticalAlignment(), QTextCharFormat::AlignNormal);
+}
+
+TEST(RtfReader, ParagraphFormats)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(R"({\rtf1\ansi\qr\li1440 rechts\par\pard\qj mitte\par\pard links})", doc));
+    EXPECT_EQ(blocks(doc), (QStringList{"rechts", "mitte", "links"}));
+    EXPECT_EQ(blockFormatOf(doc, "rechts").alignment(), Qt::AlignRight);
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, "rechts").leftMargin(), 96.0); // one inch at 96 dpi
+    EXPECT_EQ(blockFormatOf(doc, "mitte").alignment(), Qt::AlignJustify);
+    EXPECT_EQ(blockFormatOf(doc, "links").alignment(), Qt::AlignLeft);
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, "links").leftMargin(), 0.0);
+}
+
+// Malformed input: the reader keeps what it could read and says whether the data was whole.
+TEST(RtfReader, MalformedInput)
+{
+    struct Case {
+        QByteArray rtf;
+        QString text;
+        bool ok;
+    };
+    const Case cases[] = {
+        {R"({\rtf1 {\b fett)", "fett", false},                       // open groups closed at the end
+        {R"({\rtf1 a}}}}} b)", "a", true},                           // nothing after the last brace
+        {"{\\rtf1 " + QByteArray(300, '{') + "tief" + QByteArray(300, '}') + "flach}", "flach", true},
+        {"{\\rtf1 " + QByteArray(100000, '{') + "x", "", false},
+        {R"({\rtf1 a\bin999999999999 xyz})", "a", false},            // \bin eats the rest
+        {R"({\rtf1 a\bin-5 xyz})", "axyz", true},
+        {R"({\rtf1 a\)", "a", false},
+        {R"({\rtf1 a\'f)", "a", false},                              // \'0f: a control code, dropped
+        {R"({\rtf1 a\'g b})", "ag b", true},                          // not a hex digit: no byte
+        {R"({\rtf1 \u-10179?a\u-8704?b\u-10179?})", u"\uFFFDa\uFFFDb\uFFFD"_qs, true},
+        {R"({\rtf1 \u64976?\u65532?\u8233?\u0?\u10?x})", u"\uFFFD\uFFFD\u2028x"_qs, true},
+        {R"({\rtf1 \u99999999999?x})", u"\uFFFDx"_qs, true},
+        {"{\\rtf1 \\" + QByteArray(5000, 'a') + "123 x}", "x", true},
+        {QByteArray("{\\rtf1 a\0b\x01" "c}", 13), "abc", true},
+        {"Kein RTF: Gr\xfc\xdf" "e", u"Kein RTF: Grüße"_qs, false},
+        {u"Kein RTF: Grüße"_qs.toUtf8(), u"Kein RTF: Grüße"_qs, false},
+        {"", "", false},
+    };
+    for (const Case& c : cases) {
+        QTextDocument doc;
+        EXPECT_EQ(readRtf(c.rtf, doc), c.ok) << c.rtf.left(80).toStdString();
+        EXPECT_EQ(blocks(doc).join(u'\n'), c.text) << c.rtf.left(80).toStdString();
+    }
+}
+
+TEST(RtfReader, NumbersAreClamped)
+{
+    QTextDocument doc;
+    const QByteArray rtf = R"({\rtf1\ansicpg99999999999\uc999999999\fs99999999999 x\u252)" + QByteArray(16, '?') +
+                           R"(y\cf-5 z})";
+    ASSERT_TRUE(readRtf(rtf, doc));
+    EXPECT_EQ(doc.toPlainText(), u"xüyz"_qs); // \uc clamped to 16 fallback characters
+    EXPECT_DOUBLE_EQ(formatOf(doc, "x").fontPointSize(), 1638.0);
+    EXPECT_FALSE(formatOf(doc, "z").hasProperty(QTextFormat::ForegroundBrush));
+}
+
+TEST(RtfReader, ReplacesPreviousContent)
+{
+    QTextDocument doc;
+    doc.setPlainText("alt");
+    ASSERT_TRUE(readRtf(R"({\rtf1 neu})", doc));
+    EXPECT_EQ(doc.toPlainText(), "neu");
+}
+
+TEST(RtfReader, LoadsFile)
+{
+    QTextDocument doc;
+    loadRtfFile(kRtfDir + "/wordpad.rtf", doc);
+    EXPECT_TRUE(doc.toPlainText().startsWith(u"Grüße aus WordPad"_qs));
+}
+
+TEST(RtfReader, MissingFileThrowsGermanMessageAndLeavesDocumentEmpty)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("fehlt.rtf");
+    QTextDocument doc;
+    doc.setPlainText("vorher");
+    try {
+        loadRtfFile(path, doc);
+        FAIL() << "no error";
+    } catch (const zuv::core::Error& e) {
+        EXPECT_EQ(e.message(), u"Die Datei '%1' kann nicht geöffnet werden."_qs.arg(QDir::toNativeSeparators(path)));
+    }
+    EXPECT_TRUE(doc.isEmpty());
+    EXPECT_THROW(loadRtfFile(dir.path(), doc), zuv::core::Error); // a folder is no file
+}
+
+TEST(RtfReader, OversizedFileIsRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("gross.rtf");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(zuv::core::kMaxRtfFileSize + 1));
+    }
+    QTextDocument doc;
+    try {
+        loadRtfFile(path, doc);
+        FAIL() << "no error";
+    } catch (const zuv::core::Error& e) {
+        EXPECT_EQ(e.message(), u"Die Datei '%1' ist zu groß."_qs.arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+// Every sample and fuzz seed: no crash, clean text (the fuzz target checks the same).
+TEST(RtfReader, SeedsReplay)
+{
+    QDirIterator it(kRtfDir, {"*.rtf"}, QDir::Files, QDirIterator::Subdirectories);
+    int count = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QTextDocument doc;
+        readRtf(fileData(path), doc);
+        expectCleanText(doc, path);
+        ++count;
+    }
+    EXPECT_GE(count, 20);
+}
+
+} // namespace
