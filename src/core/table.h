@@ -44,7 +44,9 @@ public:
     void loadFromFile();
     // Writes fields and rows in one transaction (replacing the file's content).
     void saveToFile();
-    // Writes back when the content changed since the last load or save, then deactivates.
+    // Writes back when the content changed since the last load or save, then deactivates
+    // and drops the rows (the field definitions stay). A pending append or edit is dropped.
+    // When the write fails the table stays open and modified.
     void close();
     bool isModified() const { return m_modified; }
 
@@ -55,6 +57,8 @@ public:
     int fieldIndex(const QString& name) const;   // -1 when unknown
     // Creates the empty table from the field definitions and activates it.
     void createDataSet();
+    // true: opens the table with the rows it holds (none after close); needs fields.
+    // false: the same as close().
     void setActive(bool active);
     bool isActive() const { return m_state != TableState::Inactive; }
     TableState state() const { return m_state; }
@@ -104,6 +108,12 @@ public:
 private:
     struct Impl;
     void requireActive() const;
+    void requireInactive() const;
+    void requireField(int fieldIndex) const;
+    int indexOf(const QString& field) const;   // fieldIndex, throws when unknown
+    void checkBrowseMode();           // posts a pending append or edit before moving
+    int recordRow() const;            // the row the cursor stands on, -1 when none
+    const QVariant* currentValue(int fieldIndex) const;
     void notifyChanged();
     QVariant convert(int field, const QVariant& v) const;
 
@@ -117,6 +127,7 @@ private:
     std::vector<QVariant> m_buffer;   // the row being appended or edited
     int m_current = 0;
     int m_insertAt = -1;              // where a pending new row goes
+    int m_beforeInsert = 0;           // current row to return to when an append is cancelled
 };
 
 class TableError : public std::exception {
@@ -129,8 +140,9 @@ private:
     QByteArray m_utf8;
 };
 
-// Opens a table from programFolder-relative file name, or creates it empty with the given
-// fields when the file cannot be read. An unreadable file is first kept as "<file>.defekt"
+// Opens a table from programFolder-relative file name ("BioTab/Koerper"; an absolute path
+// is taken as it is), or creates it empty with the given fields when the file cannot be
+// read or holds other fields. An open table is closed (written back) first. An unreadable file is first kept as "<file>.defekt"
 // (an older one replaced). Throws TableError when even the new file cannot be written.
 void openOrCreate(Table& table, const QString& filePath, const std::vector<FieldDef>& fields);
 
