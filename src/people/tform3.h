@@ -29,6 +29,7 @@ public:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     NameListModel* model() const { return m_model; }
+    NameListDelegate* delegate() const { return m_delegate; }
 
     void Button1Click();   // "&Fenster schliessen"
     void Button2Click();   // "&Name löschen": deletes the grid's current row, no question

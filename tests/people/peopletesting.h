@@ -1,0 +1,51 @@
+#pragma once
+// Shared helpers of the people tests: a dialog seam that records instead of blocking and
+// a fresh name table.
+
+#include "dialogs.h"
+#include "namelist.h"
+#include "table.h"
+
+#include <QDate>
+#include <QStringList>
+
+namespace zuv::people::testing {
+
+class RecordingDialogs : public zuv::core::Dialogs {
+public:
+    RecordingDialogs() { zuv::core::setDialogs(this); }
+    ~RecordingDialogs() override { zuv::core::setDialogs(nullptr); }
+    void information(QWidget*, const QString& text) override { infos << text; }
+    void error(QWidget*, const QString& text) override { errors << text; }
+    int exec(QDialog&) override { return 0; }
+    QStringList infos;
+    QStringList errors;
+};
+
+inline void makeNameTable(zuv::core::Table& names)
+{
+    names.clearFieldDefs();
+    for (const zuv::core::FieldDef& f : nameListFields())
+        names.addFieldDef(f.name, f.type, f.size);
+    names.createDataSet();
+}
+
+inline void addPerson(zuv::core::Table& names, const QString& name, const QDate& birth = {})
+{
+    names.append();
+    names.setValue(kNameField, name);
+    if (birth.isValid())
+        names.setValue(kBirthDateField, birth);
+    names.post();
+}
+
+inline QStringList storedNames(const zuv::core::Table& names)
+{
+    QStringList result;
+    const int field = names.fieldIndex(kNameField);
+    for (int row = 0; row < names.rowCount(); ++row)
+        result << names.cell(row, field).toString();
+    return result;
+}
+
+} // namespace zuv::people::testing

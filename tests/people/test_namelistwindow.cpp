@@ -1,0 +1,294 @@
+#include "namelist.h"
+#include "namelistmodel.h"
+#include "peopletesting.h"
+#include "namelistdelegate.h"
+#include "tform3.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace zuv::people;
+using namespace zuv::people::testing;
+using zuv::core::Table;
+using zuv::core::TableState;
+
+namespace {
+
+class NameListWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        file = dir.path() + QStringLiteral("/Namensliste");
+        zuv::core::openOrCreate(names, file, nameListFields());
+        box.setEditable(true);
+        connectNameTable(names, [this] { refillNameBox(box, names, true); });
+    }
+
+    // The grid's editor opened on a cell, as a user starts typing into it.
+    static QLineEdit* startTyping(TForm3& form, int row, int column, const QString& text)
+    {
+        QTableView* grid = form.DBGrid1;
+        grid->setCurrentIndex(form.model()->index(row, column));
+        QTest::keyClicks(grid, text.left(1));
+        auto* editor = openEditor(form);
+        if (editor && text.size() > 1)
+            QTest::keyClicks(editor, text.mid(1));
+        return editor;
+    }
+
+    static QLineEdit* openEditor(TForm3& form)
+    {
+        return qobject_cast<QLineEdit*>(form.delegate()->openEditor());
+    }
+
+    QStringList boxItems() const
+    {
+        QStringList items;
+        for (int i = 0; i < box.count(); ++i)
+            items << box.itemText(i);
+        return items;
+    }
+
+    QTemporaryDir dir;
+    QString file;
+    Table names{QStringLiteral("CDSNamensliste")};
+    QComboBox box;
+    RecordingDialogs dialogs;
+};
+
+TEST_F(NameListWindow, LayoutAndCaptions)
+{
+    TForm3 form(&names);
+    EXPECT_EQ(form.objectName(), QStringLiteral("TForm3"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Namensliste"));
+    EXPECT_EQ(form.size(), QSize(364, 178));
+    EXPECT_FALSE(form.isModal());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(form.DBGrid1->objectName(), QStringLiteral("DBGrid1"));
+    EXPECT_EQ(form.DBGrid1->geometry(), QRect(0, 0, 363, 129));
+    EXPECT_EQ(form.Button2->objectName(), QStringLiteral("Button2"));
+    EXPECT_EQ(form.Button2->text(), QStringLiteral("&Name löschen"));
+    EXPECT_EQ(form.Button2->geometry(), QRect(40, 144, 97, 25));
+    EXPECT_EQ(form.Button1->objectName(), QStringLiteral("Button1"));
+    EXPECT_EQ(form.Button1->text(), QStringLiteral("&Fenster schliessen"));
+    EXPECT_EQ(form.Button1->geometry(), QRect(184, 144, 121, 25));
+    EXPECT_EQ(form.font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(form.font().pointSize(), 8);
+}
+
+TEST_F(NameListWindow, ShownCentredOnTheDesktop)
+{
+    TForm3 form(&names);
+    form.showNameList();
+    const QRect desktop = form.screen()->availableGeometry();
+    EXPECT_LE(std::abs(form.frameGeometry().center().x() - desktop.center().x()), 1);
+    EXPECT_LE(std::abs(form.frameGeometry().center().y() - desktop.center().y()), 1);
+    form.close();
+}
+
+TEST_F(NameListWindow, NameTypedIntoTheGridIsListedAfterLeavingTheRow)
+{
+    addPerson(names, QStringLiteral("Anna"), QDate(1980, 2, 1));
+    TForm3 form(&names);
+    form.showNameList();
+    box.setEditText(QStringLiteral("Anna"));
+
+    QLineEdit* editor = startTyping(form, 1, 0, QStringLiteral("Bernd"));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(form.DBGrid1->currentIndex(), form.model()->index(1, 1));
+    editor = openEditor(form);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("12.03.1975"));
+    EXPECT_EQ(names.rowCount(), 1);   // not stored while the row is being filled
+
+    QTest::keyClick(editor, Qt::Key_Up);   // leave the row
+    ASSERT_EQ(names.rowCount(), 2);
+    EXPECT_EQ(storedNames(names), (QStringList{QStringLiteral("Anna"), QStringLiteral("Bernd")}));
+    EXPECT_EQ(names.cell(1, 1).toDate(), QDate(1975, 3, 12));
+    EXPECT_EQ(boxItems(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Bernd")}));
+    EXPECT_TRUE(box.currentText().isEmpty());
+    EXPECT_EQ(form.model()->rowCount(), 3);
+    form.close();
+}
+
+TEST_F(NameListWindow, DownOnTheNewRowStoresItAndOpensTheNextOne)
+{
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 0, QStringLiteral("Carla"));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Carla")});
+    EXPECT_EQ(form.DBGrid1->currentIndex().row(), 1);
+    EXPECT_TRUE(form.model()->isNewRow(1));
+    form.close();
+}
+
+TEST_F(NameListWindow, ThirtyFirstCharacterIsNotAccepted)
+{
+    TForm3 form(&names);
+    form.showNameList();
+    const QString thirty = QStringLiteral("Maximiliane Wilhelmine Schafer");   // typed as ASCII
+    ASSERT_EQ(thirty.size(), 30);
+    QLineEdit* editor = startTyping(form, 0, 0, thirty + QStringLiteral("X"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), thirty);
+    form.Button1Click();
+    EXPECT_EQ(storedNames(names), QStringList{thirty});
+}
+
+TEST_F(NameListWindow, ClosingWhileEditingPostsTheEdit)
+{
+    addPerson(names, QStringLiteral("Anna"));
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 0, QStringLiteral("Annette"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(names.cell(0, 0).toString(), QStringLiteral("Anna"));
+
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(names.state(), TableState::Browse);
+    EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Annette")});
+    EXPECT_EQ(boxItems(), QStringList{QStringLiteral("Annette")});
+    Table reread;
+    zuv::core::openOrCreate(reread, file, nameListFields());
+    EXPECT_EQ(storedNames(reread), QStringList{QStringLiteral("Annette")});
+}
+
+TEST_F(NameListWindow, EscapeDropsTheRowsChange)
+{
+    addPerson(names, QStringLiteral("Anna"));
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 0, QStringLiteral("Zoe"));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.model()->hasPending());
+    form.close();
+    EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Anna")});
+}
+
+TEST_F(NameListWindow, DeleteButtonRemovesTheCurrentRowWithoutAsking)
+{
+    addPerson(names, QStringLiteral("Anna"));
+    addPerson(names, QStringLiteral("Bernd"));
+    addPerson(names, QStringLiteral("Carla"));
+    TForm3 form(&names);
+    form.showNameList();
+    form.DBGrid1->setCurrentIndex(form.model()->index(1, 0));
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(storedNames(names), (QStringList{QStringLiteral("Anna"), QStringLiteral("Carla")}));
+    EXPECT_EQ(boxItems(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Carla")}));
+    EXPECT_TRUE(dialogs.infos.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    Table reread;
+    zuv::core::openOrCreate(reread, file, nameListFields());
+    EXPECT_EQ(storedNames(reread), (QStringList{QStringLiteral("Anna"), QStringLiteral("Carla")}));
+    form.close();
+}
+
+TEST_F(NameListWindow, DeleteOnANewUnstoredRowDropsIt)
+{
+    addPerson(names, QStringLiteral("Anna"));
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 1, 0, QStringLiteral("Neu"));
+    ASSERT_NE(editor, nullptr);
+    form.Button2Click();
+    EXPECT_EQ(names.state(), TableState::Browse);
+    EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Anna")});
+    EXPECT_EQ(form.model()->rowCount(), 2);
+    form.close();
+    EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Anna")});
+}
+
+TEST_F(NameListWindow, DeleteOnAnEmptyListDoesNothing)
+{
+    TForm3 form(&names);
+    form.showNameList();
+    form.Button2Click();
+    form.DBGrid1->setCurrentIndex(form.model()->index(0, 0));
+    form.Button2Click();
+    EXPECT_EQ(names.rowCount(), 0);
+    EXPECT_EQ(form.model()->rowCount(), 1);
+    EXPECT_TRUE(dialogs.infos.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    form.close();
+}
+
+TEST_F(NameListWindow, InvalidDateTypedIntoTheGridIsRefused)
+{
+    addPerson(names, QStringLiteral("Anna"), QDate(1980, 2, 1));
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 1, QStringLiteral("31.02.2000"));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();   // the grid commits a cell after Enter is handled
+    ASSERT_EQ(dialogs.infos.size(), 1);
+    EXPECT_TRUE(dialogs.infos.front().contains(QStringLiteral("31.02.2000")));
+    form.close();
+    EXPECT_EQ(names.cell(0, 1).toDate(), QDate(1980, 2, 1));
+}
+
+TEST_F(NameListWindow, PostedNamesSurviveAProcessThatNeverCloses)
+{
+    fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The child edits like a user and then dies without closing anything.
+        Table own(QStringLiteral("CDSNamensliste"));
+        zuv::core::openOrCreate(own, file, nameListFields());
+        connectNameTable(own, [] {});
+        TForm3 form(&own);
+        NameListModel& model = *form.model();
+        bool ok = model.setData(model.index(0, 0), QStringLiteral("Dora"))
+            && model.setData(model.index(0, 1), QStringLiteral("07.08.1961"))
+            && model.postPending()
+            && model.setData(model.index(1, 0), QStringLiteral("Emil")) && model.postPending();
+        _exit(ok ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+
+    Table reread;
+    zuv::core::openOrCreate(reread, file, nameListFields());
+    EXPECT_EQ(storedNames(reread), (QStringList{QStringLiteral("Dora"), QStringLiteral("Emil")}));
+    EXPECT_EQ(reread.cell(0, 1).toDate(), QDate(1961, 8, 7));
+}
+
+TEST_F(NameListWindow, RenderedWindow)
+{
+    addPerson(names, QStringLiteral("Anna Müller"), QDate(1980, 2, 1));
+    addPerson(names, QStringLiteral("Bernd"), QDate(1975, 3, 12));
+    addPerson(names, QStringLiteral("Carla ohne Datum"));
+    TForm3 form(&names);
+    form.showNameList();
+    form.DBGrid1->setCurrentIndex(form.model()->index(1, 1));
+    const QImage shot = form.grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(364, 178) * shot.devicePixelRatio());
+    if (const QString out = qEnvironmentVariable("ZUV_SHOT_DIR"); !out.isEmpty())
+        shot.save(out + QStringLiteral("/tform3.png"));
+    form.close();
+}
+
+} // namespace
