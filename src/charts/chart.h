@@ -24,26 +24,39 @@ public:
     ChartHooks& hooks() { return m_hooks; }
 
     // Series read their points from this table (xField/yField) whenever it changes.
-    // The chart does not own the table; nullptr unbinds.
+    // The chart does not own the table; nullptr unbinds. The table's previous
+    // onDataChanged listener keeps running before the chart's re-read; binding another
+    // table (or nullptr) gives the old table its previous listener back, so the old table
+    // must still exist then. A listener left behind after the chart is gone does nothing
+    // but run the previous one.
     void bindTable(zuv::core::Table* table);
+    zuv::core::Table* boundTable() const { return m_table; }
     // Re-reads the bound table into the series' points and repaints.
     void refreshFromTable();
     // Removes every point of every series.
     void clearSeries();
 
     ChartLayout currentLayout() const;
-    // Renders the whole chart at the given size (widget size when empty).
+    // Renders the whole chart at the given size (widget size when empty), hooks included.
+    // The image is RGB32, so exclusive-or drawing in hooks works on it.
     QImage toImage(QSize size = {}) const;
+    // Vector copies for the clipboard and reports; XOR drawing is not available there.
     QPicture toPicture(QSize size = {}) const;
     QByteArray toSvg(QSize size = {}) const;
+    // Prints the chart at its widget size scaled into area (e.g. a printer's page rect).
+    ChartLayout print(QPainter& painter, const QRectF& area) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSize sizeOr(QSize size) const;
+
     ChartModel m_model;
     ChartHooks m_hooks;
     zuv::core::Table* m_table = nullptr;
+    std::function<void()> m_previousListener;   // the bound table's listener before ours
+    QImage m_buffer;                            // raster surface of paintEvent
 };
 
 } // namespace zuv::charts

@@ -6,7 +6,10 @@
 #include "chartmodel.h"
 
 #include <QRect>
+#include <QRectF>
+#include <QSize>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -19,12 +22,36 @@ struct ChartHooks {
     std::function<void(AxisId axis, const QString& text, QColor& labelColor)> axisLabel;
 };
 
+// One axis label: its value, its text and the rectangle its text covers (for turned labels
+// the upright rectangle around the turned text).
+struct AxisLabel {
+    double value = 0;
+    QString text;
+    QRect rect;
+};
+
+struct LegendEntry {
+    QRect symbol;        // the colour box
+    QRect text;          // title, and the last value right-aligned when shown
+    QString title;
+    QString value;       // empty unless the legend shows last values
+};
+
 struct ChartLayout {
     QRect target;
     QRect plot;          // the plot area (inside the axes)
-    QRect legend;
-    QRect titleRect;
-    // Pixel x of an x value (bottom axis) and pixel y of a y value (left axis).
+    QRect legend;        // empty when no legend is shown
+    QRect titleRect;     // empty without title lines
+    QRect leftTitleRect;     // turned text, empty without title
+    QRect bottomTitleRect;
+    int leftAxisX = 0;       // pixel column of the left axis line
+    int bottomAxisY = 0;     // pixel row of the bottom axis line
+    std::vector<AxisLabel> leftLabels;
+    std::vector<AxisLabel> bottomLabels;
+    std::vector<LegendEntry> legendEntries;
+    // Pixel x of an x value (bottom axis) and pixel y of a y value (left axis): the minimum
+    // maps to plot.left() / plot.bottom(), the maximum to plot.right() / plot.top(); an empty
+    // range (maximum <= minimum) maps everything to the plot's centre.
     double xToPixel(const ChartModel& m, double x) const;
     double yToPixel(const ChartModel& m, double y) const;
 };
@@ -37,7 +64,20 @@ struct RenderOptions {
 };
 
 // Draws the chart into target and runs the hooks. Returns the layout used.
+// The painter comes back in the state it was handed in; hooks get it in that state too
+// (pen, brush, clipping and composition mode reset), so a hook may change anything.
 ChartLayout render(QPainter& painter, const QRect& target, const ChartModel& model,
                    const ChartHooks& hooks = {}, const RenderOptions& options = {});
+
+// Draws the chart laid out at logicalSize (its size on screen) scaled into area, keeping
+// its proportions and centred there: used for printer pages and picture slots.
+ChartLayout renderScaled(QPainter& painter, const QRectF& area, const QSize& logicalSize,
+                         const ChartModel& model, const ChartHooks& hooks = {},
+                         const RenderOptions& options = {});
+
+// For after-draw hooks: true when exclusive-or drawing works here, that is the painter
+// paints on a raster surface (widget buffer, QImage) and the running render was not told
+// otherwise through RenderOptions::xorMarkers.
+bool supportsXor(const QPainter& painter);
 
 } // namespace zuv::charts
