@@ -111,6 +111,8 @@ void harden(Db& db)
     sqlite3_db_config(db.h, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
     sqlite3_db_config(db.h, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
     sqlite3_busy_timeout(db.h, 1000);
+    // A connection lives for one load or save of a few pages: skip the lookaside arena.
+    sqlite3_db_config(db.h, SQLITE_DBCONFIG_LOOKASIDE, nullptr, 0, 0);
 }
 
 QByteArray columnBytes(sqlite3_stmt* st, int col)
@@ -228,11 +230,13 @@ Content read(const QString& path)
 {
     Db db;
     // Read-write so that SQLite can roll back a save that a crash interrupted.
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db.h, SQLITE_OPEN_READWRITE,
-                        nullptr)
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db.h,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK)
         throw Failure{db.error()};
     harden(db);
+    // One read transaction: one lock and one look for a hot journal instead of one per query.
+    exec(db, "BEGIN");
     if (pragmaInt(db, "PRAGMA application_id") != kApplicationId
         || pragmaInt(db, "PRAGMA user_version") != kFormatVersion)
         throw Failure{QStringLiteral("keine Tabelle dieses Programms")};
@@ -292,13 +296,16 @@ void write(const QString& path, bool durable, const std::vector<FieldDef>& field
 {
     Db db;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db.h,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK)
         throw Failure{db.error()};
     harden(db);
-    // DELETE journal: after the commit the file alone holds the table.
+    // Durable tables keep a rollback journal on disk and sync fully: a crash at any point
+    // leaves the old or the new table. The recomputed tables journal in memory and skip
+    // the syncs; a crash mid-save may damage them, and open-or-create then rebuilds them.
+    // Either way no journal file remains after the commit.
     exec(db, durable ? "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL"
-                     : "PRAGMA journal_mode=DELETE; PRAGMA synchronous=OFF");
+                     : "PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF");
     exec(db, "BEGIN IMMEDIATE");
     try {
         const int n = static_cast<int>(fields.size());

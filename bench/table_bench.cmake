@@ -1,0 +1,3 @@
+# Table store: one rewrite of the month table as every refresh does it.
+add_executable(table_bench ${CMAKE_CURRENT_LIST_DIR}/table_bench.cpp)
+target_link_libraries(table_bench PRIVATE zuv_core benchmark::benchmark)
