@@ -315,7 +315,7 @@ char16_t safeChar(char16_t c)
 
 class RtfParser {
 public:
-    explicit RtfParser(QTextDocument& doc) : m_doc(doc), m_cursor(&doc) {}
+    explicit RtfParser(QTextDocument& doc) : m_cursor(&doc) {}
 
     // Returns true when the outermost group was closed.
     bool parse(const char* p, const char* end);
@@ -345,7 +345,6 @@ private:
     void applyBlockFormat();
     void finish();
 
-    QTextDocument& m_doc;
     QTextCursor m_cursor;
     std::vector<GroupState> m_stack;
     int m_overflow = 0;
