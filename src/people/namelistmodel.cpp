@@ -39,16 +39,16 @@ NameListModel::NameListModel(Table& names, QObject* parent)
     : QAbstractTableModel(parent), m_names(names)
 {
     m_rowCount = storedRows() + 1;
-    m_names.onDataChanged = [this] {
-        if (!m_busy)
-            followTable();
+    // The table may be destroyed before or after the model: the notification checks that
+    // the model still exists, and the destructor leaves the table alone.
+    QPointer<NameListModel> self(this);
+    m_names.onDataChanged = [self] {
+        if (self && !self->m_busy)
+            self->followTable();
     };
 }
 
-NameListModel::~NameListModel()
-{
-    m_names.onDataChanged = nullptr;
-}
+NameListModel::~NameListModel() = default;
 
 void NameListModel::followTable()
 {

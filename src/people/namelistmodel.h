@@ -19,8 +19,9 @@ class NameListModel : public QAbstractTableModel {
 public:
     enum Column { NameColumn = 0, BirthDateColumn = 1, ColumnCount = 2 };
 
-    // The table must have the fields of nameListFields() and outlive the model. The model
-    // takes over the table's onDataChanged notification to follow outside changes.
+    // The table must have the fields of nameListFields() and stay alive while the model is
+    // used. The model takes over the table's onDataChanged notification to follow outside
+    // changes; the notification does nothing once the model is gone.
     explicit NameListModel(zuv::core::Table& names, QObject* parent = nullptr);
     ~NameListModel() override;
 

@@ -4,6 +4,7 @@
 #include "namelistdelegate.h"
 #include "namelistmodel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -103,6 +104,9 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     Button1->setGeometry(184, 144, 121, 25);
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    // The program may end with the window still open; its last edit is stored all the same.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { FormClose(); });
 }
 
 TForm3::~TForm3() = default;

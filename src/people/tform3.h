@@ -18,7 +18,8 @@ class NameListDelegate;
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    // names is the main window's name table; it must outlive the window.
+    // names is the main window's name table; it must stay alive while the window is used.
+    // A pending edit is posted when the window closes and when the application quits.
     explicit TForm3(zuv::core::Table* names, QWidget* parent = nullptr);
     ~TForm3() override;
 

@@ -284,4 +284,14 @@ TEST_F(NameList, FailedSaveIsReportedAndTheBoxStillRefilled)
         QStringLiteral("Die Namensliste konnte nicht gespeichert werden.")));
 }
 
+TEST_F(NameList, TableOutlivingTheModelNotifiesNobody)
+{
+    {
+        NameListModel model(names);
+        ASSERT_EQ(model.rowCount(), 1);
+    }
+    addPerson(names, QStringLiteral("Anna"));   // would reach a dead model otherwise
+    EXPECT_EQ(names.rowCount(), 1);
+}
+
 } // namespace

@@ -170,6 +170,21 @@ TEST_F(NameListWindow, ClosingWhileEditingPostsTheEdit)
     EXPECT_EQ(storedNames(reread), QStringList{QStringLiteral("Annette")});
 }
 
+TEST_F(NameListWindow, QuittingWithTheWindowOpenPostsTheEdit)
+{
+    addPerson(names, QStringLiteral("Anna"));
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 0, QStringLiteral("Antje"));
+    ASSERT_NE(editor, nullptr);
+    // What QCoreApplication::exit() emits before the event loop ends.
+    ASSERT_TRUE(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+    EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Antje")});
+    Table reread;
+    zuv::core::openOrCreate(reread, file, nameListFields());
+    EXPECT_EQ(storedNames(reread), QStringList{QStringLiteral("Antje")});
+}
+
 TEST_F(NameListWindow, EscapeDropsTheRowsChange)
 {
     addPerson(names, QStringLiteral("Anna"));
