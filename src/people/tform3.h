@@ -21,6 +21,8 @@ public:
     // names is the main window's name table; it must stay alive while the window is used.
     // A pending edit is posted when the window closes and when the application quits.
     explicit TForm3(zuv::core::Table* names, QWidget* parent = nullptr);
+    explicit TForm3(zuv::core::Table& names, QWidget* parent = nullptr)
+        : TForm3(&names, parent) {}
     ~TForm3() override;
 
     // Shows the window, or brings it to the front when it is already open.
