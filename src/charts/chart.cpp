@@ -154,6 +154,8 @@ void Chart::paintEvent(QPaintEvent*)
     // exclusive-or whatever backend the window system offers.
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if (pixels.isEmpty())
+        return;
     if (m_buffer.size() != pixels)
         m_buffer = QImage(pixels, QImage::Format_RGB32);
     m_buffer.setDevicePixelRatio(dpr);

@@ -199,7 +199,7 @@ int outwardOffset(const Axis& a, int chartSize)
 
 } // namespace
 
-double ChartLayout::xToPixel(const ChartModel& m, double x) const
+double xToPixel(const QRect& plot, const ChartModel& m, double x)
 {
     if (emptyRange(m.bottom))
         return (plot.left() + plot.right()) / 2.0;
@@ -207,12 +207,22 @@ double ChartLayout::xToPixel(const ChartModel& m, double x) const
         * (plot.right() - plot.left());
 }
 
-double ChartLayout::yToPixel(const ChartModel& m, double y) const
+double yToPixel(const QRect& plot, const ChartModel& m, double y)
 {
     if (emptyRange(m.left))
         return (plot.top() + plot.bottom()) / 2.0;
     return plot.bottom() - (y - m.left.minimum) / (m.left.maximum - m.left.minimum)
         * (plot.bottom() - plot.top());
+}
+
+double ChartLayout::xToPixel(const ChartModel& m, double x) const
+{
+    return charts::xToPixel(plot, m, x);
+}
+
+double ChartLayout::yToPixel(const ChartModel& m, double y) const
+{
+    return charts::yToPixel(plot, m, y);
 }
 
 ChartLayout layoutChart(const QRect& target, const ChartModel& m)

@@ -45,11 +45,22 @@ QLinearGradient backgroundGradient(const QRect& r, const ChartModel& m)
 
 void drawBackground(QPainter& p, const ChartLayout& L, const ChartModel& m)
 {
-    if (m.gradient)
-        p.fillRect(L.target, backgroundGradient(L.target, m));
-    else
-        p.fillRect(L.target, m.panelColor);
-    p.fillRect(L.plot, m.wallBrushWhite ? QColor(Qt::white) : m.wallColor);
+    const QRect& t = L.target;
+    const QRect& w = L.plot;
+    // The wall covers the plot, so the background is only painted around it: the gradient
+    // is the dearest fill of a chart.
+    const QRect bands[] = {
+        QRect(QPoint(t.left(), t.top()), QPoint(t.right(), w.top() - 1)),
+        QRect(QPoint(t.left(), w.bottom() + 1), QPoint(t.right(), t.bottom())),
+        QRect(QPoint(t.left(), w.top()), QPoint(w.left() - 1, w.bottom())),
+        QRect(QPoint(w.right() + 1, w.top()), QPoint(t.right(), w.bottom())),
+    };
+    const QBrush brush = m.gradient ? QBrush(backgroundGradient(t, m)) : QBrush(m.panelColor);
+    for (const QRect& band : bands) {
+        if (band.isValid())
+            p.fillRect(band, brush);
+    }
+    p.fillRect(w, m.wallBrushWhite ? QColor(Qt::white) : m.wallColor);
 }
 
 void drawGrid(QPainter& p, const ChartLayout& L, const ChartModel& m)

@@ -56,6 +56,11 @@ struct ChartLayout {
     double yToPixel(const ChartModel& m, double y) const;
 };
 
+// The same mapping from a plot rectangle alone, as an after-draw hook receives it; right
+// for every size the chart is drawn at (widget, image, printer page).
+double xToPixel(const QRect& plot, const ChartModel& m, double x);
+double yToPixel(const QRect& plot, const ChartModel& m, double y);
+
 // Computes where everything goes for a target rectangle.
 ChartLayout layoutChart(const QRect& target, const ChartModel& model);
 
