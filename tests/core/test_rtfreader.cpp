@@ -343,6 +343,60 @@ TEST(RtfReader, OversizedFileIsRefused)
     }
 }
 
+// The texts shipped in data/: each loads whole, starts with its bold heading and names the
+// date range of the zodiac table (22.12.-20.1. for Steinbock and so on).
+TEST(RtfReader, ShippedZodiacTexts)
+{
+    struct Case {
+        const char* file;
+        QString heading;
+        QString dates;
+    };
+    const Case cases[] = {
+        {"Steinbock", "Steinbock", "22. Dezember bis 20. Januar"},
+        {"Wassermann", "Wassermann", "21. Januar bis 19. Februar"},
+        {"Fische", "Fische", u"20. Februar bis 20. März"_qs},
+        {"Widder", "Widder", "21. März bis 20. April"},
+        {"Stier", "Stier", "21. April bis 20. Mai"},
+        {"Zwillinge", "Zwillinge", "21. Mai bis 21. Juni"},
+        {"Krebs", "Krebs", "22. Juni bis 22. Juli"},
+        {"Loewe", u"Löwe"_qs, "23. Juli bis 23. August"},
+        {"Jungfrau", "Jungfrau", "24. August bis 22. September"},
+        {"Waage", "Waage", "23. September bis 22. Oktober"},
+        {"Skorpion", "Skorpion", "23. Oktober bis 22. November"},
+        {"Schuetze", u"Schütze"_qs, "23. November bis 21. Dezember"},
+    };
+    for (const Case& c : cases) {
+        const QString path = QStringLiteral(ZUV_SOURCE_DIR "/data/TZeichen/%1.rtf").arg(c.file);
+        QTextDocument doc;
+        ASSERT_TRUE(readRtf(fileData(path), doc)) << c.file;
+        const QStringList text = blocks(doc);
+        ASSERT_GE(text.size(), 5) << c.file;
+        EXPECT_EQ(text[0], c.heading);
+        EXPECT_EQ(text[1], c.dates);
+        EXPECT_TRUE(text[2].startsWith(u"Element: "_qs)) << c.file;
+        EXPECT_EQ(formatOf(doc, c.heading).fontWeight(), QFont::Bold) << c.file;
+        EXPECT_TRUE(formatOf(doc, c.dates).fontItalic()) << c.file;
+        const QString all = text.join(u'\n');
+        for (const QChar bad : {QChar(u'\\'), QChar(u'{'), QChar(u'}'), QChar(0xFFFD), QChar(u'?')})
+            EXPECT_FALSE(all.contains(bad)) << c.file << " " << int(bad.unicode());
+    }
+}
+
+TEST(RtfReader, ShippedBiorhythmText)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(fileData(QStringLiteral(ZUV_SOURCE_DIR "/data/BioTab/BiorhythText.rtf")), doc));
+    const QStringList text = blocks(doc);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_EQ(text[0], "Biorhythmus");
+    EXPECT_EQ(formatOf(doc, "Biorhythmus").fontWeight(), QFont::Bold);
+    const QString all = text.join(u'\n');
+    for (const QString& cycle : {u"Körper (23 Tage)"_qs, u"Seele (28 Tage)"_qs, u"Geist (33 Tage)"_qs,
+                                 u"Intuition (38 Tage)"_qs, u"−100 %"_qs})
+        EXPECT_TRUE(all.contains(cycle)) << cycle.toStdString();
+}
+
 // Every sample and fuzz seed: no crash, clean text (the fuzz target checks the same).
 TEST(RtfReader, SeedsReplay)
 {
