@@ -3,7 +3,3 @@ add_executable(rtf_fuzz ${CMAKE_CURRENT_LIST_DIR}/rtf_fuzz.cpp)
 target_link_libraries(rtf_fuzz PRIVATE zuv_core Qt6::Gui)
 target_compile_options(rtf_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
 target_link_options(rtf_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-if(NOT CMAKE_CXX_FLAGS MATCHES "fuzzer-no-link")
-  # Without the project-wide instrumentation the reader itself would give no coverage.
-  target_compile_options(zuv_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
-endif()
