@@ -1,0 +1,151 @@
+#pragma once
+// Lookup tables of the rich-text reader: code pages, character sets and control words.
+// Private to rtfreader.cpp.
+
+#include <QtCore/qnamespace.h>
+#include <QtGlobal>
+
+#include <array>
+#include <string_view>
+#include <unordered_map>
+
+namespace zuv::core::rtftables {
+
+// Code pages that need more than a plain byte table.
+// Negative: never a real code page number from the file.
+constexpr int kCodePageSymbol = -42;
+constexpr int kCodePageWingdings = -43;
+constexpr int kCodePage1252 = 1252;
+
+// \fcharsetN -> Windows code page; 0 means "the document's \ansicpg".
+struct CharsetCodePage {
+    int charset;
+    int codePage;
+};
+constexpr std::array kCharsetCodePages{
+    CharsetCodePage{0, 0},       CharsetCodePage{1, 0},       CharsetCodePage{2, kCodePageSymbol},
+    CharsetCodePage{77, 10000},  CharsetCodePage{128, 932},   CharsetCodePage{129, 949},
+    CharsetCodePage{134, 936},   CharsetCodePage{136, 950},   CharsetCodePage{161, 1253},
+    CharsetCodePage{162, 1254},  CharsetCodePage{163, 1258},  CharsetCodePage{177, 1255},
+    CharsetCodePage{178, 1256},  CharsetCodePage{186, 1257},  CharsetCodePage{204, 1251},
+    CharsetCodePage{222, 874},   CharsetCodePage{238, 1250},  CharsetCodePage{254, 437},
+    CharsetCodePage{255, 850},
+};
+
+// Windows code page -> converter name known to QStringDecoder. Anything else reads as 1252.
+struct CodePageName {
+    int codePage;
+    const char* name;
+};
+constexpr std::array kCodePageNames{
+    CodePageName{437, "IBM437"},         CodePageName{850, "IBM850"},
+    CodePageName{852, "IBM852"},         CodePageName{866, "IBM866"},
+    CodePageName{874, "windows-874"},    CodePageName{932, "windows-932"},
+    CodePageName{936, "windows-936"},    CodePageName{949, "windows-949"},
+    CodePageName{950, "windows-950"},    CodePageName{1250, "windows-1250"},
+    CodePageName{1251, "windows-1251"},  CodePageName{1253, "windows-1253"},
+    CodePageName{1254, "windows-1254"},  CodePageName{1255, "windows-1255"},
+    CodePageName{1256, "windows-1256"},  CodePageName{1257, "windows-1257"},
+    CodePageName{1258, "windows-1258"},  CodePageName{10000, "macintosh"},
+    CodePageName{28591, "ISO-8859-1"},   CodePageName{28592, "ISO-8859-2"},
+    CodePageName{28595, "ISO-8859-5"},   CodePageName{28597, "ISO-8859-7"},
+    CodePageName{28605, "ISO-8859-15"},  CodePageName{65001, "UTF-8"},
+};
+
+// 0x80..0x9F of cp1252; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> kCp1252High{
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+// Bullets that list numbering draws from symbol fonts, as Unicode.
+struct SymbolChar {
+    int codePage;
+    unsigned char byte;
+    char16_t ch;
+};
+constexpr std::array kSymbolChars{
+    SymbolChar{kCodePageSymbol, 0xB7, 0x2022},    SymbolChar{kCodePageWingdings, 0x6C, 0x25CF},
+    SymbolChar{kCodePageWingdings, 0xA7, 0x25AA}, SymbolChar{kCodePageWingdings, 0xD8, 0x27A2},
+    SymbolChar{kCodePageWingdings, 0xFC, 0x2713}, SymbolChar{kCodePageWingdings, 0x76, 0x2756},
+};
+
+inline char16_t cp1252Char(unsigned char b)
+{
+    return (b >= 0x80 && b <= 0x9F) ? kCp1252High[b - 0x80] : char16_t(b);
+}
+
+enum class Dest : quint8 { Body, FontTable, ColorTable, Skip };
+
+enum class Cw : quint8 {
+    Dest, Char, Par, Bold, Italic, Underline, UnderlineOff, Strike, Hidden, Super, Sub,
+    NoSuperSub, Plain, Pard, FontSize, Color, Highlight, Font, Align, LeftIndent, RightIndent,
+    FirstIndent, SpaceBefore, SpaceAfter, Uc, U, AnsiCpg, CharSet, Deff, FontCharset, FontCpg,
+    Red, Green, Blue,
+};
+
+struct CwEntry {
+    Cw kind;
+    int value = 0;
+};
+
+// Control words this reader acts on; all others are ignored as RTF asks.
+inline const std::unordered_map<std::string_view, CwEntry>& controlWords()
+{
+    static const std::unordered_map<std::string_view, CwEntry> table{
+        {"fonttbl", {Cw::Dest, int(Dest::FontTable)}},
+        {"colortbl", {Cw::Dest, int(Dest::ColorTable)}}, {"fldrslt", {Cw::Dest, int(Dest::Body)}},
+        {"pntext", {Cw::Dest, int(Dest::Body)}}, {"listtext", {Cw::Dest, int(Dest::Body)}},
+        {"stylesheet", {Cw::Dest, int(Dest::Skip)}}, {"info", {Cw::Dest, int(Dest::Skip)}},
+        {"pict", {Cw::Dest, int(Dest::Skip)}}, {"nonshppict", {Cw::Dest, int(Dest::Skip)}},
+        {"object", {Cw::Dest, int(Dest::Skip)}}, {"shp", {Cw::Dest, int(Dest::Skip)}},
+        {"fldinst", {Cw::Dest, int(Dest::Skip)}}, {"header", {Cw::Dest, int(Dest::Skip)}},
+        {"headerl", {Cw::Dest, int(Dest::Skip)}}, {"headerr", {Cw::Dest, int(Dest::Skip)}},
+        {"headerf", {Cw::Dest, int(Dest::Skip)}}, {"footer", {Cw::Dest, int(Dest::Skip)}},
+        {"footerl", {Cw::Dest, int(Dest::Skip)}}, {"footerr", {Cw::Dest, int(Dest::Skip)}},
+        {"footerf", {Cw::Dest, int(Dest::Skip)}}, {"footnote", {Cw::Dest, int(Dest::Skip)}},
+        {"annotation", {Cw::Dest, int(Dest::Skip)}}, {"xe", {Cw::Dest, int(Dest::Skip)}},
+        {"tc", {Cw::Dest, int(Dest::Skip)}}, {"txe", {Cw::Dest, int(Dest::Skip)}},
+        {"rxe", {Cw::Dest, int(Dest::Skip)}}, {"template", {Cw::Dest, int(Dest::Skip)}},
+        {"revtbl", {Cw::Dest, int(Dest::Skip)}}, {"filetbl", {Cw::Dest, int(Dest::Skip)}},
+        {"listtable", {Cw::Dest, int(Dest::Skip)}},
+        {"listoverridetable", {Cw::Dest, int(Dest::Skip)}}, {"ftnsep", {Cw::Dest, int(Dest::Skip)}},
+        {"ftnsepc", {Cw::Dest, int(Dest::Skip)}}, {"ftncn", {Cw::Dest, int(Dest::Skip)}},
+        {"aftnsep", {Cw::Dest, int(Dest::Skip)}}, {"aftnsepc", {Cw::Dest, int(Dest::Skip)}},
+        {"aftncn", {Cw::Dest, int(Dest::Skip)}}, {"do", {Cw::Dest, int(Dest::Skip)}},
+        {"tab", {Cw::Char, '\t'}}, {"cell", {Cw::Char, '\t'}}, {"nestcell", {Cw::Char, '\t'}},
+        {"line", {Cw::Char, 0x2028}}, {"emdash", {Cw::Char, 0x2014}},
+        {"endash", {Cw::Char, 0x2013}}, {"emspace", {Cw::Char, 0x2003}},
+        {"enspace", {Cw::Char, 0x2002}}, {"qmspace", {Cw::Char, 0x2005}},
+        {"bullet", {Cw::Char, 0x2022}}, {"lquote", {Cw::Char, 0x2018}},
+        {"rquote", {Cw::Char, 0x2019}}, {"ldblquote", {Cw::Char, 0x201C}},
+        {"rdblquote", {Cw::Char, 0x201D}}, {"zwj", {Cw::Char, 0x200D}},
+        {"zwnj", {Cw::Char, 0x200C}}, {"ltrmark", {Cw::Char, 0x200E}},
+        {"rtlmark", {Cw::Char, 0x200F}}, {"par", {Cw::Par}}, {"sect", {Cw::Par}},
+        {"page", {Cw::Par}}, {"row", {Cw::Par}}, {"nestrow", {Cw::Par}}, {"b", {Cw::Bold}},
+        {"i", {Cw::Italic}}, {"ul", {Cw::Underline}}, {"uld", {Cw::Underline}},
+        {"uldash", {Cw::Underline}}, {"uldashd", {Cw::Underline}}, {"uldashdd", {Cw::Underline}},
+        {"uldb", {Cw::Underline}}, {"ulhwave", {Cw::Underline}}, {"ulldash", {Cw::Underline}},
+        {"ulth", {Cw::Underline}}, {"ulthd", {Cw::Underline}}, {"ulthdash", {Cw::Underline}},
+        {"ulthdashd", {Cw::Underline}}, {"ulthdashdd", {Cw::Underline}},
+        {"ulthldash", {Cw::Underline}}, {"ululdbwave", {Cw::Underline}}, {"ulw", {Cw::Underline}},
+        {"ulwave", {Cw::Underline}}, {"ulnone", {Cw::UnderlineOff}}, {"strike", {Cw::Strike}},
+        {"striked", {Cw::Strike}}, {"v", {Cw::Hidden}}, {"super", {Cw::Super}}, {"sub", {Cw::Sub}},
+        {"nosupersub", {Cw::NoSuperSub}}, {"plain", {Cw::Plain}}, {"pard", {Cw::Pard}},
+        {"fs", {Cw::FontSize}}, {"cf", {Cw::Color}}, {"highlight", {Cw::Highlight}},
+        {"cb", {Cw::Highlight}}, {"chcbpat", {Cw::Highlight}}, {"f", {Cw::Font}},
+        {"ql", {Cw::Align, int(Qt::AlignLeft)}}, {"qr", {Cw::Align, int(Qt::AlignRight)}},
+        {"qc", {Cw::Align, int(Qt::AlignHCenter)}}, {"qj", {Cw::Align, int(Qt::AlignJustify)}},
+        {"li", {Cw::LeftIndent}}, {"lin", {Cw::LeftIndent}}, {"ri", {Cw::RightIndent}},
+        {"rin", {Cw::RightIndent}}, {"fi", {Cw::FirstIndent}}, {"sb", {Cw::SpaceBefore}},
+        {"sa", {Cw::SpaceAfter}}, {"uc", {Cw::Uc}}, {"u", {Cw::U}}, {"ansicpg", {Cw::AnsiCpg}},
+        {"ansi", {Cw::CharSet, kCodePage1252}}, {"mac", {Cw::CharSet, 10000}},
+        {"pc", {Cw::CharSet, 437}}, {"pca", {Cw::CharSet, 850}}, {"deff", {Cw::Deff}},
+        {"fcharset", {Cw::FontCharset}}, {"cpg", {Cw::FontCpg}}, {"red", {Cw::Red}},
+        {"green", {Cw::Green}}, {"blue", {Cw::Blue}},
+    };
+    return table;
+}
+
+} // namespace zuv::core::rtftables
