@@ -1,0 +1,299 @@
+#include "biopage.h"
+
+#include "biorhythm.h"
+#include "daychart.h"
+#include "daypicker.h"
+#include "dialogs.h"
+#include "germandate.h"
+#include "monthchart.h"
+#include "namelist.h"
+#include "pagelayout.h"
+#include "pagewidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace zuv::bio {
+
+namespace {
+
+// The system's active-border colour, which the page's input fields wear.
+const QColor kActiveBorder(0xB4, 0xB4, 0xB4);
+const QColor kButtonFace(0xF0, 0xF0, 0xF0);
+
+QFont pointFont(const QString& family, int points)
+{
+    QFont f(family);
+    f.setPointSize(points);
+    return f;
+}
+
+void colourInput(QWidget* w)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, kActiveBorder);
+    p.setColor(QPalette::Button, kActiveBorder);
+    w->setPalette(p);
+}
+
+// Forwards double clicks on the name box's edit to a handler.
+class DoubleClickFilter : public QObject {
+public:
+    DoubleClickFilter(QObject* parent, std::function<void()> onDoubleClick)
+        : QObject(parent), m_onDoubleClick(std::move(onDoubleClick)) {}
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            m_onDoubleClick();
+        return QObject::eventFilter(watched, event);
+    }
+private:
+    std::function<void()> m_onDoubleClick;
+};
+
+} // namespace
+
+BioPage::BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
+                 zuv::core::Table& CDSNamensliste, QWidget* parent)
+    : QWidget(parent)
+    , m_CLDSBio(CLDSBio)
+    , m_CLDProzent(CLDProzent)
+    , m_CDSNamensliste(CDSNamensliste)
+{
+    setObjectName(QStringLiteral("BioPage"));
+    buildControls();
+    placeControls();
+    connectHandlers();
+}
+
+BioPage::~BioPage()
+{
+    m_DBChart1->bindTable(nullptr);
+    m_DBChart2->bindTable(nullptr);
+}
+
+QSize BioPage::designSize()
+{
+    return kPageDesignSize;
+}
+
+void BioPage::buildControls()
+{
+    m_Panel28 = new QFrame(this);
+    m_Panel28->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_Panel28->setLineWidth(1);
+    m_Panel28->setFont(pointFont(QStringLiteral("MS Sans Serif"), 8));
+    QWidget* p = m_Panel28;
+    const QFont arial8 = pointFont(QStringLiteral("Arial"), 8);
+
+    m_DBChart1 = new zuv::charts::Chart(p);
+    configureMonthChart(m_DBChart1->model());
+    m_Label28 = new QLabel(QStringLiteral("Geburtsdat."), p);
+    m_Label28->setFont(arial8);
+    m_MaskEdit1 = new MaskEdit(p);
+    m_Label29 = new QLabel(QStringLiteral("Zuvododerod für Monat"), p);
+    m_Label29->setFont(arial8);
+    m_Label29->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_ComboBox4 = new QComboBox(p);
+    for (const QString& name : zuv::core::MonthNames())
+        m_ComboBox4->addItem(name);
+    m_LabeledEdit1Label = new QLabel(QStringLiteral("im Jahr"), p);
+    m_LabeledEdit1Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_LabeledEdit1 = new QLineEdit(p);
+    m_LabeledEdit1->setReadOnly(true);
+    m_LabeledEdit1Label->setBuddy(m_LabeledEdit1);
+    m_UpDown5 = new UpDown(p);
+    m_UpDown5->setAssociate(m_LabeledEdit1);
+    m_Button4 = new QPushButton(QStringLiteral("&Aktualisieren"), p);
+    QPalette red = m_Button4->palette();
+    red.setColor(QPalette::ButtonText, Qt::red);
+    m_Button4->setPalette(red);
+
+    m_CheckBox4 = new QCheckBox(QStringLiteral("Name i.d.Titel anz."), p);
+    m_CheckBox4->setLayoutDirection(Qt::RightToLeft);
+    m_ComboBox3 = new QComboBox(p);
+    m_ComboBox3->setEditable(true);
+    m_ComboBox3->setInsertPolicy(QComboBox::NoInsert);
+    m_ComboBox3->setToolTip(QStringLiteral("Mit einem Doppelklick wird der Text gelöscht."));
+    m_StaticText5 = new ClickLabel(
+        QStringLiteral("Name und Geburtsdatum eintragen / ändern / löschen?"), p);
+    m_StaticText5->setWordWrap(true);
+    m_StaticText5->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette blue = m_StaticText5->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    m_StaticText5->setPalette(blue);
+    m_StaticText5->setToolTip(
+        QStringLiteral("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
+
+    m_Label3 = new QLabel(QStringLiteral("Sternzeich."), p);
+    m_Label3->setFont(pointFont(QStringLiteral("MS Serif"), 8));
+    m_Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_Label3->setTextFormat(Qt::PlainText);
+    m_Image2 = new ClickLabel(p);
+    m_Image3 = new QLabel(p);
+    for (QLabel* image : {static_cast<QLabel*>(m_Image2), m_Image3})
+        image->setScaledContents(true);
+    m_Image3->hide();
+    m_Shape1 = new QFrame(p);
+    m_Shape1->setAutoFillBackground(true);
+    QPalette grey = m_Shape1->palette();
+    grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    m_Shape1->setPalette(grey);
+    m_RichEdit1 = new QTextEdit(p);
+    m_RichEdit1->setReadOnly(true);
+    m_RichEdit1->setFrameStyle(QFrame::NoFrame);
+    m_RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_RichEdit1->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
+    QPalette face = m_RichEdit1->palette();
+    face.setColor(QPalette::Base, kButtonFace);
+    face.setColor(QPalette::Text, Qt::black);
+    m_RichEdit1->setPalette(face);
+
+    m_StaticText1 = new QLabel(QStringLiteral("Tagesform am..."), p);
+    m_StaticText1->setAlignment(Qt::AlignCenter);
+    m_Label4 = new QLabel(p);
+    m_Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_DTP1 = new DayPicker(p);
+    m_DTP1->setFocusPolicy(Qt::ClickFocus);
+    m_DBChart2 = new zuv::charts::Chart(p);
+    configureDayChart(m_DBChart2->model());
+
+    for (QWidget* input : std::initializer_list<QWidget*>{m_MaskEdit1, m_ComboBox4,
+                                                          m_LabeledEdit1, m_ComboBox3, m_DTP1})
+        colourInput(input);
+    for (QWidget* hand : std::initializer_list<QWidget*>{m_MaskEdit1, m_ComboBox4, m_UpDown5,
+                                                         m_DTP1, m_StaticText5})
+        hand->setCursor(Qt::PointingHandCursor);
+}
+
+void BioPage::placeControls()
+{
+    const std::initializer_list<std::pair<QWidget*, const char*>> named = {
+        {m_Panel28, "Panel28"}, {m_DBChart1, "DBChart1"}, {m_Label28, "Label28"},
+        {m_MaskEdit1, "MaskEdit1"}, {m_Label29, "Label29"}, {m_ComboBox4, "ComboBox4"},
+        {m_LabeledEdit1Label, "LabeledEdit1Label"}, {m_LabeledEdit1, "LabeledEdit1"},
+        {m_UpDown5, "UpDown5"}, {m_Button4, "Button4"}, {m_CheckBox4, "CheckBox4"},
+        {m_ComboBox3, "ComboBox3"}, {m_StaticText5, "StaticText5"}, {m_Label3, "Label3"},
+        {m_Image2, "Image2"}, {m_Image3, "Image3"}, {m_Shape1, "Shape1"},
+        {m_RichEdit1, "RichEdit1"}, {m_StaticText1, "StaticText1"}, {m_Label4, "Label4"},
+        {m_DTP1, "DTP1"}, {m_DBChart2, "DBChart2"}};
+    for (const auto& [widget, name] : named) {
+        widget->setObjectName(QString::fromLatin1(name));
+        const QRect r = designRect(widget->objectName());
+        if (!r.isEmpty())
+            widget->setGeometry(r);
+    }
+    m_Panel28->setGeometry(QRect(QPoint(0, 0), kPageDesignSize));
+    setMinimumSize(kPageDesignSize);
+    resize(kPageDesignSize);
+    m_CheckBox4->setChecked(false);
+}
+
+void BioPage::connectHandlers()
+{
+    m_DBChart1->bindTable(&m_CLDSBio);
+    m_DBChart2->bindTable(&m_CLDProzent);
+    m_DBChart1->hooks().afterDraw = [this](QPainter& painter, const QRect& plot) {
+        DBChart1AfterDraw(painter, plot);
+    };
+    m_DBChart1->hooks().axisLabel = [this](zuv::charts::AxisId axis, const QString& text,
+                                           QColor& colour) {
+        DBChart1GetAxisLabel(axis, text, colour);
+    };
+    m_DBChart2->hooks().afterDraw = [this](QPainter& painter, const QRect& plot) {
+        DBChart2AfterDraw(painter, plot);
+    };
+    connect(m_Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    connect(m_ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Select(); });
+    connect(m_UpDown5, &UpDown::clicked, this, [this] { UpDown5Click(); });
+    connect(m_MaskEdit1, &MaskEdit::exited, this, [this] { MaskEdit1Exit(); });
+    connect(m_DTP1, &DayPicker::userChanged, this, [this] { DTP1Change(); });
+    connect(m_Image2, &ClickLabel::clicked, this, [this] { Image2Click(); });
+    connect(m_StaticText5, &ClickLabel::clicked, this, [this] { StaticText5Click(); });
+    connect(m_ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Select(); });
+    auto* doubleClicks = new DoubleClickFilter(this, [this] { ComboBox3DblClick(); });
+    m_ComboBox3->installEventFilter(doubleClicks);
+    m_ComboBox3->lineEdit()->installEventFilter(doubleClicks);
+    zuv::people::connectNameTable(m_CDSNamensliste, [this] { refillNameBox(true); }, this);
+}
+
+void BioPage::initialise(const QDate& today)
+{
+    m_UpDown5->setPosition(today.year());
+    refillNameBox(false);
+    m_ComboBox4->setCurrentIndex(today.month() - 1);
+    const MonthBounds bounds = monthBounds(year(), month());
+    zuv::core::guarded(this, [&] { m_DTP1->setDate(today); });
+    auto& model = m_DBChart1->model();
+    model.gradientStart = QColor(0x00, 0x00, 0xFF);
+    model.gradientEnd = Qt::white;
+    model.bottom.dateFormat = QStringLiteral("ddd dd");
+    model.bottom.minimum = zuv::core::toDateValue(bounds.first);
+    model.bottom.maximum = zuv::core::toDateValue(bounds.last);
+    m_MaskEdit1->setText(zuv::core::formatDate(today));
+    m_DBChart1->update();
+}
+
+void BioPage::setMarker(const QColor& colour, Qt::PenStyle style)
+{
+    m_markerColour = colour;
+    m_markerStyle = style;
+    m_DBChart1->update();
+}
+
+QLineEdit* BioPage::MaskEdit1() const
+{
+    return m_MaskEdit1;
+}
+
+QLabel* BioPage::Label4() const
+{
+    return m_Label4;
+}
+
+QLabel* BioPage::Image2() const
+{
+    return m_Image2;
+}
+
+void BioPage::setScreenColours()
+{
+    zuv::bio::setScreenColours(m_DBChart1->model());
+    m_DBChart1->update();
+}
+
+void BioPage::setPrintColours()
+{
+    zuv::bio::setPrintColours(m_DBChart1->model());
+    m_DBChart1->update();
+}
+
+int BioPage::year() const
+{
+    return m_UpDown5->position();
+}
+
+int BioPage::month() const
+{
+    return m_ComboBox4->currentIndex() + 1;
+}
+
+void BioPage::showWeekday()
+{
+    m_Label4->setText(zuv::core::longWeekdayName(m_DTP1->date().dayOfWeek()));
+}
+
+void BioPage::refillNameBox(bool clearText)
+{
+    zuv::people::refillNameBox(*m_ComboBox3, m_CDSNamensliste, clearText);
+}
+
+} // namespace zuv::bio

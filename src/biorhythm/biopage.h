@@ -1,0 +1,136 @@
+#pragma once
+// The "Zuvododerod" page: birth date, month and year in, the month's biorhythm chart, the
+// day form of one chosen day and the sign of the zodiac out. Owns every control of the page
+// (on the panel Panel28); works on the main window's tables, passed in. Reads its controls
+// afresh on every run and keeps no state of its own.
+
+#include "chart.h"
+#include "table.h"
+
+#include <QColor>
+#include <QDate>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QTextEdit;
+
+namespace zuv::people { class TForm3; }
+
+namespace zuv::bio {
+
+class ClickLabel;
+class DayPicker;
+class MaskEdit;
+class UpDown;
+
+class BioPage : public QWidget {
+    Q_OBJECT
+public:
+    BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
+            zuv::core::Table& CDSNamensliste, QWidget* parent = nullptr);
+    ~BioPage() override;
+
+    // First values for `today`: year, name box, month, picker (today, 06:48:47), month
+    // chart gradient and range, birth date = today. Does not refresh.
+    void initialise(const QDate& today);
+    void setNameListWindow(zuv::people::TForm3* window) { m_nameList = window; }
+    // Colour and pen style of the day marker (yellow, solid unless set).
+    void setMarker(const QColor& colour, Qt::PenStyle style);
+
+    // --- handlers ---
+    // The refresh: checks the birth date and the month, keeps the picker in the month,
+    // fills the tables, redraws and shows the zodiac sign. Errors reach the error box.
+    void Button4Click();
+    // Fills CLDSBio for the month and CLDProzent for the picker's day and labels the month
+    // chart; Sender named "Button5" (calendar page) gives the print colours.
+    void BiorhtClick(int Year, int Month, QDate FirstDay, QDate LastDay, QDate BirthDate,
+                     QObject* Sender);
+    void DTP1Change();
+    void MaskEdit1Exit();
+    void ComboBox4Select();
+    void UpDown5Click();
+    void DBChart1AfterDraw(QPainter& painter, const QRect& plot);
+    void DrawCross(QPainter& painter, int X, const QRect& plot);
+    void DBChart1GetAxisLabel(zuv::charts::AxisId axis, const QString& text, QColor& colour);
+    void DBChart2AfterDraw(QPainter& painter, const QRect& plot);
+    // Throws zuv::core::Error when the picture or text of the sign cannot be read.
+    void ShowZodiacSign(const QDate& birth);
+    void Image2Click();
+    void ComboBox3Select();
+    void ComboBox3DblClick();
+    void StaticText5Click();
+    void CDSNamenslisteAfterPost();
+    void CDSNamenslisteAfterDelete();
+
+    // --- for the main window, printing and the calendar page ---
+    zuv::charts::Chart* DBChart1() const { return m_DBChart1; }
+    zuv::charts::Chart* DBChart2() const { return m_DBChart2; }
+    QTextEdit* RichEdit1() const { return m_RichEdit1; }
+    QLineEdit* MaskEdit1() const;
+    QComboBox* ComboBox3() const { return m_ComboBox3; }
+    QComboBox* ComboBox4() const { return m_ComboBox4; }
+    QCheckBox* CheckBox4() const { return m_CheckBox4; }
+    QPushButton* Button4() const { return m_Button4; }
+    UpDown* UpDown5() const { return m_UpDown5; }
+    QLineEdit* LabeledEdit1() const { return m_LabeledEdit1; }
+    DayPicker* DTP1() const { return m_DTP1; }
+    QLabel* Label3() const { return m_Label3; }
+    QLabel* Label4() const;
+    QLabel* Image2() const;
+    QLabel* Image3() const { return m_Image3; }
+    // Month chart colours: screen (labels white, gradient blue→white) or print (labels
+    // black, gradient white). Repaint the chart.
+    void setScreenColours();
+    void setPrintColours();
+
+    // Size of the page at design (the main window's client area without menu, tabs and
+    // status bar).
+    static QSize designSize();
+
+private:
+    void buildControls();
+    void placeControls();
+    void connectHandlers();
+    int year() const;
+    int month() const;
+    void showWeekday();
+    void refillNameBox(bool clearText);
+
+    zuv::core::Table& m_CLDSBio;
+    zuv::core::Table& m_CLDProzent;
+    zuv::core::Table& m_CDSNamensliste;
+    zuv::people::TForm3* m_nameList = nullptr;
+    QColor m_markerColour = Qt::yellow;
+    Qt::PenStyle m_markerStyle = Qt::SolidLine;
+
+    QFrame* m_Panel28 = nullptr;
+    zuv::charts::Chart* m_DBChart1 = nullptr;
+    QLabel* m_Label28 = nullptr;
+    MaskEdit* m_MaskEdit1 = nullptr;
+    QLabel* m_Label29 = nullptr;
+    QComboBox* m_ComboBox4 = nullptr;
+    QLabel* m_LabeledEdit1Label = nullptr;
+    QLineEdit* m_LabeledEdit1 = nullptr;
+    UpDown* m_UpDown5 = nullptr;
+    QPushButton* m_Button4 = nullptr;
+    QCheckBox* m_CheckBox4 = nullptr;
+    QComboBox* m_ComboBox3 = nullptr;
+    ClickLabel* m_StaticText5 = nullptr;
+    QLabel* m_Label3 = nullptr;
+    ClickLabel* m_Image2 = nullptr;
+    QLabel* m_Image3 = nullptr;
+    QFrame* m_Shape1 = nullptr;
+    QTextEdit* m_RichEdit1 = nullptr;
+    QLabel* m_StaticText1 = nullptr;
+    QLabel* m_Label4 = nullptr;
+    DayPicker* m_DTP1 = nullptr;
+    zuv::charts::Chart* m_DBChart2 = nullptr;
+};
+
+} // namespace zuv::bio

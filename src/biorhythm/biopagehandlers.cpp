@@ -1,0 +1,204 @@
+// The handlers of the biorhythm page: each reads the controls, calls into the logic of
+// biorhythm.h, monthchart.h and daychart.h, and writes the result back.
+
+#include "biopage.h"
+
+#include "biorhythm.h"
+#include "daychart.h"
+#include "daypicker.h"
+#include "dialogs.h"
+#include "germandate.h"
+#include "monthchart.h"
+#include "namelist.h"
+#include "programfolder.h"
+#include "pagewidgets.h"
+#include "tform3.h"
+#include "zodiac.h"
+
+#include <QComboBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace zuv::bio {
+
+using zuv::core::dialogs;
+using zuv::core::guarded;
+using zuv::core::parseDate;
+
+void BioPage::Button4Click()
+{
+    guarded(this, [this] {
+        const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
+        if (!birth) {
+            dialogs().information(this, msgNoBirthDate());
+            m_MaskEdit1->setFocus();
+            return;
+        }
+        const int Month = month();
+        if (m_DTP1->value() < QDateTime(*birth, QTime(0, 0), Qt::UTC)) {
+            // A birth date the picker cannot take leaves it where it is.
+            try {
+                m_DTP1->setDate(*birth);
+            } catch (const zuv::core::Error&) {
+            }
+        }
+        if (monthBeforeBirth(*birth, year(), Month)) {
+            dialogs().information(this, msgBeforeBirth());
+            m_ComboBox4->setFocus();
+            return;
+        }
+        const int Year = year();
+        const MonthBounds bounds = monthBounds(Year, Month);
+        m_DTP1->limitTo(bounds.first, bounds.last);
+        showWeekday();
+        BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, m_Button4);
+        ShowZodiacSign(*birth);
+    });
+}
+
+void BioPage::BiorhtClick(int Year, int Month, QDate FirstDay, QDate LastDay, QDate BirthDate,
+                          QObject* Sender)
+{
+    m_DBChart1->clearSeries();
+    reopenEmpty(m_CLDSBio, kMonthTableFile, monthTableFields());
+    const QString name = m_CheckBox4->isChecked() ? m_ComboBox3->currentText() : QString();
+    auto& model = m_DBChart1->model();
+    model.title = QStringList{chartTitle(Month, Year, name)};
+    model.bottom.minimum = zuv::core::toDateValue(FirstDay);
+    model.bottom.maximum = zuv::core::toDateValue(LastDay);
+    model.bottom.title = axisCaption(Month, Year);
+    if (Sender && Sender->objectName() == QLatin1String("Button5"))
+        zuv::bio::setPrintColours(model);
+    else
+        zuv::bio::setScreenColours(model);
+    fillMonthTable(m_CLDSBio, monthValues(Year, Month, BirthDate));
+    reopenEmpty(m_CLDProzent, kDayPercentFile, dayPercentTableFields());
+    copyDayPercent(m_CLDSBio, m_CLDProzent, m_DTP1->date());
+    m_DBChart1->refreshFromTable();
+    m_DBChart2->refreshFromTable();
+}
+
+void BioPage::DTP1Change()
+{
+    guarded(this, [this] {
+        const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
+        if (!birth) {
+            dialogs().information(this, msgNoBirthDate());
+            m_MaskEdit1->setFocus();
+            return;
+        }
+        const int Month = month();
+        if (m_DTP1->date() < *birth)
+            m_DTP1->setDate(*birth);
+        const int Year = year();
+        const MonthBounds bounds = monthBounds(Year, Month);
+        BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, m_Button4);
+        m_DBChart2->model().title = QStringList{dayChartTitle(m_DTP1->date())};
+        m_DBChart2->update();
+        showWeekday();
+    });
+}
+
+void BioPage::MaskEdit1Exit()
+{
+    const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
+    if (!birth) {
+        dialogs().information(this, msgNoBirthDate());
+        m_MaskEdit1->setFocus();
+        return;
+    }
+    guarded(this, [&] { ShowZodiacSign(*birth); });
+}
+
+void BioPage::ComboBox4Select()
+{
+    Button4Click();
+}
+
+void BioPage::UpDown5Click()
+{
+    Button4Click();
+}
+
+void BioPage::DBChart1AfterDraw(QPainter& painter, const QRect& plot)
+{
+    drawZeroLine(painter, plot, 2);
+    const double x = dateToPixel(m_DBChart1->model(), plot, m_DTP1->value());
+    DrawCross(painter, qRound(x) - kMarkerShift, plot);
+}
+
+void BioPage::DrawCross(QPainter& painter, int X, const QRect& plot)
+{
+    drawMarkerBand(painter, X, plot, m_markerColour, m_markerStyle);
+}
+
+void BioPage::DBChart1GetAxisLabel(zuv::charts::AxisId axis, const QString& text,
+                                   QColor& colour)
+{
+    if (axis == zuv::charts::AxisId::Bottom)
+        colour = dayLabelColour(text, m_DBChart1->model().gradientStart);
+}
+
+void BioPage::DBChart2AfterDraw(QPainter& painter, const QRect& plot)
+{
+    drawZeroLine(painter, plot, 1);
+    fixDayBarWidth(m_DBChart2->model());
+}
+
+void BioPage::ShowZodiacSign(const QDate& birth)
+{
+    const zuv::people::ZodiacSign& sign = zuv::people::zodiacSignFor(birth);
+    zuv::people::applyZodiacSign(sign, *m_Label3, *m_Image2, *m_Image3, *m_RichEdit1,
+                                 zuv::core::programFolder());
+}
+
+void BioPage::Image2Click()
+{
+    guarded(this, [this] {
+        const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
+        if (!birth)
+            throw zuv::core::Error(
+                QStringLiteral("'%1' ist kein gültiges Datum.").arg(m_MaskEdit1->text()));
+        ShowZodiacSign(*birth);
+    });
+}
+
+void BioPage::ComboBox3Select()
+{
+    const auto found = zuv::people::lookupBirthDate(m_CDSNamensliste, m_ComboBox3->currentText());
+    if (!found)
+        return;
+    if (!found->hasBirthDate()) {
+        dialogs().information(this, msgNoBirthDateInList());
+        return;
+    }
+    m_MaskEdit1->setText(zuv::core::formatDate(found->birthDate));
+    Button4Click();
+}
+
+void BioPage::ComboBox3DblClick()
+{
+    if (m_ComboBox3->currentIndex() >= 0)
+        m_ComboBox3->setCurrentIndex(-1);
+}
+
+void BioPage::StaticText5Click()
+{
+    if (m_nameList)
+        m_nameList->showNameList();
+}
+
+void BioPage::CDSNamenslisteAfterPost()
+{
+    refillNameBox(true);
+}
+
+void BioPage::CDSNamenslisteAfterDelete()
+{
+    refillNameBox(true);
+}
+
+} // namespace zuv::bio

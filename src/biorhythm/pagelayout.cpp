@@ -1,0 +1,44 @@
+#include "pagelayout.h"
+
+namespace zuv::bio {
+
+const std::vector<ControlPlace>& pageLayout()
+{
+    // Month chart across the top; below it from left to right: name box column, birth
+    // date / month / year column, zodiac sign, rule, text box, day form.
+    static const std::vector<ControlPlace> layout = {
+        {QStringLiteral("DBChart1"), {8, 12, 793, 287}},
+        {QStringLiteral("CheckBox4"), {16, 309, 121, 17}},
+        {QStringLiteral("ComboBox3"), {16, 328, 121, 21}},
+        {QStringLiteral("StaticText5"), {16, 416, 137, 49}},
+        {QStringLiteral("Label28"), {160, 309, 81, 14}},
+        {QStringLiteral("MaskEdit1"), {160, 324, 81, 21}},
+        {QStringLiteral("Label29"), {112, 352, 129, 14}},
+        {QStringLiteral("ComboBox4"), {160, 368, 81, 21}},
+        {QStringLiteral("LabeledEdit1Label"), {112, 397, 44, 14}},
+        {QStringLiteral("LabeledEdit1"), {160, 394, 65, 21}},
+        {QStringLiteral("UpDown5"), {225, 394, 16, 21}},
+        {QStringLiteral("Button4"), {160, 424, 81, 25}},
+        {QStringLiteral("Label3"), {248, 310, 65, 27}},
+        {QStringLiteral("Image2"), {248, 344, 65, 41}},
+        {QStringLiteral("Image3"), {256, 344, 49, 65}},
+        {QStringLiteral("Shape1"), {320, 312, 1, 153}},
+        {QStringLiteral("RichEdit1"), {328, 312, 321, 153}},
+        {QStringLiteral("StaticText1"), {712, 316, 89, 17}},
+        {QStringLiteral("Label4"), {651, 338, 61, 13}},
+        {QStringLiteral("DTP1"), {720, 334, 81, 19}},
+        {QStringLiteral("DBChart2"), {664, 368, 137, 89}},
+    };
+    return layout;
+}
+
+QRect designRect(const QString& name)
+{
+    for (const ControlPlace& p : pageLayout()) {
+        if (p.name == name)
+            return p.rect;
+    }
+    return {};
+}
+
+} // namespace zuv::bio

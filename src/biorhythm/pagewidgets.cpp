@@ -1,0 +1,126 @@
+#include "pagewidgets.h"
+
+#include "dialogs.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zuv::bio {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+MaskEdit::MaskEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    // Qt masks: 0 = digit optional, 9 = digit required; blanks show as spaces.
+    setInputMask(QStringLiteral("00.00.9999; "));
+    setMaxLength(10);
+}
+
+bool MaskEdit::yearComplete() const
+{
+    const QString year = displayText().mid(6, 4);
+    if (year.size() != 4)
+        return false;
+    for (QChar c : year) {
+        if (!c.isDigit())
+            return false;
+    }
+    return true;
+}
+
+QString MaskEdit::refusalMessage()
+{
+    return QStringLiteral("Ungültiger Eingabewert. Mit Esc werden die Änderungen "
+                          "rückgängig gemacht.");
+}
+
+void MaskEdit::focusInEvent(QFocusEvent* event)
+{
+    if (!m_refusing)
+        m_textOnEnter = text();
+    QLineEdit::focusInEvent(event);
+}
+
+void MaskEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Only a move to another control of the window leaves the field; a message box or a
+    // switch to another window does not.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || m_refusing)
+        return;
+    if (isModified() && !yearComplete()) {
+        m_refusing = true;
+        zuv::core::dialogs().error(this, refusalMessage());
+        setFocus(Qt::OtherFocusReason);
+        // Focus moves caused by the box itself are over once the event loop has run.
+        QTimer::singleShot(0, this, [this] { m_refusing = false; });
+        return;
+    }
+    emit exited();
+}
+
+void MaskEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && isModified()) {
+        setText(m_textOnEnter);
+        setModified(false);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent)
+    , m_up(new QToolButton(this))
+    , m_down(new QToolButton(this))
+{
+    m_up->setObjectName(QStringLiteral("UpButton"));
+    m_down->setObjectName(QStringLiteral("DownButton"));
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {m_up, m_down}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(m_up, &QToolButton::clicked, this, [this] { step(+1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+}
+
+void UpDown::setAssociate(QLineEdit* edit)
+{
+    m_associate = edit;
+    setPosition(m_position);
+}
+
+void UpDown::setPosition(int position)
+{
+    m_position = std::clamp(position, kMin, kMax);
+    if (m_associate)
+        m_associate->setText(QString::number(m_position));
+}
+
+void UpDown::step(int delta)
+{
+    setPosition(m_position + delta);
+    emit clicked(delta > 0);
+}
+
+void UpDown::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    m_up->setGeometry(0, 0, width(), half);
+    m_down->setGeometry(0, half, width(), height() - half);
+}
+
+} // namespace zuv::bio

@@ -1,0 +1,37 @@
+#pragma once
+// Shared helpers of the biorhythm tests: readable Qt values in failure messages and a
+// dialog seam that records instead of blocking.
+
+#include "dialogs.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << '{' << ('"' + l.join(QStringLiteral("\", \"")) + '"').toStdString() << '}';
+}
+inline void PrintTo(const QDate& d, std::ostream* os)
+{
+    *os << d.toString(Qt::ISODate).toStdString();
+}
+QT_END_NAMESPACE
+
+namespace zuv::bio::testing {
+
+class RecordingDialogs : public zuv::core::Dialogs {
+public:
+    RecordingDialogs() { zuv::core::setDialogs(this); }
+    ~RecordingDialogs() override { zuv::core::setDialogs(nullptr); }
+    void information(QWidget*, const QString& text) override { infos << text; }
+    void error(QWidget*, const QString& text) override { errors << text; }
+    int exec(QDialog&) override { return 0; }
+    QStringList infos;
+    QStringList errors;
+};
+
+} // namespace zuv::bio::testing
