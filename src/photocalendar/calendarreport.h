@@ -1,0 +1,157 @@
+#pragma once
+// The calendar page report QRBildkalender: a one-page banded report on A4 portrait. It
+// holds the bands with their elements (positions, fonts, colours), the five picture slots
+// and the print-time hooks; generate() lays out one page in report pixels (96 per inch)
+// from the grid table, and render() draws a laid-out page onto any painter.
+
+#include "reportpicture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLineF>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+namespace zuv::core { class Table; }
+
+namespace zuv::photo {
+
+// A4 in report pixels at 96 per inch, with its 10 mm margins.
+struct PageGeometry {
+    static constexpr double kPixelsPerInch = 96.0;
+    static constexpr double kWidth = 210.0 / 25.4 * kPixelsPerInch;   // 793.7
+    static constexpr double kHeight = 297.0 / 25.4 * kPixelsPerInch;  // 1122.5
+    static constexpr int kMargin = 38;                                // 10 mm
+    static constexpr int kBandWidth = 718;                            // 190 mm
+};
+
+// A text element (label or data field) of a band. Positions are relative to the band.
+struct ReportText {
+    QString name;                 // "QRLabel1", "QRDBText2", ...
+    QRect geometry;               // left, top, width, height; size ignored when autoSize
+    bool autoSize = true;         // sized to the text
+    bool alignToBand = false;     // centred on the band's width
+    int alignment = Qt::AlignLeft;
+    bool wordWrap = false;
+    bool transparent = false;     // else drawn on white
+    bool growsDownward = false;   // fixed width, height grows with the lines
+    QFont font;                   // point size
+    QColor color;
+    QString caption;              // fixed text of a label
+    int field = -1;               // field index of a data element, -1 for labels
+};
+
+// A ruled line: horizontal lines run through the middle of their box, vertical ones along
+// its left edge.
+struct ReportShape {
+    QString name;
+    QRect geometry;
+    Qt::Orientation orientation = Qt::Horizontal;
+};
+
+enum class BandKind { Title, ColumnHeader, Detail, Summary };
+
+struct ReportBand {
+    QString name;
+    BandKind kind = BandKind::Title;
+    int height = 0;
+    QFont font;
+    QColor fontColor;
+    std::vector<ReportText> texts;
+    std::vector<ReportShape> shapes;
+};
+
+// A picture element placed on the sheet (relative to its top left corner).
+struct ImageSlot {
+    QString name;                 // "QRImage1" .. "QRImage5"
+    QRect geometry;
+    ReportPicture picture;
+};
+
+// Picture slot geometry applied before each preview.
+struct PictureLayout {
+    bool withChart = false;
+    int chartTop = 0;             // QRImage5 (only with chart)
+    int singleTop = 0;            // QRImage1
+    int singleHeight = 0;
+    int threeTop = 0;             // QRImage2 .. QRImage4
+};
+inline constexpr PictureLayout kLayoutWithChart{true, 580, 768, 289, 768};
+inline constexpr PictureLayout kLayoutWithoutChart{false, 0, 640, 377, 712};
+
+// One generated page in report pixels.
+struct PageText {
+    QString name;                 // element name
+    int row = -1;                 // detail row, -1 outside the detail band
+    QRectF rect;
+    QString text;
+    QFont font;
+    QColor color;
+    int flags = 0;                // Qt alignment and word-wrap flags for drawText
+    bool opaque = true;
+};
+struct PageBand {
+    QString name;
+    QRectF rect;
+};
+struct PagePicture {
+    QString name;
+    QRectF rect;
+    ReportPicture picture;
+};
+struct ReportPage {
+    QSizeF size{PageGeometry::kWidth, PageGeometry::kHeight};
+    std::vector<PageBand> bands;
+    std::vector<PageText> texts;
+    std::vector<QLineF> lines;
+    std::vector<PagePicture> pictures;
+    const PageText* find(const QString& name, int row = -1) const;
+};
+
+class CalendarReport {
+public:
+    CalendarReport();
+
+    // --- design ---
+    ReportBand TitleBand1, ColumnHeaderBand1, DetailBand1, SummaryBand1;
+    std::array<ImageSlot, 5> images;          // QRImage1 .. QRImage5
+
+    ReportText& text(const QString& name);    // throws std::out_of_range when unknown
+    ImageSlot& image(int number);             // 1..5
+    // The weekday heading (QRLabel2..8) and the day cell (QRDBText2..8) of a weekday 1..7.
+    ReportText& heading(int weekday);
+    ReportText& dayCell(int weekday);
+
+    void applyLayout(const PictureLayout& layout);
+    void clearPictures();
+
+    // --- data and hooks ---
+    // Grid table read by the detail band (not owned; nullptr prints no rows).
+    zuv::core::Table* dataSet = nullptr;
+    // Called with the element and the text about to be printed; may change both (the
+    // element's colour applies to this print).
+    std::function<void(ReportText& element, QString& text)> onPrint;
+
+    // Lays the page out: title, headings, one detail band per table row, the summary, and
+    // the picture slots. Runs onPrint for every element with a print callback.
+    ReportPage generate();
+
+private:
+    void placeText(ReportPage& page, ReportText& element, double bandTop, int row,
+                   const QString& value);
+};
+
+// The design fonts of the report, for "Standard" and for tests.
+QFont titleBandFont();
+QFont headerBandFont();
+QFont detailBandFont();
+
+// Draws a generated page into target (device coordinates of the whole sheet).
+void render(QPainter& painter, const QRectF& target, const ReportPage& page);
+
+} // namespace zuv::photo

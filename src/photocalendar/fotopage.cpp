@@ -1,0 +1,412 @@
+#include "fotopage.h"
+
+#include "biopage.h"
+#include "chart.h"
+#include "dialogs.h"
+#include "germandate.h"
+#include "monthgrid.h"
+#include "pagewidgets.h"
+#include "programfolder.h"
+#include "table.h"
+#include "tform10.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zuv::photo {
+
+using zuv::core::dialogs;
+
+namespace {
+
+const QColor kActiveBorder(0xB4, 0xB4, 0xB4);
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    if (width < 0) {
+        widget->adjustSize();
+        widget->move(left, top);
+    } else {
+        widget->setGeometry(left, top, width, height);
+    }
+    return widget;
+}
+
+void colourField(QWidget* w)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, kActiveBorder);
+    w->setPalette(p);
+}
+
+// A text element takes a font with its colour.
+void applyFont(ReportText& element, const QFont& font, const QColor& colour)
+{
+    element.font = font;
+    element.color = colour;
+}
+
+} // namespace
+
+FotoPage::FotoPage(zuv::core::Table& CLDBildkalender, zuv::bio::BioPage& bioPage,
+                   TForm10& reportWindow, QWidget* parent)
+    : QWidget(parent), m_CLDBildkalender(CLDBildkalender), m_bioPage(bioPage),
+      m_report(reportWindow)
+{
+    setObjectName(QStringLiteral("TabSheet2"));
+    m_fontDialogFont = QFont(QStringLiteral("MS Sans Serif"));
+    m_fontDialogFont.setPointSize(8);
+    m_fontDialogColour = QColor(0x00, 0x00, 0x00);
+    buildControls();
+
+    PageSource source;
+    source.monthText = [this] { return m_ComboBox1->currentText(); };
+    source.yearText = [this] { return m_LabeledEdit2->text(); };
+    source.holidayLine = [this] { return m_holidayLine; };
+    source.summaryLine2 = [this] { return m_summaryLine2; };
+    source.summaryLine3 = [this] { return m_summaryLine3; };
+    source.pictureFiles = [this] {
+        return std::array<QString, 3>{m_Bild1->text(), m_Bild2->text(), m_Bild3->text()};
+    };
+    m_report.setPageSource(std::move(source));
+}
+
+FotoPage::~FotoPage() = default;
+
+void FotoPage::buildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_Panel1 = new QFrame(this);
+    m_Panel1->setObjectName(QStringLiteral("Panel1"));
+    m_Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_Panel1->setLineWidth(2);
+    layout->addWidget(m_Panel1);
+    QWidget* p = m_Panel1;
+
+    m_Button1 = place(new QPushButton(QStringLiteral("Bild &1"), p), "Button1", 16, 24, 35, 21);
+    m_Bild1 = place(new QLabel(p), "Bild1", 67, 27, 380, 14);
+    m_Button2 = place(new QPushButton(QStringLiteral("Bild &2"), p), "Button2", 16, 64, 35, 21);
+    m_Bild2 = place(new QLabel(p), "Bild2", 67, 67, 380, 14);
+    m_Button3 = place(new QPushButton(QStringLiteral("Bild &3"), p), "Button3", 16, 104, 35, 21);
+    m_Bild3 = place(new QLabel(p), "Bild3", 67, 108, 380, 14);
+
+    m_CheckBox3 = place(new QCheckBox(QStringLiteral("Mit Zuvododerod"), p), "CheckBox3", 16, 192,
+                        97, 17);
+    m_Label5 = place(new QLabel(QStringLiteral("Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
+    QFont arial8(QStringLiteral("Arial"));
+    arial8.setPointSize(8);
+    m_Label5->setFont(arial8);
+    m_Label5->hide();
+    m_MaskEdit2 = place(new zuv::bio::MaskEdit(p), "MaskEdit2", 176, 190, 65, 21);
+    m_MaskEdit2->setToolTip(QStringLiteral("Geben Sie Ihr Geburtsdatum ein."));
+    m_MaskEdit2->setCursor(Qt::PointingHandCursor);
+    colourField(m_MaskEdit2);
+    m_MaskEdit2->hide();
+
+    m_Label2 = place(new QLabel(QStringLiteral("Bundesland"), p), "Label2", 176, 240);
+    m_ComboBox2 = place(new QComboBox(p), "ComboBox2", 176, 254, 145, 21);
+    m_ComboBox2->setEditable(true);
+    m_ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    colourField(m_ComboBox2);
+
+    m_Label1 = place(new QLabel(QStringLiteral("Monat"), p), "Label1", 16, 304);
+    m_ComboBox1 = place(new QComboBox(p), "ComboBox1", 16, 320, 129, 21);
+    m_ComboBox1->setEditable(true);
+    m_ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    m_ComboBox1->addItems(monthBoxEntries());
+    colourField(m_ComboBox1);
+
+    m_LabeledEdit2Label = place(new QLabel(QStringLiteral("Jahr"), p), "LabeledEdit2Label", 256, 304);
+    m_LabeledEdit2 = place(new QLineEdit(p), "LabeledEdit2", 256, 320, 49, 21);
+    m_LabeledEdit2->setReadOnly(true);
+    m_LabeledEdit2Label->setBuddy(m_LabeledEdit2);
+    colourField(m_LabeledEdit2);
+    m_UpDown1 = place(new zuv::bio::UpDown(p), "UpDown1", 305, 320, 16, 21);
+    m_UpDown1->setAssociate(m_LabeledEdit2);
+
+    m_Button5 = place(new QPushButton(QStringLiteral("&Vorschau"), p), "Button5", 72, 392, 75, 25);
+    m_Button6 = place(new QPushButton(QStringLiteral("&Abbrechen"), p), "Button6", 248, 392, 75, 25);
+
+    m_Image1 = place(new QLabel(p), "Image1", 464, 40, 305, 401);
+    m_Image1->setScaledContents(true);
+    m_Image1->setPixmap(QPixmap(QStringLiteral(":/photocalendar/illustration.jpg")));
+
+    m_PopupMenu1 = new QMenu(this);
+    m_PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    auto addEntry = [this](const char* name, const QString& text, void (FotoPage::*handler)()) {
+        QAction* a = m_PopupMenu1->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    addEntry("SchriftartTitel2", QStringLiteral("Schriftart Titel"), &FotoPage::SchriftartTitel1Click);
+    addEntry("SchriftartWochentage2", QStringLiteral("Schriftart Wochentage"),
+             &FotoPage::SchriftartWochentage1Click);
+    addEntry("SchriftartTageszahlen2", QStringLiteral("Schriftart Tageszahlen"),
+             &FotoPage::SchriftartTageszahlen1Click);
+    m_PopupMenu1->addSeparator();
+    addEntry("Standard2", QStringLiteral("Standard"), &FotoPage::Standard1Click);
+    m_Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Panel1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_PopupMenu1->popup(m_Panel1->mapToGlobal(pos)); });
+
+    m_OpenPictureDialog1 = new QFileDialog(this, QStringLiteral("Öffnen"));
+    m_OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
+    m_OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    m_OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+    m_OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    m_OpenPictureDialog1->setNameFilters({
+        QStringLiteral("Alle Bilder (*.jpg *.jpeg *.jpe *.jfif *.bmp *.dib *.ico *.emf *.wmf)"),
+        QStringLiteral("JPEG-Bild (*.jpg *.jpeg *.jpe *.jfif)"),
+        QStringLiteral("Bitmaps (*.bmp *.dib)"),
+        QStringLiteral("Symbole (*.ico)"),
+        QStringLiteral("Erweiterte Metadateien (*.emf)"),
+        QStringLiteral("Metadateien (*.wmf)"),
+    });
+    m_FontDialog1 = new QFontDialog(m_fontDialogFont, this);
+    m_FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+    m_FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
+
+    connect(m_Button1, &QPushButton::clicked, this, &FotoPage::Button1Click);
+    connect(m_Button2, &QPushButton::clicked, this, &FotoPage::Button2Click);
+    connect(m_Button3, &QPushButton::clicked, this, &FotoPage::Button3Click);
+    connect(m_CheckBox3, &QCheckBox::clicked, this, &FotoPage::CheckBox3Click);
+    connect(m_Button5, &QPushButton::clicked, this, &FotoPage::Button5Click);
+    connect(m_Button6, &QPushButton::clicked, this, &FotoPage::Button6Click);
+    connect(m_MaskEdit2, &zuv::bio::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
+}
+
+void FotoPage::initialise(const QDate& today)
+{
+    m_UpDown1->setPosition(today.year());
+    m_ComboBox1->setCurrentIndex(today.month() - 1);
+    m_ComboBox2->clear();
+    for (const auto& state : zuv::core::federalStates())
+        m_ComboBox2->addItem(state.name);
+    m_ComboBox2->setCurrentIndex(0);
+}
+
+void FotoPage::pictureButton(QLabel* label)
+{
+    if (!label->text().isEmpty()) {
+        label->clear();
+        return;
+    }
+    if (!m_pictureDialogFile.isEmpty())
+        m_OpenPictureDialog1->selectFile(m_pictureDialogFile);
+    if (dialogs().exec(*m_OpenPictureDialog1) == QDialog::Accepted) {
+        const QString chosen = m_OpenPictureDialog1->selectedFiles().value(0);
+        if (!chosen.isEmpty())
+            m_pictureDialogFile = QDir::cleanPath(chosen);
+    }
+    label->setText(m_pictureDialogFile);
+}
+
+void FotoPage::Button1Click() { pictureButton(m_Bild1); }
+void FotoPage::Button2Click() { pictureButton(m_Bild2); }
+void FotoPage::Button3Click() { pictureButton(m_Bild3); }
+
+void FotoPage::CheckBox3Click()
+{
+    const bool on = m_CheckBox3->isChecked();
+    m_Label5->setVisible(on);
+    m_MaskEdit2->setVisible(on);
+    if (on)
+        m_MaskEdit2->setFocus();
+}
+
+bool FotoPage::runFontDialog()
+{
+    m_FontDialog1->setCurrentFont(m_fontDialogFont);
+    const bool confirmed = dialogs().exec(*m_FontDialog1) == QDialog::Accepted;
+    if (confirmed)
+        m_fontDialogFont = m_FontDialog1->currentFont();
+    return confirmed;
+}
+
+void FotoPage::SchriftartTitel1Click()
+{
+    ReportText& title = m_report.QRBildkalender.text(QStringLiteral("QRLabel1"));
+    if (runFontDialog())
+        applyFont(title, m_fontDialogFont, m_fontDialogColour);
+    else
+        applyFont(title, m_report.QRBildkalender.TitleBand1.font,
+                  m_report.QRBildkalender.TitleBand1.fontColor);
+}
+
+void FotoPage::SchriftartWochentage1Click()
+{
+    runFontDialog();
+    CalendarReport& report = m_report.QRBildkalender;
+    for (int w = 1; w <= 7; ++w)
+        applyFont(report.heading(w), m_fontDialogFont, m_fontDialogColour);
+    report.heading(6).color = kBlue;
+    report.heading(7).color = kRed;
+}
+
+void FotoPage::SchriftartTageszahlen1Click()
+{
+    runFontDialog();
+    CalendarReport& report = m_report.QRBildkalender;
+    for (int w = 1; w <= 5; ++w)
+        applyFont(report.dayCell(w), m_fontDialogFont, m_fontDialogColour);
+    // Saturday and Sunday take name, size and style only; their colours are fixed.
+    for (int w = 6; w <= 7; ++w) {
+        QFont f = report.dayCell(w).font;
+        f.setFamily(m_fontDialogFont.family());
+        f.setPointSizeF(m_fontDialogFont.pointSizeF());
+        f.setBold(m_fontDialogFont.bold());
+        f.setItalic(m_fontDialogFont.italic());
+        f.setUnderline(m_fontDialogFont.underline());
+        f.setStrikeOut(m_fontDialogFont.strikeOut());
+        report.dayCell(w).font = f;
+    }
+    report.dayCell(6).color = kBlue;
+    report.dayCell(7).color = kRed;
+}
+
+void FotoPage::Standard1Click()
+{
+    CalendarReport& report = m_report.QRBildkalender;
+    applyFont(report.text(QStringLiteral("QRLabel1")), report.TitleBand1.font,
+              report.TitleBand1.fontColor);
+    for (int w = 1; w <= 7; ++w)
+        applyFont(report.heading(w), report.ColumnHeaderBand1.font,
+                  report.ColumnHeaderBand1.fontColor);
+    report.heading(6).color = kBlue;
+    report.heading(7).color = kRed;
+    for (int w = 1; w <= 7; ++w)
+        applyFont(report.dayCell(w), report.DetailBand1.font, report.DetailBand1.fontColor);
+    report.dayCell(6).color = kBlue;
+    report.dayCell(7).color = kRed;
+}
+
+QString FotoPage::bildabmessungenText()
+{
+    return QStringLiteral("Bild - Abmessungen:\r\n1 x 377 hoch,  609 breit oder\r\n"
+                          "1 x 297 hoch,  609 breit oder\r\n3 x 297 hoch,  201 breit\r\n"
+                          "Bei anderen Abmessungen werden die Bilder\r\n"
+                          "entweder vergrössert, oder verkleinert.");
+}
+
+void FotoPage::Bildabessungen1Click()
+{
+    dialogs().information(this, bildabmessungenText());
+}
+
+void FotoPage::Button6Click()
+{
+    if (m_showFirstPage)
+        m_showFirstPage();
+    try {
+        m_report.close();
+    } catch (...) {
+    }
+}
+
+std::optional<int> FotoPage::checkedEntry(QComboBox* box, const QString& refusal)
+{
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
+    const std::optional<int> index = entryIndex(entries, box->currentText());
+    if (!index) {
+        dialogs().information(this, refusal.arg(box->currentText()));
+        box->setFocus();
+    }
+    return index;
+}
+
+void FotoPage::buildAndPreview()
+{
+    // 1. Birth date, only with "Mit Zuvododerod".
+    QString birthText;
+    if (m_CheckBox3->isChecked()) {
+        birthText = m_MaskEdit2->text();
+        if (!zuv::core::IsDate(birthText)) {
+            m_MaskEdit2->setFocus();
+            return;
+        }
+    }
+    // 2. State.
+    const QString stateText = m_ComboBox2->currentText();
+    if (stateText.isEmpty()) {
+        dialogs().information(this, QStringLiteral("Wählen Sie ein Bundesland aus."));
+        m_ComboBox2->setFocus();
+        return;
+    }
+    const std::optional<int> state = checkedEntry(
+        m_ComboBox2, QStringLiteral("\"%1\" ist kein Bundesland der Liste. Wählen Sie ein "
+                                    "Bundesland aus."));
+    if (!state)
+        return;
+    // 3. Month.
+    const std::optional<int> monthIndex = checkedEntry(
+        m_ComboBox1, QStringLiteral("\"%1\" ist kein Monat der Liste. Wählen Sie einen Monat aus."));
+    if (!monthIndex)
+        return;
+    const int year = m_UpDown1->position();
+    const int month = *monthIndex + 1;
+    const QDate firstDay(year, month, 1);
+
+    // 4.-7. Grid and holiday line; a build starts from an empty grid.
+    m_holidayLine.clear();
+    m_summaryLine2.clear();
+    const MonthGrid grid = buildMonthGrid(year, month, *state, stateText);
+    if (!m_CLDBildkalender.isEmpty())
+        m_CLDBildkalender.emptyTable();
+    appendGrid(m_CLDBildkalender, grid);
+    m_holidayLine = grid.holidayLine;
+    const QDate lastDay(year, month, firstDay.daysInMonth());
+
+    // 8. Biorhythm chart.
+    CalendarReport& report = m_report.QRBildkalender;
+    if (m_CheckBox3->isChecked()) {
+        m_bioPage.MaskEdit1()->setText(birthText);
+        const QDate birth = zuv::core::parseDate(birthText).value_or(QDate());
+        m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, m_Button5);
+        zuv::charts::Chart* chart = m_bioPage.DBChart1();
+        QSize size = chart->size();
+        if (size.width() < 50 || size.height() < 50)
+            size = report.image(5).geometry.size();
+        auto* mime = new QMimeData;
+        mime->setImageData(chart->toImage(size));
+        mime->setData(QStringLiteral("image/svg+xml"), chart->toSvg(size));
+        QApplication::clipboard()->setMimeData(mime);
+        report.applyLayout(kLayoutWithChart);
+        report.image(5).picture = ReportPicture::fromPicture(chart->toPicture(size), size);
+    } else {
+        report.applyLayout(kLayoutWithoutChart);
+    }
+    // 9. Preview; returns when it is closed.
+    m_report.preview();
+}
+
+void FotoPage::Button5Click()
+{
+    if (m_building)
+        return;   // the preview of the previous build is still open
+    m_building = true;
+    zuv::core::guarded(this, [this] { buildAndPreview(); });
+    m_building = false;
+    // 10. Always back in the program folder, whatever happened.
+    QDir::setCurrent(zuv::core::programFolder());
+}
+
+} // namespace zuv::photo

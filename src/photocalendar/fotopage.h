@@ -1,0 +1,116 @@
+#pragma once
+// The "Foto Kalender" page: month, year, federal state, the optional biorhythm with its
+// birth date, up to three pictures and the fonts of the calendar page. Owns the page's
+// controls (on Panel1, context menu PopupMenu1), the open-picture and font dialogs and the
+// holiday line; builds the month grid into the main window's grid table and shows the
+// calendar page report of the report window.
+
+#include <QDate>
+#include <QFont>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QFontDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace zuv::core { class Table; }
+namespace zuv::bio { class BioPage; class MaskEdit; class UpDown; }
+
+namespace zuv::photo {
+
+class TForm10;
+
+class FotoPage : public QWidget {
+    Q_OBJECT
+public:
+    FotoPage(zuv::core::Table& CLDBildkalender, zuv::bio::BioPage& bioPage,
+             TForm10& reportWindow, QWidget* parent = nullptr);
+    ~FotoPage() override;
+
+    // First values: current month and year of today, first federal state, no pictures.
+    void initialise(const QDate& today);
+    // Run by "Abbrechen" before the report window closes: shows page 0 and applies the
+    // main window's menu rule.
+    void setShowFirstPage(std::function<void()> fn) { m_showFirstPage = std::move(fn); }
+
+    // --- handlers ---
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void CheckBox3Click();
+    void Button5Click();
+    void Button6Click();
+    void SchriftartTitel1Click();
+    void SchriftartWochentage1Click();
+    void SchriftartTageszahlen1Click();
+    void Standard1Click();
+    void Bildabessungen1Click();
+
+    // --- the page's state, for the report and the main window ---
+    const QString& HolidayLine() const { return m_holidayLine; }
+    QMenu* PopupMenu1() const { return m_PopupMenu1; }
+    QFileDialog& OpenPictureDialog1() const { return *m_OpenPictureDialog1; }
+    QFontDialog& FontDialog1() const { return *m_FontDialog1; }
+    // The last file confirmed in the picture dialog (empty before the first) and the font
+    // the font dialog holds (its last confirmed choice).
+    const QString& pictureDialogFile() const { return m_pictureDialogFile; }
+    const QFont& fontDialogFont() const { return m_fontDialogFont; }
+    const QColor& fontDialogColour() const { return m_fontDialogColour; }
+
+    static QString bildabmessungenText();
+
+private:
+    void buildControls();
+    void pictureButton(QLabel* label);
+    // Runs the font dialog; true when the user confirmed.
+    bool runFontDialog();
+    void buildAndPreview();
+    // The list position of a typed box text, or a message and the focus on the box.
+    std::optional<int> checkedEntry(QComboBox* box, const QString& refusal);
+
+    zuv::core::Table& m_CLDBildkalender;
+    zuv::bio::BioPage& m_bioPage;
+    TForm10& m_report;
+    std::function<void()> m_showFirstPage;
+    QString m_holidayLine;
+    QString m_summaryLine2;
+    QString m_summaryLine3;
+    QString m_pictureDialogFile;
+    QFont m_fontDialogFont;
+    QColor m_fontDialogColour;
+    bool m_building = false;
+
+    QFrame* m_Panel1 = nullptr;
+    QPushButton* m_Button1 = nullptr;
+    QPushButton* m_Button2 = nullptr;
+    QPushButton* m_Button3 = nullptr;
+    QLabel* m_Bild1 = nullptr;
+    QLabel* m_Bild2 = nullptr;
+    QLabel* m_Bild3 = nullptr;
+    QCheckBox* m_CheckBox3 = nullptr;
+    QLabel* m_Label5 = nullptr;
+    zuv::bio::MaskEdit* m_MaskEdit2 = nullptr;
+    QLabel* m_Label2 = nullptr;
+    QComboBox* m_ComboBox2 = nullptr;
+    QLabel* m_Label1 = nullptr;
+    QComboBox* m_ComboBox1 = nullptr;
+    QLabel* m_LabeledEdit2Label = nullptr;
+    QLineEdit* m_LabeledEdit2 = nullptr;
+    zuv::bio::UpDown* m_UpDown1 = nullptr;
+    QPushButton* m_Button5 = nullptr;
+    QPushButton* m_Button6 = nullptr;
+    QLabel* m_Image1 = nullptr;
+    QMenu* m_PopupMenu1 = nullptr;
+    QFileDialog* m_OpenPictureDialog1 = nullptr;
+    QFontDialog* m_FontDialog1 = nullptr;
+};
+
+} // namespace zuv::photo

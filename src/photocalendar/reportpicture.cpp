@@ -1,0 +1,67 @@
+#include "reportpicture.h"
+
+#include "dialogs.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace zuv::photo {
+
+ReportPicture ReportPicture::fromImage(QImage image)
+{
+    ReportPicture p;
+    if (!image.isNull())
+        p.m_content = std::move(image);
+    return p;
+}
+
+ReportPicture ReportPicture::fromPicture(QPicture picture, QSizeF size)
+{
+    ReportPicture p;
+    if (size.width() > 0 && size.height() > 0)
+        p.m_content = Vector{std::move(picture), size};
+    return p;
+}
+
+ReportPicture ReportPicture::fromSvg(const QByteArray& svg)
+{
+    auto renderer = std::make_shared<QSvgRenderer>(svg);
+    if (!renderer->isValid() || renderer->viewBoxF().isEmpty())
+        throw zuv::core::Error(QStringLiteral("Die Zeichnung ist beschädigt oder leer."));
+    ReportPicture p;
+    p.m_content = std::move(renderer);
+    return p;
+}
+
+QSizeF ReportPicture::size() const
+{
+    if (const auto* img = std::get_if<QImage>(&m_content))
+        return img->size();
+    if (const auto* v = std::get_if<Vector>(&m_content))
+        return v->size;
+    if (const auto* svg = std::get_if<std::shared_ptr<QSvgRenderer>>(&m_content))
+        return (*svg)->viewBoxF().size();
+    return {};
+}
+
+void ReportPicture::draw(QPainter& painter, const QRectF& target) const
+{
+    if (isEmpty() || target.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    if (const auto* img = std::get_if<QImage>(&m_content)) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, *img);
+    } else if (const auto* v = std::get_if<Vector>(&m_content)) {
+        painter.translate(target.topLeft());
+        painter.scale(target.width() / v->size.width(), target.height() / v->size.height());
+        painter.drawPicture(0, 0, v->picture);
+    } else if (const auto* svg = std::get_if<std::shared_ptr<QSvgRenderer>>(&m_content)) {
+        (*svg)->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        (*svg)->render(&painter, target);
+    }
+    painter.restore();
+}
+
+} // namespace zuv::photo

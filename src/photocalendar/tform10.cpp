@@ -1,0 +1,182 @@
+#include "tform10.h"
+
+#include "biopage.h"
+#include "chart.h"
+#include "dialogs.h"
+#include "pictureloader.h"
+#include "table.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <optional>
+
+namespace zuv::photo {
+
+namespace {
+
+// Colours of a day cell at print time, by ISO weekday; no colour = the element keeps its own.
+struct CellColours {
+    std::optional<QColor> holiday;
+    std::optional<QColor> ordinary;
+};
+const CellColours kCellColours[8] = {
+    {},                                                 // unused
+    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Monday
+    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Tuesday
+    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Wednesday
+    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Thursday
+    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Friday
+    {QColor(0xFF, 0, 0), QColor(0, 0, 0xFF)},           // Saturday
+    {std::nullopt, std::nullopt},                       // Sunday: the font's own colour
+};
+
+template <typename Fn>
+void swallow(Fn&& fn)
+{
+    try {
+        fn();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+TForm10::TForm10(zuv::core::Table& CLDBildkalender, zuv::core::Table& CLDSBio,
+                 zuv::bio::BioPage& bioPage, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_grid(CLDBildkalender), m_bioTable(CLDSBio), m_bioPage(bioPage)
+{
+    setObjectName(QStringLiteral("Form10"));
+    setWindowTitle(QStringLiteral("Bild - Kalender"));
+    QRBildkalender.dataSet = &m_grid;
+    QRBildkalender.onPrint = [this](ReportText& element, QString& value) {
+        const QString& n = element.name;
+        if (n == QLatin1String("QRLabel1"))
+            QRLabel1Print(value);
+        else if (n == QLatin1String("QRLabel10"))
+            QRLabel10Print(value);
+        else if (n.startsWith(QLatin1String("QRDBText")) && element.field >= 1)
+            dayCellPrint(element.field, value);
+    };
+}
+
+void TForm10::QRLabel1Print(QString& value)
+{
+    value = (m_source.monthText ? m_source.monthText() : QString()) + QStringLiteral("  ")
+        + (m_source.yearText ? m_source.yearText() : QString());
+}
+
+void TForm10::dayCellPrint(int weekday, QString& value)
+{
+    ReportText& cell = QRBildkalender.dayCell(weekday);
+    const CellColours& colours = kCellColours[weekday];
+    if (value.endsWith(QLatin1Char('x'))) {
+        value.chop(1);
+        if (colours.holiday)
+            cell.color = *colours.holiday;
+    } else if (colours.ordinary) {
+        cell.color = *colours.ordinary;
+    }
+}
+
+void TForm10::QRDBText2Print(QString& value) { dayCellPrint(1, value); }
+void TForm10::QRDBText3Print(QString& value) { dayCellPrint(2, value); }
+void TForm10::QRDBText4Print(QString& value) { dayCellPrint(3, value); }
+void TForm10::QRDBText5Print(QString& value) { dayCellPrint(4, value); }
+void TForm10::QRDBText6Print(QString& value) { dayCellPrint(5, value); }
+void TForm10::QRDBText7Print(QString& value) { dayCellPrint(6, value); }
+void TForm10::QRDBText8Print(QString& value) { dayCellPrint(7, value); }
+
+void TForm10::QRLabel10Print(QString& value)
+{
+    auto text = [](const std::function<QString()>& fn) { return fn ? fn() : QString(); };
+    value = text(m_source.holidayLine) + QStringLiteral("\r\n") + text(m_source.summaryLine2)
+        + QStringLiteral("\r\n") + text(m_source.summaryLine3);
+}
+
+void TForm10::loadSlot(int slot, const QString& file)
+{
+    ImageSlot& target = QRBildkalender.image(slot);
+    target.picture = {};
+    if (file.isEmpty())
+        return;   // a slot without a chosen picture stays empty
+    target.picture = loadPicture(file, target.geometry.size());
+}
+
+void TForm10::QRBildkalenderBeforePrint()
+{
+    const std::array<QString, 3> files =
+        m_source.pictureFiles ? m_source.pictureFiles() : std::array<QString, 3>{};
+    if (!files[0].isEmpty() && files[1].isEmpty()) {
+        loadSlot(1, files[0]);
+    } else if (!files[0].isEmpty() && !files[1].isEmpty()) {
+        loadSlot(2, files[0]);
+        loadSlot(3, files[1]);
+        loadSlot(4, files[2]);
+    }
+}
+
+ReportPage TForm10::generatePage()
+{
+    QRBildkalenderBeforePrint();
+    return QRBildkalender.generate();
+}
+
+void TForm10::printPage(QPrinter& printer) const
+{
+    QPainter painter(&printer);
+    if (!painter.isActive())
+        return;
+    const QRectF sheet = printer.pageLayout().fullRectPixels(printer.resolution());
+    zuv::photo::render(painter, QRectF(QPointF(0, 0), sheet.size()), m_page);
+}
+
+void TForm10::preview()
+{
+    try {
+        m_page = generatePage();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setFullPage(true);
+        printer.setDocName(windowTitle());
+        QPrintPreviewDialog dialog(&printer, this);
+        dialog.setWindowTitle(windowTitle());
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+                [this](QPrinter* p) { printPage(*p); });
+        zuv::core::dialogs().exec(dialog);
+    } catch (...) {
+        QRBildkalenderAfterPreview();
+        throw;
+    }
+    QRBildkalenderAfterPreview();
+}
+
+void TForm10::QRBildkalenderAfterPreview()
+{
+    // Each step runs even when an earlier one failed, so that the next build finds an empty
+    // grid and empty slots.
+    swallow([this] { m_grid.emptyTable(); });
+    swallow([this] { m_bioTable.close(); });
+    swallow([this] { QRBildkalender.clearPictures(); });
+    swallow([this] { close(); });
+}
+
+void TForm10::FormClose()
+{
+    if (zuv::charts::Chart* chart = m_bioPage.DBChart1()) {
+        chart->model().gradientStart = QColor(0x00, 0x00, 0xFF);
+        chart->model().gradientEnd = QColor(0xFF, 0xFF, 0xFF);
+        chart->update();
+    }
+    m_bioPage.Button4Click();
+}
+
+void TForm10::closeEvent(QCloseEvent* event)
+{
+    swallow([this] { FormClose(); });
+    event->accept();
+}
+
+} // namespace zuv::photo

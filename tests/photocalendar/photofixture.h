@@ -1,0 +1,125 @@
+#pragma once
+// A photo-calendar page wired as the main window wires it: the tables, the biorhythm page,
+// the report window and the page, in a temporary program folder, with a dialog seam that
+// records every message and answers every modal dialog.
+
+#include "biopage.h"
+#include "dialogs.h"
+#include "fotopage.h"
+#include "monthgrid.h"
+#include "namelist.h"
+#include "pictureloader.h"
+#include "printers.h"
+#include "programfolder.h"
+#include "table.h"
+#include "tform10.h"
+#include "zodiac.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+class RecordingDialogs : public zuv::core::Dialogs {
+public:
+    RecordingDialogs() { zuv::core::setDialogs(this); }
+    ~RecordingDialogs() override { zuv::core::setDialogs(nullptr); }
+    void information(QWidget*, const QString& text) override { infos << text; }
+    void error(QWidget*, const QString& text) override { errors << text; }
+    int exec(QDialog& dialog) override
+    {
+        execs << QString::fromLatin1(dialog.metaObject()->className());
+        return answer ? answer(dialog) : QDialog::Rejected;
+    }
+    QStringList infos;
+    QStringList errors;
+    QStringList execs;
+    std::function<int(QDialog&)> answer;
+};
+
+inline void makeProgramFolder(const QString& root)
+{
+    QDir dir(root);
+    dir.mkpath(QStringLiteral("BioTab"));
+    for (const auto& sign : zuv::people::zodiacSigns()) {
+        const QString picture = dir.filePath(sign.pictureFile);
+        const QString text = dir.filePath(sign.textFile);
+        dir.mkpath(QFileInfo(picture).path());
+        dir.mkpath(QFileInfo(text).path());
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        image.save(picture, "BMP");
+        QFile rtf(text);
+        if (rtf.open(QIODevice::WriteOnly))
+            rtf.write("{\\rtf1\\ansi text}");
+    }
+}
+
+inline QString testData(const QString& name)
+{
+    return QStringLiteral(ZUV_TEST_DATA_DIR "/photocalendar/") + name;
+}
+
+class PhotoFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        makeProgramFolder(m_dir.path());
+        zuv::core::setProgramFolder(m_dir.path());
+        zuv::photo::setMetafileHelperPath(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zuvododerod-metafile")));
+        zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
+        zuv::core::openOrCreate(grid, QStringLiteral("BioTab/Bildkalender"),
+                                zuv::photo::bildkalenderFields());
+        grid.emptyTable();
+        bioPage = std::make_unique<zuv::bio::BioPage>(bio, percent, names);
+        bioPage->initialise(kToday);
+        bioPage->Button4Click();
+        report = std::make_unique<zuv::photo::TForm10>(grid, bio, *bioPage);
+        page = std::make_unique<zuv::photo::FotoPage>(grid, *bioPage, *report);
+        page->initialise(kToday);
+        dialogs.infos.clear();
+        dialogs.errors.clear();
+    }
+    void TearDown() override
+    {
+        page.reset();
+        report.reset();
+        bioPage.reset();
+        zuv::core::setProgramFolder(QString());
+        QDir::setCurrent(m_startDir);
+    }
+
+    template <typename W>
+    W* child(const char* name) const
+    {
+        W* w = page->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+    static inline const QDate kToday{2010, 1, 20};
+    QString m_startDir = QDir::currentPath();
+    QTemporaryDir m_dir;
+    RecordingDialogs dialogs;
+    zuv::core::Table bio{QStringLiteral("CLDSBio")};
+    zuv::core::Table percent{QStringLiteral("CLDProzent")};
+    zuv::core::Table names{QStringLiteral("CDSNamensliste")};
+    zuv::core::Table grid{QStringLiteral("CLDBildkalender")};
+    std::unique_ptr<zuv::bio::BioPage> bioPage;
+    std::unique_ptr<zuv::photo::TForm10> report;
+    std::unique_ptr<zuv::photo::FotoPage> page;
+};
