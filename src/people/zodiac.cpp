@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace zuv::people {
@@ -121,6 +122,8 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
 
     RichEdit1.clear();
     zuv::core::loadRtfFile(folder.filePath(sign.textFile), *RichEdit1.document());
+    // The text is read from its beginning, not from where loading left the cursor.
+    RichEdit1.moveCursor(QTextCursor::Start);
 
     Label3.setText(sign.caption);
 }

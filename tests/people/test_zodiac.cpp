@@ -153,6 +153,7 @@ TEST_F(ZodiacDisplay, JungfrauUsesTheUprightSlotAndTheNextSignSwitchesBack)
     EXPECT_TRUE(Image3.hasScaledContents());
     EXPECT_EQ(Label3.text(), QStringLiteral("Jungfrau\n24.8.- 22.9."));
     EXPECT_TRUE(RichEdit1.toPlainText().contains(QStringLiteral("Jungfrautext")));
+    EXPECT_EQ(RichEdit1.textCursor().position(), 0);
 
     show(QDate(1980, 4, 1));
     EXPECT_TRUE(Image3.isHidden());
