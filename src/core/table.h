@@ -1,7 +1,9 @@
 #pragma once
 // An in-memory table with named, typed fields, a current row and a file. The file is an
 // SQLite database (no extension) holding the field definitions and the rows. Saving runs
-// in one transaction, so a file is either the old or the new table, never a mix.
+// in one transaction, so a file is either the old or the new table, never a mix; for
+// durable tables this holds across crashes and power cuts too. Loading validates the
+// whole file and refuses anything this program did not write.
 
 #include <QDate>
 #include <QString>
@@ -37,7 +39,9 @@ public:
     // --- file ---
     void setFileName(const QString& path);
     const QString& fileName() const { return m_fileName; }
-    // Durable files are written with synchronous=FULL (survive a crash or power cut).
+    // Durable files are written with synchronous=FULL and an on-disk journal (survive a
+    // crash or power cut mid-save). Others skip both: cheap, but a crash mid-save may
+    // leave a damaged file, which open-or-create then rebuilds.
     void setDurable(bool durable) { m_durable = durable; }
     // Reads fields and rows from the file; activates the table. Throws on any failure
     // (missing file, not a table, foreign content); the table is then unchanged.

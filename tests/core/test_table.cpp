@@ -163,6 +163,26 @@ TEST_F(TableTest, UnreadableFileIsKeptAsDefektAndReplaced)
     }
 }
 
+// An older kept file goes together with its journal: the new ".defekt" must not be
+// paired with a journal that SQLite would replay into it.
+TEST_F(TableTest, OlderKeptJournalIsRemovedWithTheOlderDefekt)
+{
+    const QString file = path("BioTab/Namensliste");
+    writeAll(file, "kaputt");
+    writeAll(file + ".defekt", "older");
+    writeAll(file + ".defekt-journal", "journal of the older");
+    writeAll(file + ".defekt-wal", "wal of the older");
+    Table t("CDSNamensliste");
+    openOrCreate(t, "BioTab/Namensliste", kNameFields);
+    EXPECT_EQ(readAll(file + ".defekt"), "kaputt");
+    EXPECT_FALSE(QFileInfo::exists(file + ".defekt-journal"));
+    EXPECT_FALSE(QFileInfo::exists(file + ".defekt-wal"));
+    addName(t, "Anna", QVariant());
+    t.close();
+    openOrCreate(t, "BioTab/Namensliste", kNameFields);
+    EXPECT_EQ(t.rowCount(), 1);
+}
+
 TEST_F(TableTest, OpenOrCreateFailsWhenTheFolderIsMissing)
 {
     Table t("CLDSBio");
