@@ -1,5 +1,6 @@
 #include "tform1.h"
 
+#include "aboutbox.h"
 #include "biopage.h"
 #include "dialogs.h"
 #include "fotopage.h"
@@ -8,7 +9,6 @@
 #include "printing.h"
 #include "programfolder.h"
 #include "sizing.h"
-#include "taboutbox.h"
 #include "tform10.h"
 #include "tform3.h"
 
@@ -50,15 +50,15 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     layout->addWidget(m_panel12);
     setCentralWidget(central);
 
-    // The other windows exist hidden from the start, created in this order.
-    m_report = std::make_unique<zuv::photo::TForm10>();
-    m_about = std::make_unique<zuv::info::TAboutBox>();
-    m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste);
-
     m_bioPage = new zuv::bio::BioPage(CLDSBio, CLDProzent, CDSNamensliste);
     m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
-    m_bioPage->setNameListWindow(m_nameList.get());
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
+
+    // The other windows exist hidden from the start, created in this order.
+    m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage);
+    m_about = std::make_unique<zuv::info::TAboutBox>();
+    m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste);
+    m_bioPage->setNameListWindow(m_nameList.get());
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);
     m_fotoPage->setObjectName(QStringLiteral("TabSheet2"));
@@ -194,8 +194,8 @@ void TForm1::openTables()
 void TForm1::FormCreate()
 {
     applySizing();
-    m_bioPage->MarkerColor = QColor(0xFF, 0xFF, 0x00);
-    m_bioPage->MarkerStyle = Qt::SolidLine;
+    m_bioPage->setMarker(QColor(0xFF, 0xFF, 0x00), Qt::SolidLine);
+    m_about->FormCreate(QCoreApplication::applicationFilePath());
     const QDate now = today();
     guarded(this, [&] { openTables(); });
     m_fotoPage->initialise(now);
@@ -281,7 +281,7 @@ void TForm1::Inhalt1Click()
 
 void TForm1::Info1Click()
 {
-    zuv::core::dialogs().exec(*m_about);
+    zuv::info::Info1Click(*m_about);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
