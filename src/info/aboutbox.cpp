@@ -32,6 +32,15 @@ QRect placeOf(const char* name)
     return {};
 }
 
+// The first family that the system has; the others stand in for it with similar widths,
+// so the texts fit the box as laid out.
+QFont fontOf(const QStringList& families, int pointSize)
+{
+    QFont font(families.front(), pointSize);
+    font.setFamilies(families);
+    return font;
+}
+
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -43,7 +52,8 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
 void place(QWidget* control)
 {
     QRect rect = placeOf(control->objectName().toLatin1().constData());
-    if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+    if (auto* label = qobject_cast<QLabel*>(control);
+        label && !label->wordWrap() && !label->text().isEmpty())
         rect.setWidth(qMax(rect.width(), label->sizeHint().width()));
     control->setGeometry(rect);
 }
@@ -61,7 +71,9 @@ TAboutBox::TAboutBox(QWidget* parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Info "));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Nimbus Sans")},
+                   8));
     setWindowIcon(programIcon());
     setFixedSize(kAboutBoxClientSize);
 
@@ -77,7 +89,9 @@ TAboutBox::TAboutBox(QWidget* parent)
     m_ProgramIcon->setPixmap(programIconPixmap(64));
 
     m_ProductName = makeLabel("ProductName", QStringLiteral("Zuvododerod"), m_Panel1);
-    m_ProductName->setFont(QFont(QStringLiteral("Book Antiqua"), 10));
+    m_ProductName->setFont(fontOf({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),
+                                   QStringLiteral("Liberation Serif")},
+                                  10));
     m_Version = makeLabel("Version", QStringLiteral("Version: "), m_Panel1);
     m_Copyright = makeLabel("Copyright", QString::fromUtf8(kMakerLine), m_Panel1);
     m_Label4 = makeLabel("Label4", QStringLiteral("Website:"), m_Panel1);

@@ -163,8 +163,18 @@ CONF
     done
     [ -n "$up" ] || skip "cupsd did not answer on $server within 10 s"
 
-    lpadmin -h "$server" -p "$QUEUE" -E -v "cups-pdf:/$instance" -P "$PPD" \
-        >"$SANDBOX/log/lpadmin.out" 2>&1 \
+    # Right after start the server may still be reloading and drop a connection.
+    local made=
+    for _ in $(seq 1 30); do
+        if lpadmin -h "$server" -p "$QUEUE" -E -v "cups-pdf:/$instance" -P "$PPD" \
+            >"$SANDBOX/log/lpadmin.out" 2>&1 \
+            && lpstat -h "$server" -p "$QUEUE" >/dev/null 2>&1; then
+            made=1
+            break
+        fi
+        sleep 0.2
+    done
+    [ -n "$made" ] \
         || skip "lpadmin could not create the queue: $(tr '\n' ' ' <"$SANDBOX/log/lpadmin.out")"
 
     echo "export ZUV_CUPS_SERVER=$server"

@@ -1,0 +1,244 @@
+#include "infotestsupport.h"
+
+#include <biopage.h>
+#include <chart.h>
+#include <printing.h>
+
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zuv::info;
+using namespace zuv::info::test;
+
+namespace {
+
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+void expectScreenColours(zuv::charts::Chart& chart)
+{
+    EXPECT_EQ(chart.model().bottom.labelColor, QColor(Qt::white));
+    EXPECT_EQ(chart.model().gradientStart, kBlue);
+    EXPECT_EQ(chart.model().gradientEnd, QColor(Qt::white));
+}
+
+void expectPrintColours(zuv::charts::Chart& chart)
+{
+    EXPECT_EQ(chart.model().bottom.labelColor, QColor(Qt::black));
+    EXPECT_EQ(chart.model().gradientStart, QColor(Qt::white));
+    EXPECT_EQ(chart.model().gradientEnd, QColor(Qt::white));
+}
+
+// A printer writing PDF to path, set to portrait so that printing has to turn it.
+void toPdf(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+} // namespace
+
+TEST(Printing, ChartPrintRect)
+{
+    struct Case {
+        QRect paper;
+        QSize chart;
+        QRect expected;
+    };
+    // Worked by hand: margins 5 % of width and height, then the largest rectangle with the
+    // chart's aspect ratio, centred (integer division).
+    const Case cases[] = {
+        // area (50,25,900,450); 900*287 <= 450*793, so width 900, height 900*287/793 = 325,
+        // top 25 + (450-325)/2 = 87
+        {{0, 0, 1000, 500}, {793, 287}, {50, 87, 900, 325}},
+        // area (50,50,900,900); tall chart: height 900, width 900*100/400 = 225,
+        // left 50 + (900-225)/2 = 387
+        {{0, 0, 1000, 1000}, {100, 400}, {387, 50, 225, 900}},
+        // exact fit: area (20,25,180,90) has the chart's 2:1 ratio
+        {{10, 20, 200, 100}, {2, 1}, {20, 25, 180, 90}},
+        // A4 landscape at 1200 dpi inside Qt's default margins (13167 x 9248 pixels):
+        // area (658,462,11851,8324); width-limited, height 11851*287/793 = 4289,
+        // top 462 + (8324-4289)/2 = 2479
+        {{0, 0, 13167, 9248}, {793, 287}, {658, 2479, 11851, 4289}},
+        // no chart size: the whole area inside the margins
+        {{0, 0, 1000, 500}, {}, {50, 25, 900, 450}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(chartPrintRect(c.paper, c.chart), c.expected)
+            << c.paper.width() << "x" << c.paper.height() << " chart " << c.chart.width();
+}
+
+TEST(Printing, HasPrinter)
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/tmp/x.pdf"));
+    EXPECT_TRUE(hasPrinter(printer));
+    // What Qt gives when the system has no printer at all: PDF without a file name.
+    printer.setOutputFileName({});
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    EXPECT_FALSE(hasPrinter(printer));
+}
+
+TEST(Printing, PrintsOneLandscapePageAndRestoresTheScreenColours)
+{
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    zuv::bio::BioPage& page = fixture.page();
+    zuv::charts::Chart& chart = *page.DBChart1();
+    expectScreenColours(chart);
+    const QStringList title = chart.model().title;
+
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, out.filePath(QStringLiteral("first.pdf")));
+    printMonthChart(page, printer);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(printer.docName(), QStringLiteral("DBChart1"));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(chart.property(kPrintResolutionProperty).toInt(), 25);
+    expectScreenColours(chart);
+    EXPECT_EQ(chart.model().title, title);
+
+    const QByteArray first = readFile(out.filePath(QStringLiteral("first.pdf")));
+    if (!qEnvironmentVariableIsEmpty("ZUV_SHOT_DIR"))
+        writeFile(qEnvironmentVariable("ZUV_SHOT_DIR") + QStringLiteral("/chart.pdf"), first);
+    const PdfFacts facts = readPdfFacts(first);
+    EXPECT_EQ(facts.pages, 1);
+    EXPECT_TRUE(facts.landscape()) << facts.width << "x" << facts.height;
+    EXPECT_NEAR(facts.width, 841.9, 1.0);    // A4 turned: 297 mm wide
+    EXPECT_NEAR(facts.height, 595.3, 1.0);
+
+    // Printing again, after portrait was chosen once more, gives the same page.
+    toPdf(printer, out.filePath(QStringLiteral("second.pdf")));
+    printMonthChart(page, printer);
+    expectScreenColours(chart);
+    const QByteArray second = readFile(out.filePath(QStringLiteral("second.pdf")));
+    EXPECT_EQ(readPdfFacts(second).pages, 1);
+    EXPECT_TRUE(readPdfFacts(second).landscape());
+    const QList<QByteArray> a = inflatedStreams(first);
+    const QList<QByteArray> b = inflatedStreams(second);
+    ASSERT_FALSE(a.isEmpty());
+    EXPECT_EQ(a, b);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST(Printing, ChartIsDrawnInPrintColoursWithItsOwnHooks)
+{
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    zuv::charts::Chart& chart = *fixture.page().DBChart1();
+    // Watches the chart's own after-draw hook (zero line and day marker) during the print.
+    struct Seen {
+        QColor gradientStart;
+        QColor labels;
+        QRect plot;
+    };
+    QList<Seen> seen;
+    const auto original = chart.hooks().afterDraw;
+    ASSERT_TRUE(bool(original));
+    chart.hooks().afterDraw = [&](QPainter& p, const QRect& plot) {
+        seen << Seen{chart.model().gradientStart, chart.model().bottom.labelColor, plot};
+        original(p, plot);
+    };
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, out.filePath(QStringLiteral("chart.pdf")));
+    printMonthChart(fixture.page(), printer);
+    chart.hooks().afterDraw = original;
+
+    ASSERT_FALSE(seen.isEmpty());
+    // The print's drawing is the first after the print colours were set.
+    EXPECT_EQ(seen.front().gradientStart, QColor(Qt::white));
+    EXPECT_EQ(seen.front().labels, QColor(Qt::black));
+    // Laid out on the chart's screen size enlarged by the print resolution (793 x 287 +25 %).
+    EXPECT_LE(seen.front().plot.right(), 991);
+    EXPECT_LE(seen.front().plot.bottom(), 358);
+    expectScreenColours(chart);
+}
+
+TEST(Printing, NoPrinterIsReportedAndThePrintColoursStay)
+{
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    zuv::bio::BioPage& page = fixture.page();
+    QPrinter& printer = currentPrinter();
+    // What Qt gives when the system has no printer at all: PDF without a file name.
+    printer.setOutputFileName({});
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Portrait);
+
+    EXPECT_FALSE(Drucken3Click(page));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.front().startsWith(QStringLiteral("Es ist kein Drucker verfügbar.")))
+        << dialogs.errors.front().toStdString();
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    expectPrintColours(*page.DBChart1());
+
+    // The next refresh brings the screen colours back.
+    page.Button4Click();
+    expectScreenColours(*page.DBChart1());
+}
+
+TEST(Printing, FailingJobIsReportedAndThePrintColoursStay)
+{
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    zuv::bio::BioPage& page = fixture.page();
+    QTemporaryDir out;
+    QPrinter& printer = currentPrinter();
+    toPdf(printer, out.filePath(QStringLiteral("no/such/folder/chart.pdf")));
+
+    EXPECT_FALSE(Drucken3Click(page));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors.front(),
+              QStringLiteral("Der Druckauftrag „DBChart1“ konnte auf dem Drucker „%1“ nicht "
+                             "gestartet werden.")
+                  .arg(out.filePath(QStringLiteral("no/such/folder/chart.pdf"))));
+    expectPrintColours(*page.DBChart1());
+}
+
+TEST(Printing, RefusedRefreshAfterPrintingKeepsThePrintColours)
+{
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    zuv::bio::BioPage& page = fixture.page();
+    QTemporaryDir out;
+    QPrinter& printer = currentPrinter();
+    toPdf(printer, out.filePath(QStringLiteral("chart.pdf")));
+    page.MaskEdit1()->setText(QStringLiteral("31.02.2000"));
+
+    EXPECT_TRUE(Drucken3Click(page));
+    EXPECT_EQ(readPdfFacts(readFile(out.filePath(QStringLiteral("chart.pdf")))).pages, 1);
+    EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Geben Sie ein Geburtsdatum ein.")});
+    expectPrintColours(*page.DBChart1());
+}
+
+TEST(Printing, PrinterDialogWorksOnTheCurrentPrinter)
+{
+    RecordingDialogs dialogs;
+    QPrinter& printer = currentPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/tmp/vorher.pdf"));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPrinter* seen = nullptr;
+    dialogs.onExec = [&](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        ASSERT_NE(print, nullptr);
+        seen = print->printer();
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Drucker auswählen"));
+    };
+    dialogs.execResult = QDialog::Rejected;
+
+    EXPECT_EQ(Druckerauswhlen1Click(nullptr), int(QDialog::Rejected));
+    EXPECT_EQ(seen, &printer);
+    // Cancelled: the printer is as it was.
+    EXPECT_EQ(&currentPrinter(), &printer);
+    EXPECT_EQ(printer.outputFileName(), QStringLiteral("/tmp/vorher.pdf"));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
