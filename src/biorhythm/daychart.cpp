@@ -65,8 +65,14 @@ void configureDayChart(ChartModel& m)
     m.bottom.labelSeparationPercent = 0;
     m.bottom.grid = false;
 
+    // The chart's standard legend place (right of the plot), 25 pixels from the top.
     m.legend.visible = true;
+    m.legend.alignment = zuv::charts::LegendAlignment::Right;
     m.legend.showLastValue = true;
+    QFont legend(QStringLiteral("Arial"));
+    legend.setPointSize(8);
+    m.legend.font = legend;
+    m.titleFont = legend;
     m.legend.symbolWidthPercent = 25;
     m.legend.topPosition = 25;
 

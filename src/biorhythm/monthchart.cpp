@@ -86,6 +86,9 @@ void configureMonthChart(ChartModel& m)
     m.legend.color = QColor(0xC0, 0xC0, 0xC0);
     m.legend.symbolWidthPercent = 100;
     m.legend.showLastValue = false;
+    QFont legend(QStringLiteral("Arial"));
+    legend.setPointSize(8);
+    m.legend.font = legend;
 
     m.series.clear();
     for (size_t i = 0; i < 4; ++i) {

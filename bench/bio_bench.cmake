@@ -1,0 +1,2 @@
+add_executable(bio_bench ${CMAKE_CURRENT_LIST_DIR}/bio_bench.cpp)
+target_link_libraries(bio_bench PRIVATE zuv_bio benchmark::benchmark)
