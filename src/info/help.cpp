@@ -2,6 +2,7 @@
 
 #include "helpwindow.h"
 
+#include <dialogs.h>
 #include <programfolder.h>
 #include <rtfreader.h>
 
@@ -47,10 +48,15 @@ HelpWindow* helpWindow()
     return theHelpWindow();
 }
 
-void Allgemeines1Click(QTextEdit& RichEdit1)
+void loadGeneralText(QTextEdit& RichEdit1)
 {
     RichEdit1.clear();
     core::loadRtfFile(generalTextPath(), *RichEdit1.document());
+}
+
+bool Allgemeines1Click(QTextEdit& RichEdit1)
+{
+    return core::guarded(&RichEdit1, [&RichEdit1] { loadGeneralText(RichEdit1); });
 }
 
 } // namespace zuv::info

@@ -24,7 +24,10 @@ HelpWindow* helpWindow();
 
 // Clears RichEdit1 and loads the general biorhythm text into it as rich text.
 // Throws zuv::core::Error (German message) when the file cannot be read; the box then
-// stays empty. The caller shows the error (zuv::core::guarded).
-void Allgemeines1Click(QTextEdit& RichEdit1);
+// stays empty.
+void loadGeneralText(QTextEdit& RichEdit1);
+// "Allgemeines": loadGeneralText; an error is shown in the error box and the box stays
+// empty. Returns false when the text could not be loaded.
+bool Allgemeines1Click(QTextEdit& RichEdit1);
 
 } // namespace zuv::info

@@ -67,20 +67,30 @@ TEST(General, AllgemeinesShowsTheGeneralTextFromTheProgramFolder)
     WorkingDirectory cwd(elsewhere.path());
     QTextEdit RichEdit1;
     RichEdit1.setPlainText(QStringLiteral("Zwillinge: alter Text"));
-    Allgemeines1Click(RichEdit1);
+    RecordingDialogs dialogs;
+    EXPECT_TRUE(Allgemeines1Click(RichEdit1));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
     const QString text = RichEdit1.toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Biorhythmus allgemein"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("einem körperlichen von 23 Tagen")));
     EXPECT_FALSE(text.contains(QStringLiteral("alter Text")));
 }
 
-TEST(General, MissingGeneralTextLeavesTheBoxEmptyAndThrows)
+TEST(General, MissingGeneralTextIsReportedAndLeavesTheBoxEmpty)
 {
     QTemporaryDir empty;
     ProgramFolder folder(empty.path());
     QTextEdit RichEdit1;
     RichEdit1.setPlainText(QStringLiteral("Zwillinge: alter Text"));
-    EXPECT_THROW(Allgemeines1Click(RichEdit1), zuv::core::Error);
+    EXPECT_THROW(loadGeneralText(RichEdit1), zuv::core::Error);
+    EXPECT_TRUE(RichEdit1.toPlainText().isEmpty());
+
+    RichEdit1.setPlainText(QStringLiteral("Zwillinge: alter Text"));
+    RecordingDialogs dialogs;
+    EXPECT_FALSE(Allgemeines1Click(RichEdit1));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("BiorhythText.rtf")))
+        << dialogs.errors.front().toStdString();
     EXPECT_TRUE(RichEdit1.toPlainText().isEmpty());
 }
 
