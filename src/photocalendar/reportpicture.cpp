@@ -54,8 +54,14 @@ void ReportPicture::draw(QPainter& painter, const QRectF& target) const
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, *img);
     } else if (const auto* v = std::get_if<Vector>(&m_content)) {
+        // Playing a picture back scales it by the ratio of the device's resolution to the
+        // picture's own; that ratio is taken out so that the picture fills the target.
+        const QPaintDevice* device = painter.device();
+        const double dpiX = device ? double(v->picture.logicalDpiX()) / device->logicalDpiX() : 1.0;
+        const double dpiY = device ? double(v->picture.logicalDpiY()) / device->logicalDpiY() : 1.0;
         painter.translate(target.topLeft());
-        painter.scale(target.width() / v->size.width(), target.height() / v->size.height());
+        painter.scale(target.width() / v->size.width() * dpiX,
+                      target.height() / v->size.height() * dpiY);
         painter.drawPicture(0, 0, v->picture);
     } else if (const auto* svg = std::get_if<std::shared_ptr<QSvgRenderer>>(&m_content)) {
         (*svg)->setAspectRatioMode(Qt::IgnoreAspectRatio);

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -255,6 +256,29 @@ void checkSheet(const QImage& sheet, double scale)
         for (int x = int(200 * scale); x < int(600 * scale); ++x)
             redPixels += near(QColor(sheet.pixel(x, y)), Qt::red, 60) ? 1 : 0;
     EXPECT_GT(redPixels, 20);
+}
+
+TEST(ReportPicture, VectorPictureFillsItsTargetAtAnyResolution)
+{
+    QPicture picture;
+    {
+        QPainter p(&picture);
+        p.fillRect(QRect(0, 0, 100, 50), QColor(0, 0xC0, 0));
+    }
+    const auto vector = zuv::photo::ReportPicture::fromPicture(picture, QSizeF(100, 50));
+    for (int dpi : {96, 300, 600}) {
+        QImage device(400, 300, QImage::Format_RGB32);
+        device.setDotsPerMeterX(qRound(dpi / 0.0254));
+        device.setDotsPerMeterY(qRound(dpi / 0.0254));
+        device.fill(Qt::white);
+        QPainter painter(&device);
+        vector.draw(painter, QRectF(10, 10, 200, 100));
+        painter.end();
+        EXPECT_EQ(QColor(device.pixel(12, 12)), QColor(0, 0xC0, 0)) << dpi;
+        EXPECT_EQ(QColor(device.pixel(205, 105)), QColor(0, 0xC0, 0)) << dpi;
+        EXPECT_EQ(QColor(device.pixel(215, 50)), QColor(Qt::white)) << dpi;
+        EXPECT_EQ(QColor(device.pixel(100, 115)), QColor(Qt::white)) << dpi;
+    }
 }
 
 TEST_F(ReportLayout, RendersOntoAnImage)

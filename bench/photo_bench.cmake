@@ -1,0 +1,2 @@
+add_executable(photo_bench ${CMAKE_CURRENT_LIST_DIR}/photo_bench.cpp)
+target_link_libraries(photo_bench PRIVATE zuv_photo benchmark::benchmark)
