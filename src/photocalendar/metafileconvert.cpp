@@ -52,7 +52,10 @@ bool plausibleWmf(const unsigned char* data, std::size_t size)
     if (size < offset + 18)
         return false;
     const std::uint16_t type = le16(data + offset);
-    return (type == 1 || type == 2) && le16(data + offset + 2) == 9;
+    // The largest record (in 16-bit words) is allocated up front: it must fit in the file.
+    const std::uint64_t maxRecordBytes = std::uint64_t(le32(data + offset + 12)) * 2;
+    return (type == 1 || type == 2) && le16(data + offset + 2) == 9
+        && maxRecordBytes <= size - offset;
 }
 
 bool looksLikeSvg(const std::string& svg)

@@ -392,13 +392,13 @@ TEST_F(FotoPageTest, PictureLayoutsFollowTheChosenPictures)
 
 TEST_F(FotoPageTest, PicturesThatCannotBeLoadedAreReported)
 {
-    QFile::copy(testData(QStringLiteral("sample.emf")), path(QStringLiteral("renamed.jpg")));
+    QFile::copy(testData(QStringLiteral("seeds/sample.emf")), path(QStringLiteral("renamed.jpg")));
     const struct { const char* what; QString file; } cases[] = {
         {"damaged JPEG", testData(QStringLiteral("damaged.jpg"))},
-        {"damaged EMF, huge record", testData(QStringLiteral("damaged_recordsize.emf"))},
-        {"damaged EMF, cut", testData(QStringLiteral("damaged_truncated.emf"))},
-        {"damaged WMF, cut", testData(QStringLiteral("damaged_truncated.wmf"))},
-        {"text named .emf", testData(QStringLiteral("not_a_metafile.emf"))},
+        {"damaged EMF, huge record", testData(QStringLiteral("seeds/damaged_recordsize.emf"))},
+        {"damaged EMF, cut", testData(QStringLiteral("seeds/damaged_truncated.emf"))},
+        {"damaged WMF, cut", testData(QStringLiteral("seeds/damaged_truncated.wmf"))},
+        {"text named .emf", testData(QStringLiteral("seeds/not_a_metafile.emf"))},
         {"metafile named .jpg", path(QStringLiteral("renamed.jpg"))},
         {"missing file", path(QStringLiteral("gone.bmp"))},
         {"unknown extension", testData(QStringLiteral("make_metafiles.py"))},
@@ -423,7 +423,7 @@ TEST_F(FotoPageTest, MetafilesLoadAsDrawings)
 {
     for (const char* name : {"sample.emf", "sample.wmf"}) {
         const zuv::photo::ReportPicture p =
-            zuv::photo::loadPicture(testData(QString::fromLatin1(name)), QSizeF(201, 289));
+            zuv::photo::loadPicture(testData(QStringLiteral("seeds/") + QString::fromLatin1(name)), QSizeF(201, 289));
         EXPECT_TRUE(p.isVector()) << name;
         EXPECT_GT(p.size().width(), 300) << name;
         QImage img(201, 289, QImage::Format_RGB32);

@@ -4,7 +4,7 @@ from: a sound EMF and WMF (red rectangle, blue ellipse) and damaged variants of 
 import struct
 import pathlib
 
-here = pathlib.Path(__file__).resolve().parent
+here = pathlib.Path(__file__).resolve().parent / "seeds"
 
 
 def emf_records(records):
@@ -77,7 +77,7 @@ def main():
     # Not a metafile at all, with a metafile's extension.
     (here / "not_a_metafile.emf").write_bytes(b"This is plain text, not a picture.\n" * 4)
     # A JPEG start marker followed by rubbish.
-    (here / "damaged.jpg").write_bytes(b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00"
+    (here.parent / "damaged.jpg").write_bytes(b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00"
                                        + bytes(range(256)) * 4)
 
 

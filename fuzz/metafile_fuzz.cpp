@@ -1,0 +1,19 @@
+// libFuzzer target for the metafile conversion the helper process runs: EMF input (first
+// record EMR_HEADER) goes through the EMF converter, anything else through the WMF one.
+// Seeds: tests/data/photocalendar/seeds.
+
+#include "metafileconvert.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const bool emf = size >= 4 && data[0] == 1 && data[1] == 0 && data[2] == 0 && data[3] == 0;
+    const zuv::photo::MetafileResult result = zuv::photo::convertMetafile(
+        emf ? zuv::photo::MetafileKind::Emf : zuv::photo::MetafileKind::Wmf, data, size);
+    // A converted picture is a non-empty document; a refusal always says why.
+    if (result.ok ? result.svg.empty() : result.error.empty())
+        __builtin_trap();
+    return 0;
+}
