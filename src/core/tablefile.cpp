@@ -7,8 +7,11 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
 #include <limits>
 #include <optional>
+#include <unistd.h>
 
 namespace zuv::core::tablefile {
 
@@ -44,9 +47,18 @@ std::optional<FieldType> typeFromName(const QByteArray& name)
     return std::nullopt;
 }
 
-QString isoDate(const QDate& d)
+QByteArray isoDate(const QDate& d)
 {
-    return QString::asprintf("%04d-%02d-%02d", d.year(), d.month(), d.day());
+    char text[11];
+    const int parts[] = {d.year() / 1000, d.year() / 100 % 10, d.year() / 10 % 10,
+                         d.year() % 10,   d.month() / 10,      d.month() % 10,
+                         d.day() / 10,    d.day() % 10};
+    const int at[] = {0, 1, 2, 3, 5, 6, 8, 9};
+    for (int i = 0; i < 8; ++i)
+        text[at[i]] = static_cast<char>('0' + parts[i]);
+    text[4] = text[7] = '-';
+    text[10] = '\0';
+    return QByteArray(text, 10);
 }
 
 std::optional<QDate> fromIsoDate(const QByteArray& text)
@@ -81,16 +93,22 @@ struct Stmt {
     ~Stmt() { sqlite3_finalize(s); }
 };
 
+Failure failure(const Db& db)
+{
+    const int code = sqlite3_errcode(db.h) & 0xff;
+    return Failure{db.error(), code == SQLITE_CORRUPT || code == SQLITE_NOTADB};
+}
+
 void prepare(Db& db, Stmt& st, const char* sql)
 {
     if (sqlite3_prepare_v2(db.h, sql, -1, &st.s, nullptr) != SQLITE_OK)
-        throw Failure{db.error()};
+        throw failure(db);
 }
 
 void exec(Db& db, const char* sql)
 {
     if (sqlite3_exec(db.h, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw Failure{db.error()};
+        throw failure(db);
 }
 
 int pragmaInt(Db& db, const char* sql)
@@ -98,8 +116,18 @@ int pragmaInt(Db& db, const char* sql)
     Stmt st;
     prepare(db, st, sql);
     if (sqlite3_step(st.s) != SQLITE_ROW)
-        throw Failure{db.error()};
+        throw failure(db);
     return sqlite3_column_int(st.s, 0);
+}
+
+// SQLite's memory statistics take a global mutex on every allocation; nothing reads them.
+void configureOnce()
+{
+    static const bool done = [] {
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);   // refused harmlessly if too late
+        return sqlite3_initialize() == SQLITE_OK;
+    }();
+    (void)done;
 }
 
 // Crafted files must not run code: no triggers or views from the schema, no
@@ -121,23 +149,29 @@ QByteArray columnBytes(sqlite3_stmt* st, int col)
     return QByteArray(p, sqlite3_column_bytes(st, col));
 }
 
-// The schema must be exactly what saveToFile writes; anything else is a foreign file.
-void requireTable(Db& db, const char* name, const QByteArray& sql)
+// True when the file holds exactly one object of that name, a table created by sql.
+bool hasTable(Db& db, const char* name, const QByteArray& sql)
 {
     Stmt st;
     prepare(db, st, "SELECT type, sql FROM sqlite_master WHERE name = ?1");
     sqlite3_bind_text(st.s, 1, name, -1, SQLITE_STATIC);
     int found = 0;
+    bool same = true;
     int rc;
     while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
         ++found;
-        if (columnBytes(st.s, 0) != "table" || columnBytes(st.s, 1) != sql)
-            throw Failure{QStringLiteral("Tabelle %1 hat einen fremden Aufbau").arg(name)};
+        same = same && columnBytes(st.s, 0) == "table" && columnBytes(st.s, 1) == sql;
     }
     if (rc != SQLITE_DONE)
-        throw Failure{db.error()};
-    if (found != 1)
-        throw Failure{QStringLiteral("Tabelle %1 fehlt").arg(name)};
+        throw failure(db);
+    return found == 1 && same;
+}
+
+// The schema must be exactly what write() creates; anything else is a foreign file.
+void requireTable(Db& db, const char* name, const QByteArray& sql)
+{
+    if (!hasTable(db, name, sql))
+        throw Failure{QStringLiteral("Tabelle %1 fehlt oder hat einen fremden Aufbau").arg(name)};
 }
 
 std::vector<FieldDef> readFields(Db& db)
@@ -177,7 +211,7 @@ std::vector<FieldDef> readFields(Db& db)
         fields.push_back(def);
     }
     if (rc != SQLITE_DONE)
-        throw Failure{db.error()};
+        throw failure(db);
     if (fields.empty())
         throw Failure{QStringLiteral("keine Felder")};
     return fields;
@@ -228,12 +262,13 @@ QVariant readValue(sqlite3_stmt* st, int col, const FieldDef& def, int row)
 
 Content read(const QString& path)
 {
+    configureOnce();
     Db db;
     // Read-write so that SQLite can roll back a save that a crash interrupted.
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db.h,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK)
-        throw Failure{db.error()};
+        throw failure(db);
     harden(db);
     // One read transaction: one lock and one look for a hot journal instead of one per query.
     exec(db, "BEGIN");
@@ -257,7 +292,7 @@ Content read(const QString& path)
         content.rows.push_back(std::move(values));
     }
     if (rc != SQLITE_DONE)
-        throw Failure{db.error()};
+        throw failure(db);
     return content;
 }
 
@@ -271,8 +306,7 @@ void bindValue(sqlite3_stmt* st, int col, const FieldDef& def, const QVariant& v
     }
     switch (def.type) {
     case FieldType::Date:
-        sqlite3_bind_text(st, col, isoDate(v.toDate()).toLatin1().constData(), 10,
-                          SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, col, isoDate(v.toDate()).constData(), 10, SQLITE_TRANSIENT);
         break;
     case FieldType::Float:
         sqlite3_bind_double(st, col, v.toDouble());
@@ -291,14 +325,17 @@ void bindValue(sqlite3_stmt* st, int col, const FieldDef& def, const QVariant& v
 
 } // namespace
 
-void write(const QString& path, bool durable, const std::vector<FieldDef>& fields,
-           const std::vector<std::vector<QVariant>>& rows)
+namespace {
+
+void writeInto(const QString& path, bool durable, const std::vector<FieldDef>& fields,
+               const std::vector<std::vector<QVariant>>& rows)
 {
+    configureOnce();
     Db db;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db.h,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK)
-        throw Failure{db.error()};
+        throw failure(db);
     harden(db);
     // Durable tables keep a rollback journal on disk and sync fully: a crash at any point
     // leaves the old or the new table. The recomputed tables journal in memory and skip
@@ -309,9 +346,16 @@ void write(const QString& path, bool durable, const std::vector<FieldDef>& field
     exec(db, "BEGIN IMMEDIATE");
     try {
         const int n = static_cast<int>(fields.size());
-        exec(db, "DROP TABLE IF EXISTS data; DROP TABLE IF EXISTS meta_fields");
-        exec(db, kFieldsTableSql);
-        exec(db, dataTableSql(n).constData());
+        // Tables of the right shape are emptied; dropping and creating them costs more
+        // than the whole month table's rows.
+        const QByteArray dataSql = dataTableSql(n);
+        if (hasTable(db, "meta_fields", kFieldsTableSql) && hasTable(db, "data", dataSql)) {
+            exec(db, "DELETE FROM data; DELETE FROM meta_fields");
+        } else {
+            exec(db, "DROP TABLE IF EXISTS data; DROP TABLE IF EXISTS meta_fields");
+            exec(db, kFieldsTableSql);
+            exec(db, dataSql.constData());
+        }
         exec(db, QByteArray("PRAGMA application_id=" + QByteArray::number(kApplicationId)
                             + "; PRAGMA user_version=" + QByteArray::number(kFormatVersion))
                      .constData());
@@ -326,7 +370,7 @@ void write(const QString& path, bool durable, const std::vector<FieldDef>& field
                               SQLITE_STATIC);
             sqlite3_bind_int(fst.s, 4, fields[i].size);
             if (sqlite3_step(fst.s) != SQLITE_DONE)
-                throw Failure{db.error()};
+                throw failure(db);
             sqlite3_reset(fst.s);
         }
         QByteArray insert = "INSERT INTO data VALUES(?1";
@@ -340,7 +384,7 @@ void write(const QString& path, bool durable, const std::vector<FieldDef>& field
             for (int i = 0; i < n; ++i)
                 bindValue(rst.s, i + 2, fields[i], rows[r][i]);
             if (sqlite3_step(rst.s) != SQLITE_DONE)
-                throw Failure{db.error()};
+                throw failure(db);
             sqlite3_reset(rst.s);
         }
         exec(db, "COMMIT");
@@ -348,6 +392,42 @@ void write(const QString& path, bool durable, const std::vector<FieldDef>& field
         sqlite3_exec(db.h, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+}
+
+// Makes a rename in the folder survive a power cut.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void write(const QString& path, bool durable, const std::vector<FieldDef>& fields,
+           const std::vector<std::vector<QVariant>>& rows)
+{
+    try {
+        writeInto(path, durable, fields, rows);
+        return;
+    } catch (const Failure& f) {
+        if (!f.damaged)
+            throw;
+    }
+    const QString fresh = path + QStringLiteral(".neu");
+    for (const char* s : {"", "-journal"})
+        QFile::remove(fresh + QLatin1String(s));
+    writeInto(fresh, durable, fields, rows);
+    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData())
+        != 0) {
+        QFile::remove(fresh);
+        throw Failure{QStringLiteral("'%1' kann nicht ersetzt werden.")
+                          .arg(QDir::toNativeSeparators(path))};
+    }
+    if (durable)
+        syncFolder(QFileInfo(path).absolutePath());
 }
 
 void keepDamaged(const QString& path)

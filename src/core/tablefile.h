@@ -18,6 +18,7 @@ constexpr int kMaxStringSize = 65535;   // characters of a string field
 // Why a file could not be read or written (German, for the user).
 struct Failure {
     QString why;
+    bool damaged = false;   // the file itself is damaged (not a lock, a full disk...)
 };
 
 struct Content {
@@ -28,7 +29,9 @@ struct Content {
 // Reads and validates the whole file; throws Failure for anything but a table this
 // program wrote (missing, damaged, foreign schema, values that do not fit their field).
 Content read(const QString& path);
-// Replaces the file's content in one transaction; durable adds full fsyncs. Throws Failure.
+// Replaces the file's content in one transaction; durable adds full fsyncs. A damaged
+// file (which may still have loaded: the damage can lie in pages no query reads) is
+// replaced whole by a new file renamed over it. Throws Failure.
 void write(const QString& path, bool durable, const std::vector<FieldDef>& fields,
            const std::vector<std::vector<QVariant>>& rows);
 // Moves an unreadable file (with SQLite's journal files, so the pair can still be

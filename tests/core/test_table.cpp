@@ -546,6 +546,32 @@ TEST_F(TableTest, SeedFilesLoadOrAreRefused)
     EXPECT_GE(bad, 15);
 }
 
+// Found by the fuzzer: a file whose damage lies where loading does not look. Writing back
+// into it failed for good, so every later change of the table was lost.
+TEST_F(TableTest, SaveReplacesAFileThatLoadedDespiteDamage)
+{
+    const QString file = path("damaged");
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(ZUV_TEST_DATA_DIR "/core/table_seeds/ok_damaged_unread_pages"), file));
+    QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    for (bool durable : {false, true}) {
+        SCOPED_TRACE(durable ? "durable" : "recomputed");
+        Table t("CDSNamensliste");
+        t.setDurable(durable);
+        t.setFileName(file);
+        t.loadFromFile();
+        const int rows = t.rowCount();
+        addName(t, "Neu", QDate(2000, 1, 1));
+        EXPECT_NO_THROW(t.close());
+        Table back("CDSNamensliste");
+        back.setFileName(file);
+        back.loadFromFile();
+        EXPECT_EQ(back.rowCount(), rows + 1);
+        EXPECT_EQ(back.cell(rows, 0).toString(), "Neu");
+        EXPECT_FALSE(QFileInfo::exists(file + ".neu"));
+    }
+}
+
 TEST_F(TableTest, SeedContentIsReadAsWritten)
 {
     Table t("CLDBildkalender");
