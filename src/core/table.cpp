@@ -215,7 +215,7 @@ void Table::requireInactive() const
 {
     if (isActive())
         throw TableError(
-            QStringLiteral("Die Felder der geöffneten Tabelle '%1' können nicht geändert werden.")
+            QStringLiteral("Die Felder der geöffneten Tabelle '%1' sind nicht änderbar.")
                 .arg(m_name));
 }
 
@@ -572,7 +572,8 @@ QVariant Table::cell(int row, int fieldIndex) const
 {
     requireField(fieldIndex);
     if (row < 0 || row >= rowCount())
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat keine Zeile %2.").arg(m_name).arg(row));
+        throw TableError(
+            QStringLiteral("Die Tabelle '%1' hat keine Zeile %2.").arg(m_name).arg(row));
     return m_rows[row][fieldIndex];
 }
 

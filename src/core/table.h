@@ -146,8 +146,9 @@ private:
 
 // Opens a table from programFolder-relative file name ("BioTab/Koerper"; an absolute path
 // is taken as it is), or creates it empty with the given fields when the file cannot be
-// read or holds other fields. An open table is closed (written back) first. An unreadable file is first kept as "<file>.defekt"
-// (an older one replaced). Throws TableError when even the new file cannot be written.
+// read or holds other fields. An open table is closed (written back) first. An unreadable
+// file is first kept as "<file>.defekt" (an older one replaced). Shows no message. Throws
+// TableError when even the new file cannot be written; the table is then closed.
 void openOrCreate(Table& table, const QString& filePath, const std::vector<FieldDef>& fields);
 
 } // namespace zuv::core

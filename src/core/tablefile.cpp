@@ -195,7 +195,8 @@ std::vector<FieldDef> readFields(Db& db)
         const QByteArray typeName = columnBytes(st.s, 2);
         const auto type = typeFromName(typeName);
         if (!type)
-            throw Failure{QStringLiteral("unbekannter Feldtyp '%1'").arg(QString::fromUtf8(typeName))};
+            throw Failure{
+                QStringLiteral("unbekannter Feldtyp '%1'").arg(QString::fromUtf8(typeName))};
         def.type = *type;
         const sqlite3_int64 size = sqlite3_column_int64(st.s, 3);
         const bool sizeOk = def.type == FieldType::String ? size >= 1 && size <= kMaxStringSize

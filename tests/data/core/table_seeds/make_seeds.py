@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the table-file seeds: ok_* must load, bad_* must be refused with TableError.
 
-Run from this folder: python3 make_seeds.py. The files use 512-byte pages to stay small
+Run from this folder: python3 make_seeds.py. Files named otherwise (or ok_damaged_*) are
+fuzzer findings kept as found. The files use 512-byte pages to stay small
 for the fuzzer; the program reads any page size.
 """
 import os
