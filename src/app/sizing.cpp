@@ -36,6 +36,8 @@ bool managedByLayout(const QWidget* w)
     return parent && parent->layout() && parent->layout()->indexOf(w) >= 0;
 }
 
+} // namespace
+
 void scaleFont(QWidget* w, int num, int den)
 {
     if (!w->testAttribute(Qt::WA_SetFont))
@@ -47,8 +49,6 @@ void scaleFont(QWidget* w, int num, int den)
         f.setPointSize(std::max(1, scaled(f.pointSize(), num, den)));
     w->setFont(f);
 }
-
-} // namespace
 
 void scaleControls(QWidget* root, int numerator, int denominator)
 {

@@ -30,4 +30,7 @@ int scaled(int value, int numerator, int denominator);
 // managed by a layout), recursively; fonts with a pixel size keep pixels, others points.
 void scaleControls(QWidget* root, int numerator, int denominator);
 
+// Scales a widget's own font (set on it, not inherited) by numerator / denominator.
+void scaleFont(QWidget* widget, int numerator, int denominator);
+
 } // namespace zuv::app

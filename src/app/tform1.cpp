@@ -6,6 +6,8 @@
 #include "fotopage.h"
 #include "germandate.h"
 #include "help.h"
+#include "monthgrid.h"
+#include "namelist.h"
 #include "printing.h"
 #include "programfolder.h"
 #include "sizing.h"
@@ -18,6 +20,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
@@ -80,6 +83,11 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // The windows and pages work on the tables: they go first, the tables last.
+    m_report.reset();
+    m_nameList.reset();
+    m_about.reset();
+    delete takeCentralWidget();
 }
 
 void TForm1::buildMenus()
@@ -172,13 +180,18 @@ void TForm1::applySizing()
     const QSize client(kDesignWidth, kDesignHeight);
     const QSize window(856, 605);
     const Sizing s = computeSizing(screen->geometry().size(), client, window);
-    if (!s.scale)
-        return;
-    // Qt sizes a top-level window without its frame but with its menu bar.
-    const QSize newClient = s.window - (window - client);
-    resize(newClient + QSize(0, menuBar()->sizeHint().height()));
-    scaleControls(m_bioPage, s.numerator, s.denominator);
-    scaleControls(m_fotoPage, s.numerator, s.denominator);
+    if (s.scale) {
+        // The window's own font scales too, so controls that inherit it grow with it.
+        scaleFont(this, s.numerator, s.denominator);
+        scaleControls(centralWidget(), s.numerator, s.denominator);
+        // Qt sizes a top-level window without its frame but with its menu bar. A client area
+        // as large as the whole screen would push the status bar under the screen's edge or
+        // a task bar, so the window is kept inside the screen's work area.
+        const QSize frame = window - client;
+        const QSize wanted = s.window - frame + QSize(0, menuBar()->sizeHint().height());
+        resize(wanted.boundedTo(screen->availableGeometry().size() - frame));
+    }
+    move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::openTables()
@@ -319,10 +332,9 @@ void TForm1::closeEvent(QCloseEvent* event)
     // The other windows go with the main window; the tables are written back.
     m_nameList->close();
     m_report->close();
-    guarded(this, [&] {
-        for (zuv::core::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
-            t->close();
-    });
+    // Each table on its own, so one failing write-back cannot keep the names from theirs.
+    for (zuv::core::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
+        guarded(this, [t] { t->close(); });
     event->accept();
 }
 
