@@ -12,6 +12,7 @@
 #include "pagelayout.h"
 #include "pagewidgets.h"
 #include "programfolder.h"
+#include "tform3.h"
 #include "zodiac.h"
 
 #include <QApplication>
@@ -330,6 +331,17 @@ TEST_F(BioPageTest, ChoosingANameFillsTheBirthDateOrSaysThereIsNone)
     EXPECT_EQ(page->ComboBox3()->currentIndex(), -1);
     EXPECT_TRUE(page->ComboBox3()->currentText().isEmpty());
     EXPECT_EQ(page->MaskEdit1()->text(), QStringLiteral("24.08.1975"));
+}
+
+TEST_F(BioPageTest, NameListLinkOpensTheNameListWindow)
+{
+    page->StaticText5Click();   // no window set: nothing happens
+    zuv::people::TForm3 window(&names);
+    page->setNameListWindow(&window);
+    EXPECT_FALSE(window.isVisible());
+    page->StaticText5Click();
+    EXPECT_TRUE(window.isVisible());
+    window.close();
 }
 
 TEST_F(BioPageTest, LeavingTheBirthDateShowsItsSignOrAsksForADate)
