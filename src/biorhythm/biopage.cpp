@@ -75,6 +75,9 @@ BioPage::BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
 
 BioPage::~BioPage()
 {
+    // The tables outlive the page: leave no call into it behind.
+    m_CDSNamensliste.afterPost = nullptr;
+    m_CDSNamensliste.afterDelete = nullptr;
     m_DBChart1->bindTable(nullptr);
     m_DBChart2->bindTable(nullptr);
 }
