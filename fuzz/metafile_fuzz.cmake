@@ -2,14 +2,10 @@
 # Run: build/bin/metafile_fuzz -max_total_time=60 -rss_limit_mb=2048 <corpus dir> tests/data/photocalendar/seeds
 # (tests/data/photocalendar/crashers holds inputs that crash the libraries in-process.)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-  add_executable(metafile_fuzz
-    ${CMAKE_CURRENT_LIST_DIR}/metafile_fuzz.cpp
-    ${CMAKE_SOURCE_DIR}/src/photocalendar/metafileconvert.cpp)
-  target_include_directories(metafile_fuzz PRIVATE
-    ${CMAKE_SOURCE_DIR}/src/photocalendar ${EMF2SVG_INCLUDE_DIR})
+  add_executable(metafile_fuzz ${CMAKE_CURRENT_LIST_DIR}/metafile_fuzz.cpp)
   target_compile_options(metafile_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -g -O1)
   target_link_options(metafile_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_libraries(metafile_fuzz PRIVATE ${EMF2SVG_LIBRARY} PkgConfig::LIBWMF)
+  target_link_libraries(metafile_fuzz PRIVATE zuv_metafile)
 else()
   message(WARNING "metafile_fuzz needs clang (libFuzzer); skipped with ${CMAKE_CXX_COMPILER_ID}")
 endif()
