@@ -37,8 +37,9 @@ void registerFontSubstitutions()
         {"Arial", {QStringLiteral("Liberation Sans")}},
         {"Times New Roman", {QStringLiteral("Liberation Serif")}},
         {"MS Serif", {QStringLiteral("Liberation Serif")}},
-        {"MS Sans Serif", {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
-        {"Small Fonts", {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+        // Liberation Sans keeps the narrow metrics the captions were sized for.
+        {"MS Sans Serif", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {"Small Fonts", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
         {"Book Antiqua", {QStringLiteral("P052")}},
         {"Calligraph421 BT", {QStringLiteral("Z003")}},
     };

@@ -8,8 +8,11 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QPrinter>
+#include <algorithm>
 #include <optional>
 
 namespace zuv::photo {
@@ -143,6 +146,12 @@ void TForm10::preview()
         printer.setDocName(windowTitle());
         QPrintPreviewDialog dialog(&printer, this);
         dialog.setWindowTitle(windowTitle());
+        // Large enough to read the page: most of the screen's height, A4's proportions.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const int h = area.height() * 9 / 10;
+            dialog.resize(std::min(area.width(), h * 3 / 4 + 120), h);
+        }
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
                 [this](QPrinter* p) { printPage(*p); });
         zuv::core::dialogs().exec(dialog);
