@@ -225,7 +225,7 @@ void BioPage::connectHandlers()
     auto* doubleClicks = new DoubleClickFilter(this, [this] { ComboBox3DblClick(); });
     m_ComboBox3->installEventFilter(doubleClicks);
     m_ComboBox3->lineEdit()->installEventFilter(doubleClicks);
-    zuv::people::connectNameTable(m_CDSNamensliste, [this] { refillNameBox(true); }, this);
+    zuv::people::connectNameTable(m_CDSNamensliste, [this] { followNameTable(); }, this);
 }
 
 void BioPage::initialise(const QDate& today)

@@ -101,6 +101,8 @@ private:
     int month() const;
     void showWeekday();
     void refillNameBox(bool clearText);
+    // After every post or delete: the name box refilled, the name-list grid at the end.
+    void followNameTable();
 
     zuv::core::Table& m_CLDSBio;
     zuv::core::Table& m_CLDProzent;

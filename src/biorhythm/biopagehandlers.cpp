@@ -13,6 +13,7 @@
 #include "programfolder.h"
 #include "pagewidgets.h"
 #include "tform3.h"
+#include "tform3.h"
 #include "zodiac.h"
 
 #include <QComboBox>
@@ -193,12 +194,19 @@ void BioPage::StaticText5Click()
 
 void BioPage::CDSNamenslisteAfterPost()
 {
-    refillNameBox(true);
+    followNameTable();
 }
 
 void BioPage::CDSNamenslisteAfterDelete()
 {
+    followNameTable();
+}
+
+void BioPage::followNameTable()
+{
     refillNameBox(true);
+    if (m_nameList)
+        m_nameList->followTableCursor();
 }
 
 } // namespace zuv::bio

@@ -4,6 +4,8 @@
 #include "namelistdelegate.h"
 #include "namelistmodel.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 
 namespace zuv::people {
 
@@ -132,12 +135,29 @@ void TForm3::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+void TForm3::followTableCursor()
+{
+    auto follow = [this] {
+        const int last = std::max(0, m_names->rowCount() - 1);
+        const int column = std::max(0, DBGrid1->currentIndex().column());
+        DBGrid1->setCurrentIndex(m_model->index(last, column));
+    };
+    // While the grid is announcing a change of its current row it takes no other one: the
+    // move then waits for the event loop.
+    if (m_inRowChange)
+        QTimer::singleShot(0, this, follow);
+    else
+        follow();
+}
+
 void TForm3::DBGrid1RowChanged(int currentRow, int)
 {
     // Leaving a row stores its change, as in any data grid.
     if (!m_model->hasPending() || m_model->pendingRow() == currentRow)
         return;
+    m_inRowChange = true;
     zuv::core::guarded(this, [this] { m_model->postPending(); });
+    m_inRowChange = false;
 }
 
 void TForm3::Button1Click()

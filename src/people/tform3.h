@@ -27,6 +27,9 @@ public:
 
     // Shows the window, or brings it to the front when it is already open.
     void showNameList();
+    // After a refill of the name box walked the table to its end, the grid's current row
+    // follows it to the last name, as a data grid on that table shows it.
+    void followTableCursor();
 
     QTableView* DBGrid1 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -50,6 +53,7 @@ private:
     NameListModel* m_model = nullptr;
     NameListDelegate* m_delegate = nullptr;
     bool m_placed = false;
+    bool m_inRowChange = false;
 };
 
 } // namespace zuv::people

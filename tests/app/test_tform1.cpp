@@ -2,12 +2,14 @@
 #include "biopage.h"
 #include "programfolder.h"
 #include "tform1.h"
+#include "tform3.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -137,6 +139,39 @@ TEST_F(MainWindowTest, TablesAreCreatedInTheProgramFolderAndWrittenBackOnClose)
     for (const char* f : {"BioTab/Koerper", "BioTab/Prozente", "BioTab/Bildkalender",
                           "BioTab/Namensliste"})
         EXPECT_TRUE(QFile::exists(m_folder.path() + QLatin1Char('/') + QLatin1String(f))) << f;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, NameListGridFollowsTheRefillToTheLastName)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    zuv::core::Table& names = w.CDSNamensliste;
+    for (const char* n : {"Anna", "Bert", "Carla"}) {
+        names.append();
+        names.setValue(QStringLiteral("Name"), QString::fromLatin1(n));
+        names.post();
+    }
+    auto* box = w.findChild<QComboBox*>(QStringLiteral("ComboBox3"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), 3);
+
+    zuv::people::TForm3& list = w.nameListWindow();
+    list.showNameList();
+    QAbstractItemModel* model = list.DBGrid1->model();
+    list.DBGrid1->setCurrentIndex(model->index(0, 0));
+    ASSERT_TRUE(model->setData(model->index(0, 0), QStringLiteral("Anne"), Qt::EditRole));
+    // Leaving the edited row posts it; the refill walks the table to its end and the grid
+    // goes with it, to the last name rather than the row that was clicked.
+    list.DBGrid1->setCurrentIndex(model->index(1, 0));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box->itemText(0), QStringLiteral("Anne"));
+    EXPECT_TRUE(box->currentText().isEmpty());
+    EXPECT_EQ(list.DBGrid1->currentIndex().row(), 2);
+    list.close();
 }
 
 } // namespace
