@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QDate>
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -103,6 +104,8 @@ private:
     void refillNameBox(bool clearText);
     // After every post or delete: the name box refilled, the name-list grid at the end.
     void followNameTable();
+    // The birth date of MaskEdit1, or nullopt after telling the user and focusing the field.
+    std::optional<QDate> birthDateOrAsk();
 
     zuv::core::Table& m_CLDSBio;
     zuv::core::Table& m_CLDProzent;

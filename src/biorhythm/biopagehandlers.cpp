@@ -29,15 +29,22 @@ using zuv::core::dialogs;
 using zuv::core::guarded;
 using zuv::core::parseDate;
 
+std::optional<QDate> BioPage::birthDateOrAsk()
+{
+    const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
+    if (!birth) {
+        dialogs().information(this, msgNoBirthDate());
+        m_MaskEdit1->setFocus();
+    }
+    return birth;
+}
+
 void BioPage::Button4Click()
 {
     guarded(this, [this] {
-        const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
-        if (!birth) {
-            dialogs().information(this, msgNoBirthDate());
-            m_MaskEdit1->setFocus();
+        const std::optional<QDate> birth = birthDateOrAsk();
+        if (!birth)
             return;
-        }
         const int Month = month();
         if (m_DTP1->value() < QDateTime(*birth, QTime(0, 0), Qt::UTC)) {
             // A birth date the picker cannot take leaves it where it is.
@@ -85,12 +92,9 @@ void BioPage::BiorhtClick(int Year, int Month, QDate FirstDay, QDate LastDay, QD
 void BioPage::DTP1Change()
 {
     guarded(this, [this] {
-        const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
-        if (!birth) {
-            dialogs().information(this, msgNoBirthDate());
-            m_MaskEdit1->setFocus();
+        const std::optional<QDate> birth = birthDateOrAsk();
+        if (!birth)
             return;
-        }
         const int Month = month();
         if (m_DTP1->date() < *birth)
             m_DTP1->setDate(*birth);
@@ -105,12 +109,9 @@ void BioPage::DTP1Change()
 
 void BioPage::MaskEdit1Exit()
 {
-    const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
-    if (!birth) {
-        dialogs().information(this, msgNoBirthDate());
-        m_MaskEdit1->setFocus();
+    const std::optional<QDate> birth = birthDateOrAsk();
+    if (!birth)
         return;
-    }
     guarded(this, [&] { ShowZodiacSign(*birth); });
 }
 
