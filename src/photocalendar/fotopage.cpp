@@ -107,8 +107,9 @@ void FotoPage::buildControls()
     m_Button3 = place(new QPushButton(QStringLiteral("Bild &3"), p), "Button3", 16, 104, 35, 21);
     m_Bild3 = place(new QLabel(p), "Bild3", 67, 108, 380, 14);
 
+    // Wider than 97 pixels so that the whole caption shows; the birth date starts at 176.
     m_CheckBox3 = place(new QCheckBox(QStringLiteral("Mit Zuvododerod"), p), "CheckBox3", 16, 192,
-                        97, 17);
+                        150, 17);
     m_Label5 = place(new QLabel(QStringLiteral("Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
     QFont arial8(QStringLiteral("Arial"));
     arial8.setPointSize(8);
