@@ -147,7 +147,6 @@ void FotoPage::buildControls()
 
     m_Image1 = place(new QLabel(p), "Image1", 464, 40, 305, 401);
     m_Image1->setScaledContents(true);
-    m_Image1->setPixmap(QPixmap(QStringLiteral(":/photocalendar/illustration.jpg")));
 
     m_PopupMenu1 = new QMenu(this);
     m_PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -167,23 +166,6 @@ void FotoPage::buildControls()
     connect(m_Panel1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_PopupMenu1->popup(m_Panel1->mapToGlobal(pos)); });
 
-    m_OpenPictureDialog1 = new QFileDialog(this, QStringLiteral("Öffnen"));
-    m_OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
-    m_OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    m_OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
-    m_OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    m_OpenPictureDialog1->setNameFilters({
-        QStringLiteral("Alle Bilder (*.jpg *.jpeg *.jpe *.jfif *.bmp *.dib *.ico *.emf *.wmf)"),
-        QStringLiteral("JPEG-Bild (*.jpg *.jpeg *.jpe *.jfif)"),
-        QStringLiteral("Bitmaps (*.bmp *.dib)"),
-        QStringLiteral("Symbole (*.ico)"),
-        QStringLiteral("Erweiterte Metadateien (*.emf)"),
-        QStringLiteral("Metadateien (*.wmf)"),
-    });
-    m_FontDialog1 = new QFontDialog(m_fontDialogFont, this);
-    m_FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
-    m_FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
-
     connect(m_Button1, &QPushButton::clicked, this, &FotoPage::Button1Click);
     connect(m_Button2, &QPushButton::clicked, this, &FotoPage::Button2Click);
     connect(m_Button3, &QPushButton::clicked, this, &FotoPage::Button3Click);
@@ -191,6 +173,45 @@ void FotoPage::buildControls()
     connect(m_Button5, &QPushButton::clicked, this, &FotoPage::Button5Click);
     connect(m_Button6, &QPushButton::clicked, this, &FotoPage::Button6Click);
     connect(m_MaskEdit2, &zuv::bio::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
+}
+
+// The dialogs are made on first use: building a file dialog costs more than the whole page.
+QFileDialog& FotoPage::OpenPictureDialog1()
+{
+    if (!m_OpenPictureDialog1) {
+        m_OpenPictureDialog1 = new QFileDialog(this, QStringLiteral("Öffnen"));
+        m_OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
+        m_OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
+        m_OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
+        m_OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+        m_OpenPictureDialog1->setNameFilters({
+            QStringLiteral("Alle Bilder (*.jpg *.jpeg *.jpe *.jfif *.bmp *.dib *.ico *.emf *.wmf)"),
+            QStringLiteral("JPEG-Bild (*.jpg *.jpeg *.jpe *.jfif)"),
+            QStringLiteral("Bitmaps (*.bmp *.dib)"),
+            QStringLiteral("Symbole (*.ico)"),
+            QStringLiteral("Erweiterte Metadateien (*.emf)"),
+            QStringLiteral("Metadateien (*.wmf)"),
+        });
+    }
+    return *m_OpenPictureDialog1;
+}
+
+QFontDialog& FotoPage::FontDialog1()
+{
+    if (!m_FontDialog1) {
+        m_FontDialog1 = new QFontDialog(m_fontDialogFont, this);
+        m_FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+        m_FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
+    }
+    return *m_FontDialog1;
+}
+
+void FotoPage::showEvent(QShowEvent* event)
+{
+    // The illustration is decoded when the page is first seen, not at program start.
+    if (m_Image1->pixmap().isNull())
+        m_Image1->setPixmap(QPixmap(QStringLiteral(":/photocalendar/illustration.jpg")));
+    QWidget::showEvent(event);
 }
 
 void FotoPage::initialise(const QDate& today)
@@ -210,9 +231,9 @@ void FotoPage::pictureButton(QLabel* label)
         return;
     }
     if (!m_pictureDialogFile.isEmpty())
-        m_OpenPictureDialog1->selectFile(m_pictureDialogFile);
-    if (dialogs().exec(*m_OpenPictureDialog1) == QDialog::Accepted) {
-        const QString chosen = m_OpenPictureDialog1->selectedFiles().value(0);
+        OpenPictureDialog1().selectFile(m_pictureDialogFile);
+    if (dialogs().exec(OpenPictureDialog1()) == QDialog::Accepted) {
+        const QString chosen = OpenPictureDialog1().selectedFiles().value(0);
         if (!chosen.isEmpty())
             m_pictureDialogFile = QDir::cleanPath(chosen);
     }
@@ -234,10 +255,10 @@ void FotoPage::CheckBox3Click()
 
 bool FotoPage::runFontDialog()
 {
-    m_FontDialog1->setCurrentFont(m_fontDialogFont);
-    const bool confirmed = dialogs().exec(*m_FontDialog1) == QDialog::Accepted;
+    FontDialog1().setCurrentFont(m_fontDialogFont);
+    const bool confirmed = dialogs().exec(FontDialog1()) == QDialog::Accepted;
     if (confirmed)
-        m_fontDialogFont = m_FontDialog1->currentFont();
+        m_fontDialogFont = FontDialog1().currentFont();
     return confirmed;
 }
 

@@ -57,8 +57,9 @@ public:
     // --- the page's state, for the report and the main window ---
     const QString& HolidayLine() const { return m_holidayLine; }
     QMenu* PopupMenu1() const { return m_PopupMenu1; }
-    QFileDialog& OpenPictureDialog1() const { return *m_OpenPictureDialog1; }
-    QFontDialog& FontDialog1() const { return *m_FontDialog1; }
+    // Made on first use; they keep their last confirmed choice for the run.
+    QFileDialog& OpenPictureDialog1();
+    QFontDialog& FontDialog1();
     // The last file confirmed in the picture dialog (empty before the first) and the font
     // the font dialog holds (its last confirmed choice).
     const QString& pictureDialogFile() const { return m_pictureDialogFile; }
@@ -66,6 +67,9 @@ public:
     const QColor& fontDialogColour() const { return m_fontDialogColour; }
 
     static QString bildabmessungenText();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();

@@ -117,6 +117,7 @@ TEST_F(FotoPageTest, StartsWithCurrentMonthYearAndFirstState)
     EXPECT_TRUE(child<QLabel>("Bild1")->text().isEmpty());
     EXPECT_EQ(child<QPushButton>("Button5")->geometry(), QRect(72, 392, 75, 25));
     EXPECT_EQ(child<QLabel>("Image1")->geometry(), QRect(464, 40, 305, 401));
+    page->show();
     EXPECT_FALSE(child<QLabel>("Image1")->pixmap().isNull());
     EXPECT_EQ(page->PopupMenu1()->actions().size(), 5);
 }
