@@ -9,6 +9,7 @@
 #include "monthgrid.h"
 #include "namelist.h"
 #include "printing.h"
+#include "programicon.h"
 #include "programfolder.h"
 #include "sizing.h"
 #include "tform10.h"
@@ -39,6 +40,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Zuvododerod"));
+    setWindowIcon(zuv::info::programIcon());
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     auto* central = new QWidget(this);

@@ -86,7 +86,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     m_ProgramIcon = makeLabel("ProgramIcon", {}, m_Panel1);
     m_ProgramIcon->setScaledContents(true);
-    m_ProgramIcon->setPixmap(programIconPixmap(64));
+    m_ProgramIcon->setPixmap(programIcon().pixmap(64));
 
     m_ProductName = makeLabel("ProductName", QStringLiteral("Zuvododerod"), m_Panel1);
     m_ProductName->setFont(fontOf({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),

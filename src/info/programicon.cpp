@@ -56,9 +56,13 @@ QPixmap programIconPixmap(int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addPixmap(programIconPixmap(size));
+    // Drawn once per run: every window that shows it shares the same pixmaps.
+    static const QIcon icon = [] {
+        QIcon built;
+        for (int size : {16, 32, 48, 64, 128})
+            built.addPixmap(programIconPixmap(size));
+        return built;
+    }();
     return icon;
 }
 
