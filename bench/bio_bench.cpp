@@ -7,6 +7,7 @@
 #include "namelist.h"
 #include "programfolder.h"
 #include "zodiac.h"
+#include "zodiacfolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,29 +27,10 @@ public:
     int messages = 0;
 };
 
-void makeProgramFolder(const QString& root)
-{
-    QDir dir(root);
-    dir.mkpath(QStringLiteral("BioTab"));
-    for (const auto& sign : zuv::people::zodiacSigns()) {
-        const QString picture = dir.filePath(sign.pictureFile);
-        const QString text = dir.filePath(sign.textFile);
-        dir.mkpath(QFileInfo(picture).path());
-        dir.mkpath(QFileInfo(text).path());
-        QImage image(65, 41, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        image.save(picture, "BMP");
-        QFile rtf(text);
-        rtf.open(QIODevice::WriteOnly);
-        rtf.write("{\\rtf1\\ansi {\\b " + sign.sign.toUtf8()
-                  + "} Ein Text von einigen Zeilen \\'fcber das Sternzeichen.\\par}");
-    }
-}
-
 void BM_FullRefresh(benchmark::State& state)
 {
     QTemporaryDir dir;
-    makeProgramFolder(dir.path());
+    zuv::testing::makeProgramFolder(dir.path());
     zuv::core::setProgramFolder(dir.path());
     SilentDialogs dialogs;
     zuv::core::setDialogs(&dialogs);

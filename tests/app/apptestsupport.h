@@ -1,8 +1,9 @@
 #pragma once
-// Shared pieces of the main-window tests: one QApplication for the process, a seam that
-// answers every box, and a program folder of its own with the shipped data.
+// Shared pieces of the main-window tests: one QApplication for the process, the recording
+// dialog seam, and a copy of the shipped data as a program folder of their own.
 
 #include "dialogs.h"
+#include "recordingdialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,15 +21,7 @@ inline QApplication& ensureApp()
     return *app;
 }
 
-class RecordingDialogs : public zuv::core::Dialogs {
-public:
-    QStringList messages;
-    QStringList errors;
-    std::function<int(QDialog&)> onExec;
-    void information(QWidget*, const QString& text) override { messages << text; }
-    void error(QWidget*, const QString& text) override { errors << text; }
-    int exec(QDialog& dialog) override { return onExec ? onExec(dialog) : QDialog::Rejected; }
-};
+using zuv::testing::RecordingDialogs;
 
 // Copies a folder tree (the shipped data) into a fresh program folder.
 inline void copyTree(const QString& from, const QString& to)

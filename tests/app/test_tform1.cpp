@@ -25,11 +25,9 @@ protected:
         ASSERT_TRUE(m_folder.isValid());
         copyTree(QStringLiteral(ZUV_SOURCE_DIR "/data"), m_folder.path());
         zuv::core::setProgramFolder(m_folder.path());
-        zuv::core::setDialogs(&m_dialogs);
     }
     void TearDown() override
     {
-        zuv::core::setDialogs(nullptr);
         zuv::core::setProgramFolder(QString());
     }
     // 8 December 2026, 10:11:12.
@@ -58,7 +56,7 @@ TEST_F(MainWindowTest, StartsOnTheBiorhythmPageWithTodaysDateAndClock)
     EXPECT_EQ(w.CLDSBio.asDate(QStringLiteral("Tag")), QDate(2026, 12, 8));
     for (const char* f : {"Sns", "Sns1", "Sns2", "Sns3"})
         EXPECT_EQ(w.CLDSBio.asFloat(QString::fromLatin1(f)), 0.0) << f;
-    EXPECT_TRUE(m_dialogs.messages.isEmpty());
+    EXPECT_TRUE(m_dialogs.infos.isEmpty());
     EXPECT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 

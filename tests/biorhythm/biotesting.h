@@ -3,6 +3,7 @@
 // dialog seam that records instead of blocking.
 
 #include "dialogs.h"
+#include "recordingdialogs.h"
 
 #include <QDate>
 #include <QString>
@@ -23,15 +24,6 @@ QT_END_NAMESPACE
 
 namespace zuv::bio::testing {
 
-class RecordingDialogs : public zuv::core::Dialogs {
-public:
-    RecordingDialogs() { zuv::core::setDialogs(this); }
-    ~RecordingDialogs() override { zuv::core::setDialogs(nullptr); }
-    void information(QWidget*, const QString& text) override { infos << text; }
-    void error(QWidget*, const QString& text) override { errors << text; }
-    int exec(QDialog&) override { return 0; }
-    QStringList infos;
-    QStringList errors;
-};
+using zuv::testing::RecordingDialogs;
 
 } // namespace zuv::bio::testing

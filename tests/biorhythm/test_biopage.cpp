@@ -29,31 +29,15 @@
 #include <QTest>
 #include <QToolButton>
 #include "biotesting.h"
+#include "zodiacfolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using zuv::bio::testing::RecordingDialogs;
+using zuv::testing::makeProgramFolder;
 
-// A program folder with the table folder and a small picture and text for every sign.
-void makeProgramFolder(const QString& root)
-{
-    QDir dir(root);
-    dir.mkpath(QStringLiteral("BioTab"));
-    for (const auto& sign : zuv::people::zodiacSigns()) {
-        const QString picture = dir.filePath(sign.pictureFile);
-        const QString text = dir.filePath(sign.textFile);
-        dir.mkpath(QFileInfo(picture).path());
-        dir.mkpath(QFileInfo(text).path());
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        image.save(picture, "BMP");
-        QFile rtf(text);
-        rtf.open(QIODevice::WriteOnly);
-        rtf.write("{\\rtf1\\ansi " + sign.sign.toLatin1() + " text}");
-    }
-}
 
 const QDate kToday(2024, 6, 15);   // a Saturday
 

@@ -15,34 +15,6 @@
 
 namespace zuv::info::test {
 
-RecordingDialogs::RecordingDialogs()
-{
-    zuv::core::setDialogs(this);
-}
-
-RecordingDialogs::~RecordingDialogs()
-{
-    zuv::core::setDialogs(nullptr);
-}
-
-void RecordingDialogs::information(QWidget*, const QString& text)
-{
-    informations << text;
-}
-
-void RecordingDialogs::error(QWidget*, const QString& text)
-{
-    errors << text;
-}
-
-int RecordingDialogs::exec(QDialog& dialog)
-{
-    execs << QString::fromLatin1(dialog.metaObject()->className());
-    if (onExec)
-        onExec(dialog);
-    return execResult;
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);

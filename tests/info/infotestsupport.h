@@ -3,6 +3,7 @@
 // tables in a temporary program folder, and a small reader for the page facts of a PDF.
 
 #include <dialogs.h>
+#include <recordingdialogs.h>
 #include <table.h>
 
 #include <QByteArray>
@@ -21,21 +22,7 @@ namespace zuv::bio { class BioPage; }
 
 namespace zuv::info::test {
 
-// Records every message; exec() runs onExec (if set) and answers with execResult.
-class RecordingDialogs : public zuv::core::Dialogs {
-public:
-    RecordingDialogs();
-    ~RecordingDialogs() override;
-    void information(QWidget* parent, const QString& text) override;
-    void error(QWidget* parent, const QString& text) override;
-    int exec(QDialog& dialog) override;
-
-    QStringList informations;
-    QStringList errors;
-    QStringList execs;   // class names of the dialogs run
-    int execResult = 0;
-    std::function<void(QDialog&)> onExec;
-};
+using zuv::testing::RecordingDialogs;
 
 // A program folder in a temporary directory with the general text, the text and picture of
 // the sign Zwillinge, and a biorhythm page on fresh tables, refreshed for birth date

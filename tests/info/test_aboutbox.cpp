@@ -104,7 +104,7 @@ TEST(AboutBox, VersionIsReadOnceAtCreation)
     writeFile(exe, fileVersionRecord({9, 9, 9, 9}));
 
     RecordingDialogs dialogs;
-    dialogs.execResult = QDialog::Accepted;
+    dialogs.answer = [](QDialog&) { return int(QDialog::Accepted); };
     EXPECT_EQ(Info1Click(box), int(QDialog::Accepted));
     EXPECT_EQ(Info1Click(box), int(QDialog::Accepted));
     EXPECT_EQ(dialogs.execs, QStringList({QStringLiteral("zuv::info::TAboutBox"),
@@ -146,7 +146,7 @@ TEST(AboutBox, FailureToOpenTheAddressIsNotReported)
     ASSERT_EQ(opener.opened.size(), 1);
     EXPECT_EQ(opener.opened.front(), QUrl(QStringLiteral("https://example.org/seite")));
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_TRUE(dialogs.informations.isEmpty());
+    EXPECT_TRUE(dialogs.infos.isEmpty());
 }
 
 TEST(AboutBox, GrabHasTheClientSize)

@@ -183,7 +183,7 @@ TEST(Help, MissingHelpFileIsShownInTheWindow)
     EXPECT_TRUE(text.contains(QDir(empty.path()).absoluteFilePath(QStringLiteral("BioHelp/BioHilfe.html"))));
     EXPECT_FALSE(window->backButton()->isEnabled());
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_TRUE(dialogs.informations.isEmpty());
+    EXPECT_TRUE(dialogs.infos.isEmpty());
 }
 
 TEST(Help, GrabOfTheHelpWindow)

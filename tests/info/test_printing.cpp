@@ -215,7 +215,7 @@ TEST(Printing, RefusedRefreshAfterPrintingKeepsThePrintColours)
 
     EXPECT_TRUE(Drucken3Click(page));
     EXPECT_EQ(readPdfFacts(readFile(out.filePath(QStringLiteral("chart.pdf")))).pages, 1);
-    EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Geben Sie ein Geburtsdatum ein.")});
+    EXPECT_EQ(dialogs.infos, QStringList{QStringLiteral("Geben Sie ein Geburtsdatum ein.")});
     expectPrintColours(*page.DBChart1());
 }
 
@@ -227,13 +227,14 @@ TEST(Printing, PrinterDialogWorksOnTheCurrentPrinter)
     printer.setOutputFileName(QStringLiteral("/tmp/vorher.pdf"));
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrinter* seen = nullptr;
-    dialogs.onExec = [&](QDialog& dialog) {
+    dialogs.answer = [&](QDialog& dialog) {
         auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        ASSERT_NE(print, nullptr);
-        seen = print->printer();
+        EXPECT_NE(print, nullptr);
+        if (print)
+            seen = print->printer();
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Drucker auswählen"));
+        return int(QDialog::Rejected);
     };
-    dialogs.execResult = QDialog::Rejected;
 
     EXPECT_EQ(Druckerauswhlen1Click(nullptr), int(QDialog::Rejected));
     EXPECT_EQ(seen, &printer);

@@ -3,6 +3,7 @@
 // a fresh name table.
 
 #include "dialogs.h"
+#include "recordingdialogs.h"
 #include "namelist.h"
 #include "table.h"
 
@@ -11,16 +12,7 @@
 
 namespace zuv::people::testing {
 
-class RecordingDialogs : public zuv::core::Dialogs {
-public:
-    RecordingDialogs() { zuv::core::setDialogs(this); }
-    ~RecordingDialogs() override { zuv::core::setDialogs(nullptr); }
-    void information(QWidget*, const QString& text) override { infos << text; }
-    void error(QWidget*, const QString& text) override { errors << text; }
-    int exec(QDialog&) override { return 0; }
-    QStringList infos;
-    QStringList errors;
-};
+using zuv::testing::RecordingDialogs;
 
 inline void makeNameTable(zuv::core::Table& names)
 {

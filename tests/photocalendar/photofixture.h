@@ -5,6 +5,8 @@
 
 #include "biopage.h"
 #include "dialogs.h"
+#include "recordingdialogs.h"
+#include "zodiacfolder.h"
 #include "fotopage.h"
 #include "monthgrid.h"
 #include "namelist.h"
@@ -31,40 +33,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class RecordingDialogs : public zuv::core::Dialogs {
-public:
-    RecordingDialogs() { zuv::core::setDialogs(this); }
-    ~RecordingDialogs() override { zuv::core::setDialogs(nullptr); }
-    void information(QWidget*, const QString& text) override { infos << text; }
-    void error(QWidget*, const QString& text) override { errors << text; }
-    int exec(QDialog& dialog) override
-    {
-        execs << QString::fromLatin1(dialog.metaObject()->className());
-        return answer ? answer(dialog) : QDialog::Rejected;
-    }
-    QStringList infos;
-    QStringList errors;
-    QStringList execs;
-    std::function<int(QDialog&)> answer;
-};
-
-inline void makeProgramFolder(const QString& root)
-{
-    QDir dir(root);
-    dir.mkpath(QStringLiteral("BioTab"));
-    for (const auto& sign : zuv::people::zodiacSigns()) {
-        const QString picture = dir.filePath(sign.pictureFile);
-        const QString text = dir.filePath(sign.textFile);
-        dir.mkpath(QFileInfo(picture).path());
-        dir.mkpath(QFileInfo(text).path());
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        image.save(picture, "BMP");
-        QFile rtf(text);
-        if (rtf.open(QIODevice::WriteOnly))
-            rtf.write("{\\rtf1\\ansi text}");
-    }
-}
+using zuv::testing::RecordingDialogs;
+using zuv::testing::makeProgramFolder;
 
 inline QString testData(const QString& name)
 {
