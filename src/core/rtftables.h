@@ -22,7 +22,7 @@ struct CharsetCodePage {
     int charset;
     int codePage;
 };
-constexpr std::array kCharsetCodePages{
+inline constexpr std::array kCharsetCodePages{
     CharsetCodePage{0, 0},       CharsetCodePage{1, 0},       CharsetCodePage{2, kCodePageSymbol},
     CharsetCodePage{77, 10000},  CharsetCodePage{128, 932},   CharsetCodePage{129, 949},
     CharsetCodePage{134, 936},   CharsetCodePage{136, 950},   CharsetCodePage{161, 1253},
@@ -37,7 +37,7 @@ struct CodePageName {
     int codePage;
     const char* name;
 };
-constexpr std::array kCodePageNames{
+inline constexpr std::array kCodePageNames{
     CodePageName{437, "IBM437"},         CodePageName{850, "IBM850"},
     CodePageName{852, "IBM852"},         CodePageName{866, "IBM866"},
     CodePageName{874, "windows-874"},    CodePageName{932, "windows-932"},
@@ -53,7 +53,7 @@ constexpr std::array kCodePageNames{
 };
 
 // 0x80..0x9F of cp1252; the rest of the code page equals Latin-1.
-constexpr std::array<char16_t, 32> kCp1252High{
+inline constexpr std::array<char16_t, 32> kCp1252High{
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
@@ -65,7 +65,7 @@ struct SymbolChar {
     unsigned char byte;
     char16_t ch;
 };
-constexpr std::array kSymbolChars{
+inline constexpr std::array kSymbolChars{
     SymbolChar{kCodePageSymbol, 0xB7, 0x2022},    SymbolChar{kCodePageWingdings, 0x6C, 0x25CF},
     SymbolChar{kCodePageWingdings, 0xA7, 0x25AA}, SymbolChar{kCodePageWingdings, 0xD8, 0x27A2},
     SymbolChar{kCodePageWingdings, 0xFC, 0x2713}, SymbolChar{kCodePageWingdings, 0x76, 0x2756},
