@@ -97,3 +97,29 @@ TEST(FileVersion, ExecutableCarriesTheProjectVersion)
     EXPECT_EQ(GetFileVersionText(QCoreApplication::applicationFilePath()),
               QStringLiteral(ZUV_PROJECT_VERSION));
 }
+
+// The fuzz target's seeds, each with the answer the reader owes it.
+TEST(FileVersion, FuzzSeedsGiveTheirVersionOrQuestionMark)
+{
+    const struct {
+        const char* file;
+        const char* expected;
+    } seeds[] = {
+        {"valid", "2.0.3.17"},
+        {"no_record", "?"},
+        {"cut_after_marker", "?"},
+        {"cut_in_text", "?"},
+        {"too_large_number", "1.2.3.4"},   // the first valid record counts
+        {"letters", "?"},
+        {"five_numbers", "?"},
+        {"empty", "?"},
+    };
+    const QString folder = QStringLiteral(ZUV_TEST_DATA_DIR "/info/fileversion_seeds/");
+    for (const auto& s : seeds) {
+        const QString path = folder + QLatin1String(s.file);
+        ASSERT_TRUE(QFile::exists(path)) << s.file;
+        EXPECT_EQ(GetFileVersionText(path), QLatin1String(s.expected)) << s.file;
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), int(std::size(seeds)))
+        << "every seed has its expected answer here";
+}
