@@ -78,6 +78,7 @@ BioPage::~BioPage()
     // The tables outlive the page: leave no call into it behind.
     m_CDSNamensliste.afterPost = nullptr;
     m_CDSNamensliste.afterDelete = nullptr;
+    m_CDSNamensliste.beforePost = nullptr;
     m_DBChart1->bindTable(nullptr);
     m_DBChart2->bindTable(nullptr);
 }
@@ -226,6 +227,7 @@ void BioPage::connectHandlers()
     m_ComboBox3->installEventFilter(doubleClicks);
     m_ComboBox3->lineEdit()->installEventFilter(doubleClicks);
     zuv::people::connectNameTable(m_CDSNamensliste, [this] { followNameTable(); }, this);
+    m_CDSNamensliste.beforePost = [this] { CDSNamenslisteBeforePost(); };
 }
 
 void BioPage::initialise(const QDate& today)
@@ -247,8 +249,8 @@ void BioPage::initialise(const QDate& today)
 
 void BioPage::setMarker(const QColor& colour, Qt::PenStyle style)
 {
-    m_markerColour = colour;
-    m_markerStyle = style;
+    m_MarkerColor = colour;
+    m_MarkerStyle = style;
     m_DBChart1->update();
 }
 

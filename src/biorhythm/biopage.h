@@ -43,6 +43,8 @@ public:
     void setNameListWindow(zuv::people::TForm3* window) { m_nameList = window; }
     // Colour and pen style of the day marker (yellow, solid unless set).
     void setMarker(const QColor& colour, Qt::PenStyle style);
+    const QColor& MarkerColor() const { return m_MarkerColor; }
+    Qt::PenStyle MarkerStyle() const { return m_MarkerStyle; }
 
     // --- handlers ---
     // The refresh: checks the birth date and the month, keeps the picker in the month,
@@ -66,6 +68,8 @@ public:
     void ComboBox3Select();
     void ComboBox3DblClick();
     void StaticText5Click();
+    // Names are stored as typed: nothing is checked or changed before a post.
+    void CDSNamenslisteBeforePost() {}
     void CDSNamenslisteAfterPost();
     void CDSNamenslisteAfterDelete();
 
@@ -111,8 +115,8 @@ private:
     zuv::core::Table& m_CLDProzent;
     zuv::core::Table& m_CDSNamensliste;
     zuv::people::TForm3* m_nameList = nullptr;
-    QColor m_markerColour = Qt::yellow;
-    Qt::PenStyle m_markerStyle = Qt::SolidLine;
+    QColor m_MarkerColor = Qt::yellow;
+    Qt::PenStyle m_MarkerStyle = Qt::SolidLine;
 
     QFrame* m_Panel28 = nullptr;
     zuv::charts::Chart* m_DBChart1 = nullptr;

@@ -134,7 +134,7 @@ void BioPage::DBChart1AfterDraw(QPainter& painter, const QRect& plot)
 
 void BioPage::DrawCross(QPainter& painter, int X, const QRect& plot)
 {
-    drawMarkerBand(painter, X, plot, m_markerColour, m_markerStyle);
+    drawMarkerBand(painter, X, plot, m_MarkerColor, m_MarkerStyle);
 }
 
 void BioPage::DBChart1GetAxisLabel(zuv::charts::AxisId axis, const QString& text,

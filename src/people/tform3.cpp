@@ -65,7 +65,9 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(364, 178);
 
+    // The model is the grid's data source on the main window's name table.
     m_model = new NameListModel(*m_names, this);
+    m_model->setObjectName(QStringLiteral("DataSource1"));
     m_model->setMessageParent(this);
     m_delegate = new NameListDelegate(this);
 
