@@ -333,7 +333,9 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     // The other windows go with the main window; the tables are written back.
     m_nameList->close();
-    m_report->close();
+    // Closing the report window refreshes the biorhythm page; only an open one needs it.
+    if (m_report->isVisible())
+        m_report->close();
     // Each table on its own, so one failing write-back cannot keep the names from theirs.
     for (zuv::core::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
         guarded(this, [t] { t->close(); });

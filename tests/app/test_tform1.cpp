@@ -173,3 +173,19 @@ TEST_F(MainWindowTest, NameListGridFollowsTheRefillToTheLastName)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, QuittingWithAnInvalidBirthDateAsksNothing)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    auto* birth = w.findChild<QLineEdit*>(QStringLiteral("MaskEdit1"));
+    ASSERT_NE(birth, nullptr);
+    birth->setText(QStringLiteral("31.02.2000"));
+    w.close();
+    EXPECT_TRUE(m_dialogs.infos.isEmpty()) << m_dialogs.infos.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(m_dialogs.errors.isEmpty());
+}
+
+} // namespace
