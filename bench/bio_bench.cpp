@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "benchmain.h"
+
 namespace {
 
 class SilentDialogs : public zuv::core::Dialogs {
@@ -67,11 +69,5 @@ BENCHMARK(BM_MonthValues);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+#include "benchmain.h"
+
 #include <cmath>
 
 namespace {
@@ -83,12 +85,5 @@ BENCHMARK(BM_LayoutMonthChart)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    // Fonts need a GUI application; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "benchmain.h"
+
 namespace {
 
 using namespace zuv::photo;
@@ -129,11 +131,5 @@ BENCHMARK(BM_PageToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }
