@@ -11,9 +11,16 @@
 //     bool marked = info.IsHoliday && !info.Names.empty();
 //     // info.Week is the week column, info.Names the text for the holiday line.
 //
-// The module keeps one year table for the whole run; GetDayInfo fills it for the
-// asked year (rebuilding only when the year changes) and copies the asked day out.
-// Single-threaded: GetDayInfo and BuildYear are not reentrant.
+// The year calendar and the exports ask for a whole year at once:
+//
+//     std::vector<KRV_Calendar::TDayInfo> days;                         // caller-owned
+//     KRV_Calendar::GetYearInfo(KRV_Calendar::RegionIndex("BY"), 2025, days);
+//     // days[0] is 1 January, days[days.size() - 1] 31 December.
+//
+// The module keeps the tables of the last few years it built (kKeptYears); a query
+// of a kept year copies the asked day out without a rebuild, so a caller may move
+// between a few years (a month page, the year calendar, the week row across New
+// Year) at no cost. Single-threaded: no function here is reentrant.
 // No clock, no locale, no Qt. Texts are UTF-8.
 
 #include "krv_date.h"
@@ -25,6 +32,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace KRV_Calendar {
 
@@ -44,6 +52,10 @@ struct TDayInfo {
 
     bool operator==(const TDayInfo&) const = default;
 };
+
+// How many built years the module keeps; the least recently asked one is rebuilt
+// for a year not kept.
+inline constexpr std::size_t kKeptYears = 4;
 
 // The year table: Days indexed by day of the year 1..366 (Day(366) unused in a
 // common year). Year is 0 before the first build and while a build is running.
@@ -68,11 +80,28 @@ std::uint8_t RegionIndex(std::string_view code) noexcept;
 // are inconsistent; info is then unchanged.
 void GetDayInfo(std::uint8_t region, TDayInfo& info, double date);
 
-// Rebuilds the module's year table for year (1..9999): empties every day's names,
-// regions and mark (weeks stay) and applies the holiday rules (krv_rules.h).
+// The whole year (1..9999) as region (an index from RegionIndex; 54..255 are never
+// public holidays) sees it: days is resized to 365, or 366 in a leap year, and
+// days[i] is the record of 1 January + i days, equal to what GetDayInfo(region, ...,
+// that day) gives:
+//   Names      the names of the day's holidays and special days (UTF-8, with their
+//              separators; empty on a day without entry);
+//   Week       its ISO 8601 week number, 1..53 (early January may be 52 or 53 of
+//              the year before, late December 1 of the next);
+//   IsHoliday  the mark: a public holiday in region (a day with names but no mark
+//              is a special day, such as "Valentinstag ");
+//   Regions    every region in which it is a public holiday.
+// The strings of days are reused. Throws CalendarError for a year outside 1..9999;
+// days is then unchanged.
+void GetYearInfo(std::uint8_t region, std::int32_t year, std::vector<TDayInfo>& days);
+std::vector<TDayInfo> GetYearInfo(std::uint8_t region, std::int32_t year);
+
+// Rebuilds the module's table of year (1..9999) - a kept one, or the least recently
+// asked one: empties every day's names, regions and mark (weeks stay) and applies the
+// holiday rules (krv_rules.h). The rebuilt table becomes YearTable().
 void BuildYear(std::int32_t year);
 
-// The module's year table, for inspection.
+// The table of the year built or asked for last, for inspection.
 const TYear& YearTable() noexcept;
 
 // Date value of Easter Sunday (Gregorian calendar) of year, for years 1..9999.
