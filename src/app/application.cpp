@@ -10,7 +10,8 @@ namespace zuv::app {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Zuvododerod"));
+    // Lower case: the per-user data folder is ~/.local/share/zuvododerod.
+    setApplicationName(QStringLiteral("zuvododerod"));
     setApplicationDisplayName(QStringLiteral("Zuvododerod"));
     registerFontSubstitutions();
 }

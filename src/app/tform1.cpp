@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "biopage.h"
+#include "datafolder.h"
 #include "dialogs.h"
 #include "fotopage.h"
 #include "germandate.h"
@@ -198,11 +199,11 @@ void TForm1::applySizing()
 
 void TForm1::openTables()
 {
-    zuv::core::openOrCreate(CLDBildkalender, zuv::core::programPath(QStringLiteral("BioTab/Bildkalender")),
+    zuv::core::openOrCreate(CLDBildkalender, zuv::core::userDataPath(QStringLiteral("Bildkalender")),
                             zuv::photo::bildkalenderFields());
     CLDBildkalender.emptyTable();
     CDSNamensliste.setDurable(true);
-    zuv::core::openOrCreate(CDSNamensliste, zuv::core::programPath(QStringLiteral("BioTab/Namensliste")),
+    zuv::core::openOrCreate(CDSNamensliste, zuv::core::userDataPath(QStringLiteral("Namensliste")),
                             zuv::people::nameListFields());
 }
 

@@ -20,14 +20,14 @@ Dialogs::~Dialogs() = default;
 
 void Dialogs::information(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text,
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, parent);
     box.exec();
 }
 
 void Dialogs::error(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text,
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, parent);
     box.exec();
 }

@@ -3,7 +3,7 @@
 #include "tablefile.h"
 
 #include "germandate.h"
-#include "programfolder.h"
+#include "datafolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -590,7 +590,7 @@ void openOrCreate(Table& table, const QString& filePath, const std::vector<Field
     QString path = filePath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (QDir::isRelativePath(path))
-        path = programPath(path);
+        path = tablePath(path);
     std::vector<FieldDef> wanted = fields;
     for (FieldDef& f : wanted)
         if (f.type != FieldType::String)

@@ -5,6 +5,7 @@
 #include <dialogs.h>
 #include <programfolder.h>
 #include <rtfreader.h>
+#include <safefile.h>
 
 #include <QPointer>
 #include <QTextEdit>
@@ -51,7 +52,9 @@ HelpWindow* helpWindow()
 void loadGeneralText(QTextEdit& RichEdit1)
 {
     RichEdit1.clear();
-    core::loadRtfFile(generalTextPath(), *RichEdit1.document());
+    // The checked reader refuses a FIFO or device in place of the text instead of blocking.
+    core::readRtf(core::readRegularFile(generalTextPath(), core::kMaxRtfFileSize),
+                  *RichEdit1.document());
 }
 
 bool Allgemeines1Click(QTextEdit& RichEdit1)

@@ -2,6 +2,9 @@
 
 #include "dialogs.h"
 #include "rtfreader.h"
+#include "safefile.h"
+
+#include <QBuffer>
 
 #include <QColor>
 #include <QDir>
@@ -111,7 +114,11 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
 
     const QDir folder(programFolder);
     const QString picturePath = folder.filePath(sign.pictureFile);
-    QImageReader reader(picturePath);
+    // Read through the checked reader: a FIFO or device in place of the picture or the
+    // text must not block the window.
+    QByteArray pictureBytes = zuv::core::readRegularFile(picturePath, kMaxZodiacPictureBytes);
+    QBuffer pictureBuffer(&pictureBytes);
+    QImageReader reader(&pictureBuffer);
     const QImage picture = reader.read();
     if (picture.isNull()) {
         throw zuv::core::Error(QStringLiteral("Das Bild \"%1\" kann nicht geladen werden.")
@@ -121,7 +128,9 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     slot->setPixmap(transparentPicture(picture));
 
     RichEdit1.clear();
-    zuv::core::loadRtfFile(folder.filePath(sign.textFile), *RichEdit1.document());
+    const QByteArray text =
+        zuv::core::readRegularFile(folder.filePath(sign.textFile), zuv::core::kMaxRtfFileSize);
+    zuv::core::readRtf(text, *RichEdit1.document());
     // The text is read from its beginning, not from where loading left the cursor.
     RichEdit1.moveCursor(QTextCursor::Start);
 

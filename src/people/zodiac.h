@@ -34,11 +34,15 @@ const std::array<ZodiacSign, 12>& zodiacSigns();
 // Fische). Throws zuv::core::Error for an invalid date.
 const ZodiacSign& zodiacSignFor(const QDate& birth);
 
+// A zodiac picture larger than this is refused (the shipped ones are a few kilobytes).
+inline constexpr qint64 kMaxZodiacPictureBytes = 32 * 1024 * 1024;
+
 // Shows a sign on the page's controls, in this order: hide Image3 and show Image2; for an
 // upright sign show Image3 and hide Image2; load the picture (programFolder + pictureFile)
 // stretched into the visible slot; clear RichEdit1 and load the text file into it; set
 // Label3 to the caption. Throws zuv::core::Error when the picture or the text cannot be
-// read; the steps before the failing one stay done, the later ones are not run.
+// read (also when the path is no regular file: FIFOs and devices are refused without
+// blocking); the steps before the failing one stay done, the later ones are not run.
 void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLabel& Image3,
                      QTextEdit& RichEdit1, const QString& programFolder);
 
