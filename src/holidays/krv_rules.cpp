@@ -11,6 +11,60 @@ constexpr TDateRule Back(std::int32_t days) { return {TDateKind::BeforePrevious,
 constexpr TRegionRule In(TRegionMask mask) { return {TRegionMode::Set, mask}; }
 constexpr TRegionRule kUnchanged{TRegionMode::Unchanged, 0};
 constexpr TRegionRule kNone{TRegionMode::None, 0};
+constexpr TRegionRule kAdded{TRegionMode::Add, 0}; // regions from the year-bound rows only
+
+constexpr TRegionMask kSwitzerland = Set({"CH"}) | kSwissCantons;
+
+// Holidays that a law made or ended in a given year: each row the law and the
+// regions and years it covers (first and last year inclusive).
+
+// Repentance Day (Wednesday before the last Sunday of the church year).
+constexpr TYearRegions kRepentanceDayLaws[] = {
+    // Every state's holiday law of 1990 (in the east the GDR's Verordnung über die
+    // Einführung gesetzlicher Feiertage of 16.05.1990); the states struck it from 1995
+    // to pay for the long-term care insurance (§ 58 Abs. 2 SGB XI, Pflege-
+    // Versicherungsgesetz of 26.05.1994); Saxony kept it (§ 1 SächsSFG).
+    {kGermany, 1990, 1994},
+};
+
+constexpr TYearRegions kReformationDayLaws[] = {
+    // GDR Verordnung über die Einführung gesetzlicher Feiertage of 16.05.1990, then
+    // Brandenburg's Feiertagsgesetz (FTG) § 2 and Mecklenburg-Vorpommern's
+    // Feiertagsgesetz (FTG M-V) § 2.
+    {Set({"BB", "MV"}), 1990, 9999},
+    // 500 years of the Reformation: once in every state, by amendments of each
+    // state's holiday law (2015-2017).
+    {kGermany, 2017, 2017},
+    // Holiday laws amended in 2018: Bremen (Gesetz über die Sonn- und Feiertage),
+    // Hamburg (Feiertagsgesetz), Niedersachsen (Niedersächsisches Gesetz über die
+    // Feiertage), Schleswig-Holstein (Sonn- und Feiertagsgesetz).
+    {Set({"HB", "HH", "NS", "SH"}), 2018, 9999},
+};
+
+constexpr TYearRegions kWomensDayLaws[] = {
+    // Berlin: Gesetz über die Sonn- und Feiertage § 1, amended 24.01.2019.
+    {Set({"BE"}), 2019, 9999},
+    // Mecklenburg-Vorpommern: Feiertagsgesetz (FTG M-V) § 2, amended 2022 for 2023 on.
+    {Set({"MV"}), 2023, 9999},
+};
+
+constexpr TYearRegions kLiberationDayLaws[] = {
+    // Berlin, once each for the 75th and the 80th anniversary of the end of the war:
+    // Gesetz über die Sonn- und Feiertage § 1, amended 2019 (for 2020) and 2024 (for 2025).
+    {Set({"BE"}), 2020, 2020},
+    {Set({"BE"}), 2025, 2025},
+};
+
+constexpr TYearRegions kSwissNationalDayLaws[] = {
+    // Federal constitution of 1874, Art. 116 Abs. 3 (popular vote of 26.09.1993;
+    // Verordnung über den Bundesfeiertag of 30.05.1994), now Art. 110 Abs. 3 BV.
+    {kSwitzerland, 1994, 9999},
+};
+
+constexpr TYearRegions kChildrensDayLaws[] = {
+    // Thuringia: Thüringer Feiertagsgesetz (ThürFtG) § 2, amended 2019.
+    {Set({"TH"}), 2019, 9999},
+};
 
 constexpr TRule kEasterRows[] = {
     {"Weiberfastnacht ", Easter(-52), In(Set({"LLU", "NNW", "UUR"}))},
@@ -37,7 +91,8 @@ constexpr TRule kAdventRows[] = {
     {"2.Advent ", Back(7), kUnchanged},
     {"1.Advent ", Back(7), kUnchanged},
     {"Totensonntag ", Back(7), kUnchanged},
-    {"Buß & Bettag ", Back(4), In(Set({"SN"}))},
+    // Saxony: Sächsisches Sonn- und Feiertagsgesetz (SächsSFG) § 1.
+    {"Buß & Bettag ", Back(4), In(Set({"SN"})), kRepentanceDayLaws},
 };
 
 constexpr TRule kSeasonRows[] = {
@@ -53,7 +108,8 @@ constexpr TRule kOtherRows[] = {
     {"Sommerzeit(+1Std.)", {TDateKind::LastSunday, 3, 0}, kUnchanged},
     {"Winterzeit(-1Std.)", {TDateKind::LastSunday, 10, 0}, kUnchanged},
     {"Muttertag", {TDateKind::NthSunday, 5, 2}, kUnchanged},
-    {"2.Weihnachtstag", Fixed(12, 26), In(kGermany)},
+    // Austria: Feiertagsruhegesetz 1957 § 1 and Arbeitsruhegesetz § 7 (Stefanitag).
+    {"2.Weihnachtstag", Fixed(12, 26), In(kGermany | kAustria)},
 };
 
 constexpr TRule kFixedRows[] = {
@@ -73,9 +129,10 @@ constexpr TRule kFixedRows[] = {
         | Set({"AAG", "AAI", "FFR", "GGR", "JJU", "LLU", "NNW", "OOW", "SSG", "SSZ", "TTI", "UUR",
                "VVS", "ZZG"}))},
     {"Tag d.dt. Einheit ", Fixed(10, 3), In(kGermany)},
-    {"Reformationstag ", Fixed(10, 31), In(Set({"SN", "ST", "TH"}))},
+    {"Reformationstag ", Fixed(10, 31), In(Set({"SN", "ST", "TH"})), kReformationDayLaws},
+    // Austria as a whole: Feiertagsruhegesetz 1957 § 1 and Arbeitsruhegesetz § 7.
     {"Allerheiligen ", Fixed(11, 1),
-     In(Set({"NW", "RP", "BW", "BY", "SL"}) | kAustrianStates
+     In(Set({"NW", "RP", "BW", "BY", "SL"}) | kAustria
         | Set({"AAG", "AAI", "FFR", "GGL", "GGR", "JJU", "LLU", "NNW", "OOW", "SSG", "SSZ", "SSO",
                "TTI", "UUR", "VVS", "ZZG"}))},
     {"Nikolaus ", Fixed(12, 6), kNone},
@@ -88,6 +145,11 @@ constexpr TRule kFixedRows[] = {
         | Set({"AAG", "AAI", "FFR", "GGR", "LLU", "NNW", "OOW", "SSZ", "SSO", "TTI", "UUR", "VVS",
                "ZZG"}))},
     {"Peter und Paul ", Fixed(6, 29), In(Set({"TTI"}))},
+    // Made by the laws above; their sets join the day's set.
+    {"Frauentag ", Fixed(3, 8), kAdded, kWomensDayLaws},
+    {"Tag der Befreiung ", Fixed(5, 8), kAdded, kLiberationDayLaws},
+    {"Bundesfeier ", Fixed(8, 1), kAdded, kSwissNationalDayLaws},
+    {"Weltkindertag ", Fixed(9, 20), kAdded, kChildrensDayLaws},
 };
 
 constexpr TRuleSet kStandardRules{
@@ -132,6 +194,15 @@ std::int32_t RuleDay(const TDateRule& rule, std::int32_t year, std::int32_t prev
 
 } // namespace
 
+TRegionMask RegionsInYear(const TRule& row, std::int32_t year) noexcept
+{
+    TRegionMask mask = row.Regions.Mask;
+    for (const TYearRegions& law : row.ByYear)
+        if (law.First <= year && year <= law.Last)
+            mask |= law.Mask;
+    return mask;
+}
+
 const TRuleSet& StandardRules() noexcept
 {
     return kStandardRules;
@@ -148,6 +219,9 @@ void ApplyGroup(TYear& table, std::int32_t year, const TRuleGroup& group)
             throw CalendarError(std::string(row.Name) + " ist nicht als Feiertag definiert");
         const std::int32_t serial = RuleDay(row.Date, year, previous, easter);
         previous = serial;
+        const TRegionMask regions = RegionsInYear(row, year);
+        if (row.Regions.Mode == TRegionMode::Add && regions == 0)
+            continue; // a holiday of some years only, not of this one
 
         std::int32_t dayYear = year;
         std::int32_t dayOfYear = serial - jan1 + 1;
@@ -158,10 +232,19 @@ void ApplyGroup(TYear& table, std::int32_t year, const TRuleGroup& group)
             dayOfYear = DayOfYear(date.Year, date.Month, date.Day);
         }
         TDayInfo& day = table.Day(dayOfYear);
-        if (row.Regions.Mode == TRegionMode::Set)
-            day.Regions = std::bitset<56>(row.Regions.Mask);
-        else if (row.Regions.Mode == TRegionMode::None)
+        switch (row.Regions.Mode) {
+        case TRegionMode::Set:
+            day.Regions = std::bitset<56>(regions);
+            break;
+        case TRegionMode::Add:
+            day.Regions |= std::bitset<56>(regions);
+            break;
+        case TRegionMode::None:
             day.Regions.reset();
+            break;
+        case TRegionMode::Unchanged:
+            break;
+        }
         day.Names.append(group.Separator).append(row.Name);
         day.IsHoliday = true;
         if (group.SetsWeek)

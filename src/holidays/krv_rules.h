@@ -2,6 +2,8 @@
 // The holiday rules as data: five groups of rows (name, date rule, region rule),
 // applied in the order Easter, Advent, season, other days, fixed dates; each group
 // walks its rows in stored order and adds one entry per row to a year table.
+// Holidays that a law made for some years only are rows of year-bound region sets
+// joined to a row's own set in the years they cover.
 
 #include "krv_calendar.h"
 
@@ -29,7 +31,9 @@ struct TDateRule {
 enum class TRegionMode : std::uint8_t {
     Unchanged, // the day keeps the set of an earlier entry
     None,      // the day's set becomes empty
-    Set,       // the day's set becomes Mask (replacing, not joining)
+    Set,       // the day's set becomes the row's set of the year (replacing, not joining)
+    Add,       // the row's set of the year joins the day's set; in a year where that
+               // set is empty the row adds no entry at all
 };
 
 struct TRegionRule {
@@ -37,11 +41,24 @@ struct TRegionRule {
     TRegionMask Mask = 0;
 };
 
+// Regions in which a law makes the row's day a public holiday in the years
+// First..Last (inclusive).
+struct TYearRegions {
+    TRegionMask Mask = 0;
+    std::int32_t First = 1;
+    std::int32_t Last = 9999;
+};
+
 struct TRule {
     std::string_view Name; // UTF-8, as stored (most names end with a blank)
     TDateRule Date;
     TRegionRule Regions;
+    std::span<const TYearRegions> ByYear{}; // joined to Regions.Mask in their years
 };
+
+// The row's region set in year: its own mask joined with every year-bound set that
+// covers year. Meaningful for the modes Set and Add.
+TRegionMask RegionsInYear(const TRule& row, std::int32_t year) noexcept;
 
 struct TRuleGroup {
     std::span<const TRule> Rows;

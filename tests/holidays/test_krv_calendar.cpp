@@ -223,7 +223,11 @@ TEST(GetDayInfo, AustrianNationalDay)
     EXPECT_FALSE(Ask("BY", 2023, 10, 26).IsHoliday);
     EXPECT_EQ(Ask("A", 2023, 10, 26).Names, " Nationalfeiertag ");
     EXPECT_EQ(Ask("A", 2023, 12, 31).Names, " Silvester ");
-    // All Saints' Day: the nine states, not Austria as a whole.
-    EXPECT_FALSE(Ask("A", 2023, 11, 1).IsHoliday);
-    EXPECT_TRUE(Ask("Sb", 2023, 11, 1).IsHoliday);
+    // All Saints' Day and St Stephen's Day: Austria as a whole and its states.
+    for (const char* code : {"A", "Sb", "W"}) {
+        EXPECT_TRUE(Ask(code, 2023, 11, 1).IsHoliday) << code;
+        EXPECT_TRUE(Ask(code, 2023, 12, 26).IsHoliday) << code;
+    }
+    EXPECT_FALSE(Ask("CH", 2023, 11, 1).IsHoliday);
+    EXPECT_FALSE(Ask("CH", 2023, 12, 26).IsHoliday);
 }

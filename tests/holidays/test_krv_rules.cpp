@@ -87,7 +87,7 @@ TEST(HolidayRules, ChristmasAndNewYear)
     CheckDays({
         {2023, 1, 1, " Neujahr ", he::All()},
         {2023, 12, 25, " Weihnachten ", he::All()},
-        {2023, 12, 26, "2.Weihnachtstag", he::Germany()},
+        {2023, 12, 26, "2.Weihnachtstag", he::Germany() | he::Austria()},
         {2023, 12, 31, " Silvester ", he::Codes({"GGE"})},
         {2024, 12, 31, " Silvester ", he::Codes({"GGE"})},
     });
@@ -143,16 +143,25 @@ TEST(HolidayRules, EveryRuleIn2023)
              | he::Codes({"AAG", "AAI", "FFR", "GGR", "JJU", "LLU", "NNW", "OOW", "SSG", "SSZ",
                           "TTI", "UUR", "VVS", "ZZG"})},
         {2023, 10, 3, " Tag d.dt. Einheit ", he::Germany()},
-        {2023, 10, 31, " Reformationstag ", he::Codes({"SN", "ST", "TH"})},
+        {2023, 10, 31, " Reformationstag ",
+         he::Codes({"SN", "ST", "TH", "BB", "MV", "HB", "HH", "NS", "SH"})},
         {2023, 11, 1, " Allerheiligen ",
-         he::Codes({"NW", "RP", "BW", "BY", "SL"}) | (he::Austria() & ~he::Codes({"A"}))
+         he::Codes({"NW", "RP", "BW", "BY", "SL"}) | he::Austria()
              | he::Codes({"AAG", "AAI", "FFR", "GGL", "GGR", "JJU", "LLU", "NNW", "OOW", "SSG",
                           "SSZ", "SSO", "TTI", "UUR", "VVS", "ZZG"})},
         {2023, 12, 6, " Nikolaus ", kNoRegion},
         {2023, 12, 8, " Maria Empfängnis ", MariaEmpfaengnis()},
         {2023, 6, 29, " Peter und Paul ", he::Codes({"TTI"})},
         {2023, 10, 26, " Nationalfeiertag ", he::Austria()},
+        {2023, 3, 8, " Frauentag ", he::Codes({"BE", "MV"})},
+        {2023, 8, 1, " Bundesfeier ", he::Codes({"CH"}) | he::Cantons()},
+        {2023, 9, 20, " Weltkindertag ", he::Codes({"TH"})},
     });
+    // Tag der Befreiung is a holiday of 2020 and 2025 only: no entry in 2023.
+    TYear table;
+    KRV_Calendar::BuildYear(table, 2023);
+    EXPECT_EQ(DayOf(table, 2023, 5, 8).Names, "");
+    EXPECT_FALSE(DayOf(table, 2023, 5, 8).IsHoliday);
 }
 
 TEST(HolidayRules, GroupsHoldTheirNamesInStoredOrder)
@@ -179,7 +188,8 @@ TEST(HolidayRules, GroupsHoldTheirNamesInStoredOrder)
               (V{"Neujahr ", "Berchtoldstag ", "Dreikönigstag ", "Josephstag ", "Maifeiertag ",
                  "Maria Himmelf. ", "Tag d.dt. Einheit ", "Reformationstag ", "Allerheiligen ",
                  "Nikolaus ", "Heiligabend ", "Weihnachten ", "Silvester ", "Nationalfeiertag ",
-                 "Maria Empfängnis ", "Peter und Paul "}));
+                 "Maria Empfängnis ", "Peter und Paul ", "Frauentag ", "Tag der Befreiung ",
+                 "Bundesfeier ", "Weltkindertag "}));
     EXPECT_EQ(rules.Easter.Separator, " ");
     EXPECT_EQ(rules.Fixed.Separator, " ");
     EXPECT_EQ(rules.Advent.Separator, "");
@@ -190,8 +200,12 @@ TEST(HolidayRules, GroupsHoldTheirNamesInStoredOrder)
 TEST(HolidayRules, NameWithoutDateRuleStopsTheBuild)
 {
     const TRuleSet& standard = StandardRules();
-    std::vector<TRule> rows(standard.Easter.Rows.begin(), standard.Easter.Rows.end());
-    rows.insert(rows.begin() + 6, TRule{"Ostersamstag ", {}, {}});
+    std::vector<TRule> rows;
+    for (std::size_t i = 0; i < standard.Easter.Rows.size(); ++i) {
+        if (i == 6)
+            rows.push_back(TRule{"Ostersamstag ", {}, {}});
+        rows.push_back(standard.Easter.Rows[i]);
+    }
     TRuleSet broken = standard;
     broken.Easter.Rows = rows;
 

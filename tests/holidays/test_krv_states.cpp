@@ -1,5 +1,5 @@
-// Public holidays of the German federal states, asked day by day for a whole year
-// and read straight from the rule tables.
+// Public holidays of the German federal states in 2023, asked day by day for a whole
+// year and read straight from the rule tables.
 
 #include "krv_calendar.h"
 #include "krv_rules.h"
@@ -21,19 +21,26 @@ const std::vector<std::string> kCommon = {
     "Tag d.dt. Einheit ", "Weihnachten ",  "2.Weihnachtstag",
 };
 
-// Further public holidays by state, as the by-state holiday table lists them.
+// Further public holidays by state in 2023: the by-state holiday table with what the
+// state laws added by then (Reformation Day in the north from 2018, Women's Day in
+// Berlin from 2019 and Mecklenburg-Vorpommern from 2023, Children's Day in Thuringia
+// from 2019).
 const std::map<std::string, std::vector<std::string>> kFurther = {
     {"BU", {}},
     {"BW", {"Dreikönigstag ", "Fronleichnam ", "Allerheiligen "}},
     {"BY", {"Dreikönigstag ", "Fronleichnam ", "Maria Himmelf. ", "Allerheiligen "}},
     {"SN", {"Reformationstag ", "Buß & Bettag "}},
-    {"BB", {}}, {"BE", {}}, {"MV", {}}, {"SH", {}}, {"HH", {}}, {"NS", {}}, {"HB", {}},
+    {"BB", {"Reformationstag "}},
+    {"BE", {"Frauentag "}},
+    {"MV", {"Reformationstag ", "Frauentag "}},
+    {"SH", {"Reformationstag "}}, {"HH", {"Reformationstag "}},
+    {"NS", {"Reformationstag "}}, {"HB", {"Reformationstag "}},
     {"NW", {"Rosenmontag ", "Fronleichnam ", "Allerheiligen "}},
     {"RP", {"Fronleichnam ", "Allerheiligen "}},
     {"SL", {"Fronleichnam ", "Maria Himmelf. ", "Allerheiligen "}},
     {"HE", {"Fronleichnam "}},
     {"ST", {"Dreikönigstag ", "Reformationstag "}},
-    {"TH", {"Reformationstag "}},
+    {"TH", {"Reformationstag ", "Weltkindertag "}},
 };
 
 std::set<std::string> Expected(const std::string& code)
@@ -52,6 +59,7 @@ const std::map<std::string, std::pair<int, int>> kDates2023 = {
     {"Pfingstmontag ", {5, 29}}, {"Fronleichnam ", {6, 8}},      {"Maria Himmelf. ", {8, 15}},
     {"Tag d.dt. Einheit ", {10, 3}}, {"Reformationstag ", {10, 31}}, {"Allerheiligen ", {11, 1}},
     {"Buß & Bettag ", {11, 22}}, {"Weihnachten ", {12, 25}},     {"2.Weihnachtstag", {12, 26}},
+    {"Frauentag ", {3, 8}},      {"Weltkindertag ", {9, 20}},
 };
 
 } // namespace
@@ -85,8 +93,8 @@ TEST(FederalStates, WholeYearDayByDay)
     }
 }
 
-// The rule tables read by state give the by-state table: every name whose region
-// set holds the state, over all groups.
+// The rule tables read by state give the by-state table of 2023: every name whose
+// region set of that year holds the state, over all groups.
 TEST(FederalStates, RuleTablesAgreeWithByStateTable)
 {
     const TRuleSet& rules = StandardRules();
@@ -96,25 +104,29 @@ TEST(FederalStates, RuleTablesAgreeWithByStateTable)
         for (const TRuleGroup* group :
              {&rules.Easter, &rules.Advent, &rules.Season, &rules.Other, &rules.Fixed})
             for (const TRule& row : group->Rows)
-                if (row.Regions.Mode == TRegionMode::Set && (row.Regions.Mask >> region & 1u))
+                if ((row.Regions.Mode == TRegionMode::Set || row.Regions.Mode == TRegionMode::Add)
+                    && (RegionsInYear(row, 2023) >> region & 1u))
                     fromRules.insert(std::string(row.Name));
         EXPECT_EQ(fromRules, Expected(code)) << code;
     }
 }
 
-// "BU" holds exactly what every German state holds.
+// "BU" holds exactly what every German state holds, in every year where a law
+// changed a set (and the years around them).
 TEST(FederalStates, GermanyIsTheCommonPart)
 {
     const TRuleSet& rules = StandardRules();
-    for (const TRuleGroup* group :
-         {&rules.Easter, &rules.Advent, &rules.Season, &rules.Other, &rules.Fixed})
-        for (const TRule& row : group->Rows) {
-            if (row.Regions.Mode != TRegionMode::Set)
-                continue;
-            bool inAllStates = true;
-            for (std::uint8_t state = 1; state <= 16; ++state)
-                inAllStates = inAllStates && (row.Regions.Mask >> state & 1u);
-            EXPECT_EQ(bool(row.Regions.Mask & 1u), inAllStates) << row.Name;
-            EXPECT_EQ(row.Regions.Mask >> 54, 0u) << row.Name;
-        }
+    for (std::int32_t year = 1985; year <= 2040; ++year)
+        for (const TRuleGroup* group :
+             {&rules.Easter, &rules.Advent, &rules.Season, &rules.Other, &rules.Fixed})
+            for (const TRule& row : group->Rows) {
+                if (row.Regions.Mode != TRegionMode::Set && row.Regions.Mode != TRegionMode::Add)
+                    continue;
+                const TRegionMask mask = RegionsInYear(row, year);
+                bool inAllStates = true;
+                for (std::uint8_t state = 1; state <= 16; ++state)
+                    inAllStates = inAllStates && (mask >> state & 1u);
+                EXPECT_EQ(bool(mask & 1u), inAllStates) << row.Name << year;
+                EXPECT_EQ(mask >> 54, 0u) << row.Name << year;
+            }
 }
