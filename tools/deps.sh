@@ -4,7 +4,7 @@
 
 ZUV_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   libemf2svg-dev libwmf-dev libwmf-bin
   googletest libgtest-dev libgmock-dev libbenchmark-dev

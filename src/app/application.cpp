@@ -3,6 +3,8 @@
 #include "dialogs.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 
 namespace zuv::app {
@@ -14,6 +16,7 @@ Application::Application(int& argc, char** argv)
     setApplicationName(QStringLiteral("zuvododerod"));
     setApplicationDisplayName(QStringLiteral("Zuvododerod"));
     registerFontSubstitutions();
+    installQtGermanCatalogue(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -26,6 +29,19 @@ bool Application::notify(QObject* receiver, QEvent* event)
         zuv::core::dialogs().error(activeWindow(), QString::fromUtf8(e.what()));
     }
     return false;
+}
+
+bool installQtGermanCatalogue(QCoreApplication& app, const QString& folder)
+{
+    // Qt's own dialogs (print, page setup, file, font, preview) speak German too.
+    auto* catalogue = new QTranslator(&app);
+    const QString where = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                                           : folder;
+    if (!catalogue->load(QStringLiteral("qtbase_de"), where)) {
+        delete catalogue;
+        return false;
+    }
+    return QCoreApplication::installTranslator(catalogue);
 }
 
 void registerFontSubstitutions()

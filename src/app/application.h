@@ -13,6 +13,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Installs Qt's German catalogue "qtbase_de" from folder (Qt's translations folder when
+// empty) into app; false when the catalogue is missing or unreadable.
+bool installQtGermanCatalogue(QCoreApplication& app, const QString& folder = {});
+
 // Maps the font names the windows use to installed look-alikes.
 void registerFontSubstitutions();
 

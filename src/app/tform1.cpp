@@ -60,10 +60,12 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
 
-    // The other windows exist hidden from the start, created in this order.
-    m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage);
-    m_about = std::make_unique<zuv::info::TAboutBox>();
-    m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste);
+    // The other windows exist hidden from the start, created in this order. Each belongs to
+    // the main window: it stays in front of it, opens centred on it and has no task-bar
+    // entry of its own.
+    m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
+    m_about = std::make_unique<zuv::info::TAboutBox>(this);
+    m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste, this);
     m_bioPage->setNameListWindow(m_nameList.get());
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);

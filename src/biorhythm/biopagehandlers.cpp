@@ -13,7 +13,6 @@
 #include "programfolder.h"
 #include "pagewidgets.h"
 #include "tform3.h"
-#include "tform3.h"
 #include "zodiac.h"
 
 #include <QComboBox>
@@ -62,6 +61,11 @@ void BioPage::Button4Click()
         const MonthBounds bounds = monthBounds(Year, Month);
         m_DTP1->limitTo(bounds.first, bounds.last);
         showWeekday();
+        // Once the day chart names its day, it follows the picker wherever the month moved it.
+        if (!m_DBChart2->model().title.isEmpty()) {
+            m_DBChart2->model().title = QStringList{dayChartTitle(m_DTP1->date())};
+            m_DBChart2->update();
+        }
         BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, m_Button4);
         ShowZodiacSign(*birth);
     });

@@ -150,10 +150,11 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 
 void TAboutBox::showEvent(QShowEvent* event)
 {
-    // Centred on the screen, not on the main window.
-    if (QScreen* s = screen())
-        move(s->availableGeometry().center() - QPoint(frameGeometry().width() / 2,
-                                                      frameGeometry().height() / 2));
+    // Centred on the window it belongs to; without one, on the screen.
+    const QPoint centre = parentWidget() ? parentWidget()->window()->frameGeometry().center()
+                          : screen()     ? screen()->availableGeometry().center()
+                                         : frameGeometry().center();
+    move(centre - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     QDialog::showEvent(event);
 }
 

@@ -127,10 +127,12 @@ void TForm3::showEvent(QShowEvent* event)
 {
     if (!m_placed) {
         m_placed = true;
+        // Centred on the main window; without one, on the screen.
         QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
-        if (desktop) {
+        if (parentWidget() || desktop) {
             QRect frame = frameGeometry();
-            frame.moveCenter(desktop->availableGeometry().center());
+            frame.moveCenter(parentWidget() ? parentWidget()->window()->frameGeometry().center()
+                                            : desktop->availableGeometry().center());
             move(frame.topLeft());
         }
     }

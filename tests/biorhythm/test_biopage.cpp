@@ -455,3 +455,33 @@ TEST_F(BioPageTest, MonthChartDrawsTheZeroLineAndTheXorMarker)
 }
 
 } // namespace
+
+namespace {
+
+// Once the day chart names a day, a refresh that moves the picker into the new month renames
+// it: the picker keeps its day where the month has it and otherwise takes the month's nearer
+// end (24 June -> February 2024 ends on the 29th -> March starts on the 1st).
+TEST_F(BioPageTest, DayChartTitleFollowsThePickerThroughRefreshes)
+{
+    setBirth(QStringLiteral("01.01.2000"));
+    page->DTP1()->setDate(QDate(2024, 6, 24));
+    page->DTP1Change();
+    const struct {
+        int month;
+        const char* title;
+        const char* weekday;
+    } steps[] = {
+        {2, "       29.02.2024", "Donnerstag"},
+        {3, "       01.03.2024", "Freitag"},
+        {3, "       01.03.2024", "Freitag"},   // a refresh that does not move the picker
+    };
+    for (const auto& s : steps) {
+        selectMonth(s.month);
+        page->ComboBox4Select();
+        EXPECT_EQ(page->DBChart2()->model().title, QStringList{QString::fromUtf8(s.title)}) << s.month;
+        EXPECT_EQ(page->Label4()->text(), QString::fromUtf8(s.weekday)) << s.month;
+    }
+    EXPECT_TRUE(dialogs.infos.isEmpty());
+}
+
+} // namespace
