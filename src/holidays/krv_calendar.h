@@ -80,8 +80,9 @@ std::uint8_t RegionIndex(std::string_view code) noexcept;
 // are inconsistent; info is then unchanged.
 void GetDayInfo(std::uint8_t region, TDayInfo& info, double date);
 
-// The whole year (1..9999) as region (an index from RegionIndex; 54..255 are never
-// public holidays) sees it: days is resized to 365, or 366 in a leap year, and
+// The whole year (1..9999) as region sees it (an index 0..53 from RegionIndex: the
+// German federal states are 1..16, Austria 17..26, Switzerland 27..53, see
+// kRegionCodes; 54..255 are never public holidays): days is resized to 365, or 366 in a leap year, and
 // days[i] is the record of 1 January + i days, equal to what GetDayInfo(region, ...,
 // that day) gives:
 //   Names      the names of the day's holidays and special days (UTF-8, with their
