@@ -32,8 +32,8 @@ constexpr TYearRegions kReformationDayLaws[] = {
     // Brandenburg's Feiertagsgesetz (FTG) § 2 and Mecklenburg-Vorpommern's
     // Feiertagsgesetz (FTG M-V) § 2.
     {Set({"BB", "MV"}), 1990, 9999},
-    // 500 years of the Reformation: once in every state, by amendments of each
-    // state's holiday law (2015-2017).
+    // 500 years of the Reformation: once in every state, by each state's holiday law
+    // or a one-off rule made under it (2015-2017).
     {kGermany, 2017, 2017},
     // Holiday laws amended in 2018: Bremen (Gesetz über die Sonn- und Feiertage),
     // Hamburg (Feiertagsgesetz), Niedersachsen (Niedersächsisches Gesetz über die
@@ -42,9 +42,10 @@ constexpr TYearRegions kReformationDayLaws[] = {
 };
 
 constexpr TYearRegions kWomensDayLaws[] = {
-    // Berlin: Gesetz über die Sonn- und Feiertage § 1, amended 24.01.2019.
+    // Berlin: Gesetz über die Sonn- und Feiertage § 1, amended in January 2019.
     {Set({"BE"}), 2019, 9999},
-    // Mecklenburg-Vorpommern: Feiertagsgesetz (FTG M-V) § 2, amended 2022 for 2023 on.
+    // Mecklenburg-Vorpommern: Feiertagsgesetz (FTG M-V) § 2, amended in 2022 with
+    // effect from 2023.
     {Set({"MV"}), 2023, 9999},
 };
 
@@ -56,8 +57,8 @@ constexpr TYearRegions kLiberationDayLaws[] = {
 };
 
 constexpr TYearRegions kSwissNationalDayLaws[] = {
-    // Federal constitution of 1874, Art. 116 Abs. 3 (popular vote of 26.09.1993;
-    // Verordnung über den Bundesfeiertag of 30.05.1994), now Art. 110 Abs. 3 BV.
+    // Popular vote of 26.09.1993 on the federal day (constitution of 1874, Art. 116bis;
+    // Verordnung über den Bundesfeiertag of 30.05.1994, SR 116), now Art. 110 Abs. 3 BV.
     {kSwitzerland, 1994, 9999},
 };
 
