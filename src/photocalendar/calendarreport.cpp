@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPaintDevice>
+#include <optional>
 #include <stdexcept>
 
 namespace zuv::photo {
@@ -278,6 +279,38 @@ ReportPage CalendarReport::generate()
         if (!slot.picture.isEmpty())
             page.pictures.push_back({slot.name, QRectF(slot.geometry), slot.picture});
     return page;
+}
+
+namespace {
+// Colours of a day cell at print time, by ISO weekday; no colour = the element keeps its own.
+struct CellColours {
+    std::optional<QColor> holiday;
+    std::optional<QColor> ordinary;
+};
+const CellColours kCellColours[8] = {
+    {},                          // unused
+    {kRed, kWindowText},         // Monday
+    {kRed, kWindowText},         // Tuesday
+    {kRed, kWindowText},         // Wednesday
+    {kRed, kWindowText},         // Thursday
+    {kRed, kWindowText},         // Friday
+    {kRed, kBlue},               // Saturday
+    {std::nullopt, std::nullopt} // Sunday: the font's own colour
+};
+} // namespace
+
+void applyDayCellRule(ReportText& cell, int weekday, QString& value)
+{
+    if (weekday < 1 || weekday > 7)
+        return;
+    const CellColours& colours = kCellColours[weekday];
+    if (value.endsWith(QLatin1Char('x'))) {
+        value.chop(1);
+        if (colours.holiday)
+            cell.color = *colours.holiday;
+    } else if (colours.ordinary) {
+        cell.color = *colours.ordinary;
+    }
 }
 
 void render(QPainter& painter, const QRectF& target, const ReportPage& page)

@@ -151,6 +151,11 @@ QFont titleBandFont();
 QFont headerBandFont();
 QFont detailBandFont();
 
+// The print-time rule of a day cell of weekday 1..7 (Monday..Sunday): a trailing "x" is cut
+// off and gives the holiday colour (red; Sunday keeps its font's colour), other cells take
+// the ordinary colour (black, Saturday blue, Sunday unchanged).
+void applyDayCellRule(ReportText& cell, int weekday, QString& value);
+
 // Draws a generated page into target (device coordinates of the whole sheet).
 void render(QPainter& painter, const QRectF& target, const ReportPage& page);
 

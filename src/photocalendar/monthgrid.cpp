@@ -5,6 +5,8 @@
 #include "krv_calendar.h"
 
 #include <QDate>
+#include <algorithm>
+#include <string>
 
 namespace zuv::photo {
 
@@ -27,17 +29,27 @@ std::vector<zuv::core::FieldDef> bildkalenderFields()
 MonthGrid buildMonthGrid(int year, int month, int statePosition, const QString& stateText)
 {
     const auto& states = zuv::core::federalStates();
+    if (statePosition < 0 || statePosition >= static_cast<int>(states.size()))
+        throw zuv::core::Error(QStringLiteral("Unbekanntes Bundesland: %1").arg(stateText));
+    return buildMonthGridForRegion(year, month,
+                                   states[static_cast<std::size_t>(statePosition)].code, stateText);
+}
+
+MonthGrid buildMonthGridForRegion(int year, int month, const QString& regionCode,
+                                  const QString& regionName)
+{
     if (year < 1 || year > 9999 || month < 1 || month > 12)
         throw zuv::core::Error(QStringLiteral("Ungültiges Datum: Monat %1 im Jahr %2")
                                    .arg(month)
                                    .arg(year));
-    if (statePosition < 0 || statePosition >= static_cast<int>(states.size()))
-        throw zuv::core::Error(QStringLiteral("Unbekanntes Bundesland: %1").arg(stateText));
+    const std::string code = regionCode.toStdString();
+    const auto& codes = KRV_Calendar::kRegionCodes;
+    if (std::find(codes.begin(), codes.end(), code) == codes.end())
+        throw zuv::core::Error(QStringLiteral("Unbekannte Region: %1").arg(regionCode));
 
     const QDate firstDay(year, month, 1);
     const int n = zuv::core::daysInMonth(year, month);
-    const std::uint8_t region =
-        KRV_Calendar::RegionIndex(states[static_cast<std::size_t>(statePosition)].code.toStdString());
+    const std::uint8_t region = KRV_Calendar::RegionIndex(code);
 
     MonthGrid grid;
     KRV_Calendar::TDayInfo info;
@@ -58,7 +70,7 @@ MonthGrid buildMonthGrid(int year, int month, int statePosition, const QString& 
             QString::number(date.day()) + (marked ? QStringLiteral("x") : QString());
     }
     if (!grid.holidayLine.isEmpty())
-        grid.holidayLine = QStringLiteral("Feiertage in ") + stateText + QStringLiteral(": ")
+        grid.holidayLine = QStringLiteral("Feiertage in ") + regionName + QStringLiteral(": ")
             + grid.holidayLine;
     return grid;
 }

@@ -36,6 +36,11 @@ struct MonthGrid {
 // year or position out of range.
 MonthGrid buildMonthGrid(int year, int month, int statePosition, const QString& stateText);
 
+// The same for any region of the holiday calendar by its code ("BY", "A", "W"); regionName
+// goes into the holiday line's prefix. Throws zuv::core::Error for an unknown code.
+MonthGrid buildMonthGridForRegion(int year, int month, const QString& regionCode,
+                                  const QString& regionName);
+
 // Appends the grid's rows to the grid table in order; days outside the month stay empty
 // (null values).
 void appendGrid(zuv::core::Table& table, const MonthGrid& grid);

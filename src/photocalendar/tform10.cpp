@@ -19,22 +19,6 @@ namespace zuv::photo {
 
 namespace {
 
-// Colours of a day cell at print time, by ISO weekday; no colour = the element keeps its own.
-struct CellColours {
-    std::optional<QColor> holiday;
-    std::optional<QColor> ordinary;
-};
-const CellColours kCellColours[8] = {
-    {},                                                 // unused
-    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Monday
-    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Tuesday
-    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Wednesday
-    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Thursday
-    {QColor(0xFF, 0, 0), QColor(0, 0, 0)},              // Friday
-    {QColor(0xFF, 0, 0), QColor(0, 0, 0xFF)},           // Saturday
-    {std::nullopt, std::nullopt},                       // Sunday: the font's own colour
-};
-
 template <typename Fn>
 void swallow(Fn&& fn)
 {
@@ -72,15 +56,7 @@ void TForm10::QRLabel1Print(QString& value)
 
 void TForm10::dayCellPrint(int weekday, QString& value)
 {
-    ReportText& cell = QRBildkalender.dayCell(weekday);
-    const CellColours& colours = kCellColours[weekday];
-    if (value.endsWith(QLatin1Char('x'))) {
-        value.chop(1);
-        if (colours.holiday)
-            cell.color = *colours.holiday;
-    } else if (colours.ordinary) {
-        cell.color = *colours.ordinary;
-    }
+    applyDayCellRule(QRBildkalender.dayCell(weekday), weekday, value);
 }
 
 void TForm10::QRDBText2Print(QString& value) { dayCellPrint(1, value); }
