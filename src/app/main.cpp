@@ -1,8 +1,16 @@
 #include "application.h"
 #include "tform1.h"
+#include "yearcli.h"
 
 int main(int argc, char** argv)
 {
+    // The year calendar's batch options run without a window.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (zuv::yearcal::wantsCommandLine(arguments))
+        return zuv::yearcal::runCommandLine(argc, argv, &zuv::app::registerFontSubstitutions);
+
     zuv::app::Application app(argc, argv);
     zuv::app::TForm1 window;
     window.FormCreate();
