@@ -3,6 +3,7 @@
 
 #include "chartrender.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -26,6 +27,13 @@ public:
 private:
     bool m_previous;
 };
+
+// The resolution layoutChart measures text at: QFontMetrics without a device uses the
+// screen's logical resolution, as does a QImage made without one.
+int layoutDpi()
+{
+    return QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
+}
 
 QLinearGradient backgroundGradient(const QRect& r, const ChartModel& m)
 {
@@ -182,7 +190,7 @@ void drawTurnedText(QPainter& p, const QRect& r, const QString& text)
 void drawLabels(QPainter& p, const std::vector<AxisLabel>& labels, const Axis& a, AxisId id,
                 const ChartHooks& hooks)
 {
-    p.setFont(a.labelFont);
+    p.setFont(chartFont(a.labelFont, p));
     const int ascent = p.fontMetrics().ascent();
     for (const AxisLabel& label : labels) {
         QColor color = a.labelColor;
@@ -210,7 +218,7 @@ void drawAxes(QPainter& p, const ChartLayout& L, const ChartModel& m, const Char
     }
     drawLabels(p, L.leftLabels, m.left, AxisId::Left, hooks);
     if (!m.left.title.isEmpty()) {
-        p.setFont(m.left.titleFont);
+        p.setFont(chartFont(m.left.titleFont, p));
         p.setPen(m.left.titleColor);
         p.save();
         const QRect& r = L.leftTitleRect;
@@ -232,7 +240,7 @@ void drawAxes(QPainter& p, const ChartLayout& L, const ChartModel& m, const Char
     }
     drawLabels(p, L.bottomLabels, m.bottom, AxisId::Bottom, hooks);
     if (!m.bottom.title.isEmpty()) {
-        p.setFont(m.bottom.titleFont);
+        p.setFont(chartFont(m.bottom.titleFont, p));
         p.setPen(m.bottom.titleColor);
         p.drawText(L.bottomTitleRect, Qt::AlignCenter, m.bottom.title);
     }
@@ -242,7 +250,7 @@ void drawTitle(QPainter& p, const ChartLayout& L, const ChartModel& m)
 {
     if (m.title.isEmpty())
         return;
-    p.setFont(m.titleFont);
+    p.setFont(chartFont(m.titleFont, p));
     p.setPen(m.titleColor);
     const int lineHeight = p.fontMetrics().height();
     for (int i = 0; i < m.title.size(); ++i) {
@@ -259,7 +267,7 @@ void drawLegend(QPainter& p, const ChartLayout& L, const ChartModel& m)
     p.setPen(Qt::black);
     p.setBrush(m.legend.color);
     p.drawRect(L.legend.adjusted(0, 0, -1, -1));
-    p.setFont(m.legend.font);
+    p.setFont(chartFont(m.legend.font, p));
     for (size_t i = 0; i < L.legendEntries.size() && i < m.series.size(); ++i) {
         const LegendEntry& e = L.legendEntries[i];
         p.setPen(Qt::black);
@@ -272,6 +280,20 @@ void drawLegend(QPainter& p, const ChartLayout& L, const ChartModel& m)
 }
 
 } // namespace
+
+QFont chartFont(const QFont& font, const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    if (!device || font.pointSizeF() <= 0)
+        return font;   // pixel sizes are device pixels, scaled by the painter like lines
+    const int deviceDpi = device->logicalDpiY();
+    const int screenDpi = layoutDpi();
+    if (deviceDpi <= 0 || deviceDpi == screenDpi)
+        return font;
+    QFont scaled = font;
+    scaled.setPointSizeF(font.pointSizeF() * screenDpi / deviceDpi);
+    return scaled;
+}
 
 ChartLayout render(QPainter& painter, const QRect& target, const ChartModel& model,
                    const ChartHooks& hooks, const RenderOptions& options)

@@ -5,6 +5,7 @@
 
 #include "chartmodel.h"
 
+#include <QFont>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -79,6 +80,12 @@ ChartLayout render(QPainter& painter, const QRect& target, const ChartModel& mod
 ChartLayout renderScaled(QPainter& painter, const QRectF& area, const QSize& logicalSize,
                          const ChartModel& model, const ChartHooks& hooks = {},
                          const RenderOptions& options = {});
+
+// The font to set on painter for a chart text laid out with font: layoutChart measures
+// text at the screen's resolution, so on a device of another resolution (printer, PDF,
+// SVG) a point size is converted to keep the glyphs at their laid-out size in the
+// painter's coordinates, the size they have on screen relative to the chart.
+QFont chartFont(const QFont& font, const QPainter& painter);
 
 // For after-draw hooks: true when exclusive-or drawing works here, that is the painter
 // paints on a raster surface (widget buffer, QImage) and the running render was not told

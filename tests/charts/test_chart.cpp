@@ -348,3 +348,70 @@ TEST_F(ChartTest, TableOutlivingTheChartStaysSafe)
     appendRow(*table, QDate(2024, 1, 3), 1, 2);
     EXPECT_EQ(previousCalls, 2);
 }
+
+// ---------------------------------------------------------------- text on other devices
+
+namespace {
+
+// Bounding box of the dark pixels (legend text) inside r of image, in image pixels.
+QRect inkBox(const QImage& image, const QRect& r)
+{
+    QRect box;
+    const QRect clipped = r.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 0x60)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The chart drawn at its screen size onto an image of dpi dots per inch, the painter scaled
+// so that the whole chart fills the image as it fills a printed page.
+QImage renderAtDpi(const ChartModel& m, QSize logical, int dpi, ChartLayout* layout)
+{
+    const double scale = dpi / 96.0;
+    QImage image((QSizeF(logical) * scale).toSize(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    *layout = render(p, QRect(QPoint(0, 0), logical), m);
+    return image;
+}
+
+} // namespace
+
+// Printers and PDF have another resolution than the screen the chart is laid out for: the
+// legend's text (8 pt as on the biorhythm page) and pixel-sized texts keep the size they
+// have relative to the chart. Before, a point size was taken at the device's resolution
+// and the legend came out several times too large.
+TEST_F(ChartTest, TextKeepsItsSizeRelativeToTheChartOnAnyResolution)
+{
+    ChartModel m = monthModel(2024, 1);
+    m.legend.font = QFont(QStringLiteral("Arial"));
+    m.legend.font.setPointSize(8);
+    const QSize logical = kMonthSize;
+    ChartLayout screenLayout;
+    const QImage screen = renderAtDpi(m, logical, 96, &screenLayout);
+    const LegendEntry& entry = screenLayout.legendEntries.at(0);
+    const QRect screenInk = inkBox(screen, entry.text.adjusted(0, 0, 6, 0));
+    ASSERT_GT(screenInk.height(), 4);
+    ASSERT_GT(screenInk.width(), 20);
+
+    // Source of the expected values: the 96-dpi rendering above, scaled by dpi / 96; one
+    // logical pixel of tolerance for hinting and rounding at the other size.
+    for (int dpi : {120, 150, 300}) {
+        ChartLayout layout;
+        const QImage image = renderAtDpi(m, logical, dpi, &layout);
+        const double s = dpi / 96.0;
+        EXPECT_EQ(layout.legendEntries.at(0).text, entry.text) << dpi;
+        // The entry's text box, without the legend's black frame and the next colour box.
+        const QRect search(QPoint(int(entry.text.left() * s), int(entry.text.top() * s)),
+                           QPoint(int((entry.text.right() + 6) * s), int((entry.text.bottom() + 1) * s) - 1));
+        const QRect ink = inkBox(image, search);
+        EXPECT_NEAR(ink.width() / s, screenInk.width(), 1.5) << dpi << " dpi";
+        EXPECT_NEAR(ink.height() / s, screenInk.height(), 1.5) << dpi << " dpi";
+        EXPECT_NEAR(ink.left() / s, screenInk.left(), 1.5) << dpi << " dpi";
+    }
+}

@@ -4,8 +4,12 @@
 #include <chart.h>
 #include <printing.h>
 
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPrintDialog>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -160,6 +164,69 @@ TEST(Printing, ChartIsDrawnInPrintColoursWithItsOwnHooks)
     EXPECT_LE(seen.front().plot.right(), 991);
     EXPECT_LE(seen.front().plot.bottom(), 358);
     expectScreenColours(chart);
+}
+
+namespace {
+
+// Extent in points along the line of every word pdftotext finds on the first page.
+QMap<QString, double> wordLengths(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
+    QMap<QString, double> lengths;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        const double w = m.captured(3).toDouble() - m.captured(1).toDouble();
+        const double h = m.captured(4).toDouble() - m.captured(2).toDouble();
+        lengths.insert(m.captured(5), std::max(w, h));   // turned words run down the page
+    }
+    return lengths;
+}
+
+} // namespace
+
+// The printed chart is the screen chart enlarged onto the page: its legend texts (8 pt on
+// screen) and its axis texts keep their size relative to the chart. Before, the legend was
+// set at the printer's 1200 dpi and printed as oversized, clipped blobs.
+TEST(Printing, ChartTextsKeepTheirScreenSizeOnThePage)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) not installed: glyph boxes not checked";
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    zuv::charts::Chart& chart = *fixture.page().DBChart1();
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, out.filePath(QStringLiteral("chart.pdf")));
+    printMonthChart(fixture.page(), printer);
+    ASSERT_TRUE(dialogs.errors.isEmpty());
+
+    // Expected: the text's advance at screen resolution, times the print's scale from the
+    // chart's print layout (screen size +25 %) to its rectangle on the paper, in points.
+    const QSize screen = chart.size().isEmpty() ? kDesignChartSize : chart.size();
+    const QRect paper(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QRect target = chartPrintRect(paper, screen);
+    const double logicalWidth = (QSizeF(screen) * 1.25).toSize().width();
+    const double pointsPerLogical = target.width() / logicalWidth * 72.0 / printer.resolution();
+    const zuv::charts::ChartModel& m = chart.model();
+    const QMap<QString, double> words = wordLengths(out.filePath(QStringLiteral("chart.pdf")));
+    struct Case { QString word; QFont font; };
+    const Case cases[] = {
+        {m.series.at(0).title, m.legend.font},                 // legend, point size
+        {m.series.at(3).title, m.legend.font},
+        {QStringLiteral("Leistungsfähigkeit"), m.left.titleFont},   // pixel size
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(words.contains(c.word)) << c.word.toStdString() << " not in the PDF";
+        const double expected = QFontMetricsF(c.font).horizontalAdvance(c.word) * pointsPerLogical;
+        EXPECT_NEAR(words.value(c.word), expected, expected * 0.08) << c.word.toStdString();
+    }
 }
 
 TEST(Printing, NoPrinterIsReportedAndThePrintColoursStay)
