@@ -2,6 +2,12 @@
 
 #include "dialogs.h"
 #include "metafileconvert.h"
+#include "picturecache.h"
+#include "picturecheck.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,66 +50,175 @@ QByteArray readerFormat(PictureFormat format)
 QString formatName(PictureFormat format)
 {
     switch (format) {
-    case PictureFormat::Jpeg: return QStringLiteral("JPEG-Bild");
-    case PictureFormat::Bitmap: return QStringLiteral("Windows-Bitmap");
-    case PictureFormat::Icon: return QStringLiteral("Symbol");
-    case PictureFormat::Metafile: return QStringLiteral("Metadatei");
-    case PictureFormat::EnhancedMetafile: return QStringLiteral("erweiterte Metadatei");
+    case PictureFormat::Jpeg: return QStringLiteral("ein JPEG-Bild");
+    case PictureFormat::Bitmap: return QStringLiteral("eine Windows-Bitmap");
+    case PictureFormat::Icon: return QStringLiteral("ein Symbol");
+    case PictureFormat::Metafile: return QStringLiteral("eine Metadatei");
+    case PictureFormat::EnhancedMetafile: return QStringLiteral("eine erweiterte Metadatei");
     }
     return {};
 }
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw zuv::core::Error(QStringLiteral("Das Bild \"%1\" kann nicht geladen werden:\n%2")
-                               .arg(QDir::toNativeSeparators(path), reason));
+    throw zuv::core::Error(pictureError(path, reason));
 }
 
-ReportPicture loadRaster(const QString& path, PictureFormat format, const QSizeF& slotSize)
+[[noreturn]] void refuse(const QString& reason)
 {
-    const QByteArray expected = readerFormat(format);
-    const QByteArray content = QImageReader::imageFormat(path);
-    if (content != expected)
-        fail(path, QStringLiteral("Die Datei ist kein gültiges %1 (beschädigt oder falsche "
-                                  "Dateierweiterung).")
-                       .arg(formatName(format)));
-
-    QImageReader reader(path, expected);
-    reader.setDecideFormatFromContent(false);
-    reader.setAutoTransform(true);
-    const QSize original = reader.size();
-    if (original.isValid()) {
-        QSize wanted = printPixels(slotSize);
-        // The scaled size applies before the EXIF turn.
-        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-            wanted.transpose();
-        if (original.width() > wanted.width() || original.height() > wanted.height())
-            reader.setScaledSize(QSize(std::min(original.width(), wanted.width()),
-                                       std::min(original.height(), wanted.height())));
-    }
-    QImage image = reader.read();
-    if (image.isNull())
-        fail(path, reader.errorString());
-    return ReportPicture::fromImage(std::move(image));
+    throw zuv::core::Error(reason);
 }
 
-ReportPicture loadMetafile(const QString& path, PictureFormat format)
+// The content's format as QImageReader names it, in the words of the message.
+QString contentName(const QByteArray& readerName)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(path, file.errorString());
-    if (file.size() > static_cast<qint64>(kMaxMetafileBytes))
-        fail(path, QStringLiteral("Die Metadatei ist zu groß."));
-    const QByteArray data = file.readAll();
-    try {
-        const QByteArray svg = convertInHelper(format == PictureFormat::EnhancedMetafile, data);
-        return ReportPicture::fromSvg(svg);
-    } catch (const zuv::core::Error& e) {
-        fail(path, e.message());
+    static const struct { const char* reader; const char* name; } kNames[] = {
+        {"jpeg", "ein JPEG-Bild"}, {"png", "ein PNG-Bild"}, {"gif", "ein GIF-Bild"},
+        {"bmp", "eine Windows-Bitmap"}, {"ico", "ein Symbol"}, {"svg", "eine SVG-Zeichnung"},
+        {"tiff", "ein TIFF-Bild"}, {"webp", "ein WebP-Bild"},
+    };
+    for (const auto& n : kNames)
+        if (readerName == n.reader)
+            return QString::fromUtf8(n.name);
+    return QStringLiteral("ein Bild im Format %1").arg(QString::fromLatin1(readerName.toUpper()));
+}
+
+// QImageReader's own errors in German; its English text never reaches the user.
+QString readerProblem(const QImageReader& reader)
+{
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("Das Bildformat wird nicht unterstützt (falscher Dateityp).");
+    case QImageReader::DeviceError:
+        return QStringLiteral("Die Datei kann nicht gelesen werden (Lesefehler).");
+    default:
+        return QStringLiteral("Die Datei ist beschädigt: die Bilddaten lassen sich nicht lesen.");
     }
 }
 
 } // namespace
+
+QString pictureError(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Das Bild \"%1\" kann nicht geladen werden:\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+PictureFile readPictureFile(const QString& path)
+{
+    if (path.isEmpty())
+        fail(path, QStringLiteral("Es ist kein Dateiname angegeben."));
+    // Checked before opening: a FIFO or device would block or never end.
+    const QFileInfo info(path);
+    if (!info.exists())
+        fail(path, QStringLiteral("Die Datei wurde nicht gefunden."));
+    if (info.isDir())
+        fail(path, QStringLiteral("Das ist ein Ordner, keine Bilddatei."));
+    if (!info.isFile())
+        fail(path, QStringLiteral("Das ist keine gewöhnliche Datei (sondern z. B. ein Gerät "
+                                  "oder eine Pipe)."));
+    const auto format = formatFromExtension(path);
+    if (!format)
+        fail(path, QStringLiteral("Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
+                                  "Möglich sind JPEG (.jpg, .jpeg), Bitmap (.bmp), Symbol "
+                                  "(.ico), Metadatei (.wmf) und erweiterte Metadatei (.emf).")
+                       .arg(info.suffix()));
+    const bool metafile = *format == PictureFormat::Metafile
+        || *format == PictureFormat::EnhancedMetafile;
+    const qint64 limit = metafile ? qint64(kMaxMetafileBytes) : kMaxPictureFileBytes;
+    if (info.size() > limit)
+        fail(path, QStringLiteral("Die Datei ist zu groß (%1 MB, höchstens %2 MB).")
+                       .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
+                       .arg(limit / (1024 * 1024)));
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
+            fail(path, QStringLiteral("Keine Berechtigung: die Datei darf nicht gelesen werden."));
+        fail(path, QStringLiteral("Die Datei kann nicht geöffnet werden (Lesefehler)."));
+    }
+    PictureFile result{info.absoluteFilePath(), *format, file.read(limit + 1)};
+    if (file.error() != QFileDevice::NoError)
+        fail(path, QStringLiteral("Die Datei kann nicht gelesen werden (Lesefehler)."));
+    if (result.bytes.isEmpty())
+        fail(path, QStringLiteral("Die Datei ist leer."));
+    if (result.bytes.size() > limit)
+        fail(path, QStringLiteral("Die Datei ist zu groß (höchstens %1 MB).").arg(limit / (1024 * 1024)));
+    return result;
+}
+
+QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& pixels)
+{
+    const QByteArray expected = readerFormat(format);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray content = QImageReader::imageFormat(&buffer);
+    if (content != expected) {
+        if (content.isEmpty())
+            refuse(QStringLiteral("Der Inhalt passt nicht zur Dateierweiterung: erwartet wird %1 "
+                                  "(falscher Dateityp oder beschädigt).")
+                       .arg(formatName(format)));
+        refuse(QStringLiteral("Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
+                   .arg(contentName(content), formatName(format)));
+    }
+    if (format == PictureFormat::Bitmap)
+        if (const auto problem = bitmapProblem(bytes))
+            refuse(*problem);
+
+    QImageReader reader(&buffer, expected);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(true);
+    if (format == PictureFormat::Icon) {
+        const IconChoice choice = chooseIconEntry(bytes);
+        if (choice.index < 0)
+            refuse(choice.problem);
+        if (choice.index > 0 && !reader.jumpToImage(choice.index))
+            refuse(QStringLiteral("Die Symboldatei ist beschädigt: ihr größtes Bild fehlt."));
+    }
+    const QSize original = reader.size();
+    if (original.isValid()) {
+        QSize wanted = pixels;
+        // The scaled size applies before the EXIF turn.
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            wanted.transpose();
+        const bool shrink = original.width() > wanted.width() || original.height() > wanted.height();
+        // JPEG decodes straight to a smaller size; the others are read whole first.
+        const qint64 decodedBytes = format == PictureFormat::Jpeg && shrink
+            ? qint64(wanted.width()) * wanted.height() * 4
+            : qint64(original.width()) * original.height() * 4;
+        if (decodedBytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
+            refuse(QStringLiteral("Das Bild ist zu groß (%1 × %2 Bildpunkte).")
+                       .arg(original.width())
+                       .arg(original.height()));
+        if (shrink)
+            reader.setScaledSize(original.boundedTo(wanted));   // stretched into the slot anyway
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        refuse(readerProblem(reader));
+    return image;
+}
+
+QImage renderDrawing(const QByteArray& svg, const QSize& pixels)
+{
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        refuse(QStringLiteral("Die Zeichnung ist beschädigt und kann nicht gelesen werden."));
+    if (renderer.viewBoxF().isEmpty())
+        refuse(QStringLiteral("Die Zeichnung ist leer."));
+    if (pixels.isEmpty())
+        return {};
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        refuse(QStringLiteral("Für die Zeichnung ist nicht genug Speicher frei."));
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
+}
 
 std::optional<PictureFormat> formatFromExtension(const QString& path)
 {
@@ -123,20 +238,7 @@ QSize printPixels(const QSizeF& slotSize)
 
 ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
 {
-    if (path.isEmpty())
-        fail(path, QStringLiteral("Es ist kein Dateiname angegeben."));
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        fail(path, QStringLiteral("Die Datei wurde nicht gefunden."));
-    const auto format = formatFromExtension(path);
-    if (!format)
-        fail(path, QStringLiteral("Unbekannte Dateierweiterung \"%1\". Möglich sind JPEG "
-                                  "(.jpg, .jpeg), Bitmap (.bmp), Symbol (.ico), Metadatei "
-                                  "(.wmf) und erweiterte Metadatei (.emf).")
-                       .arg(info.suffix()));
-    if (*format == PictureFormat::Metafile || *format == PictureFormat::EnhancedMetafile)
-        return loadMetafile(path, *format);
-    return loadRaster(path, *format, slotSize);
+    return ReportPicture::fromImage(pictureCache().image(path, printPixels(slotSize)));
 }
 
 QString metafileHelperPath()

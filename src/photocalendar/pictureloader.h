@@ -2,9 +2,12 @@
 // Loading the user's pictures for the calendar page. The format is taken from the file's
 // extension and checked against the content: JPEG, Windows bitmap and icon are read with
 // QImageReader (allocation limit kept) at the size the slot needs for 300 dpi print, EXIF
-// orientation honoured; Windows metafiles (EMF, WMF) are converted to SVG by the helper
-// process zuvododerod-metafile, bounded in memory and time. Every failure is a
-// zuv::core::Error with a German message; nothing here can crash the program.
+// orientation honoured, a cut-off bitmap refused, an icon's largest entry chosen; Windows
+// metafiles (EMF, WMF) are converted to SVG by the helper process zuvododerod-metafile,
+// bounded in memory and time, and drawn into an image of the slot's size. Every failure is
+// a zuv::core::Error with a German message naming the file and the cause (not found, no
+// permission, damaged or cut off, wrong file type, too large); nothing here can crash the
+// program. Decoded pictures are kept in the PictureCache (picturecache.h).
 
 #include "reportpicture.h"
 
@@ -24,8 +27,32 @@ inline constexpr int kPrintDotsPerInch = 300;
 // Pixels a slot of slotSize report pixels (96 per inch) needs at 300 dpi, rounded up.
 QSize printPixels(const QSizeF& slotSize);
 
-// Loads path for a slot of slotSize report pixels. Throws zuv::core::Error.
+// Largest picture file read (bytes); metafiles have their own, smaller limit.
+inline constexpr qint64 kMaxPictureFileBytes = 256ll * 1024 * 1024;
+
+// Loads path for a slot of slotSize report pixels through pictureCache(): an image of at
+// most printPixels(slotSize). Throws zuv::core::Error.
 ReportPicture loadPicture(const QString& path, const QSizeF& slotSize);
+
+// The message the user sees for a picture that cannot be loaded: the file and the reason.
+QString pictureError(const QString& path, const QString& reason);
+
+// A picture file read whole after the checks every format shares (name given, found, a
+// regular file, readable, not empty, not too large, known extension). Throws
+// zuv::core::Error with pictureError's message.
+struct PictureFile {
+    QString path;           // absolute
+    PictureFormat format = PictureFormat::Jpeg;
+    QByteArray bytes;
+};
+PictureFile readPictureFile(const QString& path);
+
+// Decodes a JPEG, bitmap or icon to at most pixels (never enlarged). Throws
+// zuv::core::Error with the German reason alone (no file name).
+QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& pixels);
+// Draws an SVG drawing stretched into an image of exactly pixels, transparent where the
+// drawing leaves the page empty. Throws zuv::core::Error with the reason alone.
+QImage renderDrawing(const QByteArray& svg, const QSize& pixels);
 
 // The metafile helper: its path (default: next to the running executable) and the time a
 // conversion may take before the helper is killed.

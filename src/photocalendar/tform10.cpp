@@ -104,11 +104,20 @@ ReportPage TForm10::generatePage()
 
 void TForm10::printPage(QPrinter& printer) const
 {
-    QPainter painter(&printer);
-    if (!painter.isActive())
-        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString device = printer.outputFormat() == QPrinter::PdfFormat
+            ? printer.outputFileName()
+            : printer.printerName();
+        throw zuv::core::Error(QStringLiteral("Der Druckauftrag „%1“ konnte auf dem Drucker "
+                                              "„%2“ nicht gestartet werden.")
+                                   .arg(printer.docName(), device));
+    }
     const QRectF sheet = printer.pageLayout().fullRectPixels(printer.resolution());
     zuv::photo::render(painter, QRectF(QPointF(0, 0), sheet.size()), m_page);
+    if (!painter.end())
+        throw zuv::core::Error(
+            QStringLiteral("Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(printer.docName()));
 }
 
 void TForm10::preview()
@@ -129,7 +138,11 @@ void TForm10::preview()
             dialog.resize(std::min(area.width(), h * 3 / 4 + 120), h);
         }
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-                [this](QPrinter* p) { printPage(*p); });
+                [this, &dialog](QPrinter* p) {
+                    // Called by the preview for its pages and for printing: a print that
+                    // cannot start or fails is reported like the chart's.
+                    zuv::core::guarded(&dialog, [this, p] { printPage(*p); });
+                });
         zuv::core::dialogs().exec(dialog);
     } catch (...) {
         QRBildkalenderAfterPreview();

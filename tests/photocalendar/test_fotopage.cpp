@@ -420,13 +420,14 @@ TEST_F(FotoPageTest, PicturesThatCannotBeLoadedAreReported)
     EXPECT_EQ(previewRows, 5);
 }
 
-TEST_F(FotoPageTest, MetafilesLoadAsDrawings)
+TEST_F(FotoPageTest, MetafilesLoadAsDrawingsOfTheSlotsPrintSize)
 {
     for (const char* name : {"sample.emf", "sample.wmf"}) {
         const zuv::photo::ReportPicture p =
             zuv::photo::loadPicture(testData(QStringLiteral("seeds/") + QString::fromLatin1(name)), QSizeF(201, 289));
-        EXPECT_TRUE(p.isVector()) << name;
-        EXPECT_GT(p.size().width(), 300) << name;
+        ASSERT_TRUE(p.isImage()) << name;
+        // 201 x 289 report pixels at 300 dpi, rounded up.
+        EXPECT_EQ(p.size(), QSizeF(629, 904)) << name;
         QImage img(201, 289, QImage::Format_RGB32);
         img.fill(Qt::white);
         QPainter painter(&img);
@@ -492,6 +493,31 @@ TEST_F(FotoPageTest, PreviewPrintsThePageThroughThePrinter)
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+    EXPECT_EQ(grid.rowCount(), 0);
+}
+
+// A print that cannot start (here: a PDF into a folder that does not exist) is reported in
+// the error box, as the chart's printing reports it; before, it ended silently.
+TEST_F(FotoPageTest, FailedPrintIsReportedInTheErrorBox)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("fehlt/print.pdf"));
+    dialogs.answer = [&](QDialog& d) {
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setDocName(QStringLiteral("Bild - Kalender"));
+            emit preview->paintRequested(&printer);
+        }
+        return int(QDialog::Accepted);
+    };
+    page->Button5Click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors.front(),
+              QStringLiteral("Der Druckauftrag „Bild - Kalender“ konnte auf dem Drucker „%1“ nicht "
+                             "gestartet werden.").arg(pdf));
+    EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(grid.rowCount(), 0);
 }
 
