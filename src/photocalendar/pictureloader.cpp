@@ -4,6 +4,7 @@
 #include "metafileconvert.h"
 #include "picturecache.h"
 #include "picturecheck.h"
+#include "safefile.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -59,6 +60,18 @@ QString formatName(PictureFormat format)
     return {};
 }
 
+QString notAValid(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Jpeg: return QStringLiteral("kein gültiges JPEG-Bild");
+    case PictureFormat::Bitmap: return QStringLiteral("keine gültige Windows-Bitmap");
+    case PictureFormat::Icon: return QStringLiteral("kein gültiges Symbol");
+    case PictureFormat::Metafile: return QStringLiteral("keine gültige Metadatei");
+    case PictureFormat::EnhancedMetafile: return QStringLiteral("keine gültige erweiterte Metadatei");
+    }
+    return {};
+}
+
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
     throw zuv::core::Error(pictureError(path, reason));
@@ -104,45 +117,61 @@ QString pictureError(const QString& path, const QString& reason)
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
+namespace {
+
+// The causes of the shared file check, worded for a picture.
+QString fileReason(zuv::core::FileProblem problem, const QFileInfo& info, qint64 limit)
+{
+    using zuv::core::FileProblem;
+    switch (problem) {
+    case FileProblem::Missing:
+        return QStringLiteral("Die Datei wurde nicht gefunden.");
+    case FileProblem::NoPermission:
+        return QStringLiteral("Keine Berechtigung: die Datei darf nicht gelesen werden.");
+    case FileProblem::NotRegular:
+        return info.isDir() ? QStringLiteral("Das ist ein Ordner, keine Bilddatei.")
+                            : QStringLiteral("Das ist keine gewöhnliche Datei (sondern z. B. ein "
+                                             "Gerät oder eine Pipe).");
+    case FileProblem::TooLarge:
+        return QStringLiteral("Die Datei ist zu groß (%1 MB, höchstens %2 MB).")
+            .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
+            .arg(limit / (1024 * 1024));
+    case FileProblem::Damaged:
+        return QStringLiteral("Die Datei ist beschädigt.");
+    case FileProblem::ReadError:
+    case FileProblem::None:
+        break;
+    }
+    return QStringLiteral("Die Datei kann nicht gelesen werden (Lesefehler).");
+}
+
+} // namespace
+
 PictureFile readPictureFile(const QString& path)
 {
     if (path.isEmpty())
         fail(path, QStringLiteral("Es ist kein Dateiname angegeben."));
-    // Checked before opening: a FIFO or device would block or never end.
     const QFileInfo info(path);
-    if (!info.exists())
-        fail(path, QStringLiteral("Die Datei wurde nicht gefunden."));
-    if (info.isDir())
-        fail(path, QStringLiteral("Das ist ein Ordner, keine Bilddatei."));
-    if (!info.isFile())
-        fail(path, QStringLiteral("Das ist keine gewöhnliche Datei (sondern z. B. ein Gerät "
-                                  "oder eine Pipe)."));
     const auto format = formatFromExtension(path);
+    const bool metafile = format
+        && (*format == PictureFormat::Metafile || *format == PictureFormat::EnhancedMetafile);
+    const qint64 limit = metafile ? qint64(kMaxMetafileBytes) : kMaxPictureFileBytes;
+    // Looked at before anything opens it: a FIFO or device would block or never end.
+    const zuv::core::FileCheck check = zuv::core::checkRegularFile(path, limit);
+    if (!check.ok())
+        fail(path, fileReason(check.problem, info, limit));
     if (!format)
         fail(path, QStringLiteral("Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
                                   "Möglich sind JPEG (.jpg, .jpeg), Bitmap (.bmp), Symbol "
                                   "(.ico), Metadatei (.wmf) und erweiterte Metadatei (.emf).")
                        .arg(info.suffix()));
-    const bool metafile = *format == PictureFormat::Metafile
-        || *format == PictureFormat::EnhancedMetafile;
-    const qint64 limit = metafile ? qint64(kMaxMetafileBytes) : kMaxPictureFileBytes;
-    if (info.size() > limit)
-        fail(path, QStringLiteral("Die Datei ist zu groß (%1 MB, höchstens %2 MB).")
-                       .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
-                       .arg(limit / (1024 * 1024)));
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
-            fail(path, QStringLiteral("Keine Berechtigung: die Datei darf nicht gelesen werden."));
-        fail(path, QStringLiteral("Die Datei kann nicht geöffnet werden (Lesefehler)."));
-    }
-    PictureFile result{info.absoluteFilePath(), *format, file.read(limit + 1)};
-    if (file.error() != QFileDevice::NoError)
-        fail(path, QStringLiteral("Die Datei kann nicht gelesen werden (Lesefehler)."));
+    zuv::core::FileProblem problem = zuv::core::FileProblem::None;
+    PictureFile result{info.absoluteFilePath(), *format,
+                       zuv::core::readRegularFile(path, limit, problem)};
+    if (problem != zuv::core::FileProblem::None)
+        fail(path, fileReason(problem, info, limit));
     if (result.bytes.isEmpty())
         fail(path, QStringLiteral("Die Datei ist leer."));
-    if (result.bytes.size() > limit)
-        fail(path, QStringLiteral("Die Datei ist zu groß (höchstens %1 MB).").arg(limit / (1024 * 1024)));
     return result;
 }
 
@@ -155,9 +184,8 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
     const QByteArray content = QImageReader::imageFormat(&buffer);
     if (content != expected) {
         if (content.isEmpty())
-            refuse(QStringLiteral("Der Inhalt passt nicht zur Dateierweiterung: erwartet wird %1 "
-                                  "(falscher Dateityp oder beschädigt).")
-                       .arg(formatName(format)));
+            refuse(QStringLiteral("Die Datei enthält %1 (falscher Dateityp oder beschädigt).")
+                       .arg(notAValid(format)));
         refuse(QStringLiteral("Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
                    .arg(contentName(content), formatName(format)));
     }

@@ -72,7 +72,7 @@ TEST(PictureLoading, EveryRefusalNamesTheFileAndItsCauseInGerman)
         {at("pipe.jpg"), "keine gewöhnliche Datei"},             // and no hang on the FIFO
         {at("leer.jpg"), "Die Datei ist leer."},
         {at("bild.png"), "Falscher Dateityp: unbekannte Dateierweiterung \"png\""},
-        {at("text.bmp"), "erwartet wird eine Windows-Bitmap (falscher Dateityp oder beschädigt)"},
+        {at("text.bmp"), "Die Datei enthält keine gültige Windows-Bitmap (falscher Dateityp oder beschädigt)."},
         {picture("png_named.jpg"), "Die Datei enthält ein PNG-Bild, erwartet wird aber ein JPEG-Bild (falscher Dateityp)."},
         {picture("cut24.bmp"), "Die Datei ist abgeschnitten: es fehlen 14 von 30 Bildzeilen."},
         {picture("cut.jpg"), "Die Datei ist beschädigt"},
