@@ -15,6 +15,7 @@
 #include "sizing.h"
 #include "tform10.h"
 #include "tform3.h"
+#include "yearwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,7 +89,11 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
-    // The windows and pages work on the tables: they go first, the tables last.
+    // The windows and pages work on the tables: they go first, the tables last. The year
+    // window keeps its project when it closes.
+    if (m_yearWindow)
+        m_yearWindow->close();
+    m_yearWindow.reset();
     m_report.reset();
     m_nameList.reset();
     m_about.reset();
@@ -123,6 +128,11 @@ void TForm1::buildMenus()
     zuv::photo::FotoPage* page = m_fotoPage;
     action(m_kalenderMenu, "Bildabessungen1", QStringLiteral("Bildabessungen"),
            [page] { page->Bildabessungen1Click(); });
+    action(m_kalenderMenu, "Jahreskalender1", QStringLiteral("Jahreskalender..."),
+           [this] { Jahreskalender1Click(); });
+    QAction* year = m_fotoPage->PopupMenu1()->addAction(QStringLiteral("Jahreskalender..."));
+    year->setObjectName(QStringLiteral("Jahreskalender2"));
+    connect(year, &QAction::triggered, this, [this] { guarded(this, [this] { Jahreskalender1Click(); }); });
     QMenu* fonts = m_kalenderMenu->addMenu(QStringLiteral("Schriftart"));
     fonts->setObjectName(QStringLiteral("Schriftart1"));
     action(fonts, "SchriftartTitel1", QStringLiteral("Titel"), [page] { page->SchriftartTitel1Click(); });
@@ -300,6 +310,21 @@ void TForm1::Inhalt1Click()
 void TForm1::Info1Click()
 {
     zuv::info::Info1Click(*m_about);
+}
+
+void TForm1::Jahreskalender1Click()
+{
+    if (!m_yearWindow) {
+        m_yearWindow = std::make_unique<zuv::yearcal::YearWindow>(
+            zuv::core::userDataPath(zuv::yearcal::kProjectFileName),
+            [this] { return zuv::yearcal::peopleOf(CDSNamensliste); },
+            // The pages take the fonts the month page's report has now.
+            [this] { return m_report->QRBildkalender; }, this);
+        m_yearWindow->openProject(today().year());
+    }
+    m_yearWindow->show();
+    m_yearWindow->raise();
+    m_yearWindow->activateWindow();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -22,6 +22,7 @@ namespace zuv::bio { class BioPage; }
 namespace zuv::people { class TForm3; }
 namespace zuv::photo { class FotoPage; class TForm10; }
 namespace zuv::info { class TAboutBox; }
+namespace zuv::yearcal { class YearWindow; }
 
 namespace zuv::app {
 
@@ -50,6 +51,9 @@ public:
     void Allgemeines1Click();
     void Inhalt1Click();
     void Info1Click();
+    // "Jahreskalender...": the year calendar window, made on first use.
+    void Jahreskalender1Click();
+    zuv::yearcal::YearWindow* yearWindow() { return m_yearWindow.get(); }
 
     zuv::bio::BioPage& bioPage() { return *m_bioPage; }
     zuv::people::TForm3& nameListWindow() { return *m_nameList; }
@@ -91,6 +95,7 @@ private:
     std::unique_ptr<zuv::photo::TForm10> m_report;
     std::unique_ptr<zuv::info::TAboutBox> m_about;
     std::unique_ptr<zuv::people::TForm3> m_nameList;
+    std::unique_ptr<zuv::yearcal::YearWindow> m_yearWindow;
     QWidget* m_panel12 = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_panels[3] = {};

@@ -58,18 +58,6 @@ struct Failure {
     QString message;
 };
 
-std::vector<Person> peopleOf(const zuv::core::Table& names)
-{
-    std::vector<Person> people;
-    const int nameField = names.fieldIndex(zuv::people::kNameField);
-    const int dateField = names.fieldIndex(zuv::people::kBirthDateField);
-    if (nameField < 0 || dateField < 0)
-        return people;
-    for (int row = 0; row < names.rowCount(); ++row)
-        people.push_back({names.cell(row, nameField).toString(), names.cell(row, dateField).toDate()});
-    return people;
-}
-
 YearProject projectOf(const CommandLine& line, const std::vector<Person>& people)
 {
     YearProject project;

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace zuv::core { class Table; }
+
 namespace zuv::yearcal {
 
 // A holiday region the year calendar offers: the 16 German federal states in the order of
@@ -31,6 +33,10 @@ struct Person {
     QDate birthDate;   // null: no birth date stored
     bool operator==(const Person&) const = default;
 };
+
+// The people of the name list table (fields "Name" and "Geburtsdatum"), in table order;
+// empty when the table lacks those fields.
+std::vector<Person> peopleOf(const zuv::core::Table& names);
 
 inline constexpr int kMaxPicturesPerMonth = 3;
 

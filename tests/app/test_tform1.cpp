@@ -3,6 +3,7 @@
 #include "programfolder.h"
 #include "tform1.h"
 #include "tform3.h"
+#include "yearwindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -186,6 +187,47 @@ TEST_F(MainWindowTest, QuittingWithAnInvalidBirthDateAsksNothing)
     w.close();
     EXPECT_TRUE(m_dialogs.infos.isEmpty()) << m_dialogs.infos.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(m_dialogs.errors.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The year calendar opens from the photo-calendar page's menu and context menu, with the
+// people of the name table and the clock's year, and keeps its project in the data folder.
+TEST_F(MainWindowTest, YearCalendarOpensFromThePhotoCalendarPage)
+{
+    QString projectFile;
+    {
+        TForm1 w(&fixedNow);
+        w.FormCreate();
+        w.CDSNamensliste.append();
+        w.CDSNamensliste.setValue(0, QStringLiteral("Anna"));
+        w.CDSNamensliste.setValue(1, QDate(1987, 3, 14));
+        w.CDSNamensliste.post();
+        EXPECT_EQ(w.yearWindow(), nullptr);   // made on first use
+        for (const char* entry : {"Jahreskalender1", "Jahreskalender2"}) {
+            QAction* action = w.findChild<QAction*>(QString::fromLatin1(entry));
+            ASSERT_NE(action, nullptr) << entry;
+            EXPECT_EQ(action->text(), QStringLiteral("Jahreskalender..."));
+            action->trigger();
+            ASSERT_NE(w.yearWindow(), nullptr);
+            EXPECT_TRUE(w.yearWindow()->isVisible());
+            w.yearWindow()->hide();
+        }
+        EXPECT_TRUE(w.fotoMenu().actions().contains(w.findChild<QAction*>(QStringLiteral("Jahreskalender1"))));
+        auto* person = w.yearWindow()->findChild<QComboBox*>(QStringLiteral("PersonBox"));
+        ASSERT_NE(person, nullptr);
+        EXPECT_EQ(person->itemText(1), QStringLiteral("Anna (14.03.1987)"));
+        zuv::yearcal::YearProject p = w.yearWindow()->project();
+        EXPECT_EQ(p.year, 2026);
+        p.regionCode = QStringLiteral("W");
+        w.yearWindow()->setProject(p);
+        projectFile = w.yearWindow()->projectPath();
+    }
+    // Closing the program kept the project.
+    EXPECT_EQ(zuv::yearcal::loadProject(projectFile).regionCode, QStringLiteral("W"));
+    EXPECT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace

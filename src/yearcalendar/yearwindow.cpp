@@ -1,0 +1,471 @@
+#include "yearwindow.h"
+
+#include "dialogs.h"
+#include "germandate.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QThread>
+#include <QVBoxLayout>
+
+namespace zuv::yearcal {
+
+using zuv::core::dialogs;
+using zuv::core::guarded;
+
+namespace {
+
+const QString kPictureFilter = QStringLiteral(
+    "Alle Bilder (*.jpg *.jpeg *.jpe *.jfif *.bmp *.dib *.ico *.emf *.wmf)");
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+template <typename W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QString personText(const Person& p)
+{
+    return p.name + QStringLiteral(" (") + p.birthDate.toString(QStringLiteral("dd.MM.yyyy"))
+        + QLatin1Char(')');
+}
+
+} // namespace
+
+YearWindow::YearWindow(QString projectPath, std::function<std::vector<Person>()> people,
+                       std::function<zuv::photo::CalendarReport()> design, QWidget* parent)
+    : QDialog(parent), m_projectPath(std::move(projectPath)), m_people(std::move(people)),
+      m_design(std::move(design))
+{
+    setObjectName(QStringLiteral("YearWindow"));
+    setWindowTitle(QStringLiteral("Jahreskalender"));
+    setModal(false);
+    buildControls();
+}
+
+YearWindow::~YearWindow()
+{
+    if (m_thread) {
+        m_cancel = true;
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void YearWindow::buildControls()
+{
+    auto* top = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_year = named(new QSpinBox(this), "YearEdit");
+    m_year->setRange(1, 9999);
+    form->addRow(QStringLiteral("&Jahr"), m_year);
+    m_region = named(new QComboBox(this), "RegionBox");
+    for (const Region& r : yearRegions())
+        m_region->addItem(r.name, r.code);
+    form->addRow(QStringLiteral("&Region"), m_region);
+    m_person = named(new QComboBox(this), "PersonBox");
+    form->addRow(QStringLiteral("&Biorhythmus von"), m_person);
+    auto* marks = new QHBoxLayout;
+    m_birthdays = named(new QCheckBox(QStringLiteral("&Geburtstage"), this), "BirthdaysBox");
+    m_criticalDays = named(new QCheckBox(QStringLiteral("&Kritische Tage"), this), "CriticalDaysBox");
+    m_intuitive = named(new QCheckBox(QStringLiteral("mit &intuitivem Rhythmus"), this), "IntuitiveBox");
+    marks->addWidget(m_birthdays);
+    marks->addWidget(m_criticalDays);
+    marks->addWidget(m_intuitive);
+    marks->addStretch();
+    form->addRow(QString(), marks);
+    auto* font = new QHBoxLayout;
+    QPushButton* fontButton = button(QStringLiteral("&Titelschrift..."), "TitleFontButton", this);
+    m_titleFontLabel = named(new QLabel(this), "TitleFontLabel");
+    font->addWidget(fontButton);
+    font->addWidget(m_titleFontLabel, 1);
+    form->addRow(QString(), font);
+    top->addLayout(form);
+
+    auto* months = new QGroupBox(QStringLiteral("Bilder (ein bis drei je Monat)"), this);
+    auto* grid = new QGridLayout(months);
+    for (int m = 1; m <= 12; ++m) {
+        const auto i = static_cast<std::size_t>(m - 1);
+        grid->addWidget(new QLabel(zuv::core::monthName(m), months), m - 1, 0);
+        m_pictureButtons[i] = new QPushButton(QStringLiteral("Bilder..."), months);
+        m_pictureButtons[i]->setObjectName(QStringLiteral("PicturesButton%1").arg(m));
+        m_pictureLabels[i] = new QLabel(months);
+        m_pictureLabels[i]->setObjectName(QStringLiteral("PicturesLabel%1").arg(m));
+        m_pictureLabels[i]->setMinimumWidth(360);
+        grid->addWidget(m_pictureButtons[i], m - 1, 1);
+        grid->addWidget(m_pictureLabels[i], m - 1, 2);
+        connect(m_pictureButtons[i], &QPushButton::clicked, this, [this, m] { PicturesClick(m); });
+    }
+    grid->setColumnStretch(2, 1);
+    top->addWidget(months, 1);
+
+    auto* actions = new QHBoxLayout;
+    m_previewButton = button(QStringLiteral("&Vorschau..."), "PreviewButton", this);
+    m_pdfButton = button(QStringLiteral("Als &PDF speichern..."), "SavePdfButton", this);
+    m_printButton = button(QStringLiteral("&Drucken..."), "PrintButton", this);
+    QPushButton* close = button(QStringLiteral("&Schließen"), "CloseButton", this);
+    actions->addWidget(m_previewButton);
+    actions->addWidget(m_pdfButton);
+    actions->addWidget(m_printButton);
+    actions->addStretch();
+    actions->addWidget(close);
+    top->addLayout(actions);
+
+    m_statusBar = named(new QStatusBar(this), "StatusBar");
+    m_statusBar->setSizeGripEnabled(false);
+    m_progress = named(new QProgressBar(m_statusBar), "ProgressBar");
+    m_cancelButton = button(QStringLiteral("&Abbrechen"), "CancelButton", m_statusBar);
+    m_statusBar->addPermanentWidget(m_progress);
+    m_statusBar->addPermanentWidget(m_cancelButton);
+    m_progress->hide();
+    m_cancelButton->hide();
+    top->addWidget(m_statusBar);
+
+    connect(fontButton, &QPushButton::clicked, this, &YearWindow::TitleFontClick);
+    connect(m_previewButton, &QPushButton::clicked, this, &YearWindow::PreviewClick);
+    connect(m_pdfButton, &QPushButton::clicked, this, &YearWindow::SavePdfClick);
+    connect(m_printButton, &QPushButton::clicked, this, &YearWindow::PrintClick);
+    connect(m_cancelButton, &QPushButton::clicked, this, &YearWindow::CancelClick);
+    connect(close, &QPushButton::clicked, this, &YearWindow::CloseClick);
+    connect(m_criticalDays, &QCheckBox::toggled, m_intuitive, &QWidget::setEnabled);
+}
+
+void YearWindow::openProject(int defaultYear)
+{
+    YearProject project;
+    project.year = defaultYear;
+    project.regionCode = yearRegions().front().code;
+    if (QFileInfo::exists(m_projectPath)) {
+        try {
+            project = loadProject(m_projectPath);
+        } catch (const zuv::core::Error& e) {
+            dialogs().error(this, e.message() + QStringLiteral("\nEs wird ein neues Projekt begonnen."));
+        }
+    }
+    setProject(project);
+}
+
+void YearWindow::fillPeople(const std::optional<Person>& selected)
+{
+    m_personList.clear();
+    if (m_people)
+        for (const Person& p : m_people())
+            if (p.birthDate.isValid() && !p.name.trimmed().isEmpty())
+                m_personList.push_back(p);
+    // A person of the project who left the name list stays choosable.
+    if (selected && std::find(m_personList.begin(), m_personList.end(), *selected) == m_personList.end())
+        m_personList.push_back(*selected);
+    m_person->clear();
+    m_person->addItem(QStringLiteral("(niemand)"));
+    for (const Person& p : m_personList)
+        m_person->addItem(personText(p));
+    int index = 0;
+    if (selected)
+        index = 1 + int(std::find(m_personList.begin(), m_personList.end(), *selected) - m_personList.begin());
+    m_person->setCurrentIndex(index);
+}
+
+void YearWindow::setProject(const YearProject& project)
+{
+    m_year->setValue(project.year);
+    const int region = m_region->findData(project.regionCode);
+    m_region->setCurrentIndex(std::max(region, 0));
+    fillPeople(project.person);
+    m_birthdays->setChecked(project.birthdays);
+    m_criticalDays->setChecked(project.criticalDays);
+    m_intuitive->setChecked(project.intuitive);
+    m_intuitive->setEnabled(project.criticalDays);
+    m_titleFont = project.titleFont;
+    QFont font;
+    m_titleFontLabel->setText(!m_titleFont.isEmpty() && font.fromString(m_titleFont)
+                                  ? QStringLiteral("%1, %2 pt").arg(font.family()).arg(font.pointSize())
+                                  : QStringLiteral("wie die Monatsseite"));
+    m_pictures = project.pictures;
+    for (int m = 1; m <= 12; ++m)
+        showPictures(m);
+}
+
+YearProject YearWindow::project() const
+{
+    YearProject p;
+    p.year = m_year->value();
+    p.regionCode = m_region->currentData().toString();
+    p.pictures = m_pictures;
+    p.titleFont = m_titleFont;
+    const int person = m_person->currentIndex();
+    if (person > 0 && person <= static_cast<int>(m_personList.size()))
+        p.person = m_personList[static_cast<std::size_t>(person - 1)];
+    p.birthdays = m_birthdays->isChecked();
+    p.criticalDays = m_criticalDays->isChecked();
+    p.intuitive = m_intuitive->isChecked();
+    return p;
+}
+
+void YearWindow::showPictures(int month)
+{
+    const auto i = static_cast<std::size_t>(month - 1);
+    QStringList names;
+    for (const QString& f : m_pictures[i])
+        names << QFileInfo(f).fileName();
+    m_pictureLabels[i]->setText(names.join(QStringLiteral(", ")));
+    m_pictureLabels[i]->setToolTip(m_pictures[i].join(QLatin1Char('\n')));
+    m_pictureButtons[i]->setText(m_pictures[i].isEmpty() ? QStringLiteral("Bilder...")
+                                                         : QStringLiteral("Entfernen"));
+}
+
+void YearWindow::PicturesClick(int month)
+{
+    // Like the month page's picture buttons: a chosen set is removed, else one is chosen.
+    QStringList& files = m_pictures[static_cast<std::size_t>(month - 1)];
+    if (!files.isEmpty()) {
+        files.clear();
+        showPictures(month);
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Bilder für %1").arg(zuv::core::monthName(month)));
+    dialog.setObjectName(QStringLiteral("PicturesDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilter(kPictureFilter);
+    if (dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.size() > kMaxPicturesPerMonth)
+        dialogs().information(this, QStringLiteral("Ein Monat nimmt höchstens drei Bilder auf; "
+                                                   "die ersten drei werden verwendet."));
+    for (const QString& f : chosen.mid(0, kMaxPicturesPerMonth))
+        files << QDir::cleanPath(f);
+    showPictures(month);
+}
+
+void YearWindow::TitleFontClick()
+{
+    QFont current = zuv::photo::titleBandFont();
+    if (!m_titleFont.isEmpty())
+        current.fromString(m_titleFont);
+    QFontDialog dialog(current, this);
+    dialog.setObjectName(QStringLiteral("TitleFontDialog"));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+    YearProject p = project();
+    p.titleFont = dialog.currentFont().toString();
+    setProject(p);
+}
+
+YearDocument YearWindow::currentDocument() const
+{
+    return buildYearDocument(project(), m_people ? m_people() : std::vector<Person>{});
+}
+
+void YearWindow::showProblems(const std::vector<PictureProblem>& problems, int year)
+{
+    m_problems.clear();
+    for (const PictureProblem& p : problems)
+        m_problems << problemText(p, year);
+    if (!m_problems.isEmpty())
+        dialogs().information(this, QStringLiteral("Diese Bilder fehlen im Kalender:\n\n")
+                                        + m_problems.join(QStringLiteral("\n\n")));
+}
+
+void YearWindow::PreviewClick()
+{
+    guarded(this, [this] {
+        const YearDocument doc = currentDocument();
+        const zuv::photo::CalendarReport design = m_design ? m_design() : zuv::photo::CalendarReport();
+        saveProjectQuietly();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setFullPage(true);
+        QPrintPreviewDialog preview(&printer, this);
+        preview.setObjectName(QStringLiteral("YearPreview"));
+        preview.setWindowTitle(QStringLiteral("Jahreskalender %1").arg(doc.cover.year));
+        std::vector<PictureProblem> problems;
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
+            problems.clear();
+            QPainter painter(p);
+            printYear(*p, painter, doc, design, problems);
+        });
+        dialogs().exec(preview);
+        showProblems(problems, doc.cover.year);
+    });
+}
+
+void YearWindow::PrintClick()
+{
+    guarded(this, [this] {
+        const YearDocument doc = currentDocument();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setFullPage(true);
+        printer.setDocName(QStringLiteral("Jahreskalender %1").arg(doc.cover.year));
+        QPrintDialog dialog(&printer, this);
+        dialog.setObjectName(QStringLiteral("YearPrintDialog"));
+        if (dialogs().exec(dialog) != QDialog::Accepted)
+            return;
+        saveProjectQuietly();
+        setBusy(true);
+        std::vector<PictureProblem> problems;
+        QPainter painter(&printer);
+        if (!painter.isActive()) {
+            setBusy(false);
+            throw zuv::core::Error(QStringLiteral("Der Drucker kann den Auftrag nicht annehmen."));
+        }
+        // The printer is driven from this thread: events are handled between pages.
+        const bool done = printYear(printer, painter, doc, m_design ? m_design() : zuv::photo::CalendarReport(),
+                                    problems, [this](int done, int total) {
+                                        m_progress->setRange(0, total);
+                                        m_progress->setValue(done);
+                                        QCoreApplication::processEvents();
+                                        return !m_cancel.load();
+                                    });
+        if (!done)
+            printer.abort();
+        painter.end();
+        setBusy(false);
+        showProblems(problems, doc.cover.year);
+    });
+}
+
+void YearWindow::SavePdfClick()
+{
+    if (m_thread)
+        return;
+    guarded(this, [this] {
+        const YearDocument doc = currentDocument();
+        QFileDialog dialog(this, QStringLiteral("Jahreskalender als PDF speichern"));
+        dialog.setObjectName(QStringLiteral("PdfDialog"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(QStringLiteral("Jahreskalender-%1.pdf").arg(doc.cover.year));
+        if (dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const QString path = dialog.selectedFiles().constFirst();
+        saveProjectQuietly();
+
+        // Pages are drawn on a worker thread from values only; the holiday calendar was
+        // asked above, on this thread.
+        const zuv::photo::CalendarReport design = m_design ? m_design() : zuv::photo::CalendarReport();
+        auto result = std::make_shared<std::pair<bool, QString>>(false, QString());
+        auto problems = std::make_shared<std::vector<PictureProblem>>();
+        setBusy(true);
+        m_thread = QThread::create([this, doc, design, path, result, problems] {
+            try {
+                result->first = writeYearPdf(path, doc, design, *problems, [this](int done, int total) {
+                    QMetaObject::invokeMethod(this, [this, done, total] {
+                        m_progress->setRange(0, total);
+                        m_progress->setValue(done);
+                    }, Qt::QueuedConnection);
+                    return !m_cancel.load();
+                });
+            } catch (const zuv::core::Error& e) {
+                result->second = e.message();
+            } catch (const std::exception& e) {
+                result->second = QString::fromUtf8(e.what());
+            }
+        });
+        connect(m_thread, &QThread::finished, this, [this, result, problems, path, year = doc.cover.year] {
+            m_thread->deleteLater();
+            m_thread = nullptr;
+            setBusy(false);
+            if (result->second.isEmpty())
+                showProblems(*problems, year);
+            pdfJobDone(result->first, result->second, path);
+        });
+        m_thread->start();
+    });
+}
+
+void YearWindow::pdfJobDone(bool written, const QString& error, const QString& path)
+{
+    if (!error.isEmpty())
+        dialogs().error(this, error);
+    else if (written)
+        m_statusBar->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+    else
+        m_statusBar->showMessage(QStringLiteral("Abgebrochen; nichts gespeichert."));
+    emit jobFinished(written);
+}
+
+void YearWindow::waitForJob()
+{
+    if (QThread* t = m_thread) {
+        t->wait();
+        // Delivers the queued progress and the end of the job.
+        QCoreApplication::sendPostedEvents(this);
+        QCoreApplication::sendPostedEvents(t);
+        QCoreApplication::processEvents();
+    }
+}
+
+void YearWindow::setBusy(bool busy)
+{
+    m_cancel = false;
+    m_progress->setVisible(busy);
+    m_cancelButton->setVisible(busy);
+    m_progress->setValue(0);
+    for (QPushButton* b : {m_previewButton, m_pdfButton, m_printButton})
+        b->setEnabled(!busy);
+    if (busy)
+        m_statusBar->clearMessage();
+}
+
+void YearWindow::CancelClick()
+{
+    m_cancel = true;
+}
+
+void YearWindow::saveProjectQuietly()
+{
+    try {
+        saveProject(m_projectPath, project());
+    } catch (const zuv::core::Error& e) {
+        m_statusBar->showMessage(e.message());
+    }
+}
+
+void YearWindow::CloseClick()
+{
+    close();
+}
+
+void YearWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_thread) {
+        m_cancel = true;
+        m_thread->wait();
+    }
+    guarded(this, [this] { saveProject(m_projectPath, project()); });
+    QDialog::closeEvent(event);
+}
+
+} // namespace zuv::yearcal

@@ -1,0 +1,107 @@
+#pragma once
+// The window "Jahreskalender", opened from the "Foto Kalender" page: year, region, one to
+// three pictures a month, the title font and the person of the name list whose biorhythm
+// and critical days go on every page. It previews all 13 pages, saves them as one PDF in
+// the background (progress bar in its status bar, cancellable, the window stays usable)
+// and prints them in one job. The project is saved to its file when the window closes and
+// after each output, and opened again from it.
+
+#include "calendarreport.h"
+#include "yearpages.h"
+#include "yearproject.h"
+#include "yearrender.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <array>
+#include <atomic>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QStatusBar;
+class QThread;
+
+namespace zuv::yearcal {
+
+class YearWindow : public QDialog {
+    Q_OBJECT
+public:
+    // projectPath: the project's file. people: the name list as it is now. design: the
+    // month page's report, whose fonts the pages take.
+    YearWindow(QString projectPath, std::function<std::vector<Person>()> people,
+               std::function<zuv::photo::CalendarReport()> design, QWidget* parent = nullptr);
+    ~YearWindow() override;
+
+    // Opens the project file; without one (or with a damaged one, which is reported) the
+    // window starts with a new project for defaultYear.
+    void openProject(int defaultYear);
+    YearProject project() const;          // what the controls show
+    void setProject(const YearProject& project);
+    const QString& projectPath() const { return m_projectPath; }
+
+    // --- handlers ---
+    void PicturesClick(int month);        // 1..12: chooses 1..3 pictures, or removes them
+    void TitleFontClick();
+    void PreviewClick();
+    void SavePdfClick();
+    void PrintClick();
+    void CancelClick();
+    void CloseClick();
+
+    // The background PDF job: running, and waiting for its end (tests).
+    bool isBusy() const { return m_thread != nullptr; }
+    void waitForJob();
+    // Messages of the last output (pictures that could not be used), one per line.
+    const QStringList& lastProblems() const { return m_problems; }
+
+signals:
+    void jobFinished(bool written);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void fillPeople(const std::optional<Person>& selected);
+    void showPictures(int month);
+    void saveProjectQuietly();
+    void setBusy(bool busy);
+    void showProblems(const std::vector<PictureProblem>& problems, int year);
+    void pdfJobDone(bool written, const QString& error, const QString& path);
+    YearDocument currentDocument() const;
+
+    QString m_projectPath;
+    std::function<std::vector<Person>()> m_people;
+    std::function<zuv::photo::CalendarReport()> m_design;
+    std::array<QStringList, 12> m_pictures;
+    QString m_titleFont;
+    std::vector<Person> m_personList;
+    QStringList m_problems;
+
+    QThread* m_thread = nullptr;
+    std::atomic<bool> m_cancel{false};
+
+    QSpinBox* m_year = nullptr;
+    QComboBox* m_region = nullptr;
+    QComboBox* m_person = nullptr;
+    QCheckBox* m_birthdays = nullptr;
+    QCheckBox* m_criticalDays = nullptr;
+    QCheckBox* m_intuitive = nullptr;
+    QLabel* m_titleFontLabel = nullptr;
+    std::array<QPushButton*, 12> m_pictureButtons{};
+    std::array<QLabel*, 12> m_pictureLabels{};
+    QPushButton* m_previewButton = nullptr;
+    QPushButton* m_pdfButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+};
+
+} // namespace zuv::yearcal

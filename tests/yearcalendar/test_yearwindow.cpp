@@ -1,0 +1,190 @@
+// The year calendar window, offscreen, its dialogs answered through the seam.
+
+#include "recordingdialogs.h"
+#include "yeartesting.h"
+#include "yearwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using namespace zuv::yearcal;
+using zuv::testing::RecordingDialogs;
+
+class YearWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<YearWindow> makeWindow()
+    {
+        auto w = std::make_unique<YearWindow>(
+            dir.filePath(QStringLiteral("daten/") + kProjectFileName), [this] { return people; },
+            [] { return zuv::photo::CalendarReport(); });
+        w->openProject(2027);
+        return w;
+    }
+    template <typename T>
+    T* child(YearWindow& w, const char* name)
+    {
+        T* c = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    // Answers the next file dialog with files (saving: one path).
+    void answerFiles(const QStringList& files)
+    {
+        dialogs.answer = [files](QDialog& d) {
+            auto& fd = static_cast<QFileDialog&>(d);
+            QStringList quoted;
+            for (const QString& f : files)
+                quoted << QLatin1Char('"') + f + QLatin1Char('"');
+            fd.selectFile(files.size() == 1 ? files.front() : quoted.join(QLatin1Char(' ')));
+            return int(QDialog::Accepted);
+        };
+    }
+
+    QTemporaryDir dir;
+    RecordingDialogs dialogs;
+    std::vector<Person> people = {{QStringLiteral("Anna"), QDate(1987, 3, 14)},
+                                  {QStringLiteral("Bert"), QDate(2026, 7, 29)},
+                                  {QStringLiteral("Ohne"), QDate()}};
+};
+
+TEST_F(YearWindowTest, ANewProjectThenTheSavedOneAsItWas)
+{
+    auto w = makeWindow();
+    YearProject fresh = w->project();
+    EXPECT_EQ(fresh.year, 2027);
+    EXPECT_EQ(fresh.regionCode, QStringLiteral("BW"));   // first state of the list
+    EXPECT_FALSE(fresh.person);
+    EXPECT_TRUE(fresh.birthdays);
+    // Only people with a birth date can be chosen.
+    EXPECT_EQ(child<QComboBox>(*w, "PersonBox")->count(), 3);
+
+    YearProject p = fresh;
+    p.year = 2030;
+    p.regionCode = QStringLiteral("Sb");
+    p.person = people[1];
+    p.pictures[1] = QStringList{QStringLiteral("/b/feb.jpg")};
+    p.birthdays = false;
+    p.intuitive = true;
+    w->setProject(p);
+    EXPECT_EQ(w->project(), p);
+    EXPECT_EQ(child<QLabel>(*w, "PicturesLabel2")->text(), QStringLiteral("feb.jpg"));
+    w->close();   // closing keeps the project
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+
+    auto again = makeWindow();
+    EXPECT_EQ(again->project(), p);
+}
+
+TEST_F(YearWindowTest, ADamagedProjectIsReportedAndANewOneBegins)
+{
+    QDir().mkpath(dir.filePath(QStringLiteral("daten")));
+    QFile f(dir.filePath(QStringLiteral("daten/") + kProjectFileName));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{ kaputt");
+    f.close();
+    auto w = makeWindow();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("kein Jahreskalender-Projekt")));
+    EXPECT_EQ(w->project().year, 2027);
+}
+
+TEST_F(YearWindowTest, PicturesButtonChoosesUpToThreeThenRemoves)
+{
+    auto w = makeWindow();
+    QStringList files;
+    for (int i = 0; i < 4; ++i)
+        files << yeartest::writePhoto(dir.filePath(QStringLiteral("m%1.jpg").arg(i)), Qt::red);
+    answerFiles(files);
+    w->PicturesClick(5);
+    EXPECT_EQ(w->project().pictures[4], files.mid(0, 3));
+    ASSERT_EQ(dialogs.infos.size(), 1);
+    EXPECT_TRUE(dialogs.infos[0].contains(QStringLiteral("höchstens drei")));
+    EXPECT_EQ(child<QLabel>(*w, "PicturesLabel5")->text(), QStringLiteral("m0.jpg, m1.jpg, m2.jpg"));
+    w->PicturesClick(5);
+    EXPECT_TRUE(w->project().pictures[4].isEmpty());
+    EXPECT_EQ(dialogs.execs.size(), 1);   // removing asks nothing
+}
+
+TEST_F(YearWindowTest, PdfInTheBackgroundWithProblemsByMonth)
+{
+    auto w = makeWindow();
+    YearProject p = w->project();
+    p.regionCode = QStringLiteral("W");
+    p.pictures[0] = QStringList{yeartest::writePhoto(dir.filePath(QStringLiteral("jan.jpg")), Qt::blue)};
+    p.pictures[7] = QStringList{dir.filePath(QStringLiteral("weg.jpg"))};
+    w->setProject(p);
+    const QString pdf = dir.filePath(QStringLiteral("jahr.pdf"));
+    answerFiles({pdf});
+    std::vector<bool> finished;
+    QObject::connect(w.get(), &YearWindow::jobFinished, [&](bool written) { finished.push_back(written); });
+    w->SavePdfClick();
+    EXPECT_TRUE(w->isBusy());
+    EXPECT_FALSE(child<QWidget>(*w, "SavePdfButton")->isEnabled());
+    w->waitForJob();
+    EXPECT_FALSE(w->isBusy());
+    EXPECT_EQ(finished, std::vector<bool>{true});
+    EXPECT_TRUE(child<QWidget>(*w, "SavePdfButton")->isEnabled());
+    EXPECT_TRUE(child<QProgressBar>(*w, "ProgressBar")->isHidden());
+    EXPECT_EQ(yeartest::pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("13"));
+    EXPECT_TRUE(yeartest::pdfText(pdf, 11).contains(QStringLiteral("Feiertage in Wien:")));
+    ASSERT_EQ(w->lastProblems().size(), 1);
+    EXPECT_TRUE(w->lastProblems()[0].startsWith(QStringLiteral("August 2027: ")));
+    EXPECT_TRUE(w->lastProblems()[0].contains(QStringLiteral("weg.jpg")));
+    ASSERT_EQ(dialogs.infos.size(), 1);   // the problems are shown once
+    // The output saved the project too.
+    EXPECT_EQ(loadProject(w->projectPath()), p);
+}
+
+TEST_F(YearWindowTest, ASaveThatCannotBeWrittenIsAnError)
+{
+    auto w = makeWindow();
+    answerFiles({dir.filePath(QStringLiteral("fehlt/jahr.pdf"))});
+    w->SavePdfClick();
+    w->waitForJob();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("kann nicht geschrieben werden")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("fehlt/jahr.pdf"))));
+}
+
+TEST_F(YearWindowTest, PreviewShowsThirteenPagesAndPrintIsOneJob)
+{
+    auto w = makeWindow();
+    int previewPages = -1;
+    dialogs.answer = [&](QDialog& d) {
+        if (auto* preview = d.findChild<QPrintPreviewWidget*>()) {
+            preview->updatePreview();
+            previewPages = preview->pageCount();
+        }
+        return int(QDialog::Rejected);
+    };
+    w->PreviewClick();
+    EXPECT_EQ(previewPages, 13);
+
+    const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
+    dialogs.answer = [&](QDialog& d) {
+        auto& print = static_cast<QPrintDialog&>(d);
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(pdf);
+        return int(QDialog::Accepted);
+    };
+    w->PrintClick();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+    EXPECT_EQ(yeartest::pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("13"));
+    EXPECT_TRUE(yeartest::pdfText(pdf, 2).contains(QStringLiteral("Januar 2027")));
+}
+
+} // namespace
