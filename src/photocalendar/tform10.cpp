@@ -3,10 +3,13 @@
 #include "biopage.h"
 #include "chart.h"
 #include "dialogs.h"
+#include "pdfexport.h"
 #include "pictureloader.h"
 #include "table.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QToolBar>
 #include <QPainter>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
@@ -143,12 +146,37 @@ void TForm10::preview()
                     // cannot start or fails is reported like the chart's.
                     zuv::core::guarded(&dialog, [this, p] { printPage(*p); });
                 });
+        // The month page saved as a PDF straight from its preview.
+        if (auto* bar = dialog.findChild<QToolBar*>()) {
+            QAction* save = bar->addAction(QStringLiteral("Als PDF speichern..."));
+            save->setObjectName(QStringLiteral("AlsPdfSpeichern1"));
+            connect(save, &QAction::triggered, this, [this, &dialog] { AlsPdfSpeichern1Click(&dialog); });
+        }
         zuv::core::dialogs().exec(dialog);
     } catch (...) {
         QRBildkalenderAfterPreview();
         throw;
     }
     QRBildkalenderAfterPreview();
+}
+
+void TForm10::AlsPdfSpeichern1Click(QWidget* parent)
+{
+    zuv::core::guarded(parent, [this, parent] {
+        QFileDialog dialog(parent, QStringLiteral("Als PDF speichern"));
+        dialog.setObjectName(QStringLiteral("PdfSaveDialog1"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        const QString title = m_source.monthText && m_source.yearText
+            ? (m_source.monthText().trimmed() + QLatin1Char(' ') + m_source.yearText())
+            : windowTitle();
+        dialog.selectFile(QStringLiteral("Kalender %1.pdf").arg(title));
+        if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        writePagePdf(dialog.selectedFiles().constFirst(), title, m_page);
+    });
 }
 
 void TForm10::QRBildkalenderAfterPreview()

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -534,3 +536,58 @@ TEST_F(FotoPageTest, CancelShowsTheFirstPageAndRestoresTheChart)
 }
 
 } // namespace
+
+namespace {
+
+QString popplerOut(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    EXPECT_TRUE(p.waitForFinished(60000)) << tool.toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << tool.toStdString() << p.readAllStandardError().toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+// "Als PDF speichern..." in the month page's preview writes that one page as an A4 PDF
+// with its text and picture; a target that cannot be written is reported, nothing is left.
+TEST_F(FotoPageTest, PreviewSavesTheMonthPageAsPdf)
+{
+    choosePictures({jpeg(QStringLiteral("bild.jpg"), QSize(800, 600), Qt::darkGreen)});
+    for (const QString& target : {path(QStringLiteral("monat.pdf")), path(QStringLiteral("fehlt/monat.pdf"))}) {
+        bool saved = false;
+        dialogs.answer = [&](QDialog& d) {
+            if (auto* fd = qobject_cast<QFileDialog*>(&d)) {
+                fd->selectFile(target);
+                return int(QDialog::Accepted);
+            }
+            if (QAction* save = d.findChild<QAction*>(QStringLiteral("AlsPdfSpeichern1"))) {
+                EXPECT_EQ(save->text(), QStringLiteral("Als PDF speichern..."));
+                save->trigger();
+                saved = true;
+            }
+            return int(QDialog::Rejected);
+        };
+        dialogs.errors.clear();
+        page->Button5Click();
+        dialogs.answer = {};
+        EXPECT_TRUE(saved);
+        if (target.contains(QStringLiteral("fehlt"))) {
+            ASSERT_EQ(dialogs.errors.size(), 1);
+            EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("kann nicht geschrieben werden")));
+            EXPECT_FALSE(QFile::exists(target));
+            continue;
+        }
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+        const QString info = popplerOut(QStringLiteral("pdfinfo"), {target});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+        EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+        const QString text = popplerOut(QStringLiteral("pdftotext"), {target, QStringLiteral("-")}).simplified();
+        EXPECT_TRUE(text.contains(QStringLiteral("Januar 2010"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Feiertage in Baden-Württemberg: 01."))) << text.toStdString();
+        const QStringList images = popplerOut(QStringLiteral("pdfimages"), {QStringLiteral("-list"), target})
+                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_EQ(images.size(), 3) << "header, rule and one picture";
+    }
+}
