@@ -1,4 +1,4 @@
-#include "metafileconvert.h"
+#include "metafileinternal.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -6,13 +6,13 @@
 #include <cstring>
 #include <vector>
 
-#include <emf2svg.h>
-#include <libwmf/api.h>
-#include <libwmf/svg.h>
 
 namespace zuv::photo {
 
 namespace {
+
+using detail::failure;
+using detail::looksLikeSvg;
 
 std::uint32_t le32(const unsigned char* p)
 {
@@ -23,13 +23,6 @@ std::uint32_t le32(const unsigned char* p)
 std::uint16_t le16(const unsigned char* p)
 {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-MetafileResult failure(const char* text)
-{
-    MetafileResult r;
-    r.error = text;
-    return r;
 }
 
 // EMR_HEADER first, its size inside the file, and the " EMF" signature at offset 40.
@@ -58,95 +51,18 @@ bool plausibleWmf(const unsigned char* data, std::size_t size)
         && maxRecordBytes <= size - offset;
 }
 
-bool looksLikeSvg(const std::string& svg)
-{
-    return svg.find("<svg") != std::string::npos || svg.find(":svg") != std::string::npos;
-}
-
 MetafileResult convertEmf(const unsigned char* data, std::size_t size)
 {
     if (!plausibleEmf(data, size))
         return failure("Die Datei ist keine gültige erweiterte Metadatei (EMF).");
-    std::vector<char> contents(data, data + size);
-    generatorOptions options{};
-    char nameSpace[] = "";
-    options.nameSpace = nameSpace;
-    options.verbose = false;
-    options.emfplus = true;
-    options.svgDelimiter = true;
-    options.imgWidth = 0;
-    options.imgHeight = 0;
-    char* out = nullptr;
-    std::size_t outLength = 0;
-    const int status = emf2svg(contents.data(), contents.size(), &out, &outLength, &options);
-    MetafileResult r;
-    if (out && outLength > 0)
-        r.svg.assign(out, outLength);
-    std::free(out);
-    if (!status || !looksLikeSvg(r.svg))
-        return failure("Die erweiterte Metadatei (EMF) ist beschädigt und kann nicht gelesen werden.");
-    r.ok = true;
-    return r;
+    return detail::convertEmfToSvg(data, size);
 }
 
 MetafileResult convertWmf(const unsigned char* data, std::size_t size)
 {
     if (!plausibleWmf(data, size))
         return failure("Die Datei ist keine gültige Metadatei (WMF).");
-    std::vector<unsigned char> contents(data, data + size);
-
-    wmfAPI_Options options{};
-    options.function = wmf_svg_function;
-    // The stream stays the library's: it is released with the API, not by the caller.
-    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR
-        | WMF_OPT_NO_DEBUG;
-    wmfAPI* api = nullptr;
-    if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
-        if (api)
-            wmf_api_destroy(api);
-        return failure("Metadateien (WMF) können nicht gelesen werden.");
-    }
-
-    char* buffer = nullptr;
-    std::size_t bufferSize = 0;
-    FILE* out = open_memstream(&buffer, &bufferSize);
-    bool ok = out != nullptr;
-    wmfD_Rect bbox{};
-    if (ok)
-        ok = wmf_mem_open(api, contents.data(), static_cast<long>(contents.size())) == wmf_E_None;
-    if (ok)
-        ok = wmf_scan(api, 0, &bbox) == wmf_E_None;
-    if (ok) {
-        wmf_svg_t* svg = WMF_SVG_GetData(api);
-        svg->out = wmf_stream_create(api, out);
-        char description[] = "Zuvododerod";
-        svg->Description = description;
-        svg->bbox = bbox;
-        unsigned int width = 0;
-        unsigned int height = 0;
-        ok = svg->out && wmf_display_size(api, &width, &height, 96, 96) == wmf_E_None
-            && width > 0 && height > 0;
-        if (ok) {
-            svg->width = width;
-            svg->height = height;
-            ok = wmf_play(api, 0, &bbox) == wmf_E_None;
-        }
-        svg->out = nullptr;
-        svg->Description = nullptr;
-    }
-    wmf_api_destroy(api);
-
-    MetafileResult r;
-    if (out) {
-        std::fclose(out);
-        if (buffer && bufferSize > 0)
-            r.svg.assign(buffer, bufferSize);
-        std::free(buffer);
-    }
-    if (!ok || !looksLikeSvg(r.svg))
-        return failure("Die Metadatei (WMF) ist beschädigt und kann nicht gelesen werden.");
-    r.ok = true;
-    return r;
+    return detail::convertWmfToSvg(data, size);
 }
 
 } // namespace

@@ -62,6 +62,22 @@ def wmf_sample():
     return placeable + meta + body
 
 
+def stretchdibits_rle8(x, y, w, h):
+    """EMR_STRETCHDIBITS of a black w x h box, its bitmap run-length coded (BI_RLE8)."""
+    rows = b"".join(struct.pack("<BB", w, 1) + b"\x00\x00" for _ in range(h)) + b"\x00\x01"
+    palette = struct.pack("<II", 0x00FFFFFF, 0x00000000)
+    bmi = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 1, len(rows), 0, 0, 2, 0) + palette
+    head = 80
+    size = head + len(bmi) + len(rows)
+    pad = (4 - size % 4) % 4
+    rec = struct.pack("<II4i", 81, size + pad, x, y, x + w, y + h)
+    rec += struct.pack("<6i", x, y, 0, 0, w, h)
+    rec += struct.pack("<4I", head, len(bmi), head + len(bmi), len(rows))
+    rec += struct.pack("<II", 0, 0x00CC0020)
+    rec += struct.pack("<ii", w, h)
+    return rec + bmi + rows + b"\0" * pad
+
+
 def main():
     emf = emf_sample()
     wmf = wmf_sample()
@@ -74,6 +90,18 @@ def main():
     # Cut in the middle of the records.
     (here / "damaged_truncated.emf").write_bytes(emf[:120])
     (here / "damaged_truncated.wmf").write_bytes(wmf[:60])
+    # A record the converter library does not handle (an RLE8 bitmap) after a red box:
+    # the box must still be drawn.
+    (here / "sample_rle8_bitmap.emf").write_bytes(emf_records([
+        struct.pack("<IIIIII", 39, 24, 1, 0, 0x000000FF, 0),
+        struct.pack("<III", 37, 12, 1),
+        struct.pack("<II4i", 43, 24, 20, 20, 380, 280),
+        stretchdibits_rle8(150, 100, 40, 30),
+    ]))
+    # Bounds and frame of absurd size (about 2 x 10^9 pixels).
+    huge = bytearray(emf)
+    struct.pack_into("<4i4i", huge, 8, 0, 0, 2000000000, 2000000000, 0, 0, 2000000000, 2000000000)
+    (here / "absurd_bounds.emf").write_bytes(bytes(huge))
     # Not a metafile at all, with a metafile's extension.
     (here / "not_a_metafile.emf").write_bytes(b"This is plain text, not a picture.\n" * 4)
     # A JPEG start marker followed by rubbish.

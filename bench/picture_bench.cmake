@@ -1,0 +1,3 @@
+add_executable(picture_bench ${CMAKE_CURRENT_LIST_DIR}/picture_bench.cpp)
+target_link_libraries(picture_bench PRIVATE zuv_photo benchmark::benchmark)
+add_dependencies(picture_bench zuvododerod-metafile)
