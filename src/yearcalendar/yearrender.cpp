@@ -13,6 +13,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPicture>
+#include <future>
 
 namespace zuv::yearcal {
 
@@ -100,13 +101,28 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
     CalendarReport report = design;
     report.applyLayout(page.chartPerson ? zuv::photo::kLayoutWithChart
                                         : zuv::photo::kLayoutWithoutChart);
-    MonthPictures pictures;
     const std::vector<int> targets = pictureSlots(static_cast<int>(page.pictures.size()));
+    // The pictures of one page are decoded side by side (the picture cache is thread-safe);
+    // the next page waits, so no more than one page's pictures are being decoded at once.
+    struct Load {
+        ReportPicture picture;
+        std::vector<PictureProblem> problems;
+    };
+    std::vector<std::future<Load>> loads;
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        const int slot = targets[i];
-        pictures.bySlot[static_cast<std::size_t>(slot - 1)] =
-            loadOne(page.month, page.pictures[static_cast<qsizetype>(i)],
-                    report.image(slot).geometry.size(), problems);
+        const QString file = page.pictures[static_cast<qsizetype>(i)];
+        const QSizeF slot = report.image(targets[i]).geometry.size();
+        loads.push_back(std::async(std::launch::async, [file, slot, month = page.month] {
+            Load load;
+            load.picture = loadOne(month, file, slot, load.problems);
+            return load;
+        }));
+    }
+    MonthPictures pictures;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        Load load = loads[i].get();
+        pictures.bySlot[static_cast<std::size_t>(targets[i] - 1)] = std::move(load.picture);
+        problems.insert(problems.end(), load.problems.begin(), load.problems.end());
     }
     return pictures;
 }

@@ -1,0 +1,2 @@
+add_executable(yearcal_bench ${CMAKE_CURRENT_LIST_DIR}/yearcal_bench.cpp)
+target_link_libraries(yearcal_bench PRIVATE zuv_yearcal benchmark::benchmark)
