@@ -1,71 +1,40 @@
 #include "sizing.h"
 
-#include <QLayout>
-#include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace zuv::app {
 
-int scaled(int value, int numerator, int denominator)
+double fitFactor(QSize workArea, QSize frame, QSize chrome)
 {
-    return static_cast<int>(static_cast<long long>(value) * numerator / denominator);
-}
-
-Sizing computeSizing(QSize screen, QSize client, QSize window)
-{
-    Sizing s;
-    s.window = window;
-    const int w = screen.width();
-    const int h = screen.height();
-    if (h == kDesignHeight && w == kDesignWidth)
-        return s;
-    s.scale = true;
-    const int frameH = window.height() - client.height();
-    const int frameW = window.width() - client.width();
-    s.window.setHeight(client.height() * h / kDesignHeight + frameH);
-    s.window.setWidth(client.width() * w / kDesignWidth + frameW);
-    s.numerator = w;
-    s.denominator = kDesignWidth;
-    return s;
+    const double across = double(workArea.width() - frame.width() - chrome.width())
+        / kPageDesignSize.width();
+    const double down = double(workArea.height() - frame.height() - chrome.height())
+        / kPageDesignSize.height();
+    return std::max(0.1, std::min(across, down));
 }
 
 namespace {
 
-bool managedByLayout(const QWidget* w)
+QSize pageAt(double factor, bool roundUp)
 {
-    const QWidget* parent = w->parentWidget();
-    return parent && parent->layout() && parent->layout()->indexOf(w) >= 0;
+    const auto edge = [roundUp](int v, double f) {
+        return roundUp ? int(std::ceil(v * f - 1e-9)) : int(std::lround(v * f));
+    };
+    return {edge(kPageDesignSize.width(), factor), edge(kPageDesignSize.height(), factor)};
 }
 
 } // namespace
 
-void scaleFont(QWidget* w, int num, int den)
+Sizing sizingFor(double factor, QSize chrome, double devicePixelRatio)
 {
-    if (!w->testAttribute(Qt::WA_SetFont))
-        return;
-    QFont f = w->font();
-    if (f.pixelSize() > 0)
-        f.setPixelSize(std::max(1, scaled(f.pixelSize(), num, den)));
-    else if (f.pointSize() > 0)
-        f.setPointSize(std::max(1, scaled(f.pointSize(), num, den)));
-    w->setFont(f);
-}
-
-void scaleControls(QWidget* root, int numerator, int denominator)
-{
-    const auto children = root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        if (child->isWindow())
-            continue;
-        if (!managedByLayout(child)) {
-            const QRect g = child->geometry();
-            child->setGeometry(scaled(g.x(), numerator, denominator),
-                               scaled(g.y(), numerator, denominator),
-                               scaled(g.width(), numerator, denominator),
-                               scaled(g.height(), numerator, denominator));
-        }
-        scaleFont(child, numerator, denominator);
-        scaleControls(child, numerator, denominator);
-    }
+    Sizing s;
+    s.factor = factor;
+    s.window = chrome + pageAt(factor, false);
+    const double readable = kSmallestReadableScale / std::max(1.0, devicePixelRatio);
+    s.minimumPage = pageAt(std::min(factor, readable), factor > readable);
+    s.minimumPage = s.minimumPage.boundedTo(pageAt(factor, false));
+    return s;
 }
 
 } // namespace zuv::app

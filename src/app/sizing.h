@@ -1,36 +1,37 @@
 #pragma once
-// Fits the main window to the screen it opens on. The window was designed for a client area
-// of 848 x 551 pixels; on any other screen the client area takes the screen's width and
-// height and every control is scaled by screen width / 848.
+// Fits the main window to the screen it opens on. The pages were designed at 840 x 478
+// pixels; they, their fonts and charts, the menu, the tab bar and the status bar all grow or
+// shrink by one factor: the smaller of what the screen's work area allows across and down.
+// Scaling by the smaller factor keeps every control and the status bar on the screen on wide
+// screens and at any scale factor, where stretching the window to the screen in both
+// directions and the controls by the width alone pushed the lower controls out of sight.
 
 #include <QSize>
 
-class QWidget;
-
 namespace zuv::app {
 
-inline constexpr int kDesignWidth = 848;
-inline constexpr int kDesignHeight = 551;
+// Size of either page at design, in pixels.
+inline constexpr QSize kPageDesignSize{840, 478};
+// Device pixels per design pixel below which texts get too small to read; the window's
+// minimum size keeps to it unless the screen itself is smaller.
+inline constexpr double kSmallestReadableScale = 0.75;
+// What a window manager's frame usually takes when the real frame is not known yet.
+inline constexpr QSize kFrameEstimate{8, 32};
 
 struct Sizing {
-    bool scale = false;   // false on a screen of exactly 848 x 551
-    QSize window;         // new outer window size (frame included)
-    int numerator = 1;    // controls are scaled by numerator / denominator
-    int denominator = 1;
+    double factor = 1;       // pages, fonts, menu, tab bar and status bar
+    QSize window;            // the window's size without the window manager's frame
+    QSize minimumPage;       // the pages' smallest size; the window's minimum follows from it
 };
 
-// screen: the screen in pixels; client and window: the window's client and outer sizes.
-// Products are formed before the integer divisions, which drop the remainder.
-Sizing computeSizing(QSize screen, QSize client, QSize window);
+// The factor that fits a page of kPageDesignSize, with `chrome` (menu, tab bar and its frame,
+// status bar) and the window manager's `frame` around it, into `workArea` (logical pixels).
+// Never below 0.1.
+double fitFactor(QSize workArea, QSize frame, QSize chrome);
 
-// Scales a length as the controls are scaled: value * numerator / denominator, truncated.
-int scaled(int value, int numerator, int denominator);
-
-// Scales position, size and font of every child of root that is placed by hand (not
-// managed by a layout), recursively; fonts with a pixel size keep pixels, others points.
-void scaleControls(QWidget* root, int numerator, int denominator);
-
-// Scales a widget's own font (set on it, not inherited) by numerator / denominator.
-void scaleFont(QWidget* widget, int numerator, int denominator);
+// The window for factor: chrome plus the page at factor (edges rounded). The pages' minimum is
+// the page at the smallest readable scale for devicePixelRatio (physical pixels per logical
+// pixel), but never more than the page at factor, so the window fits the screen it was made for.
+Sizing sizingFor(double factor, QSize chrome, double devicePixelRatio);
 
 } // namespace zuv::app

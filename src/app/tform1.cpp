@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "biopage.h"
 #include "datafolder.h"
+#include "designscaler.h"
 #include "dialogs.h"
 #include "fotopage.h"
 #include "germandate.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,10 +33,23 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace zuv::app {
 
 using zuv::core::guarded;
+
+namespace {
+
+// The window's font and the status panels' widths at design.
+QFont designWindowFont()
+{
+    return QFont(QStringLiteral("MS Sans Serif"), 8);
+}
+constexpr int kStatusPanelWidths[3] = {80, 350, 50};
+
+} // namespace
 
 TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     : QMainWindow(parent)
@@ -43,7 +58,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Zuvododerod"));
     setWindowIcon(zuv::info::programIcon());
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(designWindowFont());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -80,7 +95,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
 
     buildMenus();
     buildStatusBar();
-    resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
+    resize(QSize(kPageDesignSize.width(), kPageDesignSize.height()) + chromeSize());
 
     // Key preview: the window sees every key before the control with the focus.
     qApp->installEventFilter(this);
@@ -158,11 +173,10 @@ void TForm1::buildStatusBar()
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar->setSizeGripEnabled(false);
     layout->addWidget(m_statusBar);
-    const int widths[3] = {80, 350, 50};
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new QLabel(m_statusBar);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        m_panels[i]->setFixedWidth(widths[i]);
+        m_panels[i]->setFixedWidth(kStatusPanelWidths[i]);
         m_panels[i]->setFrameShape(QFrame::Panel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
         m_statusBar->addWidget(m_panels[i]);
@@ -187,26 +201,60 @@ QDate TForm1::today() const
     return m_clock().date();
 }
 
+void TForm1::scaleChrome(double factor)
+{
+    setFont(zuv::core::scaleFont(designWindowFont(), factor));
+    for (int i = 0; i < 3; ++i)
+        m_panels[i]->setFixedWidth(std::max(1, int(std::lround(kStatusPanelWidths[i] * factor))));
+}
+
+QSize TForm1::chromeSize()
+{
+    // The tab widget asks its pages for their minimum size: with both at a known size, what
+    // it asks beyond that is its tab bar and frame.
+    // Layouts keep their size hints until the event loop runs: new fonts need them afresh.
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->invalidate();
+    const QSize probe = kPageDesignSize;
+    for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
+        page->setMinimumSize(probe);
+    const QSize tabs = m_pageControl->minimumSizeHint() - probe;
+    const int height = menuBar()->sizeHint().height() + tabs.height()
+        + m_panel12->sizeHint().height();
+    return {std::max(0, tabs.width()), height};
+}
+
+QSize TForm1::frameExtent() const
+{
+    const QSize known = frameGeometry().size() - geometry().size();
+    return known.isEmpty() ? kFrameEstimate : known.expandedTo(kFrameEstimate);
+}
+
+void TForm1::fitToScreen(const QRect& workArea, double devicePixelRatio)
+{
+    const QSize frame = frameExtent();
+    // The chrome grows with its fonts: measure it at the design fonts and again at the
+    // factor that gives, and keep the smaller factor, which fits with either.
+    scaleChrome(1.0);
+    const double first = fitFactor(workArea.size(), frame, chromeSize());
+    scaleChrome(first);
+    const double factor = std::min(first, fitFactor(workArea.size(), frame, chromeSize()));
+    scaleChrome(factor);
+    m_sizing = sizingFor(factor, chromeSize(), devicePixelRatio);
+    for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
+        page->setMinimumSize(m_sizing.minimumPage);
+    resize(m_sizing.window);
+    const QSize outer = m_sizing.window + frame;
+    move(workArea.topLeft()
+         + QPoint((workArea.width() - outer.width()) / 2, (workArea.height() - outer.height()) / 2));
+}
+
 void TForm1::applySizing()
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize client(kDesignWidth, kDesignHeight);
-    const QSize window(856, 605);
-    const Sizing s = computeSizing(screen->geometry().size(), client, window);
-    if (s.scale) {
-        // The window's own font scales too, so controls that inherit it grow with it.
-        scaleFont(this, s.numerator, s.denominator);
-        scaleControls(centralWidget(), s.numerator, s.denominator);
-        // Qt sizes a top-level window without its frame but with its menu bar. A client area
-        // as large as the whole screen would push the status bar under the screen's edge or
-        // a task bar, so the window is kept inside the screen's work area.
-        const QSize frame = window - client;
-        const QSize wanted = s.window - frame + QSize(0, menuBar()->sizeHint().height());
-        resize(wanted.boundedTo(screen->availableGeometry().size() - frame));
-    }
-    move(screen->availableGeometry().center() - rect().center());
+    fitToScreen(screen->availableGeometry(), screen->devicePixelRatio());
 }
 
 void TForm1::openTables()

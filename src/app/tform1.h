@@ -3,6 +3,7 @@
 // status bar with its clock, the Enter key that refreshes the biorhythm page, and the four
 // tables it owns for the run.
 
+#include "sizing.h"
 #include "table.h"
 
 #include <QDate>
@@ -69,6 +70,12 @@ public:
     QProgressBar& progressBar() { return *m_progressBar; }
     QRect statusPanelRect(int panel) const;
 
+    // Fits the window into workArea (logical pixels) of a screen with devicePixelRatio
+    // physical pixels per logical pixel, centred there: FormCreate does it for the window's
+    // screen. Pages, fonts, menu, tab bar and status bar take the factor of sizing().
+    void fitToScreen(const QRect& workArea, double devicePixelRatio);
+    const Sizing& sizing() const { return m_sizing; }
+
     zuv::core::Table CLDSBio{QStringLiteral("CLDSBio")};
     zuv::core::Table CLDProzent{QStringLiteral("CLDProzent")};
     zuv::core::Table CLDBildkalender{QStringLiteral("CLDBildkalender")};
@@ -84,6 +91,11 @@ private:
     void buildMenus();
     void buildStatusBar();
     void applySizing();
+    // Fonts of menu, tab bar and status bar and the status panels' widths at factor.
+    void scaleChrome(double factor);
+    // What the window needs besides a page: menu bar, tab bar with its frame, status bar.
+    QSize chromeSize();
+    QSize frameExtent() const;
     void openTables();
     QDate today() const;
 
@@ -101,6 +113,7 @@ private:
     QLabel* m_panels[3] = {};
     QProgressBar* m_progressBar = nullptr;
     QTimer* m_timer = nullptr;
+    Sizing m_sizing;
     QMenu* m_dateiMenu = nullptr;
     QMenu* m_zuvododerodMenu = nullptr;
     QMenu* m_kalenderMenu = nullptr;

@@ -196,9 +196,18 @@ void BioPage::placeControls()
             widget->setGeometry(r);
     }
     m_Panel28->setGeometry(QRect(QPoint(0, 0), kPageDesignSize));
-    setMinimumSize(kPageDesignSize);
+    m_scaler.capture(m_Panel28, kPageDesignSize);
     resize(kPageDesignSize);
     m_CheckBox4->setChecked(false);
+}
+
+void BioPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_Panel28->setGeometry(rect());
+    m_scale = m_scaler.apply(size());
+    m_DBChart1->setContentScale(m_scale.font);
+    m_DBChart2->setContentScale(m_scale.font);
 }
 
 void BioPage::connectHandlers()

@@ -5,6 +5,7 @@
 // afresh on every run and keeps no state of its own.
 
 #include "chart.h"
+#include "designscaler.h"
 #include "table.h"
 
 #include <QColor>
@@ -97,6 +98,12 @@ public:
     // Size of the page at design (the main window's client area without menu, tabs and
     // status bar).
     static QSize designSize();
+    // The factors the controls are placed and their fonts drawn at (1 at design size).
+    zuv::core::ScaleFactors scale() const { return m_scale; }
+
+protected:
+    // The controls follow the page's size; fonts and chart texts by the smaller factor.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -115,6 +122,8 @@ private:
     zuv::core::Table& m_CLDProzent;
     zuv::core::Table& m_CDSNamensliste;
     zuv::people::TForm3* m_nameList = nullptr;
+    zuv::core::DesignScaler m_scaler;
+    zuv::core::ScaleFactors m_scale;
     QColor m_MarkerColor = Qt::yellow;
     Qt::PenStyle m_MarkerStyle = Qt::SolidLine;
 

@@ -19,7 +19,8 @@ const std::vector<ControlPlace>& pageLayout()
         {QStringLiteral("LabeledEdit1"), {160, 394, 65, 21}},
         {QStringLiteral("UpDown5"), {225, 394, 16, 21}},
         {QStringLiteral("Button4"), {160, 424, 81, 25}},
-        {QStringLiteral("Label3"), {248, 310, 65, 27}},
+        // Wide enough for the longest date range, "23.11.- 21.12.", up to the rule.
+        {QStringLiteral("Label3"), {243, 310, 76, 27}},
         {QStringLiteral("Image2"), {248, 344, 65, 41}},
         {QStringLiteral("Image3"), {256, 344, 49, 65}},
         {QStringLiteral("Shape1"), {320, 312, 1, 153}},

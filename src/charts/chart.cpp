@@ -94,9 +94,31 @@ void Chart::clearSeries()
     update();
 }
 
+void Chart::setContentScale(double scale)
+{
+    if (scale <= 0 || scale == m_contentScale)
+        return;
+    m_contentScale = scale;
+    update();
+}
+
+QSize Chart::logicalSize() const
+{
+    return (QSizeF(size()) / m_contentScale).toSize();
+}
+
 ChartLayout Chart::currentLayout() const
 {
-    return layoutChart(rect(), m_model);
+    return layoutChart(QRect(QPoint(0, 0), logicalSize()), m_model);
+}
+
+void Chart::renderAt(QPainter& painter, QSize pixels, bool xorMarkers) const
+{
+    painter.save();
+    painter.scale(m_contentScale, m_contentScale);
+    const QSize logical = (QSizeF(pixels) / m_contentScale).toSize();
+    zuv::charts::render(painter, QRect(QPoint(0, 0), logical), m_model, m_hooks, {xorMarkers});
+    painter.restore();
 }
 
 QSize Chart::sizeOr(QSize size) const
@@ -110,7 +132,7 @@ QImage Chart::toImage(QSize size) const
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    zuv::charts::render(painter, QRect(QPoint(0, 0), size), m_model, m_hooks, {true});
+    renderAt(painter, size, true);
     return image;
 }
 
@@ -119,7 +141,7 @@ QPicture Chart::toPicture(QSize size) const
     size = sizeOr(size);
     QPicture picture;
     QPainter painter(&picture);
-    zuv::charts::render(painter, QRect(QPoint(0, 0), size), m_model, m_hooks, {false});
+    renderAt(painter, size, false);
     painter.end();
     picture.setBoundingRect(QRect(QPoint(0, 0), size));
     return picture;
@@ -138,14 +160,14 @@ QByteArray Chart::toSvg(QSize size) const
     generator.setTitle(objectName());
     {
         QPainter painter(&generator);
-        zuv::charts::render(painter, QRect(QPoint(0, 0), size), m_model, m_hooks, {false});
+        renderAt(painter, size, false);
     }
     return data;
 }
 
 ChartLayout Chart::print(QPainter& painter, const QRectF& area) const
 {
-    return renderScaled(painter, area, size(), m_model, m_hooks, {false});
+    return renderScaled(painter, area, logicalSize(), m_model, m_hooks, {false});
 }
 
 void Chart::paintEvent(QPaintEvent*)
@@ -161,7 +183,7 @@ void Chart::paintEvent(QPaintEvent*)
     m_buffer.setDevicePixelRatio(dpr);
     {
         QPainter painter(&m_buffer);
-        zuv::charts::render(painter, rect(), m_model, m_hooks, {true});
+        renderAt(painter, size(), true);
     }
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), m_buffer);

@@ -36,6 +36,15 @@ public:
     // Removes every point of every series.
     void clearSeries();
 
+    // Texts, lines and margins are drawn this many times their model size (1 at design
+    // size, > 0): a page that scales its controls scales its charts' contents with them.
+    // Copies (image, picture, SVG, print) keep the proportions seen on screen.
+    void setContentScale(double scale);
+    double contentScale() const { return m_contentScale; }
+    // The size the chart is laid out at: its size divided by the content scale.
+    QSize logicalSize() const;
+
+    // The layout on screen, in logical pixels (see logicalSize).
     ChartLayout currentLayout() const;
     // Renders the whole chart at the given size (widget size when empty), hooks included.
     // The image is RGB32, so exclusive-or drawing in hooks works on it.
@@ -51,12 +60,15 @@ protected:
 
 private:
     QSize sizeOr(QSize size) const;
+    // Renders into a surface of `pixels` at the content scale.
+    void renderAt(QPainter& painter, QSize pixels, bool xorMarkers) const;
 
     ChartModel m_model;
     ChartHooks m_hooks;
     zuv::core::Table* m_table = nullptr;
     std::function<void()> m_previousListener;   // the bound table's listener before ours
     QImage m_buffer;                            // raster surface of paintEvent
+    double m_contentScale = 1;
 };
 
 } // namespace zuv::charts

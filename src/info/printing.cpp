@@ -29,7 +29,7 @@ QString jobTitle(const charts::Chart& chart)
 
 QSize screenSize(const charts::Chart& chart)
 {
-    return chart.size().isEmpty() ? kDesignChartSize : chart.size();
+    return chart.size().isEmpty() ? kDesignChartSize : chart.logicalSize();
 }
 
 } // namespace

@@ -23,7 +23,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zuv::photo {
 
@@ -91,13 +90,14 @@ FotoPage::~FotoPage() = default;
 
 void FotoPage::buildControls()
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     m_Panel1 = new QFrame(this);
     m_Panel1->setObjectName(QStringLiteral("Panel1"));
     m_Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_Panel1->setLineWidth(2);
-    layout->addWidget(m_Panel1);
+    m_Panel1->setGeometry(QRect(QPoint(0, 0), designSize()));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSize(8);
+    m_Panel1->setFont(windowFont);
     QWidget* p = m_Panel1;
 
     m_Button1 = place(new QPushButton(QStringLiteral("Bild &1"), p), "Button1", 16, 24, 35, 21);
@@ -173,6 +173,16 @@ void FotoPage::buildControls()
     connect(m_Button5, &QPushButton::clicked, this, &FotoPage::Button5Click);
     connect(m_Button6, &QPushButton::clicked, this, &FotoPage::Button6Click);
     connect(m_MaskEdit2, &zuv::bio::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
+
+    m_scaler.capture(m_Panel1, designSize());
+    resize(designSize());
+}
+
+void FotoPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_Panel1->setGeometry(rect());
+    m_scale = m_scaler.apply(size());
 }
 
 // The dialogs are made on first use: building a file dialog costs more than the whole page.

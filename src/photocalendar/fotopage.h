@@ -5,6 +5,8 @@
 // holiday line; builds the month grid into the main window's grid table and shows the
 // calendar page report of the report window.
 
+#include "designscaler.h"
+
 #include <QDate>
 #include <QFont>
 #include <QWidget>
@@ -67,9 +69,13 @@ public:
     const QColor& fontDialogColour() const { return m_fontDialogColour; }
 
     static QString bildabmessungenText();
+    // The page's size at design; its controls follow the page's size from there.
+    static QSize designSize() { return {840, 478}; }
+    zuv::core::ScaleFactors scale() const { return m_scale; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -91,6 +97,8 @@ private:
     QFont m_fontDialogFont;
     QColor m_fontDialogColour;
     bool m_building = false;
+    zuv::core::DesignScaler m_scaler;
+    zuv::core::ScaleFactors m_scale;
 
     QFrame* m_Panel1 = nullptr;
     QPushButton* m_Button1 = nullptr;

@@ -10,8 +10,17 @@
 #include "tform10.h"
 #include "tform3.h"
 
+#include "biopage.h"
+#include "chart.h"
+#include "fotopage.h"
+
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLibraryInfo>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 using zuv::app::TForm1;
@@ -88,6 +97,105 @@ TEST_F(ScreensTest, EveryWindowBelongsToTheMainWindowAndOpensCentredOnIt)
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isWindow());
     help->close();
+}
+
+
+std::string describe(const QWidget* w, const QRect& r)
+{
+    return (w->objectName().isEmpty() ? std::string(w->metaObject()->className())
+                                      : w->objectName().toStdString())
+        + " at " + std::to_string(r.x()) + "," + std::to_string(r.y()) + " "
+        + std::to_string(r.width()) + "x" + std::to_string(r.height());
+}
+
+// Every visible control of the shown page and of the status bar lies inside the window and
+// inside its page; captions fit their controls.
+void expectEverythingInside(TForm1& w, const std::string& where)
+{
+    QApplication::processEvents();
+    const QRect window = w.rect();
+    QWidget* page = w.pageControl().currentWidget();
+    const QRect pageRect(page->mapTo(&w, QPoint(0, 0)), page->size());
+    EXPECT_TRUE(window.contains(pageRect)) << where << ": page " << describe(page, pageRect);
+    auto check = [&](QWidget* container, bool inPage) {
+        for (QWidget* c : container->findChildren<QWidget*>()) {
+            if (c->isWindow() || !c->isVisibleTo(&w))
+                continue;
+            const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
+            EXPECT_TRUE(window.contains(r)) << where << ": " << describe(c, r);
+            if (inPage) {
+                EXPECT_TRUE(pageRect.contains(r)) << where << ": " << describe(c, r);
+            }
+            // Captions may not be cut: every line of a caption is as wide as the control at most.
+            QString caption;
+            if (auto* b = qobject_cast<QAbstractButton*>(c))
+                caption = b->text().remove(QLatin1Char('&'));
+            else if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap() && l->pixmap().isNull())
+                caption = l->text();
+            for (const QString& line : caption.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                EXPECT_LE(c->fontMetrics().horizontalAdvance(line), c->width())
+                    << where << ": caption \"" << line.toStdString() << "\" of " << describe(c, r);
+            }
+        }
+    };
+    check(page, true);
+    auto* status = w.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    ASSERT_NE(status, nullptr);
+    const QRect statusRect(status->mapTo(&w, QPoint(0, 0)), status->size());
+    EXPECT_TRUE(window.contains(statusRect)) << where << ": " << describe(status, statusRect);
+    check(status, false);
+}
+
+// Screens from 1024 x 768 to 3840 x 2160 at the scale factors desktops offer; the logical
+// work area is the screen divided by the factor, less a panel where a desktop has one.
+TEST_F(ScreensTest, NothingIsCutOffOnAnyScreenAtAnyScaleFactor)
+{
+    const struct {
+        QSize screen;
+        double scale;
+        int panel;   // height of a desktop panel at the top, logical pixels
+    } screens[] = {
+        {{1024, 768}, 1.0, 0},  {{1280, 1024}, 1.0, 0}, {{1366, 768}, 1.0, 27},
+        {{1920, 1080}, 1.0, 0}, {{1920, 1080}, 1.0, 40}, {{2560, 1440}, 1.0, 0},
+        {{3840, 2160}, 1.0, 0}, {{1920, 1080}, 2.0, 0},  {{1024, 768}, 2.0, 0},
+        {{2560, 1440}, 1.5, 32}, {{3840, 2160}, 2.0, 0}, {{1280, 800}, 1.25, 0},
+    };
+    for (const auto& sc : screens) {
+        const QRect work(0, sc.panel, int(sc.screen.width() / sc.scale),
+                         int(sc.screen.height() / sc.scale) - sc.panel);
+        const std::string where = std::to_string(sc.screen.width()) + "x"
+            + std::to_string(sc.screen.height()) + " @" + std::to_string(sc.scale);
+        TForm1 w(&fixedNow);
+        w.FormCreate();
+        w.fitToScreen(work, sc.scale);
+        w.show();
+        QApplication::processEvents();
+        // The window with the frame reserved for the window manager lies in the work area.
+        const QRect outer(w.pos(), w.size() + zuv::app::kFrameEstimate);
+        EXPECT_TRUE(work.contains(outer)) << where;
+        EXPECT_LE(w.minimumSizeHint().width() + zuv::app::kFrameEstimate.width(), work.width()) << where;
+        EXPECT_LE(w.minimumSizeHint().height() + zuv::app::kFrameEstimate.height(), work.height()) << where;
+        // The charts' texts grow and shrink with the controls' fonts.
+        const double pageFactor = w.bioPage().scale().font;
+        EXPECT_NEAR(pageFactor, w.sizing().factor, 0.01) << where;
+        EXPECT_DOUBLE_EQ(w.bioPage().DBChart1()->contentScale(), pageFactor) << where;
+        EXPECT_DOUBLE_EQ(w.bioPage().DBChart2()->contentScale(), pageFactor) << where;
+
+        // Both pages as opened, at the smallest size the window allows and at the whole work
+        // area: the pages follow the window.
+        const QSize sizes[] = {w.size(), w.minimumSizeHint(),
+                               work.size() - zuv::app::kFrameEstimate};
+        for (const QSize& size : sizes) {
+            w.resize(size);
+            for (int pageIndex : {0, 1}) {
+                w.pageControl().setCurrentIndex(pageIndex);
+                expectEverythingInside(w, where + " " + std::to_string(size.width()) + "x"
+                                              + std::to_string(size.height()) + " page "
+                                              + std::to_string(pageIndex));
+            }
+        }
+        w.close();
+    }
 }
 
 } // namespace

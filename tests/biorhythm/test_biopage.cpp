@@ -393,7 +393,7 @@ TEST_F(BioPageTest, ControlsSitWhereTheDesignPutsThem)
     // Design positions of the name box column, the zodiac sign and the day form.
     const Case cases[] = {
         {"CheckBox4", {16, 309, 121, 17}}, {"ComboBox3", {16, 328, 121, 21}},
-        {"StaticText5", {16, 416, 137, 49}}, {"Label3", {248, 310, 65, 27}},
+        {"StaticText5", {16, 416, 137, 49}}, {"Label3", {243, 310, 76, 27}},
         {"Image2", {248, 344, 65, 41}}, {"Image3", {256, 344, 49, 65}},
         {"Shape1", {320, 312, 1, 153}}, {"RichEdit1", {328, 312, 321, 153}},
         {"StaticText1", {712, 316, 89, 17}}, {"Label4", {651, 338, 61, 13}},

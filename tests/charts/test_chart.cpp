@@ -415,3 +415,42 @@ TEST_F(ChartTest, TextKeepsItsSizeRelativeToTheChartOnAnyResolution)
         EXPECT_NEAR(ink.left() / s, screenInk.left(), 1.5) << dpi << " dpi";
     }
 }
+
+// ---------------------------------------------------------------- content scale
+
+// A chart twice its design size with content scale 2 is the design drawing twice as large:
+// the same layout in logical pixels, every text and line twice as thick, copies alike.
+TEST_F(ChartTest, ContentScaleDrawsTheDesignLayoutLarger)
+{
+    Chart design;
+    design.resize(kMonthSize);
+    design.model() = monthModel(2024, 1);
+    Chart doubled;
+    doubled.resize(kMonthSize * 2);
+    doubled.model() = design.model();
+    doubled.setContentScale(2.0);
+
+    EXPECT_EQ(doubled.logicalSize(), kMonthSize);
+    EXPECT_EQ(doubled.currentLayout().plot, design.currentLayout().plot);
+    const QImage small = design.toImage();
+    const QImage large = doubled.toImage();
+    ASSERT_EQ(large.size(), kMonthSize * 2);
+    // Dark title and label pixels: four times as many in the doubled drawing, give or take
+    // the edges of the glyphs.
+    const auto dark = [](QColor c) { return c.lightness() < 60; };
+    const QRect title = design.currentLayout().titleRect;
+    const int smallInk = countPixels(small, title, dark);
+    const int largeInk = countPixels(large, QRect(title.topLeft() * 2, title.size() * 2), dark);
+    ASSERT_GT(smallInk, 50);
+    EXPECT_NEAR(double(largeInk) / smallInk, 4.0, 0.8);
+    // The same picture: the centre of the plot area and its corner sit at twice the place.
+    const QRect plot = design.currentLayout().plot;
+    for (const QPoint p : {plot.center(), plot.topLeft() + QPoint(3, 3), QPoint(2, 0)})
+        EXPECT_TRUE(near(large.pixelColor(p * 2), small.pixelColor(p), 24)) << p.x() << "," << p.y();
+
+    // Printing lays the chart out at its logical size, as on screen.
+    QImage page(1586, 574, QImage::Format_RGB32);
+    page.fill(Qt::black);
+    QPainter painter(&page);
+    EXPECT_EQ(doubled.print(painter, QRectF(page.rect())).plot, design.currentLayout().plot);
+}
