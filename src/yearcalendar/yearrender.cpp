@@ -10,6 +10,7 @@
 #include "safefile.h"
 #include "table.h"
 
+#include <QImageReader>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPicture>
@@ -261,8 +262,20 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
 {
     if (index == 0) {
         ReportPicture picture;
-        if (!doc.cover.picture.isEmpty())
+        if (!doc.cover.picture.isEmpty() && zuv::core::checkRegularFile(doc.cover.picture).ok()) {
+            // The cover keeps the picture's proportions: it is decoded for the part of the
+            // box it will fill, which the file's header tells (turned as its EXIF says).
+            QImageReader header(doc.cover.picture);
+            header.setAutoTransform(true);
+            QSizeF size = header.size();
+            if (header.transformation() & QImageIOHandler::TransformationRotate90)
+                size.transpose();
+            const QSizeF slot = size.isEmpty() ? kCoverPictureBox.size()
+                                               : fitInside(size, kCoverPictureBox).size();
+            picture = loadOne(0, doc.cover.picture, slot, problems);
+        } else if (!doc.cover.picture.isEmpty()) {
             picture = loadOne(0, doc.cover.picture, kCoverPictureBox.size(), problems);
+        }
         return layoutCoverPage(doc.cover, doc.titleFont, picture);
     }
     const MonthPage& month = doc.months.at(static_cast<std::size_t>(index - 1));

@@ -261,6 +261,23 @@ TEST(Cover, PictureKeepsItsProportions)
     EXPECT_EQ(cover.find(QStringLiteral("Region"))->text, QStringLiteral("Feiertage: Bayern"));
     ASSERT_EQ(cover.pictures.size(), 1u);
     EXPECT_EQ(cover.pictures[0].rect, fitInside(QSizeF(800, 600), kCoverPictureBox));
+
+    // A photo larger than the box is decoded smaller but keeps its 4:3.
+    project.pictures[0] = QStringList{yeartest::writePhoto(dir.filePath(QStringLiteral("gross.jpg")), Qt::green, {4000, 3000})};
+    const ReportPage big = layoutPage(buildYearDocument(project, {}), 0, CalendarReport(), problems);
+    ASSERT_EQ(big.pictures.size(), 1u);
+    const QSizeF decoded = big.pictures[0].picture.size();
+    EXPECT_LT(decoded.width(), 4000);
+    EXPECT_NEAR(decoded.width() / decoded.height(), 4.0 / 3.0, 0.01);
+    EXPECT_NEAR(big.pictures[0].rect.width() / big.pictures[0].rect.height(), 4.0 / 3.0, 0.001);
+    EXPECT_TRUE(problems.empty());
+    // A missing cover picture is reported for the cover.
+    project.pictures[0] = QStringList{dir.filePath(QStringLiteral("weg.jpg"))};
+    const ReportPage none = layoutPage(buildYearDocument(project, {}), 0, CalendarReport(), problems);
+    EXPECT_TRUE(none.pictures.empty());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].month, 0);
+    EXPECT_TRUE(problemText(problems[0], 2027).startsWith(QStringLiteral("Titelseite 2027: ")));
 }
 
 // --- the PDF ---------------------------------------------------------------------------
