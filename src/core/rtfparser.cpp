@@ -4,48 +4,84 @@
 
 #include <algorithm>
 
-// The reading side of the parser: groups, control words and control symbols.
+// The reading side of the parser: groups, runs of plain text, control words and symbols.
 namespace zuv::core::rtf {
+
+RtfParser::RtfParser(QTextDocument& doc) : m_doc(doc), m_cursor(&doc) {}
 
 bool RtfParser::parse(const char* p, const char* end)
 {
     m_stack.reserve(kMaxGroupDepth);
+    // One edit block: the layout runs once at the end instead of after every insertion.
+    QTextCursor edit(&m_doc);
+    edit.beginEditBlock();
     while (p < end && !m_closed) {
-        const char c = *p++;
+        const char c = *p;
         switch (c) {
         case '{':
+            ++p;
             flushBytes();
             m_skip = 0;
+            if (m_starPending)
+                ignorableDestination();
             openGroup();
             break;
         case '}':
+            ++p;
             flushBytes();
             m_skip = 0;
+            if (m_starPending)
+                ignorableDestination();
             closeGroup();
             break;
         case '\\':
-            p = controlWord(p, end);
+            p = controlWord(p + 1, end);
             break;
         case '\r':
         case '\n':
+            ++p;
             break;
         default:
-            if (m_skip > 0)
-                --m_skip;
-            else if (dispatching())
-                addByte(c);
+            p = plainRun(p, end);
             break;
         }
     }
     const bool complete = m_closed;
     while (!m_stack.empty())
         closeGroup();
+    edit.endEditBlock();
     return complete;
+}
+
+// A run of bytes up to the next brace, backslash or line end: text, or hex digits of a picture.
+const char* RtfParser::plainRun(const char* p, const char* end)
+{
+    const char* runEnd = p;
+    while (runEnd < end && *runEnd != '{' && *runEnd != '}' && *runEnd != '\\' && *runEnd != '\r' &&
+           *runEnd != '\n')
+        ++runEnd;
+    if (m_starPending)
+        ignorableDestination();
+    if (m_skip > 0) {
+        const qsizetype skipped = std::min<qsizetype>(m_skip, runEnd - p);
+        m_skip -= int(skipped);
+        p += skipped;
+    }
+    if (p < runEnd && dispatching()) {
+        if (top().dest == Dest::Pict)
+            m_picture.hex.append(p, runEnd - p);
+        else
+            addBytes(p, runEnd - p);
+    }
+    return runEnd;
 }
 
 void RtfParser::openGroup()
 {
     if (m_overflow > 0 || int(m_stack.size()) >= kMaxGroupDepth) {
+        // Past the cap the groups share the top state, so their text still shows.
+        if (m_overflow == 0 && !m_stack.empty())
+            m_overflowBase = top();
         ++m_overflow;
         return;
     }
@@ -55,7 +91,10 @@ void RtfParser::openGroup()
 bool RtfParser::closeGroup()
 {
     if (m_overflow > 0) {
-        --m_overflow;
+        if (m_overflowSkipFrom == m_overflow)
+            m_overflowSkipFrom = 0;
+        if (--m_overflow == 0)
+            top() = m_overflowBase;
         return true;
     }
     if (m_stack.empty())
@@ -66,8 +105,32 @@ bool RtfParser::closeGroup()
         finish();
         m_closed = true;
     }
+    const GroupState closed = top();
     m_stack.pop_back();
+    endGroup(closed);
     return true;
+}
+
+// What a closed destination leaves behind in the group around it.
+void RtfParser::endGroup(const GroupState& closed)
+{
+    const Dest outer = m_stack.empty() ? Dest::Skip : top().dest;
+    if (closed.dest == Dest::Pict && outer != Dest::Pict) {
+        if (outer == Dest::Body)
+            finishPicture();
+        m_picture = Picture{};
+    } else if (closed.dest == Dest::Pn && outer == Dest::Body) {
+        // {\*\pn ...} describes the numbering of the paragraph it stands in.
+        top().para.pnKind = closed.para.pnKind;
+    }
+}
+
+void RtfParser::ignorableDestination()
+{
+    // \* followed by something other than a destination this reader knows: skip the group.
+    m_starPending = false;
+    if (!m_stack.empty())
+        top().dest = Dest::Skip;
 }
 
 const char* RtfParser::controlWord(const char* p, const char* end)
@@ -103,8 +166,12 @@ const char* RtfParser::controlWord(const char* p, const char* end)
 
     flushBytes();
     if (word == "bin") {
-        // Binary data is never shown; it counts as one skipped character after \u.
-        p += std::clamp<qint64>(param, 0, end - p);
+        // Binary data: picture bytes inside \pict, otherwise never shown; it counts as one
+        // skipped character after \u.
+        const qsizetype n = std::clamp<qint64>(param, 0, end - p);
+        if (m_skip == 0 && dispatching() && top().dest == Dest::Pict)
+            m_picture.binary.append(p, n);
+        p += n;
         if (m_skip > 0)
             --m_skip;
         return p;
@@ -113,6 +180,16 @@ const char* RtfParser::controlWord(const char* p, const char* end)
         --m_skip;
         return p;
     }
+    if (m_starPending) {
+        m_starPending = false;
+        const auto& table = controlWords();
+        const auto it = table.find(word);
+        if (it == table.end() || (it->second.kind != Cw::Dest && it->second.kind != Cw::Ud)) {
+            top().dest = Dest::Skip;
+            return p;
+        }
+        top().dest = m_starOuter;
+    }
     if (dispatching())
         apply(word, hasParam, param);
     return p;
@@ -120,6 +197,8 @@ const char* RtfParser::controlWord(const char* p, const char* end)
 
 void RtfParser::controlSymbol(char c, const char*& p, const char* end)
 {
+    if (m_starPending && c != '*')
+        ignorableDestination();
     if (c == '\'') {
         int value = 0;
         int digits = 0;
@@ -138,17 +217,19 @@ void RtfParser::controlSymbol(char c, const char*& p, const char* end)
             ++digits;
             ++p;
         }
-        if (m_skip > 0)
+        if (m_skip > 0) {
             --m_skip;
-        else if (digits > 0 && dispatching())
-            addByte(char(value));
+        } else if (digits > 0 && dispatching() && top().dest != Dest::Pict) {
+            const char byte = char(value);
+            addBytes(&byte, 1);
+        }
         return;
     }
     if (c == '\\' || c == '{' || c == '}') {
         if (m_skip > 0)
             --m_skip;
-        else if (dispatching())
-            addByte(c);
+        else if (dispatching() && top().dest != Dest::Pict)
+            addBytes(&c, 1);
         return;
     }
     flushBytes();
@@ -157,9 +238,14 @@ void RtfParser::controlSymbol(char c, const char*& p, const char* end)
         return;
     }
     if (c == '*') {
-        // An ignorable destination: nothing in it is text this reader knows how to show.
-        if (m_overflow == 0 && !m_stack.empty())
+        if (m_overflow > 0) {
+            if (m_overflowSkipFrom == 0)
+                m_overflowSkipFrom = m_overflow;
+        } else if (!m_stack.empty() && top().dest != Dest::Skip) {
+            m_starPending = true;
+            m_starOuter = top().dest;
             top().dest = Dest::Skip;
+        }
         return;
     }
     if (!dispatching())
@@ -175,95 +261,6 @@ void RtfParser::controlSymbol(char c, const char*& p, const char* end)
             paragraph();
         break;
     default: break;
-    }
-}
-
-void RtfParser::apply(std::string_view word, bool hasParam, int param)
-{
-    const auto& table = controlWords();
-    const auto it = table.find(word);
-    if (it == table.end())
-        return;
-    const CwEntry& e = it->second;
-    GroupState& s = top();
-    const bool on = !hasParam || param != 0;
-    switch (e.kind) {
-    case Cw::Dest:
-        s.dest = Dest(e.value);
-        if (s.dest == Dest::FontTable)
-            m_fontEntry = FontEntry{};
-        break;
-    case Cw::Char: emitChar(char16_t(e.value)); break;
-    case Cw::Par:
-        if (s.dest == Dest::Body)
-            paragraph();
-        break;
-    case Cw::Bold: s.ch.bold = on; break;
-    case Cw::Italic: s.ch.italic = on; break;
-    case Cw::Underline: s.ch.underline = on; break;
-    case Cw::UnderlineOff: s.ch.underline = false; break;
-    case Cw::Strike: s.ch.strike = on; break;
-    case Cw::Hidden: s.ch.hidden = on; break;
-    case Cw::Super: s.ch.vertical = 1; break;
-    case Cw::Sub: s.ch.vertical = 2; break;
-    case Cw::NoSuperSub: s.ch.vertical = 0; break;
-    case Cw::Plain: s.ch = CharProps{}; break;
-    case Cw::Pard: s.para = ParaProps{}; break;
-    case Cw::FontSize:
-        if (hasParam && param > 0)
-            s.ch.sizeHalfPoints = std::min(param, 3276);
-        break;
-    case Cw::Color: s.ch.color = clampInt(param, 0, kMaxColors); break;
-    case Cw::Highlight: s.ch.highlight = clampInt(param, 0, kMaxColors); break;
-    case Cw::Font:
-        if (s.dest == Dest::FontTable) {
-            commitFont();
-            m_fontEntry.id = param;
-        } else if (hasParam) {
-            s.ch.font = param;
-        }
-        break;
-    case Cw::Align: s.para.align = e.value; break;
-    case Cw::LeftIndent: s.para.leftTwips = clampInt(param, -kMaxTwips, kMaxTwips); break;
-    case Cw::RightIndent: s.para.rightTwips = clampInt(param, -kMaxTwips, kMaxTwips); break;
-    case Cw::FirstIndent: s.para.firstTwips = clampInt(param, -kMaxTwips, kMaxTwips); break;
-    case Cw::SpaceBefore: s.para.beforeTwips = clampInt(param, 0, kMaxTwips); break;
-    case Cw::SpaceAfter: s.para.afterTwips = clampInt(param, 0, kMaxTwips); break;
-    case Cw::Uc: s.uc = clampInt(param, 0, kMaxUnicodeSkip); break;
-    case Cw::U:
-        if (hasParam) {
-            // Signed 16-bit in the file: \u-4064 is U+F020.
-            const int code = param < 0 ? param + 65536 : param;
-            emitChar(code >= 0 && code <= 0xFFFF ? char16_t(code) : char16_t(0xFFFD));
-            m_skip = s.uc;
-        }
-        break;
-    case Cw::AnsiCpg:
-        if (hasParam && param > 0)
-            m_ansiCodePage = param;
-        break;
-    case Cw::CharSet: m_ansiCodePage = e.value; break;
-    case Cw::Deff: m_deff = param; break;
-    case Cw::FontCharset:
-        if (s.dest == Dest::FontTable) {
-            const auto cs = std::find_if(kCharsetCodePages.begin(), kCharsetCodePages.end(),
-                                         [&](const CharsetCodePage& c) { return c.charset == param; });
-            m_fontEntry.codePage = cs != kCharsetCodePages.end() ? cs->codePage : 0;
-        }
-        break;
-    case Cw::FontCpg:
-        if (s.dest == Dest::FontTable && param > 0)
-            m_fontEntry.codePage = param;
-        break;
-    case Cw::Red:
-    case Cw::Green:
-    case Cw::Blue:
-        if (s.dest == Dest::ColorTable) {
-            const int v = clampInt(param, 0, 255);
-            (e.kind == Cw::Red ? m_colorEntry.red : e.kind == Cw::Green ? m_colorEntry.green : m_colorEntry.blue) = v;
-            m_colorEntry.any = true;
-        }
-        break;
     }
 }
 

@@ -13,12 +13,15 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 class QTextDocument;
+class QTextList;
+class QTextTable;
 
 namespace zuv::core::rtf {
 
@@ -31,21 +34,42 @@ constexpr int kMaxControlWordLength = 32;
 constexpr int kMaxUnicodeSkip = 16;
 constexpr qint64 kParamLimit = 2'000'000'000;
 constexpr int kMaxTwips = 31680; // 22 inches, more than any page
+constexpr int kMaxTabStops = 32;
+constexpr int kMaxTableColumns = 64;
+constexpr int kMaxTableRows = 4096; // a longer table goes on as a new table
+constexpr int kMaxLists = 1024;
+constexpr int kMaxListLevels = 9;
+constexpr int kMaxPictureSide = 8192; // pixels
+constexpr int kMaxPictures = 256;
 
 using namespace rtftables;
 
 struct CharProps {
     bool bold = false;
     bool italic = false;
-    bool underline = false;
     bool strike = false;
     bool hidden = false;
-    quint8 vertical = 0; // 0 normal, 1 superscript, 2 subscript
+    quint8 underline = 0; // an Underline
+    quint8 caps = 0;      // 0 none, 1 all capitals, 2 small capitals
+    quint8 vertical = 0;  // 0 normal, 1 superscript, 2 subscript
     int sizeHalfPoints = 0; // 0: the document's default size
     int color = -1;         // colour table index, -1 = automatic
     int highlight = 0;      // colour table index, 0 = none
     int font = -1;          // -1: the \deff font
     bool operator==(const CharProps&) const = default;
+};
+
+struct TabStop {
+    int twips = 0;
+    quint8 kind = 0; // 0 left, 1 right, 2 centre, 3 decimal
+};
+
+// Shading of a paragraph or a table cell: a pattern colour laid over a background colour,
+// shading in hundredths of a percent of the pattern colour.
+struct Shading {
+    int background = -1; // colour table index, -1 none
+    int pattern = -1;    // colour table index, -1 automatic (black)
+    int percent100 = 0;  // 0..10000
 };
 
 struct ParaProps {
@@ -55,6 +79,16 @@ struct ParaProps {
     int firstTwips = 0;
     int beforeTwips = 0;
     int afterTwips = 0;
+    int lineTwips = 0; // \sl: 0 single, > 0 at least, < 0 exactly
+    bool lineMultiple = false;
+    bool inTable = false;
+    Shading shading;
+    int listIndex = 0; // \ls, 0 none
+    int listLevel = 0; // \ilvl 0..8
+    ListKind pnKind = ListKind::None; // the old \pn numbering, when set
+    quint8 pendingTabKind = 0;
+    quint8 tabCount = 0;
+    std::array<TabStop, kMaxTabStops> tabs{};
 };
 
 struct GroupState {
@@ -62,6 +96,7 @@ struct GroupState {
     ParaProps para;
     int uc = 1;
     Dest dest = Dest::Body;
+    Dest uprOuter = Dest::Body; // where the text of a \ud inside this \upr goes
 };
 
 struct FontInfo {
@@ -80,6 +115,31 @@ struct ColorEntry {
     bool any = false;
 };
 
+// A picture read from \pict: its kind, sizes and data.
+struct Picture {
+    PictKind kind = PictKind::Other;
+    int width = 0, height = 0;         // \picw, \pich
+    int goalWidth = 0, goalHeight = 0; // twips
+    int scaleX = 100, scaleY = 100;    // percent
+    QByteArray hex;                    // hex digits as in the file
+    QByteArray binary;                 // \bin data
+};
+
+// One cell of the row being defined (\clcbpat ... \cellx).
+struct CellDef {
+    int rightTwips = 0;
+    Shading shading;
+    quint8 merge = 0; // 1 first of a horizontal merge, 2 merged into the left, 3 first vertical, 4 merged into the one above
+    bool border = false;
+};
+
+struct RowDef {
+    int leftTwips = 0;
+    int gapTwips = 0;
+    std::vector<CellDef> cells;
+    CellDef pending;
+};
+
 inline int clampInt(qint64 v, int lo, int hi)
 {
     return int(std::clamp<qint64>(v, lo, hi));
@@ -93,6 +153,21 @@ inline qreal twipsToPixels(int twips)
 inline bool isSurrogateFree(char16_t c)
 {
     return c < 0xD800 || c > 0xDFFF;
+}
+
+// \u pairs give surrogates; one left alone would be invalid UTF-16 in the document.
+inline void repairSurrogates(QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (isSurrogateFree(c))
+            continue;
+        const bool high = c <= 0xDBFF;
+        if (high && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            text[i] = QChar(0xFFFD);
+    }
 }
 
 // Characters QTextDocument reserves for its own structure, or that would split a block.
@@ -109,39 +184,69 @@ inline char16_t safeChar(char16_t c)
 
 class RtfParser {
 public:
-    explicit RtfParser(QTextDocument& doc) : m_cursor(&doc) {}
+    explicit RtfParser(QTextDocument& doc);
 
     // Returns true when the outermost group was closed.
     bool parse(const char* p, const char* end);
 
 private:
     GroupState& top() { return m_stack.back(); }
-    bool dispatching() const { return m_overflow == 0 && !m_stack.empty() && m_stack.back().dest != Dest::Skip; }
+    bool dispatching() const
+    {
+        return !m_stack.empty() && m_overflowSkipFrom == 0 && m_stack.back().dest != Dest::Skip;
+    }
 
+    // reading (rtfparser.cpp)
     void openGroup();
     bool closeGroup();
+    void endGroup(const GroupState& closed);
+    const char* plainRun(const char* p, const char* end);
     const char* controlWord(const char* p, const char* end);
     void controlSymbol(char c, const char*& p, const char* end);
-    void apply(std::string_view word, bool hasParam, int param);
+    void ignorableDestination();
 
+    // control words (rtfcontrols.cpp)
+    void apply(std::string_view word, bool hasParam, int param);
+    void applyDestination(GroupState& s, Dest dest);
+    void applyParagraph(const CwEntry& e, GroupState& s, bool hasParam, int param);
+    void applyStructure(const CwEntry& e, GroupState& s, int param);
+
+    // text (rtfreader.cpp)
     int currentCodePage() const;
-    void addByte(char b);
+    void addBytes(const char* p, qsizetype n);
     void flushBytes();
     QString decode(const QByteArray& bytes, int codePage);
     void emitChar(char16_t c);
     void emitText(const QString& text);
     void flushText();
-    void paragraph();
     void commitFont();
     void commitColor();
-    QTextCharFormat charFormat(const CharProps& p) const;
-    QTextBlockFormat blockFormat(const ParaProps& p) const;
-    void applyBlockFormat();
+    QColor color(int index) const;
+    const QTextCharFormat& charFormat(const CharProps& p);
     void finish();
 
+    // paragraphs, tables, lists and pictures (rtfblocks.cpp)
+    void beginContent(bool cell = false);
+    void paragraph();
+    void closeParagraph();
+    QTextBlockFormat blockFormat(const ParaProps& p) const;
+    QColor shadingColor(const Shading& s) const;
+    ListKind listKind(const ParaProps& p) const;
+    void attachList(const ParaProps& p);
+    void enterCell();
+    void leaveTable();
+    void endCell();
+    void endRow();
+    void finishPicture();
+
+    QTextDocument& m_doc;
     QTextCursor m_cursor;
     std::vector<GroupState> m_stack;
-    int m_overflow = 0;
+    int m_overflow = 0;         // groups opened past kMaxGroupDepth; they share the top state
+    int m_overflowSkipFrom = 0; // overflow level of a skipped destination, 0 none
+    GroupState m_overflowBase;  // the top state when the overflow began, restored after it
+    bool m_starPending = false; // \* seen: a destination word may follow
+    Dest m_starOuter = Dest::Body;
     int m_skip = 0;
     bool m_closed = false;
     int m_ansiCodePage = kCodePage1252;
@@ -154,9 +259,35 @@ private:
     int m_bytesCodePage = kCodePage1252;
     QString m_text;
     CharProps m_textProps;
-    ParaProps m_lastPara;
     bool m_pendingBreak = false;
     std::map<int, std::unique_ptr<QStringDecoder>> m_decoders;
+    CharProps m_formatProps;
+    QTextCharFormat m_format;
+    bool m_formatValid = false;
+
+    // list text (\listtext, \pntext) held until the paragraph shows whether it is a list
+    QString m_listText;
+    QTextCharFormat m_listTextFormat;
+    // list definitions: \listid -> kinds by level; \ls -> \listid; open lists by (\ls, level)
+    std::vector<ListKind> m_levels;
+    std::map<int, std::vector<ListKind>> m_listDefs;
+    int m_overrideListId = 0;
+    std::map<int, int> m_listOverrides;
+    std::map<std::pair<int, int>, QTextList*> m_lists;
+    QTextList* m_pnList = nullptr;
+    ListKind m_pnKind = ListKind::None;
+
+    Picture m_picture;
+    int m_pictureCount = 0;
+
+    RowDef m_rowDef;
+    bool m_rowOpen = false; // \trowd seen and no \row yet
+    QTextTable* m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_cellEntered = false;
+    bool m_rowDone = false;
+    std::vector<int> m_verticalMergeStart; // by column: row where a vertical merge began, -1 none
 };
 
 } // namespace zuv::core::rtf

@@ -29,13 +29,13 @@ int RtfParser::currentCodePage() const
     return m_ansiCodePage;
 }
 
-void RtfParser::addByte(char b)
+void RtfParser::addBytes(const char* p, qsizetype n)
 {
     const int cp = currentCodePage();
     if (!m_bytes.isEmpty() && cp != m_bytesCodePage)
         flushBytes();
     m_bytesCodePage = cp;
-    m_bytes.append(b);
+    m_bytes.append(p, n);
 }
 
 void RtfParser::flushBytes()
@@ -90,6 +90,18 @@ void RtfParser::emitText(const QString& text)
     GroupState& s = top();
     switch (s.dest) {
     case Dest::Skip:
+    case Dest::Pict:
+    case Dest::ListTable:
+    case Dest::ListOverrideTable:
+    case Dest::Pn:
+    case Dest::Upr:
+        return;
+    case Dest::ListText:
+        for (const QChar c : text) {
+            const char16_t safe = safeChar(c.unicode());
+            if (safe != 0 && !s.ch.hidden && m_listText.size() < kMaxFontNameLength)
+                m_listText.append(QChar(safe));
+        }
         return;
     case Dest::FontTable:
         for (const QChar c : text) {
@@ -124,35 +136,10 @@ void RtfParser::flushText()
 {
     if (m_text.isEmpty())
         return;
-    if (m_pendingBreak) {
-        m_cursor.insertBlock(QTextBlockFormat(), charFormat(m_textProps));
-        m_pendingBreak = false;
-    }
-    // \u pairs give surrogates; one left alone would be invalid UTF-16 in the document.
-    for (qsizetype i = 0; i < m_text.size(); ++i) {
-        const char16_t c = m_text.at(i).unicode();
-        if (isSurrogateFree(c))
-            continue;
-        const bool high = c <= 0xDBFF;
-        if (high && i + 1 < m_text.size() && m_text.at(i + 1).isLowSurrogate())
-            ++i;
-        else
-            m_text[i] = QChar(0xFFFD);
-    }
+    beginContent();
+    repairSurrogates(m_text);
     m_cursor.insertText(m_text, charFormat(m_textProps));
     m_text.clear();
-}
-
-void RtfParser::paragraph()
-{
-    flushText();
-    if (m_pendingBreak)
-        m_cursor.insertBlock(QTextBlockFormat(), charFormat(top().ch));
-    else if (m_cursor.block().length() <= 1)
-        m_cursor.setBlockCharFormat(charFormat(top().ch));
-    m_lastPara = top().para;
-    applyBlockFormat();
-    m_pendingBreak = true;
 }
 
 void RtfParser::commitFont()
@@ -162,6 +149,7 @@ void RtfParser::commitFont()
         if (info.codePage == kCodePageSymbol && info.name.contains(u"Wingdings", Qt::CaseInsensitive))
             info.codePage = kCodePageWingdings;
         m_fonts.insert(m_fontEntry.id, info);
+        m_formatValid = false;
     }
     m_fontEntry = FontEntry{};
 }
@@ -171,44 +159,55 @@ void RtfParser::commitColor()
     if (int(m_colors.size()) < kMaxColors)
         m_colors.push_back(m_colorEntry.any ? QColor(m_colorEntry.red, m_colorEntry.green, m_colorEntry.blue) : QColor());
     m_colorEntry = ColorEntry{};
+    m_formatValid = false;
 }
 
-QTextCharFormat RtfParser::charFormat(const CharProps& p) const
+QTextCharFormat::UnderlineStyle underlineStyle(Underline u)
 {
+    // Qt draws no double line: the format carries kDoubleUnderlineProperty beside a single one.
+    static constexpr std::array styles{
+        QTextCharFormat::NoUnderline,   QTextCharFormat::SingleUnderline, QTextCharFormat::SingleUnderline,
+        QTextCharFormat::DotLine,       QTextCharFormat::DashUnderline,   QTextCharFormat::DashDotLine,
+        QTextCharFormat::DashDotDotLine, QTextCharFormat::WaveUnderline,
+    };
+    const auto i = std::size_t(u);
+    return i < styles.size() ? styles[i] : QTextCharFormat::SingleUnderline;
+}
+
+QColor RtfParser::color(int index) const
+{
+    return index >= 0 && index < int(m_colors.size()) ? m_colors[index] : QColor();
+}
+
+// The format of a run; the last one is kept, as runs with the same properties come in a row.
+const QTextCharFormat& RtfParser::charFormat(const CharProps& p)
+{
+    if (m_formatValid && p == m_formatProps)
+        return m_format;
     QTextCharFormat f;
     f.setFontWeight(p.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(p.italic);
-    f.setFontUnderline(p.underline);
     f.setFontStrikeOut(p.strike);
+    f.setUnderlineStyle(underlineStyle(Underline(p.underline)));
+    if (p.underline == quint8(Underline::Double))
+        f.setProperty(kDoubleUnderlineProperty, true);
+    if (p.caps != 0)
+        f.setFontCapitalization(p.caps == 1 ? QFont::AllUppercase : QFont::SmallCaps);
     if (p.vertical != 0)
         f.setVerticalAlignment(p.vertical == 1 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
     if (p.sizeHalfPoints > 0)
         f.setFontPointSize(p.sizeHalfPoints / 2.0);
-    if (p.color >= 0 && p.color < int(m_colors.size()) && m_colors[p.color].isValid())
-        f.setForeground(m_colors[p.color]);
-    if (p.highlight > 0 && p.highlight < int(m_colors.size()) && m_colors[p.highlight].isValid())
-        f.setBackground(m_colors[p.highlight]);
+    if (const QColor c = color(p.color); p.color >= 0 && c.isValid())
+        f.setForeground(c);
+    if (const QColor c = color(p.highlight); p.highlight > 0 && c.isValid())
+        f.setBackground(c);
     const auto font = m_fonts.constFind(p.font >= 0 ? p.font : m_deff);
     if (font != m_fonts.constEnd() && !font->name.isEmpty())
         f.setFontFamilies(QStringList{font->name});
-    return f;
-}
-
-QTextBlockFormat RtfParser::blockFormat(const ParaProps& p) const
-{
-    QTextBlockFormat f;
-    f.setAlignment(Qt::Alignment(p.align));
-    f.setLeftMargin(twipsToPixels(p.leftTwips));
-    f.setRightMargin(twipsToPixels(p.rightTwips));
-    f.setTextIndent(twipsToPixels(p.firstTwips));
-    f.setTopMargin(twipsToPixels(p.beforeTwips));
-    f.setBottomMargin(twipsToPixels(p.afterTwips));
-    return f;
-}
-
-void RtfParser::applyBlockFormat()
-{
-    m_cursor.setBlockFormat(blockFormat(m_lastPara));
+    m_format = f;
+    m_formatProps = p;
+    m_formatValid = true;
+    return m_format;
 }
 
 void RtfParser::finish()
@@ -216,20 +215,14 @@ void RtfParser::finish()
     flushBytes();
     const bool hadText = !m_text.isEmpty();
     flushText();
-    if (hadText && !m_stack.empty()) {
-        // The last paragraph had no closing \par: it takes the properties in force at the end.
-        m_lastPara = top().para;
-        applyBlockFormat();
-    }
+    // The last paragraph had no closing \par: it takes the properties in force at the end.
+    if (hadText && !m_stack.empty())
+        closeParagraph();
 }
 
 } // namespace rtf
 
-namespace {
-
-using rtf::cp1252Char;
-
-bool looksLikeRtf(QByteArrayView data)
+bool isRtf(QByteArrayView data)
 {
     qsizetype i = 0;
     if (data.startsWith("\xEF\xBB\xBF"))
@@ -239,21 +232,6 @@ bool looksLikeRtf(QByteArrayView data)
     return data.sliced(i).startsWith("{\\rtf");
 }
 
-QString plainText(QByteArrayView data)
-{
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(data);
-    if (!utf8.hasError())
-        return text;
-    text.clear();
-    text.reserve(data.size());
-    for (const char b : data)
-        text.append(QChar(cp1252Char(static_cast<unsigned char>(b))));
-    return text;
-}
-
-} // namespace
-
 bool readRtf(const QByteArray& data, QTextDocument& doc)
 {
     const bool undo = doc.isUndoRedoEnabled();
@@ -261,13 +239,15 @@ bool readRtf(const QByteArray& data, QTextDocument& doc)
     doc.clear();
     const QByteArrayView view = QByteArrayView(data).first(std::min(data.size(), kMaxRtfFileSize));
     bool ok = false;
-    if (looksLikeRtf(view)) {
+    if (isRtf(view)) {
+        // Without a page size the layout sleeps while the document is built; setting it back
+        // lays the whole document out anew, lazily, as setPlainText() does.
+        const QSizeF page = doc.pageSize();
+        doc.setPageSize(QSizeF(0, 0));
         rtf::RtfParser parser(doc);
         const qsizetype start = view.indexOf('{');
         ok = parser.parse(view.data() + start, view.data() + view.size()) && data.size() <= kMaxRtfFileSize;
-    } else {
-        // What a rich text box does with a file that is not rich text: show it as plain text.
-        doc.setPlainText(plainText(view));
+        doc.setPageSize(page);
     }
     doc.setUndoRedoEnabled(undo);
     return ok;
@@ -285,6 +265,10 @@ void loadRtfFile(const QString& path, QTextDocument& doc)
         throw Error(QStringLiteral("Die Datei '%1' kann nicht gelesen werden.").arg(shown));
     if (data.size() > kMaxRtfFileSize)
         throw Error(QStringLiteral("Die Datei '%1' ist zu groß.").arg(shown));
+    if (data.trimmed().isEmpty())
+        throw Error(QStringLiteral("Die Datei '%1' ist leer.").arg(shown));
+    if (!isRtf(data))
+        throw Error(QStringLiteral("Die Datei '%1' ist keine RTF-Datei.").arg(shown));
     readRtf(data, doc);
 }
 

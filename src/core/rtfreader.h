@@ -3,23 +3,34 @@
 // Never crashes, hangs or grows without bound on malformed input.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QTextFormat>
 
 class QTextDocument;
 
 namespace zuv::core {
 
+// Set (true) on the character format of doubly underlined text, which also has a single
+// underline: QTextDocument draws one line, a view that draws the second one reads this.
+inline constexpr int kDoubleUnderlineProperty = QTextFormat::UserProperty + 1;
+
 // Files larger than this are refused (bytes).
 inline constexpr qsizetype kMaxRtfFileSize = 16 * 1024 * 1024;
 
-// Replaces doc's content with the rich text. Returns false (doc then holds whatever could
-// be read) when the data is not RTF at all (it is then shown as plain text, UTF-8 or cp1252),
-// is cut off, or is longer than kMaxRtfFileSize (only that much is read).
+// True when data starts (after a UTF-8 mark and blanks) with "{\rtf".
+bool isRtf(QByteArrayView data);
+
+// Replaces doc's content with the rich text, built in one edit block. Returns false when the
+// data is not RTF at all (doc then stays empty), is cut off, or is longer than
+// kMaxRtfFileSize (only that much is read); doc then holds whatever could be read.
+// Pictures (PNG, JPEG) become image resources of doc, shown at the size the file asks for.
 bool readRtf(const QByteArray& data, QTextDocument& doc);
 
 // Empties doc, then loads the file into it. Throws zuv::core::Error with a German message
-// naming the file ("Die Datei '<path>' kann nicht geöffnet werden.") when it cannot be opened
-// or read or is larger than kMaxRtfFileSize; doc then stays empty.
+// naming the file when it cannot be opened or read ("Die Datei '<path>' kann nicht geöffnet
+// werden."), is larger than kMaxRtfFileSize ("... ist zu groß."), is empty ("... ist leer.")
+// or holds no rich text ("... ist keine RTF-Datei."); doc then stays empty.
 void loadRtfFile(const QString& path, QTextDocument& doc);
 
 } // namespace zuv::core

@@ -76,13 +76,47 @@ inline char16_t cp1252Char(unsigned char b)
     return (b >= 0x80 && b <= 0x9F) ? kCp1252High[b - 0x80] : char16_t(b);
 }
 
-enum class Dest : quint8 { Body, FontTable, ColorTable, Skip };
+// Where the text of a group goes. Upr drops its text (the ANSI twin of a \ud group) but still
+// reads control words; ListText is held back until the paragraph shows whether it is a list.
+enum class Dest : quint8 {
+    Body, FontTable, ColorTable, Skip, Pict, ListTable, ListOverrideTable, ListText, Pn, Upr,
+};
 
 enum class Cw : quint8 {
-    Dest, Char, Par, Bold, Italic, Underline, UnderlineOff, Strike, Hidden, Super, Sub,
-    NoSuperSub, Plain, Pard, FontSize, Color, Highlight, Font, Align, LeftIndent, RightIndent,
-    FirstIndent, SpaceBefore, SpaceAfter, Uc, U, AnsiCpg, CharSet, Deff, FontCharset, FontCpg,
-    Red, Green, Blue,
+    Dest, Char, Par, Bold, Italic, Underline, Strike, Hidden, Super, Sub, NoSuperSub, Caps,
+    SmallCaps, Plain, Pard, FontSize, Color, Highlight, Font, Align, LeftIndent, RightIndent,
+    FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, TabKind, TabStop,
+    ParaBackground, ParaPattern, ParaShading, Uc, U, Ud, AnsiCpg, CharSet, Deff, FontCharset,
+    FontCpg, Red, Green, Blue,
+    // pictures
+    PictType, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX, PicScaleY,
+    // tables
+    RowDefaults, CellRight, CellBackground, CellPattern, CellShading, CellMerge, CellBorder, RowLeft,
+    RowGap, InTable, Cell, Row,
+    // lists
+    List, ListLevel, LevelFormat, ListId, ListOverride, ListIndex, ListLevelIndex,
+    PnLevel, PnFormat,
+};
+
+// Underline styles kept by the reader (\ul... words); the values are those of CharProps.
+enum class Underline : quint8 { None, Single, Double, Dotted, Dash, DashDot, DashDotDot, Wave };
+
+// Picture kinds of \pict; only PNG and JPEG are shown (the WMF twin of \nonshppict is not).
+enum class PictKind : quint8 { Other, Png, Jpeg };
+
+// Number formats of \levelnfc and of the old \pn words.
+enum class ListKind : quint8 { None, Bullet, Decimal, UpperRoman, LowerRoman, UpperAlpha, LowerAlpha };
+
+// \levelnfcN -> list kind; numbers not listed read as decimal.
+struct LevelFormatKind {
+    int nfc;
+    ListKind kind;
+};
+inline constexpr std::array kLevelFormats{
+    LevelFormatKind{0, ListKind::Decimal},     LevelFormatKind{1, ListKind::UpperRoman},
+    LevelFormatKind{2, ListKind::LowerRoman},  LevelFormatKind{3, ListKind::UpperAlpha},
+    LevelFormatKind{4, ListKind::LowerAlpha},  LevelFormatKind{23, ListKind::Bullet},
+    LevelFormatKind{255, ListKind::None},
 };
 
 struct CwEntry {
@@ -91,61 +125,6 @@ struct CwEntry {
 };
 
 // Control words this reader acts on; all others are ignored as RTF asks.
-inline const std::unordered_map<std::string_view, CwEntry>& controlWords()
-{
-    static const std::unordered_map<std::string_view, CwEntry> table{
-        {"fonttbl", {Cw::Dest, int(Dest::FontTable)}},
-        {"colortbl", {Cw::Dest, int(Dest::ColorTable)}}, {"fldrslt", {Cw::Dest, int(Dest::Body)}},
-        {"pntext", {Cw::Dest, int(Dest::Body)}}, {"listtext", {Cw::Dest, int(Dest::Body)}},
-        {"stylesheet", {Cw::Dest, int(Dest::Skip)}}, {"info", {Cw::Dest, int(Dest::Skip)}},
-        {"pict", {Cw::Dest, int(Dest::Skip)}}, {"nonshppict", {Cw::Dest, int(Dest::Skip)}},
-        {"object", {Cw::Dest, int(Dest::Skip)}}, {"shp", {Cw::Dest, int(Dest::Skip)}},
-        {"fldinst", {Cw::Dest, int(Dest::Skip)}}, {"header", {Cw::Dest, int(Dest::Skip)}},
-        {"headerl", {Cw::Dest, int(Dest::Skip)}}, {"headerr", {Cw::Dest, int(Dest::Skip)}},
-        {"headerf", {Cw::Dest, int(Dest::Skip)}}, {"footer", {Cw::Dest, int(Dest::Skip)}},
-        {"footerl", {Cw::Dest, int(Dest::Skip)}}, {"footerr", {Cw::Dest, int(Dest::Skip)}},
-        {"footerf", {Cw::Dest, int(Dest::Skip)}}, {"footnote", {Cw::Dest, int(Dest::Skip)}},
-        {"annotation", {Cw::Dest, int(Dest::Skip)}}, {"xe", {Cw::Dest, int(Dest::Skip)}},
-        {"tc", {Cw::Dest, int(Dest::Skip)}}, {"txe", {Cw::Dest, int(Dest::Skip)}},
-        {"rxe", {Cw::Dest, int(Dest::Skip)}}, {"template", {Cw::Dest, int(Dest::Skip)}},
-        {"revtbl", {Cw::Dest, int(Dest::Skip)}}, {"filetbl", {Cw::Dest, int(Dest::Skip)}},
-        {"listtable", {Cw::Dest, int(Dest::Skip)}},
-        {"listoverridetable", {Cw::Dest, int(Dest::Skip)}}, {"ftnsep", {Cw::Dest, int(Dest::Skip)}},
-        {"ftnsepc", {Cw::Dest, int(Dest::Skip)}}, {"ftncn", {Cw::Dest, int(Dest::Skip)}},
-        {"aftnsep", {Cw::Dest, int(Dest::Skip)}}, {"aftnsepc", {Cw::Dest, int(Dest::Skip)}},
-        {"aftncn", {Cw::Dest, int(Dest::Skip)}}, {"do", {Cw::Dest, int(Dest::Skip)}},
-        {"tab", {Cw::Char, '\t'}}, {"cell", {Cw::Char, '\t'}}, {"nestcell", {Cw::Char, '\t'}},
-        {"line", {Cw::Char, 0x2028}}, {"emdash", {Cw::Char, 0x2014}},
-        {"endash", {Cw::Char, 0x2013}}, {"emspace", {Cw::Char, 0x2003}},
-        {"enspace", {Cw::Char, 0x2002}}, {"qmspace", {Cw::Char, 0x2005}},
-        {"bullet", {Cw::Char, 0x2022}}, {"lquote", {Cw::Char, 0x2018}},
-        {"rquote", {Cw::Char, 0x2019}}, {"ldblquote", {Cw::Char, 0x201C}},
-        {"rdblquote", {Cw::Char, 0x201D}}, {"zwj", {Cw::Char, 0x200D}},
-        {"zwnj", {Cw::Char, 0x200C}}, {"ltrmark", {Cw::Char, 0x200E}},
-        {"rtlmark", {Cw::Char, 0x200F}}, {"par", {Cw::Par}}, {"sect", {Cw::Par}},
-        {"page", {Cw::Par}}, {"row", {Cw::Par}}, {"nestrow", {Cw::Par}}, {"b", {Cw::Bold}},
-        {"i", {Cw::Italic}}, {"ul", {Cw::Underline}}, {"uld", {Cw::Underline}},
-        {"uldash", {Cw::Underline}}, {"uldashd", {Cw::Underline}}, {"uldashdd", {Cw::Underline}},
-        {"uldb", {Cw::Underline}}, {"ulhwave", {Cw::Underline}}, {"ulldash", {Cw::Underline}},
-        {"ulth", {Cw::Underline}}, {"ulthd", {Cw::Underline}}, {"ulthdash", {Cw::Underline}},
-        {"ulthdashd", {Cw::Underline}}, {"ulthdashdd", {Cw::Underline}},
-        {"ulthldash", {Cw::Underline}}, {"ululdbwave", {Cw::Underline}}, {"ulw", {Cw::Underline}},
-        {"ulwave", {Cw::Underline}}, {"ulnone", {Cw::UnderlineOff}}, {"strike", {Cw::Strike}},
-        {"striked", {Cw::Strike}}, {"v", {Cw::Hidden}}, {"super", {Cw::Super}}, {"sub", {Cw::Sub}},
-        {"nosupersub", {Cw::NoSuperSub}}, {"plain", {Cw::Plain}}, {"pard", {Cw::Pard}},
-        {"fs", {Cw::FontSize}}, {"cf", {Cw::Color}}, {"highlight", {Cw::Highlight}},
-        {"cb", {Cw::Highlight}}, {"chcbpat", {Cw::Highlight}}, {"f", {Cw::Font}},
-        {"ql", {Cw::Align, int(Qt::AlignLeft)}}, {"qr", {Cw::Align, int(Qt::AlignRight)}},
-        {"qc", {Cw::Align, int(Qt::AlignHCenter)}}, {"qj", {Cw::Align, int(Qt::AlignJustify)}},
-        {"li", {Cw::LeftIndent}}, {"lin", {Cw::LeftIndent}}, {"ri", {Cw::RightIndent}},
-        {"rin", {Cw::RightIndent}}, {"fi", {Cw::FirstIndent}}, {"sb", {Cw::SpaceBefore}},
-        {"sa", {Cw::SpaceAfter}}, {"uc", {Cw::Uc}}, {"u", {Cw::U}}, {"ansicpg", {Cw::AnsiCpg}},
-        {"ansi", {Cw::CharSet, kCodePage1252}}, {"mac", {Cw::CharSet, 10000}},
-        {"pc", {Cw::CharSet, 437}}, {"pca", {Cw::CharSet, 850}}, {"deff", {Cw::Deff}},
-        {"fcharset", {Cw::FontCharset}}, {"cpg", {Cw::FontCpg}}, {"red", {Cw::Red}},
-        {"green", {Cw::Green}}, {"blue", {Cw::Blue}},
-    };
-    return table;
-}
+const std::unordered_map<std::string_view, CwEntry>& controlWords();
 
 } // namespace zuv::core::rtftables

@@ -1,0 +1,117 @@
+// Rich-text reader: reading a WordPad-like document (formatted paragraphs, umlauts as \' and
+// \u, lists, small tables) into a document with a layout, as the text box has. Goals: under
+// 70 ms per MiB (BM_ReadRtf1MiB reads one MiB), and a file just under the 16 MiB limit under
+// 2 s. The layout itself then runs lazily, screen by screen, as after setPlainText(). BM_InsertSameDocument
+// builds the same document straight through a cursor in one edit block: the floor the
+// reader is measured against.
+
+#include "rtfreader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <benchmark/benchmark.h>
+
+#include "benchmain.h"
+
+namespace {
+
+QByteArray sampleRtf(qsizetype size)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}"
+                     "{\\f1\\fnil\\fcharset2 Symbol;}}{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green77\\blue187;}"
+                     "\\viewkind4\\uc1\r\n";
+    for (int i = 0; rtf.size() < size - 400; ++i) {
+        if (i % 100 == 99) {
+            for (int row = 0; row < 3; ++row)
+                rtf += "\\trowd\\trgaph108\\cellx2000\\clcbpat1\\cellx4000\\cellx6000\\pard\\intbl Zelle\\cell "
+                       "\\b Wert\\b0\\cell Gr\\'fc\\'dfe\\cell\\row\r\n";
+            rtf += "\\pard ";
+        }
+        if (i % 20 == 0)
+            rtf += "{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720 "
+                   "Listenpunkt mit etwas Text\\par\\pard\r\n";
+        rtf += "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22 Normaler Text mit \\b fett\\b0 , \\i kursiv\\i0  und "
+               "\\cf1 rot\\cf0 ; Umlaute: Gr\\'fc\\'dfe aus M\\'fcnchen, \\u8364? und \\u8222?Anf\\'fchrung\\u8220?"
+               ", dazu ein l\\'e4ngerer Satz, der die Zeile f\\'fcllt.\\par\r\n";
+    }
+    rtf += "}";
+    return rtf;
+}
+
+void readInto(benchmark::State& state, const QByteArray& rtf)
+{
+    QTextDocument doc;
+    doc.setTextWidth(321);
+    (void)doc.documentLayout(); // the text box's document has one
+    for (auto _ : state) {
+        zuv::core::readRtf(rtf, doc);
+        benchmark::DoNotOptimize(doc.blockCount());
+    }
+    state.counters["MiB"] = double(rtf.size()) / (1024.0 * 1024.0);
+    state.counters["blocks"] = doc.blockCount();
+}
+
+void BM_ReadRtf1MiB(benchmark::State& state)
+{
+    static const QByteArray rtf = sampleRtf(1024 * 1024);
+    readInto(state, rtf);
+}
+BENCHMARK(BM_ReadRtf1MiB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_ReadRtfJustUnderLimit(benchmark::State& state)
+{
+    static const QByteArray rtf = sampleRtf(zuv::core::kMaxRtfFileSize - 1024);
+    readInto(state, rtf);
+}
+BENCHMARK(BM_ReadRtfJustUnderLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same blocks and runs as the reader builds from the 1 MiB sample, inserted through one
+// cursor in one edit block (tables and lists left flat).
+void BM_InsertSameDocument(benchmark::State& state)
+{
+    QTextDocument source;
+    zuv::core::readRtf(sampleRtf(1024 * 1024), source);
+    struct Run {
+        QString text;
+        QTextCharFormat format;
+    };
+    std::vector<std::pair<QTextBlockFormat, std::vector<Run>>> blocks;
+    for (QTextBlock b = source.begin(); b.isValid(); b = b.next()) {
+        blocks.push_back({b.blockFormat(), {}});
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            blocks.back().second.push_back({it.fragment().text(), it.fragment().charFormat()});
+    }
+    QTextDocument doc;
+    doc.setTextWidth(321);
+    (void)doc.documentLayout();
+    doc.setUndoRedoEnabled(false);
+    for (auto _ : state) {
+        doc.clear();
+        QTextCursor cursor(&doc);
+        cursor.beginEditBlock();
+        bool first = true;
+        for (const auto& [format, runs] : blocks) {
+            if (!first)
+                cursor.insertBlock(format);
+            else
+                cursor.setBlockFormat(format);
+            first = false;
+            for (const Run& r : runs)
+                cursor.insertText(r.text, r.format);
+        }
+        cursor.endEditBlock();
+        benchmark::DoNotOptimize(doc.blockCount());
+    }
+}
+BENCHMARK(BM_InsertSameDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runBenchmarks<QGuiApplication>(argc, argv);
+}

@@ -1,0 +1,315 @@
+#include "rtfparser.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+
+// The structure the parser builds: paragraphs with their formats, lists, tables and pictures.
+namespace zuv::core::rtf {
+
+namespace {
+
+constexpr std::array kTabTypes{QTextOption::LeftTab, QTextOption::RightTab, QTextOption::CenterTab,
+                               QTextOption::DelimiterTab};
+
+// List styles by kind; bullets change shape with the level as word processors draw them.
+QTextListFormat::Style listStyle(ListKind kind, int level)
+{
+    static constexpr std::array bullets{QTextListFormat::ListDisc, QTextListFormat::ListCircle,
+                                        QTextListFormat::ListSquare};
+    switch (kind) {
+    case ListKind::Bullet: return bullets[std::size_t(level) % bullets.size()];
+    case ListKind::UpperRoman: return QTextListFormat::ListUpperRoman;
+    case ListKind::LowerRoman: return QTextListFormat::ListLowerRoman;
+    case ListKind::UpperAlpha: return QTextListFormat::ListUpperAlpha;
+    case ListKind::LowerAlpha: return QTextListFormat::ListLowerAlpha;
+    default: return QTextListFormat::ListDecimal;
+    }
+}
+
+} // namespace
+
+// Puts the cursor where the next content of the current paragraph goes: into a table cell,
+// out of a table, or into a new block after a finished paragraph.
+void RtfParser::beginContent(bool cell)
+{
+    const ParaProps& para = top().para;
+    if (cell || para.inTable || m_rowOpen || (m_table && !m_rowDone))
+        enterCell();
+    else if (m_table)
+        leaveTable();
+    if (m_pendingBreak) {
+        m_cursor.insertBlock(QTextBlockFormat(), charFormat(top().ch));
+        m_pendingBreak = false;
+    }
+    if (!m_listText.isEmpty()) {
+        // A list draws its own marker; the text stands in for it only where no list is known.
+        if (listKind(para) == ListKind::None) {
+            repairSurrogates(m_listText);
+            m_cursor.insertText(m_listText, m_listTextFormat);
+        }
+        m_listText.clear();
+    }
+}
+
+void RtfParser::paragraph()
+{
+    flushText();
+    beginContent();
+    if (m_cursor.block().length() <= 1)
+        m_cursor.setBlockCharFormat(charFormat(top().ch));
+    closeParagraph();
+    m_pendingBreak = true;
+}
+
+// The paragraph takes the properties in force at its end.
+void RtfParser::closeParagraph()
+{
+    const ParaProps& para = top().para;
+    m_cursor.setBlockFormat(blockFormat(para));
+    attachList(para);
+}
+
+QTextBlockFormat RtfParser::blockFormat(const ParaProps& p) const
+{
+    QTextBlockFormat f;
+    f.setAlignment(Qt::Alignment(p.align));
+    f.setLeftMargin(twipsToPixels(p.leftTwips));
+    f.setRightMargin(twipsToPixels(p.rightTwips));
+    // In a list the first-line indent is the room of the marker, which the list draws.
+    f.setTextIndent(listKind(p) == ListKind::None ? twipsToPixels(p.firstTwips) : 0.0);
+    f.setTopMargin(twipsToPixels(p.beforeTwips));
+    f.setBottomMargin(twipsToPixels(p.afterTwips));
+    if (p.lineMultiple && p.lineTwips > 0)
+        f.setLineHeight(p.lineTwips * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+    else if (!p.lineMultiple && p.lineTwips > 0)
+        f.setLineHeight(twipsToPixels(p.lineTwips), QTextBlockFormat::MinimumHeight);
+    else if (!p.lineMultiple && p.lineTwips < 0)
+        f.setLineHeight(twipsToPixels(-p.lineTwips), QTextBlockFormat::FixedHeight);
+    if (p.tabCount > 0) {
+        QList<QTextOption::Tab> tabs;
+        for (int i = 0; i < p.tabCount; ++i) {
+            const TabStop& t = p.tabs[std::size_t(i)];
+            // German numbers: a decimal tab aligns on the comma.
+            tabs.append(QTextOption::Tab(twipsToPixels(t.twips), kTabTypes[t.kind % kTabTypes.size()],
+                                         t.kind == 3 ? QChar(u',') : QChar()));
+        }
+        std::stable_sort(tabs.begin(), tabs.end(),
+                         [](const QTextOption::Tab& a, const QTextOption::Tab& b) { return a.position < b.position; });
+        f.setTabPositions(tabs);
+    }
+    if (const QColor c = shadingColor(p.shading); c.isValid())
+        f.setBackground(c);
+    return f;
+}
+
+QColor RtfParser::shadingColor(const Shading& s) const
+{
+    const QColor background = color(s.background);
+    if (s.percent100 <= 0)
+        return background;
+    const QColor pattern = color(s.pattern).isValid() ? color(s.pattern) : QColor(Qt::black);
+    const QColor base = background.isValid() ? background : QColor(Qt::white);
+    const auto mix = [&](int b, int p) { return b + (p - b) * s.percent100 / 10000; };
+    return QColor(mix(base.red(), pattern.red()), mix(base.green(), pattern.green()), mix(base.blue(), pattern.blue()));
+}
+
+ListKind RtfParser::listKind(const ParaProps& p) const
+{
+    if (p.listIndex <= 0)
+        return p.pnKind;
+    const auto over = m_listOverrides.find(p.listIndex);
+    if (over == m_listOverrides.end())
+        return ListKind::None;
+    const auto def = m_listDefs.find(over->second);
+    if (def == m_listDefs.end() || p.listLevel >= int(def->second.size()))
+        return ListKind::None;
+    return def->second[std::size_t(p.listLevel)];
+}
+
+void RtfParser::attachList(const ParaProps& p)
+{
+    const ListKind kind = listKind(p);
+    if (kind == ListKind::None) {
+        m_pnList = nullptr;
+        return;
+    }
+    // \ls lists number on across other paragraphs; an old \pn list ends at the first paragraph
+    // that is not one of its items.
+    QTextList** list = nullptr;
+    if (p.listIndex > 0) {
+        list = &m_lists[{p.listIndex, p.listLevel}];
+    } else {
+        if (m_pnList && m_pnKind != kind)
+            m_pnList = nullptr;
+        m_pnKind = kind;
+        list = &m_pnList;
+    }
+    if (*list) {
+        (*list)->add(m_cursor.block());
+        return;
+    }
+    QTextListFormat format;
+    format.setStyle(listStyle(kind, p.listLevel));
+    format.setIndent(0); // the block's own margins place it
+    *list = m_cursor.createList(format);
+}
+
+void RtfParser::enterCell()
+{
+    if (m_table && m_rowDone && m_table->rows() >= kMaxTableRows)
+        leaveTable();
+    if (!m_table) {
+        QTextTableFormat format;
+        format.setBorderCollapse(true);
+        format.setCellSpacing(0);
+        format.setCellPadding(twipsToPixels(m_rowDef.gapTwips));
+        format.setAlignment(Qt::AlignLeft);
+        format.setLeftMargin(twipsToPixels(std::max(m_rowDef.leftTwips, 0)));
+        const bool border = std::any_of(m_rowDef.cells.begin(), m_rowDef.cells.end(),
+                                        [](const CellDef& c) { return c.border; });
+        format.setBorder(border ? 1 : 0);
+        format.setBorderBrush(QColor(Qt::black));
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        const int columns = std::clamp(int(m_rowDef.cells.size()), 1, kMaxTableColumns);
+        m_table = m_cursor.insertTable(1, columns, format);
+        m_row = 0;
+        m_column = 0;
+        m_rowDone = false;
+        m_cellEntered = false;
+        m_verticalMergeStart.assign(std::size_t(kMaxTableColumns), -1);
+    } else if (m_rowDone) {
+        m_table->appendRows(1);
+        ++m_row;
+        m_column = 0;
+        m_rowDone = false;
+        m_cellEntered = false;
+    }
+    if (m_cellEntered)
+        return;
+    bool full = false;
+    if (m_column >= m_table->columns()) {
+        if (m_column < kMaxTableColumns) {
+            m_table->appendColumns(m_column + 1 - m_table->columns());
+        } else {
+            // More cells than a row may have: the rest goes into the last cell.
+            m_column = m_table->columns() - 1;
+            full = true;
+        }
+    }
+    m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
+    m_cellEntered = true;
+    m_pendingBreak = full;
+}
+
+void RtfParser::leaveTable()
+{
+    m_cursor.setPosition(m_table->lastPosition() + 1);
+    m_cursor.setBlockCharFormat(charFormat(top().ch));
+    m_table = nullptr;
+    m_rowDone = false;
+    m_cellEntered = false;
+    m_pendingBreak = false;
+}
+
+void RtfParser::endCell()
+{
+    flushText();
+    beginContent(true);
+    closeParagraph();
+    ++m_column;
+    m_cellEntered = false;
+    m_pendingBreak = false;
+}
+
+// Gives the finished row its cell widths, shading and merges from the row definition.
+void RtfParser::endRow()
+{
+    flushText();
+    m_rowOpen = false;
+    if (!m_table || m_rowDone) {
+        if (!m_table)
+            paragraph();
+        return;
+    }
+    const int cells = std::min(int(m_rowDef.cells.size()), m_table->columns());
+    QTextTableFormat format = m_table->format();
+    if (cells >= format.columnWidthConstraints().size()) {
+        QList<QTextLength> widths;
+        int left = m_rowDef.leftTwips;
+        for (int c = 0; c < cells; ++c) {
+            const int right = m_rowDef.cells[std::size_t(c)].rightTwips;
+            widths.append(QTextLength(QTextLength::FixedLength, twipsToPixels(std::max(right - left, 0))));
+            left = right;
+        }
+        if (widths != format.columnWidthConstraints()) {
+            format.setColumnWidthConstraints(widths);
+            m_table->setFormat(format);
+        }
+    }
+    int mergeFrom = -1;
+    for (int c = 0; c < cells; ++c) {
+        const CellDef& def = m_rowDef.cells[std::size_t(c)];
+        if (const QColor bg = shadingColor(def.shading); bg.isValid()) {
+            QTextTableCell cell = m_table->cellAt(m_row, c);
+            QTextCharFormat f = cell.format();
+            f.setBackground(bg);
+            cell.setFormat(f);
+        }
+        int& vertical = m_verticalMergeStart[std::size_t(c)];
+        if (def.merge == 1)
+            mergeFrom = c;
+        else if (def.merge == 2 && mergeFrom >= 0)
+            m_table->mergeCells(m_row, mergeFrom, 1, c - mergeFrom + 1);
+        if (def.merge == 3)
+            vertical = m_row;
+        else if (def.merge == 4 && vertical >= 0)
+            m_table->mergeCells(vertical, c, m_row - vertical + 1, 1);
+        else
+            vertical = -1;
+    }
+    m_rowDone = true;
+    m_column = 0;
+    m_cellEntered = false;
+}
+
+// Shows a PNG or JPEG picture at the size the file asks for: the goal size in twips (or the
+// picture's own pixels) times the scale.
+void RtfParser::finishPicture()
+{
+    if (m_picture.kind == PictKind::Other || m_pictureCount >= kMaxPictures)
+        return;
+    QByteArray data = m_picture.binary.isEmpty() ? QByteArray::fromHex(m_picture.hex) : m_picture.binary;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, m_picture.kind == PictKind::Png ? "png" : "jpeg");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        return;
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    const int widthTwips = m_picture.goalWidth > 0 ? m_picture.goalWidth : image.width() * 15;
+    const int heightTwips = m_picture.goalHeight > 0 ? m_picture.goalHeight : image.height() * 15;
+    const qreal maxPixels = twipsToPixels(kMaxTwips);
+    const qreal width = std::clamp(twipsToPixels(widthTwips) * m_picture.scaleX / 100.0, 1.0, maxPixels);
+    const qreal height = std::clamp(twipsToPixels(heightTwips) * m_picture.scaleY / 100.0, 1.0, maxPixels);
+
+    const QString name = QStringLiteral("rtfpicture:%1").arg(++m_pictureCount);
+    m_doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    flushText();
+    beginContent();
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(width);
+    format.setHeight(height);
+    m_cursor.insertImage(format);
+}
+
+} // namespace zuv::core::rtf
