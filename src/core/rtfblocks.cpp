@@ -76,8 +76,11 @@ void RtfParser::closeParagraph()
     attachList(para);
 }
 
-QTextBlockFormat RtfParser::blockFormat(const ParaProps& p) const
+// The format of a paragraph; the last one is kept, as paragraphs alike come in a row.
+const QTextBlockFormat& RtfParser::blockFormat(const ParaProps& p)
 {
+    if (m_blockFormatValid && p == m_blockProps)
+        return m_blockFormat;
     QTextBlockFormat f;
     f.setAlignment(Qt::Alignment(p.align));
     f.setLeftMargin(twipsToPixels(p.leftTwips));
@@ -106,7 +109,10 @@ QTextBlockFormat RtfParser::blockFormat(const ParaProps& p) const
     }
     if (const QColor c = shadingColor(p.shading); c.isValid())
         f.setBackground(c);
-    return f;
+    m_blockFormat = f;
+    m_blockProps = p;
+    m_blockFormatValid = true;
+    return m_blockFormat;
 }
 
 QColor RtfParser::shadingColor(const Shading& s) const

@@ -161,6 +161,7 @@ void RtfParser::applyParagraph(const CwEntry& e, GroupState& s, bool hasParam, i
         if (s.dest == Dest::ListOverrideTable) {
             if (int(m_listOverrides.size()) < kMaxLists)
                 m_listOverrides[param] = m_overrideListId;
+            m_blockFormatValid = false; // list items have their own indent
         } else {
             para.listIndex = std::max(param, 0);
         }
@@ -228,8 +229,10 @@ void RtfParser::applyStructure(const CwEntry& e, GroupState& s, int param)
         }
         break;
     case Cw::ListId:
-        if (s.dest == Dest::ListTable && int(m_listDefs.size()) < kMaxLists)
+        if (s.dest == Dest::ListTable && int(m_listDefs.size()) < kMaxLists) {
             m_listDefs[param] = m_levels;
+            m_blockFormatValid = false;
+        }
         else if (s.dest == Dest::ListOverrideTable)
             m_overrideListId = param;
         break;

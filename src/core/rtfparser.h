@@ -15,6 +15,7 @@
 
 #include <array>
 #include <map>
+#include <unordered_map>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,7 @@ constexpr int kMaxLists = 1024;
 constexpr int kMaxListLevels = 9;
 constexpr int kMaxPictureSide = 8192; // pixels
 constexpr int kMaxPictures = 256;
+constexpr std::size_t kMaxCachedFormats = 1024;
 
 using namespace rtftables;
 
@@ -59,9 +61,20 @@ struct CharProps {
     bool operator==(const CharProps&) const = default;
 };
 
+struct CharPropsHash {
+    std::size_t operator()(const CharProps& p) const
+    {
+        const std::size_t flags = std::size_t(p.bold) | std::size_t(p.italic) << 1 | std::size_t(p.strike) << 2 |
+                                  std::size_t(p.hidden) << 3 | std::size_t(p.underline) << 4 |
+                                  std::size_t(p.caps) << 8 | std::size_t(p.vertical) << 10;
+        return qHashMulti(0, flags, p.sizeHalfPoints, p.color, p.highlight, p.font);
+    }
+};
+
 struct TabStop {
     int twips = 0;
     quint8 kind = 0; // 0 left, 1 right, 2 centre, 3 decimal
+    bool operator==(const TabStop&) const = default;
 };
 
 // Shading of a paragraph or a table cell: a pattern colour laid over a background colour,
@@ -70,6 +83,7 @@ struct Shading {
     int background = -1; // colour table index, -1 none
     int pattern = -1;    // colour table index, -1 automatic (black)
     int percent100 = 0;  // 0..10000
+    bool operator==(const Shading&) const = default;
 };
 
 struct ParaProps {
@@ -89,6 +103,7 @@ struct ParaProps {
     quint8 pendingTabKind = 0;
     quint8 tabCount = 0;
     std::array<TabStop, kMaxTabStops> tabs{};
+    bool operator==(const ParaProps&) const = default;
 };
 
 struct GroupState {
@@ -229,7 +244,7 @@ private:
     void beginContent(bool cell = false);
     void paragraph();
     void closeParagraph();
-    QTextBlockFormat blockFormat(const ParaProps& p) const;
+    const QTextBlockFormat& blockFormat(const ParaProps& p);
     QColor shadingColor(const Shading& s) const;
     ListKind listKind(const ParaProps& p) const;
     void attachList(const ParaProps& p);
@@ -261,9 +276,11 @@ private:
     CharProps m_textProps;
     bool m_pendingBreak = false;
     std::map<int, std::unique_ptr<QStringDecoder>> m_decoders;
-    CharProps m_formatProps;
-    QTextCharFormat m_format;
-    bool m_formatValid = false;
+    // Formats made so far: documents switch between a handful of them all the time.
+    std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formats;
+    ParaProps m_blockProps;
+    QTextBlockFormat m_blockFormat;
+    bool m_blockFormatValid = false;
 
     // list text (\listtext, \pntext) held until the paragraph shows whether it is a list
     QString m_listText;

@@ -125,10 +125,16 @@ void RtfParser::emitText(const QString& text)
     if (!m_text.isEmpty() && !(m_textProps == s.ch))
         flushText();
     m_textProps = s.ch;
+    const bool safe = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return !c.isNull() && safeChar(c.unicode()) == c.unicode();
+    });
+    if (safe) {
+        m_text.append(text);
+        return;
+    }
     for (const QChar c : text) {
-        const char16_t safe = safeChar(c.unicode());
-        if (safe != 0)
-            m_text.append(QChar(safe));
+        if (const char16_t mapped = safeChar(c.unicode()); mapped != 0)
+            m_text.append(QChar(mapped));
     }
 }
 
@@ -149,7 +155,7 @@ void RtfParser::commitFont()
         if (info.codePage == kCodePageSymbol && info.name.contains(u"Wingdings", Qt::CaseInsensitive))
             info.codePage = kCodePageWingdings;
         m_fonts.insert(m_fontEntry.id, info);
-        m_formatValid = false;
+        m_formats.clear();
     }
     m_fontEntry = FontEntry{};
 }
@@ -159,7 +165,8 @@ void RtfParser::commitColor()
     if (int(m_colors.size()) < kMaxColors)
         m_colors.push_back(m_colorEntry.any ? QColor(m_colorEntry.red, m_colorEntry.green, m_colorEntry.blue) : QColor());
     m_colorEntry = ColorEntry{};
-    m_formatValid = false;
+    m_formats.clear();
+    m_blockFormatValid = false;
 }
 
 QTextCharFormat::UnderlineStyle underlineStyle(Underline u)
@@ -179,11 +186,12 @@ QColor RtfParser::color(int index) const
     return index >= 0 && index < int(m_colors.size()) ? m_colors[index] : QColor();
 }
 
-// The format of a run; the last one is kept, as runs with the same properties come in a row.
 const QTextCharFormat& RtfParser::charFormat(const CharProps& p)
 {
-    if (m_formatValid && p == m_formatProps)
-        return m_format;
+    if (const auto it = m_formats.find(p); it != m_formats.end())
+        return it->second;
+    if (m_formats.size() >= kMaxCachedFormats)
+        m_formats.clear();
     QTextCharFormat f;
     f.setFontWeight(p.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(p.italic);
@@ -204,10 +212,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharProps& p)
     const auto font = m_fonts.constFind(p.font >= 0 ? p.font : m_deff);
     if (font != m_fonts.constEnd() && !font->name.isEmpty())
         f.setFontFamilies(QStringList{font->name});
-    m_format = f;
-    m_formatProps = p;
-    m_formatValid = true;
-    return m_format;
+    return m_formats.emplace(p, f).first->second;
 }
 
 void RtfParser::finish()
