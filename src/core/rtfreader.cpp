@@ -2,9 +2,9 @@
 
 #include "dialogs.h"
 #include "rtfparser.h"
+#include "safefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -261,19 +261,16 @@ bool readRtf(const QByteArray& data, QTextDocument& doc)
 void loadRtfFile(const QString& path, QTextDocument& doc)
 {
     doc.clear();
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Die Datei '%1' kann nicht geöffnet werden.").arg(shown));
-    const QByteArray data = file.read(kMaxRtfFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Die Datei '%1' kann nicht gelesen werden.").arg(shown));
-    if (data.size() > kMaxRtfFileSize)
-        throw Error(QStringLiteral("Die Datei '%1' ist zu groß.").arg(shown));
+    // The checked reader: a FIFO or device in place of the text is refused, never waited on.
+    const QByteArray data = readRegularFile(path, kMaxRtfFileSize);
+    const auto refuse = [&](const char* cause) {
+        return Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2.")
+                         .arg(QDir::toNativeSeparators(path), QString::fromUtf8(cause)));
+    };
     if (data.trimmed().isEmpty())
-        throw Error(QStringLiteral("Die Datei '%1' ist leer.").arg(shown));
+        throw refuse("sie ist leer");
     if (!isRtf(data))
-        throw Error(QStringLiteral("Die Datei '%1' ist keine RTF-Datei.").arg(shown));
+        throw refuse("sie enthält keinen RTF-Text");
     readRtf(data, doc);
 }
 

@@ -27,10 +27,11 @@ bool isRtf(QByteArrayView data);
 // Pictures (PNG, JPEG) become image resources of doc, shown at the size the file asks for.
 bool readRtf(const QByteArray& data, QTextDocument& doc);
 
-// Empties doc, then loads the file into it. Throws zuv::core::Error with a German message
-// naming the file when it cannot be opened or read ("Die Datei '<path>' kann nicht geöffnet
-// werden."), is larger than kMaxRtfFileSize ("... ist zu groß."), is empty ("... ist leer.")
-// or holds no rich text ("... ist keine RTF-Datei."); doc then stays empty.
+// Empties doc, then loads the file into it through readRegularFile() (never blocks on a FIFO
+// or device). Throws zuv::core::Error with a German message naming the file when it cannot be
+// read (readRegularFile's messages, "zu groß" beyond kMaxRtfFileSize), is empty ("Die Datei
+// "<path>" kann nicht gelesen werden: sie ist leer.") or holds no rich text ("...: sie
+// enthält keinen RTF-Text."); doc then stays empty.
 void loadRtfFile(const QString& path, QTextDocument& doc);
 
 } // namespace zuv::core

@@ -5,7 +5,6 @@
 #include <dialogs.h>
 #include <programfolder.h>
 #include <rtfreader.h>
-#include <safefile.h>
 
 #include <QPointer>
 #include <QTextEdit>
@@ -52,9 +51,9 @@ HelpWindow* helpWindow()
 void loadGeneralText(QTextEdit& RichEdit1)
 {
     RichEdit1.clear();
-    // The checked reader refuses a FIFO or device in place of the text instead of blocking.
-    core::readRtf(core::readRegularFile(generalTextPath(), core::kMaxRtfFileSize),
-                  *RichEdit1.document());
+    // Read through the checked reader (a FIFO or device is refused); an empty file or one
+    // without rich text is reported instead of shown as nothing or as garbage.
+    core::loadRtfFile(generalTextPath(), *RichEdit1.document());
 }
 
 bool Allgemeines1Click(QTextEdit& RichEdit1)

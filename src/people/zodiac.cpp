@@ -128,9 +128,7 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     slot->setPixmap(transparentPicture(picture));
 
     RichEdit1.clear();
-    const QByteArray text =
-        zuv::core::readRegularFile(folder.filePath(sign.textFile), zuv::core::kMaxRtfFileSize);
-    zuv::core::readRtf(text, *RichEdit1.document());
+    zuv::core::loadRtfFile(folder.filePath(sign.textFile), *RichEdit1.document());
     // The text is read from its beginning, not from where loading left the cursor.
     RichEdit1.moveCursor(QTextCursor::Start);
 

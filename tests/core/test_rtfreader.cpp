@@ -1,5 +1,6 @@
 #include "dialogs.h"
 #include "rtfreader.h"
+#include "safefile.h"
 #include "rtftestsupport.h"
 
 #include <QDir>
@@ -294,7 +295,7 @@ TEST(RtfReader, MissingFileThrowsGermanMessageAndLeavesDocumentEmpty)
         loadRtfFile(path, doc);
         FAIL() << "no error";
     } catch (const zuv::core::Error& e) {
-        EXPECT_EQ(e.message(), u"Die Datei '%1' kann nicht geöffnet werden."_qs.arg(QDir::toNativeSeparators(path)));
+        EXPECT_EQ(e.message(), zuv::core::fileProblemMessage(path, zuv::core::FileProblem::Missing));
     }
     EXPECT_TRUE(doc.isEmpty());
     EXPECT_THROW(loadRtfFile(dir.path(), doc), zuv::core::Error); // a folder is no file
@@ -315,7 +316,7 @@ TEST(RtfReader, OversizedFileIsRefused)
         loadRtfFile(path, doc);
         FAIL() << "no error";
     } catch (const zuv::core::Error& e) {
-        EXPECT_EQ(e.message(), u"Die Datei '%1' ist zu groß."_qs.arg(QDir::toNativeSeparators(path)));
+        EXPECT_EQ(e.message(), zuv::core::fileProblemMessage(path, zuv::core::FileProblem::TooLarge));
     }
 }
 
@@ -337,11 +338,11 @@ TEST(RtfReader, FilesWithoutRichTextAreRefused)
         const char* message;
     };
     const Case cases[] = {
-        {"empty", "", "Die Datei '%1' ist leer."},
-        {"blanks", " \r\n\t", "Die Datei '%1' ist leer."},
-        {"random bytes", noise, "Die Datei '%1' ist keine RTF-Datei."},
-        {"plain text", "Hallo Welt", "Die Datei '%1' ist keine RTF-Datei."},
-        {"html", "<html><body>{\\rtf1 x}</body></html>", "Die Datei '%1' ist keine RTF-Datei."},
+        {"empty", "", "sie ist leer"},
+        {"blanks", " \r\n\t", "sie ist leer"},
+        {"random bytes", noise, "sie enthält keinen RTF-Text"},
+        {"plain text", "Hallo Welt", "sie enthält keinen RTF-Text"},
+        {"html", "<html><body>{\\rtf1 x}</body></html>", "sie enthält keinen RTF-Text"},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -358,7 +359,9 @@ TEST(RtfReader, FilesWithoutRichTextAreRefused)
             loadRtfFile(path, doc);
             ADD_FAILURE() << "no error: " << c.what;
         } catch (const zuv::core::Error& e) {
-            EXPECT_EQ(e.message(), QString::fromUtf8(c.message).arg(QDir::toNativeSeparators(path))) << c.what;
+            EXPECT_EQ(e.message(), u"Die Datei \"%1\" kann nicht gelesen werden: %2."_qs.arg(
+                                       QDir::toNativeSeparators(path), QString::fromUtf8(c.message)))
+                << c.what;
         }
         EXPECT_TRUE(doc.isEmpty()) << c.what;
     }

@@ -234,3 +234,37 @@ TEST_F(ZodiacDisplay, MissingTextShowsPictureLeavesTextEmptyAndCaptionOld)
 }
 
 } // namespace
+
+namespace {
+
+// A text file that is empty or holds no rich text is reported with its name, like a missing
+// one, instead of leaving the box silently empty or full of garbage.
+TEST_F(ZodiacDisplay, EmptyOrForeignTextIsReported)
+{
+    struct Case {
+        QByteArray content;
+        const char* cause;
+    };
+    const Case cases[] = {
+        {"", "sie ist leer"},
+        {"\x89PNG\r\n\x1a\n binary", "sie enthält keinen RTF-Text"},
+    };
+    writePicture(QStringLiteral("Fische.bmp"), 7, 5);
+    for (const Case& c : cases) {
+        QFile f(folder + QStringLiteral("TZeichen/Fische.rtf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.content);
+        f.close();
+        RichEdit1.setPlainText(QStringLiteral("alt"));
+        try {
+            show(QDate(1980, 3, 1));
+            ADD_FAILURE() << "no error: " << c.cause;
+        } catch (const zuv::core::Error& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("Fische.rtf"))) << e.message().toStdString();
+            EXPECT_TRUE(e.message().endsWith(QString::fromUtf8(c.cause) + u'.')) << e.message().toStdString();
+        }
+        EXPECT_TRUE(RichEdit1.toPlainText().isEmpty()) << c.cause;
+    }
+}
+
+} // namespace
