@@ -121,8 +121,12 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     QImageReader reader(&pictureBuffer);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        throw zuv::core::Error(QStringLiteral("Das Bild \"%1\" kann nicht geladen werden.")
-                                   .arg(QDir::toNativeSeparators(picturePath)));
+        // The reader's own English text never reaches the user.
+        const QString cause = reader.error() == QImageReader::UnsupportedFormatError
+            ? QStringLiteral("Die Datei enthält kein Bild in einem bekannten Format (falscher Dateityp).")
+            : QStringLiteral("Die Datei ist beschädigt oder abgeschnitten.");
+        throw zuv::core::Error(QStringLiteral("Das Bild \"%1\" kann nicht geladen werden:\n%2")
+                                   .arg(QDir::toNativeSeparators(picturePath), cause));
     }
     slot->setScaledContents(true);
     slot->setPixmap(transparentPicture(picture));

@@ -17,6 +17,10 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -360,6 +364,56 @@ TEST_F(FotoPageTest, ChartGoesOnThePageAndIsGoneAfterThePreview)
     child<QCheckBox>("CheckBox3")->setChecked(false);
     preview();
     EXPECT_EQ(shown("QRImage5"), nullptr);
+}
+
+// The chart on the printed calendar page: its legend text keeps the size it has in the
+// chart on screen, scaled as the chart is scaled into its slot (681 report pixels wide).
+TEST_F(FotoPageTest, ChartTextOnThePrintedPageKeepsItsScreenSize)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) not installed: glyph boxes not checked";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("seite.pdf"));
+    QSize chartSize;
+    dialogs.answer = [&](QDialog& d) {
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setFullPage(true);
+            emit preview->paintRequested(&printer);
+            chartSize = report->lastPage().pictures.empty()
+                ? QSize()
+                : report->lastPage().pictures.back().picture.size().toSize();
+        }
+        return int(QDialog::Accepted);
+    };
+    child<QCheckBox>("CheckBox3")->setChecked(true);
+    child<QLineEdit>("MaskEdit2")->setText(QStringLiteral("24.12.1960"));
+    page->Button5Click();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(';').toStdString();
+    ASSERT_FALSE(chartSize.isEmpty());
+
+    QProcess run;
+    run.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    const QString html = QString::fromUtf8(run.readAllStandardOutput());
+    const zuv::charts::ChartModel& m = bioPage->DBChart1()->model();
+    for (const QString& word : {m.series.at(0).title, m.series.at(1).title}) {
+        const QRegularExpression box(QStringLiteral(
+            R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">%1</word>)re")
+                                         .arg(QRegularExpression::escape(word)));
+        const auto match = box.match(html);
+        ASSERT_TRUE(match.hasMatch()) << word.toStdString() << " not on the page";
+        const double width = match.captured(2).toDouble() - match.captured(1).toDouble();
+        // Screen advance, times the slot's stretch of the chart, times 72/96 points a
+        // report pixel.
+        const double expected = QFontMetricsF(m.legend.font).horizontalAdvance(word)
+            * 681.0 / chartSize.width() * 72.0 / 96.0;
+        EXPECT_NEAR(width, expected, expected * 0.1) << word.toStdString();
+    }
 }
 
 TEST_F(FotoPageTest, PictureLayoutsFollowTheChosenPictures)
