@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -254,6 +256,26 @@ TEST(PictureCacheTest, MetafileIsConvertedOncePerFileVersion)
     EXPECT_EQ(cache.stats().decodes, 2);
     cache.image(file, QSize(160, 120));
     EXPECT_EQ(cache.stats().decodes, 2);
+}
+
+// On the GUI thread a decoding runs elsewhere while the window's events (here a timer, in
+// the program its repaints) go on; before, the window froze until the drawing was ready.
+TEST(PictureCacheTest, TheWindowKeepsRunningWhileADrawingIsMade)
+{
+    useHelperNextToTheTests();
+    ASSERT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+    PictureCache cache;
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    const QImage img = cache.image(picture("libreoffice.emf"), QSize(300, 225));
+    timer.stop();
+    EXPECT_EQ(img.size(), QSize(300, 225));
+    EXPECT_GT(ticks, 0);
+    // Errors come back from the other thread as they are.
+    EXPECT_THROW(cache.image(picture("cut24.bmp"), QSize(40, 30)), zuv::core::Error);
 }
 
 TEST(PictureCacheTest, StaysWithinItsBudgetDroppingTheOldestFirst)
