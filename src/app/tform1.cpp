@@ -259,12 +259,20 @@ void TForm1::applySizing()
 
 void TForm1::openTables()
 {
-    zuv::core::openOrCreate(CLDBildkalender, zuv::core::userDataPath(QStringLiteral("Bildkalender")),
-                            zuv::photo::bildkalenderFields());
-    CLDBildkalender.emptyTable();
-    CDSNamensliste.setDurable(true);
-    zuv::core::openOrCreate(CDSNamensliste, zuv::core::userDataPath(QStringLiteral("Namensliste")),
-                            zuv::people::nameListFields());
+    // Each table on its own: a refused calendar grid must not keep the names closed.
+    guarded(this, [this] {
+        zuv::core::openOrCreate(CLDBildkalender, zuv::core::userDataPath(QStringLiteral("Bildkalender")),
+                                zuv::photo::bildkalenderFields(), zuv::core::TableRole::Recomputed);
+        CLDBildkalender.emptyTable();
+    });
+    guarded(this, [this] {
+        CDSNamensliste.setRowLevelWrites(true);
+        const zuv::core::OpenReport report = zuv::core::openOrCreate(
+            CDSNamensliste, zuv::core::userDataPath(QStringLiteral("Namensliste")),
+            zuv::people::nameListFields());
+        if (!report.message.isEmpty())
+            zuv::core::dialogs().information(this, report.message);
+    });
 }
 
 void TForm1::FormCreate()
@@ -273,7 +281,7 @@ void TForm1::FormCreate()
     m_bioPage->setMarker(QColor(0xFF, 0xFF, 0x00), Qt::SolidLine);
     m_about->FormCreate(QCoreApplication::applicationFilePath());
     const QDate now = today();
-    guarded(this, [&] { openTables(); });
+    openTables();
     m_fotoPage->initialise(now);
     m_bioPage->initialise(now);
     m_pageControl->setCurrentIndex(0);

@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "germandate.h"
 #include "monthchart.h"
+#include "namebox.h"
 #include "namelist.h"
 #include "pagelayout.h"
 #include "pagewidgets.h"
@@ -122,7 +123,10 @@ void BioPage::buildControls()
 
     m_CheckBox4 = new QCheckBox(QStringLiteral("Name i.d.Titel anz."), p);
     m_CheckBox4->setLayoutDirection(Qt::RightToLeft);
-    m_ComboBox3 = new QComboBox(p);
+    auto* nameBox = new zuv::people::NameBox(p);
+    // Another running copy may have changed the names since the box was filled.
+    nameBox->beforePopup = [this] { bringNameBoxUpToDate(); };
+    m_ComboBox3 = nameBox;
     m_ComboBox3->setEditable(true);
     m_ComboBox3->setInsertPolicy(QComboBox::NoInsert);
     m_ComboBox3->setToolTip(QStringLiteral("Mit einem Doppelklick wird der Text gelöscht."));
@@ -303,6 +307,13 @@ int BioPage::month() const
 void BioPage::showWeekday()
 {
     m_Label4->setText(zuv::core::longWeekdayName(m_DTP1->date().dayOfWeek()));
+}
+
+void BioPage::bringNameBoxUpToDate()
+{
+    m_CDSNamensliste.reloadIfChanged();
+    if (!zuv::people::nameBoxIsCurrent(*m_ComboBox3, m_CDSNamensliste))
+        refillNameBox(false);
 }
 
 void BioPage::refillNameBox(bool clearText)

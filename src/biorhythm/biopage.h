@@ -112,6 +112,8 @@ private:
     int year() const;
     int month() const;
     void showWeekday();
+    // Reloads the name table when its file changed and refills the box if it is behind.
+    void bringNameBoxUpToDate();
     void refillNameBox(bool clearText);
     // After every post or delete: the name box refilled, the name-list grid at the end.
     void followNameTable();

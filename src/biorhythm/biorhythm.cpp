@@ -101,7 +101,7 @@ void reopenEmpty(zuv::core::Table& table, const QString& relativeFile,
                  const std::vector<FieldDef>& fields)
 {
     table.close();
-    zuv::core::openOrCreate(table, relativeFile, fields);
+    zuv::core::openOrCreate(table, relativeFile, fields, zuv::core::TableRole::Recomputed);
     table.setActive(true);
     table.emptyTable();
 }

@@ -3,7 +3,7 @@
 #include "tablefile.h"
 
 #include "germandate.h"
-#include "datafolder.h"
+#include "characters.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,8 +72,9 @@ QString displayNumber(double v)
 
 // --- TableError -----------------------------------------------------------------------
 
-TableError::TableError(QString message)
-    : m_message(std::move(message)), m_utf8(m_message.toUtf8())
+TableError::TableError(QString message, FileFault fault, QString cause)
+    : m_message(std::move(message)), m_cause(std::move(cause)), m_fault(fault),
+      m_utf8(m_message.toUtf8())
 {
 }
 
@@ -93,22 +94,33 @@ void Table::setFileName(const QString& path)
     m_fileName = path;
 }
 
+void Table::setRowLevelWrites(bool on)
+{
+    m_rowLevel = on;
+    if (on)
+        m_durable = true;
+}
+
 void Table::loadFromFile()
 {
     const QString shown = QDir::toNativeSeparators(m_fileName);
     if (m_fileName.isEmpty())
         throw TableError(QStringLiteral("Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
-    if (!QFileInfo(m_fileName).isFile())
-        throw TableError(QStringLiteral("Die Tabellendatei '%1' fehlt.").arg(shown));
     tablefile::Content content;
     try {
         content = tablefile::read(m_fileName);
     } catch (const tablefile::Failure& d) {
         throw TableError(QStringLiteral("Die Tabellendatei '%1' ist nicht lesbar: %2")
-                             .arg(shown, d.why));
+                             .arg(shown, d.why),
+                         d.fault, d.why);
     }
     m_fields = std::move(content.fields);
     m_rows = std::move(content.rows);
+    m_ids = std::move(content.ids);
+    m_badRows = content.badRows;
+    m_knownCounter = content.changeCounter;
+    if (m_recomputed)
+        m_savedRows = m_rows;
     m_buffer.clear();
     m_current = 0;
     m_state = TableState::Browse;
@@ -123,22 +135,92 @@ void Table::saveToFile()
     if (m_fields.empty())
         throw TableError(QStringLiteral("Die Tabelle '%1' hat keine Felder.").arg(m_name));
     try {
-        tablefile::write(m_fileName, m_durable, m_fields, m_rows);
+        m_ids = tablefile::write(m_fileName, m_durable, m_fields, m_rows, m_replaceWhole);
     } catch (const tablefile::Failure& d) {
         throw TableError(QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                             .arg(QDir::toNativeSeparators(m_fileName), d.why));
+                             .arg(QDir::toNativeSeparators(m_fileName), d.why),
+                         d.fault, d.why);
     }
+    m_replaceWhole = false;
+    m_knownCounter = tablefile::changeCounter(m_fileName);
+    if (m_recomputed)
+        m_savedRows = m_rows;
     m_modified = false;
+}
+
+bool Table::reloadIfChanged()
+{
+    if (!m_rowLevel || m_fileName.isEmpty() || m_state != TableState::Browse)
+        return false;
+    if (tablefile::changeCounter(m_fileName) == m_knownCounter)
+        return false;
+    tablefile::Content content;
+    try {
+        content = tablefile::read(m_fileName);
+    } catch (const tablefile::Failure&) {
+        return false;   // the next write says what is wrong
+    }
+    if (content.fields != m_fields)
+        return false;
+    m_rows = std::move(content.rows);
+    m_ids = std::move(content.ids);
+    m_badRows = content.badRows;
+    m_knownCounter = content.changeCounter;
+    m_current = std::min(m_current, rowCount());
+    notifyChanged();
+    return true;
+}
+
+void Table::noteOwnWrite(quint32 counterBefore, bool changed)
+{
+    // Unchanged since the last look: this table knows the file's whole content.
+    // Otherwise the counter stays stale and the next reloadIfChanged() reads the file.
+    if (counterBefore == m_knownCounter)
+        m_knownCounter = changed ? counterBefore + 1 : counterBefore;
+}
+
+void Table::writeRowPost(bool inserting)
+{
+    try {
+        tablefile::RowWrite w;
+        if (inserting) {
+            w = tablefile::insertRow(m_fileName, m_fields, m_buffer);
+        } else {
+            w = tablefile::updateRow(m_fileName, m_fields, m_ids[static_cast<size_t>(m_current)],
+                                     m_rows[static_cast<size_t>(m_current)], m_buffer);
+        }
+        noteOwnWrite(w.counterBefore, w.changed);
+        if (inserting)
+            m_ids.insert(m_ids.begin() + m_insertAt, w.id);
+        else
+            m_ids[static_cast<size_t>(m_current)] = w.id;
+    } catch (const tablefile::Failure& d) {
+        throw TableError(QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+                             .arg(QDir::toNativeSeparators(m_fileName), d.why),
+                         d.fault, d.why);
+    }
 }
 
 void Table::close()
 {
     if (m_state == TableState::Edit || m_state == TableState::Insert)
         cancel();
-    if (m_modified && !m_fileName.isEmpty())
-        saveToFile();
+    if (m_modified && !m_fileName.isEmpty()) {
+        if (!m_recomputed) {
+            saveToFile();
+        } else if (m_rows != m_savedRows
+                   && QFileInfo(QFileInfo(m_fileName).absolutePath()).isWritable()) {
+            // Recomputed rows are written back only when they differ from the file's; a
+            // failure keeps nothing and tells nothing: they are made again on next use.
+            try {
+                saveToFile();
+            } catch (const TableError&) {
+            }
+        }
+    }
     const bool wasActive = isActive();
     m_rows.clear();
+    m_ids.clear();
     m_current = 0;
     m_modified = false;
     m_state = TableState::Inactive;
@@ -181,6 +263,7 @@ void Table::createDataSet()
     if (m_fields.empty())
         throw TableError(QStringLiteral("Die Tabelle '%1' hat keine Felder.").arg(m_name));
     m_rows.clear();
+    m_ids.clear();
     m_buffer.clear();
     m_current = 0;
     m_state = TableState::Browse;
@@ -269,9 +352,22 @@ void Table::emptyTable()
     requireActive();
     m_buffer.clear();
     m_state = TableState::Browse;
-    if (!m_rows.empty())
+    if (!m_rows.empty()) {
+        if (m_rowLevel && !m_fileName.isEmpty()) {
+            // Emptying is one deliberate act on the whole file.
+            const auto rows = std::move(m_rows);
+            m_rows.clear();
+            try {
+                saveToFile();
+            } catch (...) {
+                m_rows = rows;
+                throw;
+            }
+        }
         m_modified = true;
+    }
     m_rows.clear();
+    m_ids.clear();
     m_current = 0;
     notifyChanged();
 }
@@ -312,7 +408,15 @@ void Table::post()
         return;
     if (beforePost)
         beforePost();
-    if (m_state == TableState::Insert) {
+    const bool inserting = m_state == TableState::Insert;
+    // A row inserted before others cannot take its place by itself: the file is written
+    // whole after the insert.
+    const bool wholeFile = m_rowLevel && inserting && m_insertAt < rowCount();
+    if (m_rowLevel && !wholeFile && !m_fileName.isEmpty())
+        writeRowPost(inserting);   // throws: the row stays pending, memory unchanged
+    else if (inserting)
+        m_ids.insert(m_ids.begin() + m_insertAt, -1);
+    if (inserting) {
         m_rows.insert(m_rows.begin() + m_insertAt, std::move(m_buffer));
         m_current = m_insertAt;
     } else {
@@ -320,7 +424,10 @@ void Table::post()
     }
     m_buffer.clear();
     m_state = TableState::Browse;
-    m_modified = true;
+    if (!m_rowLevel || m_fileName.isEmpty() || wholeFile)
+        m_modified = true;
+    if (wholeFile && !m_fileName.isEmpty())
+        saveToFile();
     notifyChanged();
     if (afterPost)
         afterPost();
@@ -347,9 +454,24 @@ void Table::deleteRow()
     const int row = recordRow();
     if (row < 0)
         return;
+    const auto at = static_cast<size_t>(row);
+    if (m_rowLevel && !m_fileName.isEmpty()) {
+        try {
+            const tablefile::RowWrite w =
+                tablefile::deleteRow(m_fileName, m_fields, m_ids[at], m_rows[at]);
+            noteOwnWrite(w.counterBefore, w.changed);
+        } catch (const tablefile::Failure& d) {
+            throw TableError(
+                QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+                    .arg(QDir::toNativeSeparators(m_fileName), d.why),
+                d.fault, d.why);
+        }
+    } else {
+        m_modified = true;
+    }
     m_rows.erase(m_rows.begin() + row);
+    m_ids.erase(m_ids.begin() + row);
     m_current = m_rows.empty() ? 0 : std::min(row, rowCount() - 1);
-    m_modified = true;
     notifyChanged();
     if (afterDelete)
         afterDelete();
@@ -490,7 +612,7 @@ QVariant Table::convert(int field, const QVariant& v) const
         const QString s = v.typeId() == QMetaType::QDate ? formatDate(v.toDate()) : v.toString();
         if (s.isEmpty())
             return {};
-        if (s.size() > def.size)
+        if (characterCount(s) > def.size)
             throw TableError(
                 QStringLiteral("Der Text ist zu lang (höchstens %1 Zeichen).").arg(def.size));
         return s;
@@ -579,51 +701,9 @@ QVariant Table::cell(int row, int fieldIndex) const
 
 void Table::notifyChanged()
 {
+    ++m_generation;
     if (onDataChanged)
         onDataChanged();
-}
-
-// --- open-or-create -------------------------------------------------------------------
-
-void openOrCreate(Table& table, const QString& filePath, const std::vector<FieldDef>& fields)
-{
-    QString path = filePath;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isRelativePath(path))
-        path = tablePath(path);
-    std::vector<FieldDef> wanted = fields;
-    for (FieldDef& f : wanted)
-        if (f.type != FieldType::String)
-            f.size = 0;
-    table.close();
-    table.setFileName(path);
-    try {
-        table.loadFromFile();
-        if (table.fieldDefs() == wanted)
-            return;
-        table.close();   // a file of other fields counts as unreadable
-    } catch (const TableError&) {
-    }
-    try {
-        tablefile::keepDamaged(path);
-    } catch (const tablefile::Failure& d) {
-        throw TableError(QStringLiteral("Die beschädigte Tabellendatei %1").arg(d.why));
-    }
-    table.clearFieldDefs();
-    for (const FieldDef& f : wanted)
-        table.addFieldDef(f.name, f.type, f.size);
-    try {
-        table.createDataSet();
-        table.saveToFile();
-        table.loadFromFile();
-        table.setActive(true);
-    } catch (const TableError&) {
-        // Leave the table closed, without a pending write-back to a file it cannot write.
-        table.setFileName(QString());
-        table.close();
-        table.setFileName(path);
-        throw;
-    }
 }
 
 } // namespace zuv::core

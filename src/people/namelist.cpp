@@ -1,6 +1,7 @@
 #include "namelist.h"
 
 #include "dialogs.h"
+#include "namebox.h"
 
 #include <QComboBox>
 #include <QPointer>
@@ -24,15 +25,25 @@ void refillNameBox(QComboBox& ComboBox3, Table& names, bool clearText)
     // The page reacts to the user's choice only; filling the box is no choice.
     const QSignalBlocker blocker(ComboBox3);
     const QString text = ComboBox3.currentText();
-    ComboBox3.clear();
-    if (names.isActive()) {
-        for (names.first(); !names.eof(); names.next())
-            ComboBox3.addItem(names.asString(kNameField));
+    auto* model = qobject_cast<NameBoxModel*>(ComboBox3.model());
+    if (!model || &model->table() != &names) {
+        model = new NameBoxModel(names, &ComboBox3);
+        ComboBox3.setModel(model);
     }
-    // Adding to an empty box selects its first item; after a refill nothing is selected.
+    model->refill();
+    // The refill walks the table to its end, as reading every row does.
+    if (names.isActive())
+        names.setCurrentRow(names.rowCount());
+    // After a refill nothing is selected.
     ComboBox3.setCurrentIndex(-1);
     if (ComboBox3.isEditable())
         ComboBox3.setEditText(clearText ? QString() : text);
+}
+
+bool nameBoxIsCurrent(const QComboBox& ComboBox3, const Table& names)
+{
+    const auto* model = qobject_cast<const NameBoxModel*>(ComboBox3.model());
+    return model && &model->table() == &names && model->shownGeneration() == names.generation();
 }
 
 std::optional<NameLookup> lookupBirthDate(const Table& names, const QString& name)
@@ -51,10 +62,14 @@ std::optional<NameLookup> lookupBirthDate(const Table& names, const QString& nam
 
 void connectNameTable(Table& names, std::function<void()> refill, QWidget* errorParent)
 {
-    names.setDurable(true);
+    // Each post and delete writes its own row at once (one durable transaction), so a
+    // session's edits survive a crash and a second running copy keeps its own.
+    names.setRowLevelWrites(true);
     QPointer<QWidget> parent(errorParent);
     auto saveAndRefill = [&names, refill = std::move(refill), parent] {
-        if (!names.fileName().isEmpty()) {
+        // A table whose rows are written one by one has nothing left to save; others
+        // (opened without a file, or after a whole-file change) are written whole.
+        if (!names.fileName().isEmpty() && names.isModified()) {
             QString problem;
             try {
                 names.saveToFile();

@@ -26,9 +26,13 @@ inline const QString kNameListFile = QStringLiteral("BioTab/Namensliste");
 std::vector<zuv::core::FieldDef> nameListFields();
 
 // Fills ComboBox3 with the "Name" of every row in table order (empty names and duplicates
-// included). clearText empties the box's edit text too (after a post or delete); otherwise
+// included), through a model that reads the table (no copy of the names: the same cost at
+// any length). clearText empties the box's edit text too (after a post or delete); otherwise
 // the text stays. Walks the table from first to eof, leaving the cursor behind the last row.
 void refillNameBox(QComboBox& ComboBox3, zuv::core::Table& names, bool clearText);
+
+// True when ComboBox3 shows the table's current rows (refilled since the last change).
+bool nameBoxIsCurrent(const QComboBox& ComboBox3, const zuv::core::Table& names);
 
 // A row found by name. birthDate is null when the row has no birth date
 // (the caller then shows "Kein Geburtsdatum").
@@ -42,10 +46,12 @@ struct NameLookup {
 // there is none. Reads the rows directly: the cursor and a pending edit stay untouched.
 std::optional<NameLookup> lookupBirthDate(const zuv::core::Table& names, const QString& name);
 
-// Installs afterPost and afterDelete on the name table: each writes the table to its file
-// at once (one transaction, durable), so a session's edits survive a crash, then runs
-// refill. A failed save is shown in the error box (parent may be null) and the refill
-// still runs. The table must outlive the installed callbacks.
+// Switches the name table to row-level writes (each post and delete is stored at once in
+// one durable transaction; a failure is thrown by post/delete and the row stays pending)
+// and installs afterPost and afterDelete: each runs refill. A table that still has
+// changes to write whole (no row-level writes possible) is saved first; a failed save is
+// shown in the error box (parent may be null) and the refill still runs. The table must
+// outlive the installed callbacks.
 void connectNameTable(zuv::core::Table& names, std::function<void()> refill,
                       QWidget* errorParent = nullptr);
 

@@ -136,7 +136,16 @@ void TForm3::showEvent(QShowEvent* event)
             move(frame.topLeft());
         }
     }
+    // Another running copy may have changed the list since it was last shown.
+    m_names->reloadIfChanged();
     QDialog::showEvent(event);
+}
+
+void TForm3::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_names->reloadIfChanged();
 }
 
 void TForm3::followTableCursor()

@@ -271,17 +271,28 @@ TEST_F(NameList, EveryPostAndDeleteIsSavedAndRefillsTheBox)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(NameList, FailedSaveIsReportedAndTheBoxStillRefilled)
+// Each post is written at once; when the file cannot take it the post fails with the
+// reason, the row stays pending (nothing acknowledged is lost) and the box is not refilled.
+TEST_F(NameList, FailedRowWriteKeepsTheRowPending)
 {
     QTemporaryDir dir;
     names.setFileName(dir.path() + QStringLiteral("/fehlt/Namensliste"));
     QComboBox box;
-    connectNameTable(names, [&] { refillNameBox(box, names, true); });
-    addPerson(names, QStringLiteral("Anna"));
-    EXPECT_EQ(box.count(), 1);
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.front().startsWith(
-        QStringLiteral("Die Namensliste konnte nicht gespeichert werden.")));
+    int refills = 0;
+    connectNameTable(names, [&] { ++refills; refillNameBox(box, names, true); });
+    names.append();
+    names.setValue(kNameField, QStringLiteral("Anna"));
+    try {
+        names.post();
+        ADD_FAILURE() << "a post into a missing folder succeeded";
+    } catch (const zuv::core::TableError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("fehlt/Namensliste")))
+            << e.message().toStdString();
+    }
+    EXPECT_EQ(names.state(), zuv::core::TableState::Insert);
+    EXPECT_EQ(names.asString(kNameField), QStringLiteral("Anna"));
+    EXPECT_EQ(refills, 0);
+    EXPECT_EQ(names.rowCount(), 0);
 }
 
 TEST_F(NameList, TableOutlivingTheModelNotifiesNobody)

@@ -1,0 +1,156 @@
+// Opening a table from its file: what is set aside, what is refused, what is made anew.
+#include "table.h"
+
+#include "datafolder.h"
+#include "tablefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zuv::core {
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The file is ours to replace only when SQLite proves it damaged or it is not ours.
+bool mayBeSetAside(FileFault fault)
+{
+    return fault == FileFault::Damaged || fault == FileFault::Foreign;
+}
+
+void createEmpty(Table& table, const std::vector<FieldDef>& fields)
+{
+    table.clearFieldDefs();
+    for (const FieldDef& f : fields)
+        table.addFieldDef(f.name, f.type, f.size);
+    table.createDataSet();
+}
+
+// Leaves the table closed without a file name: nothing can be written over the file.
+[[noreturn]] void refuse(Table& table, const QString& message, FileFault fault)
+{
+    table.setFileName(QString());
+    table.close();
+    throw TableError(message, fault);
+}
+
+OpenReport openRecomputed(Table& table, const QString& path, const std::vector<FieldDef>& wanted)
+{
+    try {
+        table.loadFromFile();
+        if (table.fieldDefs() == wanted && table.badRows() == 0)
+            return {};
+        table.setFileName(QString());   // nothing of the misfit file is written back now
+        table.close();
+        table.setFileName(path);
+        table.setReplaceFileOnSave(true);
+    } catch (const TableError& e) {
+        table.setReplaceFileOnSave(mayBeSetAside(e.fault()));
+    }
+    // Made anew on every use: the table works in memory whatever the file's state, and
+    // close() writes it when it can.
+    createEmpty(table, wanted);
+    if (QFileInfo(QFileInfo(path).absolutePath()).isWritable()) {
+        try {
+            table.saveToFile();
+        } catch (const TableError&) {
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector<FieldDef>& fields,
+                        TableRole role)
+{
+    QString path = filePath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isRelativePath(path))
+        path = tablePath(path);
+    std::vector<FieldDef> wanted = fields;
+    for (FieldDef& f : wanted)
+        if (f.type != FieldType::String)
+            f.size = 0;
+    table.close();
+    table.setFileName(path);
+    table.setRecomputed(role == TableRole::Recomputed);
+    table.setReplaceFileOnSave(false);
+    if (role == TableRole::Recomputed)
+        return openRecomputed(table, path, wanted);
+
+    OpenReport report;
+    FileFault fault = FileFault::Foreign;
+    QString why;
+    try {
+        table.loadFromFile();
+        if (table.fieldDefs() == wanted) {
+            report.badRows = table.badRows();
+            if (report.badRows == 0)
+                return report;
+            // The good rows are loaded; the file keeps the others untouched (rows are
+            // written one by one), and a copy of it as it was is kept beside it.
+            QString copy;
+            try {
+                copy = tablefile::keepCopy(path);
+            } catch (const tablefile::Failure&) {
+            }
+            report.keptCopy = copy;
+            report.message =
+                QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
+                               "werden; die übrigen Zeilen sind geladen.")
+                    .arg(shown(path))
+                    .arg(report.badRows);
+            if (!copy.isEmpty())
+                report.message +=
+                    QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".")
+                        .arg(shown(copy));
+            return report;
+        }
+        table.setFileName(QString());
+        table.close();
+        table.setFileName(path);
+        why = QStringLiteral("die Datei hat andere Felder");
+    } catch (const TableError& e) {
+        fault = e.fault();
+        why = e.cause();
+    }
+
+    if (fault != FileFault::Missing) {
+        if (!mayBeSetAside(fault))
+            refuse(table,
+                   QStringLiteral("Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
+                                  "Die Datei bleibt unverändert; Änderungen an dieser Tabelle "
+                                  "werden in dieser Sitzung nicht gespeichert.")
+                       .arg(shown(path), why),
+                   fault);
+        try {
+            report.keptCopy = tablefile::keepDamaged(path);
+        } catch (const tablefile::Failure& f) {
+            refuse(table,
+                   QStringLiteral("Die beschädigte Tabellendatei \"%1\" kann nicht beiseitegelegt "
+                                  "werden: %2")
+                       .arg(shown(path), f.why),
+                   f.fault);
+        }
+        report.message = QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
+                                        "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
+                                        "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
+                             .arg(shown(path), why, shown(report.keptCopy));
+    }
+    createEmpty(table, wanted);
+    try {
+        table.saveToFile();
+        table.loadFromFile();
+        table.setActive(true);
+    } catch (const TableError& e) {
+        refuse(table, e.message(), e.fault());
+    }
+    return report;
+}
+
+} // namespace zuv::core

@@ -1,0 +1,114 @@
+// Row-level writing: two tables on one file stand for two running copies of the program.
+#include "datafolder.h"
+#include "programfolder.h"
+#include "table.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zuv::core;
+
+namespace {
+
+const std::vector<FieldDef> kNameFields = {{"Name", FieldType::String, 30},
+                                           {"Geburtsdatum", FieldType::Date, 0}};
+
+class RowLevel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_file = m_dir.path() + "/Namensliste";
+        for (Table* t : {&a, &b}) {
+            t->setRowLevelWrites(true);
+            openOrCreate(*t, m_file, kNameFields);
+        }
+    }
+    static void add(Table& t, const QString& name)
+    {
+        t.append();
+        t.setValue("Name", name);
+        t.post();
+    }
+    static QStringList names(const Table& t)
+    {
+        QStringList out;
+        for (int r = 0; r < t.rowCount(); ++r)
+            out << t.cell(r, 0).toString();
+        return out;
+    }
+    QStringList onDisk() const
+    {
+        Table c("c");
+        c.setFileName(m_file);
+        c.loadFromFile();
+        return names(c);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_file;
+    Table a{"A"};
+    Table b{"B"};
+};
+
+// Each step by one copy, then what both copies and the file hold afterwards. Expected
+// values: no acknowledged name may vanish; an edit of a row the other copy changed or
+// deleted is kept as a new row.
+TEST_F(RowLevel, NeitherCopyWritesOverTheOther)
+{
+    add(a, "Anna");
+    add(b, "Bernd");   // b has not seen Anna yet
+    EXPECT_EQ(onDisk(), (QStringList{"Anna", "Bernd"}));
+    EXPECT_TRUE(a.reloadIfChanged());
+    EXPECT_TRUE(b.reloadIfChanged());
+    EXPECT_FALSE(a.reloadIfChanged());   // nothing new since
+    EXPECT_EQ(names(a), (QStringList{"Anna", "Bernd"}));
+
+    // Both change Anna: the second edit does not replace the first, both are kept.
+    a.setCurrentRow(0);
+    a.edit();
+    a.setValue("Name", "Anna A");
+    a.post();
+    b.setCurrentRow(0);
+    b.edit();
+    b.setValue("Name", "Anna B");
+    b.post();
+    EXPECT_EQ(onDisk(), (QStringList{"Anna A", "Bernd", "Anna B"}));
+
+    // a deletes Bernd; b, still showing him, deletes him too: gone once, nothing else.
+    a.setCurrentRow(1);
+    a.deleteRow();
+    b.setCurrentRow(1);
+    b.deleteRow();
+    EXPECT_EQ(onDisk(), (QStringList{"Anna A", "Anna B"}));
+
+    // b deletes a row a has just changed: a's change survives.
+    ASSERT_TRUE(a.reloadIfChanged());
+    ASSERT_TRUE(b.reloadIfChanged());
+    a.setCurrentRow(1);
+    a.edit();
+    a.setValue("Name", "Anna B2");
+    a.post();
+    b.setCurrentRow(1);
+    b.deleteRow();
+    EXPECT_EQ(onDisk(), (QStringList{"Anna A", "Anna B2"}));
+    EXPECT_TRUE(b.reloadIfChanged());
+    EXPECT_EQ(names(b), onDisk());
+}
+
+// Ids are never given twice while their row exists, also after the last row was deleted.
+TEST_F(RowLevel, CloseWritesNothingMoreAndReopenKeepsOrder)
+{
+    for (const char* n : {"Eins", "Zwei", "Drei"})
+        add(a, n);
+    a.setCurrentRow(2);
+    a.deleteRow();
+    add(a, "Vier");
+    EXPECT_FALSE(a.isModified());
+    a.close();
+    EXPECT_EQ(onDisk(), (QStringList{"Eins", "Zwei", "Vier"}));
+}
+
+} // namespace
