@@ -174,3 +174,27 @@ TEST(PictureFolder, MissingFolderIsAnError)
 }
 
 } // namespace
+
+namespace {
+
+// The fuzz target's seeds: ok_* are read and survive writing and reading back, bad_* are
+// refused with a German message.
+TEST(ProjectFile, FuzzSeedsReplay)
+{
+    const QDir seeds(QStringLiteral(ZUV_TEST_DATA_DIR "/yearcalendar/project_seeds"));
+    const QStringList files = seeds.entryList(QDir::Files);
+    ASSERT_GE(files.size(), 10);
+    for (const QString& name : files) {
+        QFile f(seeds.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        if (name.startsWith(QStringLiteral("ok_"))) {
+            const YearProject p = projectFromJson(bytes);
+            EXPECT_EQ(projectFromJson(projectToJson(p)), p) << name.toStdString();
+        } else {
+            EXPECT_THROW(projectFromJson(bytes), zuv::core::Error) << name.toStdString();
+        }
+    }
+}
+
+} // namespace
