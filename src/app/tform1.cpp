@@ -33,6 +33,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -385,17 +386,14 @@ void TForm1::Jahreskalender1Click()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        // A key press is delivered once to the focus widget and then may travel to its
-        // parents; react to the first delivery only.
-        const bool firstDelivery = widget == QApplication::focusWidget()
-                                   || (!QApplication::focusWidget() && widget == this);
-        if (firstDelivery && widget->window() == this) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                FormKeyPress(QChar(13));
-        }
+    // Key preview: every key typed into the window reaches the window's QWindow once, before
+    // the control with the focus. Watching the controls instead would see a key again while
+    // it travels to their parents, and a message box opened by the refresh leaves no focus
+    // widget to tell the first delivery from the later ones.
+    if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            FormKeyPress(QChar(13));
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "pagewidgets.h"
 
 #include "dialogs.h"
+#include "germandate.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -23,6 +24,20 @@ MaskEdit::MaskEdit(QWidget* parent)
     // Qt masks: 0 = digit optional, 9 = digit required; blanks show as spaces.
     setInputMask(QStringLiteral("00.00.9999; "));
     setMaxLength(10);
+    // A date the program puts in (start, a chosen name) is the one Esc returns to; what the
+    // user types counts once it is confirmed with Enter or the field is entered again.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!hasFocus())
+            rememberIfValid();
+    });
+    // Enter refreshes the page with the typed date: from then on Esc returns to it.
+    connect(this, &QLineEdit::returnPressed, this, [this] { rememberIfValid(); });
+}
+
+void MaskEdit::rememberIfValid()
+{
+    if (zuv::core::parseDate(text()))
+        m_lastValid = text();
 }
 
 bool MaskEdit::yearComplete() const
@@ -47,6 +62,7 @@ void MaskEdit::focusInEvent(QFocusEvent* event)
 {
     if (!m_refusing)
         m_textOnEnter = text();
+    rememberIfValid();
     QLineEdit::focusInEvent(event);
 }
 
@@ -71,10 +87,13 @@ void MaskEdit::focusOutEvent(QFocusEvent* event)
 
 void MaskEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && isModified()) {
-        setText(m_textOnEnter);
-        setModified(false);
-        return;
+    if (event->key() == Qt::Key_Escape) {
+        const QString restored = m_lastValid.isEmpty() ? m_textOnEnter : m_lastValid;
+        if (text() != restored || isModified()) {
+            setText(restored);
+            setModified(false);
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
 }

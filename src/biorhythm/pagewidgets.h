@@ -24,7 +24,8 @@ protected:
 // Birth-date field "dd.mm.yyyy", shown as "  .  .    " when empty: day and month digits
 // may stay blank, the four year digits are required. After an edit the field refuses to
 // be left while a year digit is missing (its own error message; the focus stays); Esc
-// restores the text it had when it got the focus. Leaving it otherwise emits exited().
+// restores the last valid birth date it held (before any valid date, the text it had when
+// it got the focus). Leaving it otherwise emits exited().
 class MaskEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -33,6 +34,8 @@ public:
     // True when all four year digits are filled in.
     bool yearComplete() const;
     static QString refusalMessage();
+    // The text Esc brings back: the last valid date the field held, empty before one.
+    QString lastValidText() const { return m_lastValid; }
 
 signals:
     void exited();
@@ -43,7 +46,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void rememberIfValid();
+
     QString m_textOnEnter;
+    QString m_lastValid;
     bool m_refusing = false;
 };
 

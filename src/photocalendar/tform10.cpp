@@ -22,6 +22,21 @@ namespace zuv::photo {
 
 namespace {
 
+// Sizes the preview for its screen; a tool bar wider than the screen gets smaller icons.
+void fitPreview(QPrintPreviewDialog& dialog)
+{
+    const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    auto* bar = dialog.findChild<QToolBar*>();
+    // The dialog's frame and the tool bar's handle take a little beside the buttons.
+    const auto barWidth = [bar] { return bar ? bar->sizeHint().width() + 24 : 0; };
+    if (bar && barWidth() > area.width())
+        bar->setIconSize(QSize(16, 16));
+    dialog.resize(previewDialogSize(area, barWidth()));
+}
+
 template <typename Fn>
 void swallow(Fn&& fn)
 {
@@ -32,6 +47,12 @@ void swallow(Fn&& fn)
 }
 
 } // namespace
+
+QSize previewDialogSize(const QRect& area, int toolbarWidth)
+{
+    const int h = area.height() * 9 / 10;
+    return {std::min(area.width(), std::max(h * 3 / 4 + 120, toolbarWidth)), h};
+}
 
 TForm10::TForm10(zuv::core::Table& CLDBildkalender, zuv::core::Table& CLDSBio,
                  zuv::bio::BioPage& bioPage, QWidget* parent)
@@ -132,14 +153,9 @@ void TForm10::preview()
         printer.setPageOrientation(QPageLayout::Portrait);
         printer.setFullPage(true);
         printer.setDocName(windowTitle());
-        QPrintPreviewDialog dialog(&printer, this);
+        // The preview belongs to the main window: in front of it and centred on it.
+        QPrintPreviewDialog dialog(&printer, parentWidget() ? parentWidget()->window() : this);
         dialog.setWindowTitle(windowTitle());
-        // Large enough to read the page: most of the screen's height, A4's proportions.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            const int h = area.height() * 9 / 10;
-            dialog.resize(std::min(area.width(), h * 3 / 4 + 120), h);
-        }
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
                 [this, &dialog](QPrinter* p) {
                     // Called by the preview for its pages and for printing: a print that
@@ -152,6 +168,7 @@ void TForm10::preview()
             save->setObjectName(QStringLiteral("AlsPdfSpeichern1"));
             connect(save, &QAction::triggered, this, [this, &dialog] { AlsPdfSpeichern1Click(&dialog); });
         }
+        fitPreview(dialog);
         zuv::core::dialogs().exec(dialog);
     } catch (...) {
         QRBildkalenderAfterPreview();

@@ -27,6 +27,11 @@ struct PageSource {
     std::function<std::array<QString, 3>()> pictureFiles;  // Bild1..Bild3, empty = none
 };
 
+// The preview's size on a screen's work area: most of its height with A4's proportions, but
+// wide enough for the whole tool bar (toolbarWidth), so that printing and saving as PDF are
+// never hidden behind the tool bar's overflow arrow; never larger than the area.
+QSize previewDialogSize(const QRect& area, int toolbarWidth);
+
 class TForm10 : public QWidget {
     Q_OBJECT
 public:

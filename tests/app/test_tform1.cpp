@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using zuv::app::TForm1;
@@ -92,7 +93,7 @@ TEST_F(MainWindowTest, EnterRefreshesTheBiorhythmPageFromEitherPage)
     auto* state = w.findChild<QComboBox*>(QStringLiteral("ComboBox2"));
     ASSERT_NE(state, nullptr);
     state->setFocus();
-    QTest::keyClick(state, Qt::Key_Return);
+    QTest::keyClick(w.windowHandle(), Qt::Key_Return);
     w.CLDSBio.setCurrentRow(0);
     EXPECT_EQ(w.CLDSBio.asFloat(QStringLiteral("Sns")), 0.0);
     EXPECT_EQ(w.pageControl().currentIndex(), 1);
@@ -101,7 +102,7 @@ TEST_F(MainWindowTest, EnterRefreshesTheBiorhythmPageFromEitherPage)
     w.pageControl().setCurrentIndex(0);
     birth->setText(QStringLiteral("02.12.2026"));
     birth->setFocus();
-    QTest::keyClick(birth, Qt::Key_Return);
+    QTest::keyClick(w.windowHandle(), Qt::Key_Return);
     w.CLDSBio.setCurrentRow(1);
     EXPECT_EQ(w.CLDSBio.asFloat(QStringLiteral("Sns")), 0.0);
 }

@@ -14,6 +14,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QToolBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -645,3 +647,62 @@ TEST_F(FotoPageTest, PreviewSavesTheMonthPageAsPdf)
         EXPECT_EQ(images.size(), 3) << "header, rule and one picture";
     }
 }
+
+
+namespace {
+
+// Work area -> preview size: 9/10 of the height, 3/4 of that plus 120 across for A4, wider
+// when the tool bar needs it, never wider than the area.
+TEST(PreviewSize, WideEnoughForTheToolBarAndInsideTheScreen)
+{
+    const struct {
+        QRect area;
+        int toolbar;
+        QSize size;
+    } cases[] = {
+        {{0, 0, 1024, 768}, 841, {841, 691}},    // A4 alone would be 638 wide
+        {{0, 0, 800, 600}, 841, {800, 540}},
+        {{0, 0, 1920, 1040}, 600, {822, 936}},   // A4 is wider than the tool bar
+        {{0, 0, 2560, 1440}, 600, {1092, 1296}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(zuv::photo::previewDialogSize(c.area, c.toolbar), c.size) << c.area.width();
+}
+
+// On the screen it opens on, the preview shows "Drucken" and "Als PDF speichern..." in its
+// tool bar, not behind the overflow arrow.
+TEST_F(FotoPageTest, PreviewShowsPrintAndPdfButtons)
+{
+    bool checked = false;
+    dialogs.answer = [&checked](QDialog& d) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(&d);
+        if (!preview)
+            return int(QDialog::Rejected);
+        auto* bar = preview->findChild<QToolBar*>();
+        EXPECT_NE(bar, nullptr);
+        if (!bar)
+            return int(QDialog::Rejected);
+        preview->show();
+        QApplication::processEvents();
+        const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        int found = 0;
+        for (QAction* a : bar->actions()) {
+            if (a->text() != print && a->objectName() != QLatin1String("AlsPdfSpeichern1"))
+                continue;
+            ++found;
+            QWidget* button = bar->widgetForAction(a);
+            EXPECT_TRUE(button && button->isVisible()) << a->text().toStdString();
+        }
+        EXPECT_EQ(found, 2);
+        const QSize area = preview->screen()->availableGeometry().size();
+        EXPECT_LE(preview->width(), area.width());
+        EXPECT_LE(preview->height(), area.height());
+        preview->hide();
+        checked = true;
+        return int(QDialog::Accepted);
+    };
+    page->Button5Click();
+    EXPECT_TRUE(checked);
+}
+
+} // namespace
