@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 
 // The structure the parser builds: paragraphs with their formats, lists, tables and pictures.
 namespace zuv::core::rtf {
@@ -286,7 +287,9 @@ void RtfParser::endRow()
 }
 
 // Shows a PNG or JPEG picture at the size the file asks for: the goal size in twips (or the
-// picture's own pixels) times the scale.
+// picture's own pixels) times the scale. It is decoded at no more than twice that size (sharp
+// on a high-resolution screen or in print), and all pictures together stay within a budget
+// of decoded pixels.
 void RtfParser::finishPicture()
 {
     if (m_picture.kind == PictKind::Other || m_pictureCount >= kMaxPictures)
@@ -298,14 +301,22 @@ void RtfParser::finishPicture()
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
         return;
-    const QImage image = reader.read();
-    if (image.isNull())
-        return;
-    const int widthTwips = m_picture.goalWidth > 0 ? m_picture.goalWidth : image.width() * 15;
-    const int heightTwips = m_picture.goalHeight > 0 ? m_picture.goalHeight : image.height() * 15;
+    const int widthTwips = m_picture.goalWidth > 0 ? m_picture.goalWidth : size.width() * 15;
+    const int heightTwips = m_picture.goalHeight > 0 ? m_picture.goalHeight : size.height() * 15;
     const qreal maxPixels = twipsToPixels(kMaxTwips);
     const qreal width = std::clamp(twipsToPixels(widthTwips) * m_picture.scaleX / 100.0, 1.0, maxPixels);
     const qreal height = std::clamp(twipsToPixels(heightTwips) * m_picture.scaleY / 100.0, 1.0, maxPixels);
+    const QSize decoded(std::min(size.width(), int(std::ceil(2 * width))),
+                        std::min(size.height(), int(std::ceil(2 * height))));
+    const qint64 pixels = qint64(decoded.width()) * decoded.height();
+    if (pixels > m_pixelBudget)
+        return;
+    if (decoded != size)
+        reader.setScaledSize(decoded);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    m_pixelBudget -= pixels;
 
     const QString name = QStringLiteral("rtfpicture:%1").arg(++m_pictureCount);
     m_doc.addResource(QTextDocument::ImageResource, QUrl(name), image);

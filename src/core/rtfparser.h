@@ -42,6 +42,7 @@ constexpr int kMaxLists = 1024;
 constexpr int kMaxListLevels = 9;
 constexpr int kMaxPictureSide = 8192; // pixels
 constexpr int kMaxPictures = 256;
+constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024; // decoded, all pictures together: 256 MB
 constexpr std::size_t kMaxCachedFormats = 1024;
 
 using namespace rtftables;
@@ -296,6 +297,7 @@ private:
 
     Picture m_picture;
     int m_pictureCount = 0;
+    qint64 m_pixelBudget = kMaxPicturePixels;
 
     RowDef m_rowDef;
     bool m_rowOpen = false; // \trowd seen and no \row yet

@@ -193,6 +193,25 @@ TEST(RtfStructure, Pictures)
         EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0)) << c.what;
         EXPECT_EQ(image.pixelColor(6, 1), QColor(0, 0, 255)) << c.what;
     }
+    // A picture far larger than shown is decoded at twice its shown size.
+    {
+        QTextDocument doc;
+        readRtf("{\\rtf1 {\\pict\\pngblip\\picwgoal150\\pichgoal75 " + pngHex(64, 32) + "}}", doc);
+        const auto pictures = images(doc);
+        ASSERT_EQ(pictures.size(), 1u);
+        EXPECT_DOUBLE_EQ(pictures[0].width(), 10.0);
+        const QImage image = pictureOf(doc, pictures[0]);
+        EXPECT_EQ(image.size(), QSize(20, 10));
+        EXPECT_EQ(image.pixelColor(2, 5), QColor(255, 0, 0));
+        EXPECT_EQ(image.pixelColor(17, 5), QColor(0, 0, 255));
+    }
+    // All pictures together decode to at most 64 Mi pixels (256 MB): four of 4096 x 4096 fit.
+    {
+        const QByteArray big = "{\\pict\\pngblip " + pngHex(4096, 4096) + "}";
+        QTextDocument doc;
+        readRtf("{\\rtf1 " + big + big + big + big + big + "}", doc);
+        EXPECT_EQ(images(doc).size(), 4u);
+    }
     // Text around a picture stays where it was.
     QTextDocument doc;
     readRtf("{\\rtf1 vor {\\pict\\pngblip " + png + "} nach\\par}", doc);
