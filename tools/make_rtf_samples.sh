@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes the rich-text samples the reader's tests check, into tests/data/core/rtf/:
-#   libreoffice_features.rtf  a document LibreOffice saves as RTF (pictures, table, lists,
-#                             tab stops, line spacing, shading, small caps, double underline);
+#   libreoffice_features.rtf  a document LibreOffice saves as RTF (pictures in the text and
+#                             anchored to a paragraph, table, lists, tab stops, line spacing,
+#                             shading, small caps, double underline);
 #   wordpad_features.rtf      rich text written by hand the way WordPad writes it (\pn lists,
 #                             \upr/\ud, a PNG and a JPEG picture, a \nonshppict fallback).
 # Needs LibreOffice (soffice), ImageMagick (convert) and xxd; ./test does not: the outputs are
@@ -102,6 +103,7 @@ cat >features.fodt <<FODT
 <office:body><office:text>
  <text:p text:style-name="Titel">Bilder und Tabellen</text:p>
  <text:p>Ein PNG <draw:frame draw:name="Png" text:anchor-type="as-char" svg:width="2cm" svg:height="1cm"><draw:image><office:binary-data>$png64</office:binary-data></draw:image></draw:frame> und ein JPEG <draw:frame draw:name="Jpeg" text:anchor-type="as-char" svg:width="3cm" svg:height="1.5cm"><draw:image><office:binary-data>$jpg64</office:binary-data></draw:image></draw:frame> im Text.</text:p>
+ <text:p>Verankert <draw:frame draw:name="Anker" text:anchor-type="paragraph" svg:x="8cm" svg:y="0cm" svg:width="2cm" svg:height="1cm"><draw:image><office:binary-data>$png64</office:binary-data></draw:image></draw:frame>am Absatz.</text:p>
  <table:table table:name="Tabelle" table:style-name="Tabelle">
   <table:table-column table:style-name="Tabelle.A"/>
   <table:table-column table:style-name="Tabelle.B"/>

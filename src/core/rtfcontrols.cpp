@@ -129,6 +129,7 @@ void RtfParser::applyDestination(GroupState& s, Dest dest)
         m_listTextFormat = charFormat(s.ch);
         break;
     case Dest::Upr: s.uprOuter = s.dest; break;
+    case Dest::ShapeName: m_shapeProperty.clear(); break;
     default: break;
     }
     s.dest = dest;

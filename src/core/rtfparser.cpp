@@ -116,7 +116,8 @@ void RtfParser::endGroup(const GroupState& closed)
 {
     const Dest outer = m_stack.empty() ? Dest::Skip : top().dest;
     if (closed.dest == Dest::Pict && outer != Dest::Pict) {
-        if (outer == Dest::Body)
+        // A shape shows the picture of its "pib" property; other pictures of a shape fill it.
+        if (outer == Dest::Body || (outer == Dest::Shape && m_shapeProperty == u"pib"))
             finishPicture();
         m_picture = Picture{};
     } else if (closed.dest == Dest::Pn && outer == Dest::Body) {

@@ -297,6 +297,7 @@ private:
 
     Picture m_picture;
     int m_pictureCount = 0;
+    QString m_shapeProperty; // the last \sn of a shape
     qint64 m_pixelBudget = kMaxPicturePixels;
 
     RowDef m_rowDef;

@@ -95,6 +95,11 @@ void RtfParser::emitText(const QString& text)
     case Dest::ListOverrideTable:
     case Dest::Pn:
     case Dest::Upr:
+    case Dest::Shape:
+        return;
+    case Dest::ShapeName:
+        if (m_shapeProperty.size() < kMaxFontNameLength)
+            m_shapeProperty.append(text);
         return;
     case Dest::ListText:
         for (const QChar c : text) {

@@ -50,6 +50,7 @@ TEST(RtfStructure, LibreOfficeFeatures)
     ASSERT_TRUE(readRtf(fileData(kRtfDir + "/libreoffice_features.rtf"), doc));
     EXPECT_EQ(blocks(doc), (QStringList{
                                "Bilder und Tabellen", u"Ein PNG \uFFFC und ein JPEG \uFFFC im Text."_qs,
+                               u"\uFFFCVerankert am Absatz."_qs, // a shape: shown where it is anchored
                                "Name", "Datum", "Tage", "Anna", "01.02.1990", "23", "Erster Punkt",
                                "Zweiter Punkt", "Unterpunkt", "Eins", "Zwei", "Links\tMitte\tRechts",
                                "Anderthalbzeilig", "Schattiert",
@@ -58,11 +59,14 @@ TEST(RtfStructure, LibreOfficeFeatures)
 
     // Pictures at their goal size: \picwgoal600 x \picscalex189 % = 2 cm = 75.6 px at 96 dpi.
     const auto pictures = images(doc);
-    ASSERT_EQ(pictures.size(), 2u);
+    ASSERT_EQ(pictures.size(), 3u);
     EXPECT_NEAR(pictures[0].width(), 75.6, 0.01);
     EXPECT_NEAR(pictures[0].height(), 37.8, 0.01);
     EXPECT_NEAR(pictures[1].width(), 113.28, 0.01); // 480 twips x 354 %
     EXPECT_NEAR(pictures[1].height(), 56.64, 0.01);
+    EXPECT_NEAR(pictures[2].width(), 75.6, 0.01); // the anchored PNG, 2 x 1 cm too
+    EXPECT_NEAR(pictures[2].height(), 37.8, 0.01);
+    EXPECT_EQ(pictureOf(doc, pictures[2]).pixelColor(35, 10), QColor(0, 0, 255));
     const QImage png = pictureOf(doc, pictures[0]);
     ASSERT_EQ(png.size(), QSize(40, 20));
     EXPECT_EQ(png.pixelColor(5, 10), QColor(255, 0, 0));
@@ -178,6 +182,9 @@ TEST(RtfStructure, Pictures)
         {"jpeg blip holding a png", "{\\rtf1 {\\pict\\jpegblip " + png + "}}", 0, 0, 0},
         {"cut short", "{\\rtf1 {\\pict\\pngblip " + png.left(png.size() / 2) + "}}", 0, 0, 0},
         {"in a header", "{\\rtf1 {\\header {\\pict\\pngblip " + png + "}}}", 0, 0, 0},
+        {"shape picture", "{\\rtf1 {\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv {\\pict\\pngblip " + png + "}}}}"
+                          "{\\shprslt {\\pict\\pngblip " + png + "}}}}", 1, 8, 4},
+        {"shape fill", "{\\rtf1 {\\shp{\\*\\shpinst{\\sp{\\sn fillBlip}{\\sv {\\pict\\pngblip " + png + "}}}}}}", 0, 0, 0},
     };
     for (const PictureCase& c : cases) {
         QTextDocument doc;
