@@ -3,7 +3,8 @@
 # tests/data/photocalendar/pictures (committed, so ./test needs none of these tools):
 #   bitmaps, icons and JPEGs made by ImageMagick (package imagemagick), and a WMF and an EMF
 #   saved by LibreOffice from the drawing tools/picture_testfiles/drawing.fodg.in (package
-#   libreoffice-draw-nogui). Neither is in tools/deps.sh: install them by hand to run this,
+#   libreoffice-draw-nogui), and that WMF without the EMF copy inside it (python3). Neither
+#   of the first two is in tools/deps.sh: install them by hand to run this,
 #   e.g. apt-get install --no-install-recommends imagemagick libreoffice-draw-nogui
 # The drawing: left top #C00000, right top #00A050, bottom #C00000 with a 50 % transparent
 # blue (#0000FF) box and an embedded bitmap (left half #FFD700, right half #008000), the text
@@ -40,4 +41,25 @@ for fmt in wmf emf; do
   HOME="$work" soffice --headless --convert-to "$fmt" --outdir "$work" "$work/drawing.fodg" >/dev/null 2>&1
   cp "$work/drawing.$fmt" "$out/libreoffice.$fmt"
 done
+# The WMF once more without the enhanced metafile LibreOffice tucks into its comment
+# records, so that the plain WMF records alone must carry the drawing.
+python3 - "$out/libreoffice.wmf" "$out/libreoffice_plain.wmf" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+start = 22 if data[:4] == b"\xd7\xcd\xc6\x9a" else 0
+header = bytearray(data[start:start + 18])
+out, at, largest = bytearray(), start + 18, 0
+while at + 6 <= len(data):
+    words, function = struct.unpack_from("<IH", data, at)
+    record = data[at:at + 2 * words]
+    if not (function == 0x0626 and record[10:14] == b"WMFC"):
+        out += record
+        largest = max(largest, words)
+    at += 2 * words
+    if function == 0:
+        break
+struct.pack_into("<I", header, 6, (18 + len(out)) // 2)
+struct.pack_into("<I", header, 12, largest)
+open(sys.argv[2], "wb").write(data[:start] + bytes(header) + bytes(out))
+PY
 ls -l "$out"

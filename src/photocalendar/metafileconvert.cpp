@@ -58,10 +58,51 @@ MetafileResult convertEmf(const unsigned char* data, std::size_t size)
     return detail::convertEmfToSvg(data, size);
 }
 
+// The enhanced metafile a WMF may carry in its comment records (escape MFCOMMENT with
+// "WMFC" chunks), as LibreOffice and Windows write it beside the plain records: it keeps
+// what WMF cannot say (transparency among others). Empty when absent or incomplete.
+std::vector<unsigned char> embeddedEmf(const unsigned char* data, std::size_t size)
+{
+    std::size_t at = (size >= 22 && le32(data) == 0x9AC6CDD7u) ? 22 : 0;
+    at += std::size_t(le16(data + at + 2)) * 2;   // the header's own size in words
+    std::vector<unsigned char> emf;
+    std::uint32_t expected = 0;
+    while (at + 6 <= size) {
+        const std::uint64_t recordBytes = std::uint64_t(le32(data + at)) * 2;
+        const std::uint16_t function = le16(data + at + 4);
+        if (recordBytes < 6 || recordBytes > size - at || function == 0)
+            break;
+        const unsigned char* esc = data + at + 6;
+        const std::size_t escBytes = static_cast<std::size_t>(recordBytes - 6);
+        // META_ESCAPE, MFCOMMENT (15), "WMFC", comment type 1 (enhanced metafile).
+        if (function == 0x0626 && escBytes >= 4 + 34 && le16(esc) == 15
+            && le32(esc + 4) == 0x43464D57u && le32(esc + 8) == 1) {
+            const unsigned char* comment = esc + 4;
+            const std::uint32_t chunk = le32(comment + 22);
+            const std::uint32_t total = le32(comment + 30);
+            if (expected == 0)
+                expected = total;
+            if (total != expected || chunk > escBytes - 4 - 34 || emf.size() + chunk > total)
+                return {};
+            emf.insert(emf.end(), comment + 34, comment + 34 + chunk);
+        }
+        at += static_cast<std::size_t>(recordBytes);
+    }
+    if (expected == 0 || emf.size() != expected || !plausibleEmf(emf.data(), emf.size()))
+        return {};
+    return emf;
+}
+
 MetafileResult convertWmf(const unsigned char* data, std::size_t size)
 {
     if (!plausibleWmf(data, size))
         return failure("Die Datei ist keine gültige Metadatei (WMF).");
+    const std::vector<unsigned char> emf = embeddedEmf(data, size);
+    if (!emf.empty()) {
+        MetafileResult r = detail::convertEmfToSvg(emf.data(), emf.size());
+        if (r.ok)
+            return r;   // else the plain records below
+    }
     return detail::convertWmfToSvg(data, size);
 }
 

@@ -280,6 +280,30 @@ void resizeRoot(std::string& svg, const Extent& extent)
     }
 }
 
+// Whether every EMF+ record inside a comment record lies wholly inside it: the library
+// reads their headers and data without checking. A non-EMF+ comment is sound.
+bool soundComment(const unsigned char* rec, std::uint32_t size)
+{
+    if (size < 16 || le32(rec + 12) != 0x2B464D45u)   // "EMF+"
+        return true;
+    const std::uint32_t dataSize = le32(rec + 8);
+    if (dataSize > size - 12 || dataSize < 4)
+        return false;
+    std::uint32_t at = 16;
+    const std::uint32_t end = 12 + dataSize;
+    while (at < end) {
+        if (end - at < 12)
+            return false;
+        const std::uint32_t recordSize = le32(rec + at + 4);
+        const std::uint32_t recordData = le32(rec + at + 8);
+        if (recordSize < 12 || recordSize % 4 != 0 || recordSize > end - at
+            || recordData > recordSize - 12)
+            return false;
+        at += recordSize;
+    }
+    return true;
+}
+
 // The header's description and pixel format must lie inside the header record: the
 // library reads them without looking, and a shortened file (see below) would let it read
 // past its end. Parts that do not fit are dropped; neither is needed to draw.
@@ -331,12 +355,18 @@ MetafileResult convertEmfToSvg(const unsigned char* data, std::size_t size)
 
     const std::map<std::uint32_t, Translucent> marks = markTranslucent(emf, list);
 
-    // Records the converter refuses are left out one by one: the shortest beginning of the
+    // Comments with broken EMF+ records are left out before the library sees them; then
+    // records the converter refuses are left out one by one: the shortest beginning of the
     // file that it refuses ends in the culprit.
     std::set<std::size_t> left;
-    Attempt attempt = convertOnce(emf);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i].type == kEmrComment && !soundComment(&emf[list[i].offset], list[i].size))
+            left.insert(i);
+    Attempt attempt = convertOnce(left.empty() ? emf : rebuilt(emf, list, list.size(), left));
     int attempts = 1;
-    while (!attempt.ok && int(left.size()) < kMaxSkippedRecords && attempts < kMaxAttempts) {
+    const std::size_t brokenComments = left.size();
+    while (!attempt.ok && int(left.size() - brokenComments) < kMaxSkippedRecords
+           && attempts < kMaxAttempts) {
         std::size_t good = 1;                 // header alone
         std::size_t bad = list.size();        // everything
         if (!convertOnce(rebuilt(emf, list, good, left)).ok)

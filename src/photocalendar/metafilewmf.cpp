@@ -7,6 +7,7 @@
 
 #include "metafileinternal.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +22,9 @@
 namespace zuv::photo::detail {
 
 namespace {
+
+// Largest bitmap inside a WMF that is read (pixels; 256 MB as RGBA).
+constexpr std::int64_t kMaxBitmapPixels = 64ll * 1024 * 1024;
 
 enum class SpanKind { Shape, Text, Flood };
 
@@ -102,8 +106,52 @@ void wrappedText(wmfAPI* api, wmfDrawText_t* d)
     close(s);
 }
 
+std::uint32_t le32At(const unsigned char* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+        | std::uint32_t(p[3]) << 24;
+}
+
+// A bitmap inside the WMF is read only when its header is sane: the library allocates
+// whatever size the header claims (gigabytes for a damaged one) and reads uncompressed
+// rows past the record's end. A bitmap left unread is not drawn; the rest is.
+void checkedBmpRead(wmfAPI* api, wmfBMP_Read_t* d)
+{
+    if (!d)
+        return;
+    d->bmp.data = nullptr;
+    d->bmp.width = 0;
+    d->bmp.height = 0;
+    if (!d->buffer || d->length < 16)
+        return;
+    const unsigned char* b = d->buffer;
+    const std::uint32_t headerSize = le32At(b);
+    std::int64_t width = 0, height = 0;
+    int bits = 0;
+    std::uint32_t compression = 0;
+    if (headerSize == 12) {
+        width = b[4] | b[5] << 8;
+        height = b[6] | b[7] << 8;
+        bits = b[10] | b[11] << 8;
+    } else if (headerSize >= 40 && d->length >= 40) {
+        width = static_cast<std::int32_t>(le32At(b + 4));
+        height = static_cast<std::int32_t>(le32At(b + 8));
+        bits = b[14] | b[15] << 8;
+        compression = le32At(b + 16);
+    } else {
+        return;
+    }
+    height = height < 0 ? -height : height;
+    if (width <= 0 || height <= 0 || bits <= 0 || bits > 32 || width * height > kMaxBitmapPixels)
+        return;
+    if ((compression == 0 || compression == 3) && (width * bits + 31) / 32 * 4 * height > d->length)
+        return;
+    t_recorder->device.bmp_read(api, d);
+}
+
 void wrapDevice(wmfFunctionReference& f)
 {
+    f.bmp_read = &checkedBmpRead;
     using R = wmfFunctionReference;
     f.flood_interior = &wrappedFlood<&R::flood_interior>;
     f.flood_exterior = &wrappedFlood<&R::flood_exterior>;

@@ -49,6 +49,31 @@ int entryDepth(const QByteArray& file, std::uint32_t offset, std::uint32_t bytes
     return fallback;
 }
 
+// Whether run-length coded pixels (RLE8 or RLE4) reach their end-of-bitmap mark inside
+// the file; headers often leave the data size 0, so the runs themselves are walked.
+bool runsComplete(const QByteArray& file, qsizetype at, bool fourBit)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(file.at(i)); };
+    while (at + 1 < file.size()) {
+        const int count = byte(at);
+        const int code = byte(at + 1);
+        at += 2;
+        if (count > 0)
+            continue;                      // a run of count pixels
+        if (code == 1)
+            return true;                   // end of bitmap
+        if (code == 0)
+            continue;                      // end of line
+        if (code == 2) {
+            at += 2;                       // delta
+            continue;
+        }
+        const qsizetype bytes = fourBit ? (code + 1) / 2 : code;
+        at += bytes + (bytes & 1);         // absolute run, padded to a word
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<QString> bitmapProblem(const QByteArray& file)
@@ -93,10 +118,13 @@ std::optional<QString> bitmapProblem(const QByteArray& file)
             return QStringLiteral("Die Datei ist abgeschnitten: es fehlen %1 von %2 Bildzeilen.")
                 .arg(height - rowsPresent)
                 .arg(height);
-    } else if ((compression == 1 || compression == 2) && imageBytes > 0
-               && size < qint64(offBits) + imageBytes) {
-        return QStringLiteral("Die Datei ist abgeschnitten: es fehlen %1 Bytes der Bilddaten.")
-            .arg(qint64(offBits) + imageBytes - size);
+    } else if (compression == 1 || compression == 2) {
+        if (imageBytes > 0 && size < qint64(offBits) + imageBytes)
+            return QStringLiteral("Die Datei ist abgeschnitten: es fehlen %1 Bytes der Bilddaten.")
+                .arg(qint64(offBits) + imageBytes - size);
+        if (!runsComplete(file, offBits, compression == 2))
+            return QStringLiteral("Die Datei ist abgeschnitten: die Bilddaten enden vor ihrem "
+                                  "Schlusszeichen.");
     }
     return std::nullopt;
 }

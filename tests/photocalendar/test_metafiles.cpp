@@ -72,8 +72,11 @@ TEST_F(Metafiles, LibreOfficeDrawingsKeepColoursTextBitmapsAndEdges)
         {4.0, 5.96, QColor(0x00, 0x00, 0x80), "frame at the bottom edge, not clipped"},
     };
     const struct { const char* file; bool translucent; QList<QByteArray> texts; } cases[] = {
-        // WMF keeps no alpha; LibreOffice's own comment records are not read.
-        {"pictures/libreoffice.wmf", false, {">G</text>", ">ü</text>", ">ß</text>", ">ö</text>"}},
+        // The WMF records alone: WMF keeps no alpha.
+        {"pictures/libreoffice_plain.wmf", false, {">G</text>", ">ü</text>", ">ß</text>", ">ö</text>"}},
+        // LibreOffice's WMF carries the whole drawing as EMF in its comments too; that copy
+        // is drawn, transparency and all.
+        {"pictures/libreoffice.wmf", true, {"Grüße aus Köln"}},
         {"pictures/libreoffice.emf", true, {"Grüße aus Köln"}},
     };
     const QSize size(600, 450);

@@ -184,6 +184,10 @@ TEST(PictureLoading, BitmapHeadersAgainstTheFileLength)
     const QByteArray whole = bytesOf(picture("halves24.bmp"));
     ASSERT_EQ(whole.size(), 54 + 120 * 30);   // 40 pixels x 3 bytes = 120 a row, 30 rows
     const QByteArray rle = bytesOf(picture("halves8rle.bmp"));
+    const auto withoutDataSize = [](QByteArray b) {   // biSizeImage 0, as many writers leave it
+        b.replace(34, 4, QByteArray(4, '\0'));
+        return b;
+    };
     const struct { const char* what; QByteArray file; const char* problem; } cases[] = {
         {"whole", whole, nullptr},
         {"one byte short: the last row is incomplete", whole.chopped(1), "es fehlen 1 von 30 Bildzeilen"},
@@ -192,6 +196,8 @@ TEST(PictureLoading, BitmapHeadersAgainstTheFileLength)
         {"cut in the info header", whole.left(30), "Dateikopf ist unvollständig"},
         {"RLE whole", rle, nullptr},
         {"RLE cut", rle.chopped(100), "es fehlen 100 Bytes der Bilddaten"},
+        {"RLE cut, no data size in the header", withoutDataSize(rle.chopped(100)), "enden vor ihrem Schlusszeichen"},
+        {"RLE whole, no data size in the header", withoutDataSize(rle), nullptr},
         {"not a bitmap", QByteArray("GIF89a"), nullptr},
     };
     for (const auto& c : cases) {
