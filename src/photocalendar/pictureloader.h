@@ -55,10 +55,12 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
 QImage renderDrawing(const QByteArray& svg, const QSize& pixels);
 
 // The metafile helper: its path (default: next to the running executable) and the time a
-// conversion may take before the helper is killed.
+// conversion may take before the helper is killed. The helper's own processor-time limit
+// (10 s) bounds the work; this bounds the wait on a busy machine, where a large drawing's
+// few seconds of work stretch out. The window keeps repainting meanwhile.
 QString metafileHelperPath();
 void setMetafileHelperPath(const QString& path);
-inline constexpr int kMetafileTimeoutMs = 5000;
+inline constexpr int kMetafileTimeoutMs = 15000;
 inline constexpr int kMaxSvgBytes = 64 * 1024 * 1024;
 
 // Runs the helper on the metafile's bytes; returns the SVG. Throws zuv::core::Error with
