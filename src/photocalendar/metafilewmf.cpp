@@ -342,6 +342,9 @@ MetafileResult convertWmfToSvg(const unsigned char* data, std::size_t size)
     t_recorder = &recorder;
 
     bool ok = out != nullptr && device != nullptr;
+    bool absurd = false;
+    unsigned absurdWidth = 0;
+    unsigned absurdHeight = 0;
     wmfD_Rect bbox{};
     if (ok)
         ok = wmf_mem_open(api, contents.data(), static_cast<long>(contents.size())) == wmf_E_None;
@@ -356,8 +359,13 @@ MetafileResult convertWmfToSvg(const unsigned char* data, std::size_t size)
         svg->flags |= WMF_SVG_INLINE_IMAGES;   // bitmaps as PNG data inside the SVG
         unsigned int width = 0;
         unsigned int height = 0;
-        ok = svg->out && wmf_display_size(api, &width, &height, 96, 96) == wmf_E_None
-            && width > 0 && height > 0 && width <= kMaxDrawingPixels && height <= kMaxDrawingPixels;
+        ok = svg->out && wmf_display_size(api, &width, &height, 96, 96) == wmf_E_None;
+        if (ok && (width == 0 || height == 0 || width > kMaxDrawingPixels || height > kMaxDrawingPixels)) {
+            ok = false;
+            absurd = true;
+            absurdWidth = width;
+            absurdHeight = height;
+        }
         if (ok) {
             svg->width = width;
             svg->height = height;
@@ -375,6 +383,14 @@ MetafileResult convertWmfToSvg(const unsigned char* data, std::size_t size)
         if (buffer && bufferSize > 0)
             r.svg = mended(std::string(buffer, bufferSize), recorder.spans);
         std::free(buffer);
+    }
+    if (absurd) {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "Die Metadatei (WMF) gibt unsinnige Abmessungen an (%u × %u Bildpunkte); "
+                      "sie wird nicht gezeichnet.",
+                      absurdWidth, absurdHeight);
+        return failure(text);
     }
     if (!ok || !looksLikeSvg(r.svg))
         return failure("Die Metadatei (WMF) ist beschädigt und kann nicht gelesen werden.");

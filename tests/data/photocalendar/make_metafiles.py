@@ -37,7 +37,7 @@ def wmf_record(function, *params):
     return struct.pack("<IH", 3 + len(params), function) + struct.pack("<%dh" % len(params), *params)
 
 
-def wmf_sample():
+def wmf_sample(units_per_inch=96, extent=None):
     records = [
         wmf_record(0x020B, 0, 0),                 # SETWINDOWORG y, x
         wmf_record(0x020C, 300, 400),             # SETWINDOWEXT y, x
@@ -54,11 +54,14 @@ def wmf_sample():
     max_record = max(len(r) for r in records) // 2
     size_words = (18 + len(body)) // 2
     meta = struct.pack("<HHHIHIH", 1, 9, 0x0300, size_words, 1, max_record, 0)
-    words = struct.unpack("<10H", struct.pack("<IH4hHI", 0x9AC6CDD7, 0, 0, 0, 400, 300, 96, 0))
+    right, bottom = (extent, extent) if extent else (400, 300)
+    words = struct.unpack("<10H", struct.pack("<IH4hHI", 0x9AC6CDD7, 0, 0, 0, right, bottom,
+                                               units_per_inch, 0))
     checksum = 0
     for w in words:
         checksum ^= w
-    placeable = struct.pack("<IH4hHIH", 0x9AC6CDD7, 0, 0, 0, 400, 300, 96, 0, checksum)
+    placeable = struct.pack("<IH4hHIH", 0x9AC6CDD7, 0, 0, 0, right, bottom, units_per_inch, 0,
+                            checksum)
     return placeable + meta + body
 
 
@@ -102,6 +105,9 @@ def main():
     huge = bytearray(emf)
     struct.pack_into("<4i4i", huge, 8, 0, 0, 2000000000, 2000000000, 0, 0, 2000000000, 2000000000)
     (here / "absurd_bounds.emf").write_bytes(bytes(huge))
+    # A WMF whose placeable header says 32767 units at one unit an inch: about 3 million
+    # pixels wide and high.
+    (here / "absurd_bounds.wmf").write_bytes(wmf_sample(units_per_inch=1, extent=32767))
     # Not a metafile at all, with a metafile's extension.
     (here / "not_a_metafile.emf").write_bytes(b"This is plain text, not a picture.\n" * 4)
     # A JPEG start marker followed by rubbish.
