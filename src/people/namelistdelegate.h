@@ -3,6 +3,7 @@
 // a date "dd.mm.yyyy" (centred). Knows its open editor so the window can commit it before
 // closing.
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QStyledItemDelegate>
 
@@ -18,11 +19,26 @@ public:
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
     // Writes the open editor's text into the model and closes the editor (no-op if none).
-    void commitOpenEditor();
+    // An invalid date is not written: the editor stays open; returns false then.
+    bool commitOpenEditor();
+    // Closes the open editor without writing its text.
+    void discardOpenEditor();
     QWidget* openEditor() const { return m_editor; }
+    // The German message for the open date editor's text, empty when it can be stored
+    // (or no date editor is open).
+    QString openEditorProblem() const;
+    // Shows that message and gives the focus back to the editor; false when there was none.
+    bool refuseInvalidDate() const;
+
+protected:
+    // Keys and focus changes that would carry an invalid date out of its editor are held
+    // back: the date stays in the editor until it is corrected or the edit is cancelled.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     mutable QPointer<QWidget> m_editor;
+    mutable QPersistentModelIndex m_index;
+    mutable bool m_refusing = false;
 };
 
 } // namespace zuv::people

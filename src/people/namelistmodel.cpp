@@ -1,6 +1,7 @@
 #include "namelistmodel.h"
 
 #include "dialogs.h"
+#include "characters.h"
 #include "germandate.h"
 #include "namelist.h"
 
@@ -35,8 +36,34 @@ const QString& fieldOf(int column)
 
 } // namespace
 
+std::optional<QDate> parseGridDate(const QString& text, const QDate& today)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+    if (parts.size() == 3) {
+        const QString year = parts[2].trimmed();
+        bool digits = !year.isEmpty() && year.size() <= 2;
+        for (QChar c : year)
+            digits = digits && c.isDigit() && c.unicode() < 128;
+        if (digits) {
+            bool dayOk = false, monthOk = false;
+            const int day = parts[0].trimmed().toInt(&dayOk);
+            const int month = parts[1].trimmed().toInt(&monthOk);
+            const int century = today.year() - today.year() % 100;
+            QDate date(century + year.toInt(), month, day);
+            if (date.isValid() && date > today)
+                date = QDate(century - 100 + year.toInt(), month, day);
+            // 29 February may exist in only one of the two centuries.
+            if (!dayOk || !monthOk || !date.isValid() || date.year() < 1)
+                return std::nullopt;
+            return date;
+        }
+    }
+    return zuv::core::parseDate(text);
+}
+
 NameListModel::NameListModel(Table& names, QObject* parent)
-    : QAbstractTableModel(parent), m_names(names)
+    : QAbstractTableModel(parent), m_names(names),
+      m_today([] { return QDate::currentDate(); })
 {
     m_rowCount = storedRows() + 1;
     // The table may be destroyed before or after the model: the notification checks that
@@ -152,7 +179,7 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (column == NameColumn) {
         const QString text = value.toString();
         const int size = m_names.fieldDefs()[static_cast<size_t>(field)].size;
-        if (size > 0 && text.size() > size) {
+        if (size > 0 && zuv::core::characterCount(text) > size) {
             zuv::core::dialogs().information(
                 m_messageParent, QStringLiteral("Ein Name hat höchstens %1 Zeichen.").arg(size));
             return false;
@@ -164,16 +191,13 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
     } else {
         const QString text = value.toString().trimmed();
         if (!text.isEmpty()) {
-            const std::optional<QDate> date = zuv::core::parseDate(text);
-            if (!date) {
-                zuv::core::dialogs().information(
-                    m_messageParent,
-                    QStringLiteral("\"%1\" ist kein gültiges Datum.\n"
-                                   "Geben Sie das Datum als TT.MM.JJJJ ein.")
-                        .arg(text));
+            const QString problem = dateProblem(text);
+            if (!problem.isEmpty()) {
+                zuv::core::dialogs().information(m_messageParent, problem);
                 return false;
             }
-            stored = *date;
+            if (const auto date = parseGridDate(text, m_today()))
+                stored = *date;   // otherwise a blank mask: the date is cleared
         }
     }
 
@@ -208,6 +232,19 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     emit headerDataChanged(Qt::Vertical, row, row);
     return true;
+}
+
+QString NameListModel::dateProblem(const QString& text) const
+{
+    const QString trimmed = text.trimmed();
+    bool blank = true;
+    for (QChar c : trimmed)
+        blank = blank && (c == QLatin1Char('.') || c.isSpace());
+    if (blank || parseGridDate(trimmed, m_today()))
+        return {};
+    return QStringLiteral("\"%1\" ist kein gültiges Datum.\n"
+                          "Geben Sie das Datum als TT.MM.JJJJ ein.")
+        .arg(trimmed);
 }
 
 void NameListModel::beginPending(int row)

@@ -8,11 +8,19 @@
 #include "table.h"
 
 #include <QAbstractTableModel>
+#include <QDate>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
 namespace zuv::people {
+
+// A birth date typed into the grid: "d.m.yyyy" as the program reads dates, except that a
+// year of one or two digits ("1.1.80") means the latest such date not after today
+// (01.01.1980 when today is in 2026). nullopt when the text is no date.
+std::optional<QDate> parseGridDate(const QString& text, const QDate& today);
 
 class NameListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -25,6 +33,12 @@ public:
     explicit NameListModel(zuv::core::Table& names, QObject* parent = nullptr);
     ~NameListModel() override;
 
+    // Today's date, for reading two-digit years (default: the system clock).
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    // Why a text typed into the date column cannot be stored (German), or an empty text
+    // when it can (an empty entry clears the date).
+    QString dateProblem(const QString& text) const;
+
     // Parent of the messages shown for refused input (may be null).
     void setMessageParent(QWidget* parent) { m_messageParent = parent; }
 
@@ -34,7 +48,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Name: text of at most 30 characters. Geburtsdatum: "dd.mm.yyyy" (or a QDate); empty
+    // Name: text of at most 30 characters (grapheme clusters). Geburtsdatum: "dd.mm.yyyy"
+    // (or a QDate); a one- or two-digit year is the latest such date not after today; empty
     // text clears it; an invalid date is refused with a message. Returns false when refused.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     // Escape in the grid: drops the row's pending change.
@@ -62,6 +77,7 @@ private:
     int storedRows() const { return m_names.rowCount(); }
 
     zuv::core::Table& m_names;
+    std::function<QDate()> m_today;
     QPointer<QWidget> m_messageParent;
     int m_rowCount = 1;        // stored rows + the trailing row
     int m_pendingRow = -1;

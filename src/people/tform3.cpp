@@ -30,7 +30,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+            // A click elsewhere in the grid would take an invalid date out of its editor.
+            if (m_delegate->openEditorProblem().isEmpty())
+                return QObject::eventFilter(watched, event);
+            // Moving the focus here has already said why, unless the focus was elsewhere.
+            if (QApplication::focusWidget() != m_delegate->openEditor())
+                m_delegate->refuseInvalidDate();
+            return true;
+        }
+        if (type != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         auto* key = static_cast<QKeyEvent*>(event);
         const QModelIndex current = m_grid->currentIndex();
@@ -92,7 +102,11 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     indicator->setDefaultSectionSize(18);
     indicator->setFixedWidth(14);
     indicator->setDefaultAlignment(Qt::AlignCenter);
-    DBGrid1->installEventFilter(new GridKeys(DBGrid1, m_model, m_delegate));
+    auto* gridKeys = new GridKeys(DBGrid1, m_model, m_delegate);
+    DBGrid1->installEventFilter(gridKeys);
+    DBGrid1->viewport()->installEventFilter(gridKeys);
+    DBGrid1->verticalHeader()->viewport()->installEventFilter(gridKeys);
+    DBGrid1->horizontalHeader()->viewport()->installEventFilter(gridKeys);
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 DBGrid1RowChanged(current.row(), previous.row());
@@ -110,8 +124,13 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-    // The program may end with the window still open; its last edit is stored all the same.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { FormClose(); });
+    // The program may end with the window still open; its last edit is stored all the same
+    // (an invalid date in the open editor is dropped: nobody is left to correct it).
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (!m_delegate->commitOpenEditor())
+            m_delegate->discardOpenEditor();
+        FormClose();
+    });
 }
 
 TForm3::~TForm3() = default;
@@ -183,7 +202,9 @@ void TForm3::Button2Click()
     const QModelIndex current = DBGrid1->currentIndex();
     if (!current.isValid())
         return;
-    m_delegate->commitOpenEditor();
+    // Deleting the row is the end of its edit, an invalid date included.
+    if (!m_delegate->commitOpenEditor())
+        m_delegate->discardOpenEditor();
     try {
         m_model->deleteRow(current.row());
     } catch (...) {
@@ -203,12 +224,19 @@ void TForm3::FormClose()
 
 void TForm3::closeEvent(QCloseEvent* event)
 {
+    // An invalid date stays in its editor until it is corrected or the edit cancelled.
+    if (m_delegate->refuseInvalidDate()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QDialog::closeEvent(event);
 }
 
 void TForm3::reject()
 {
+    if (m_delegate->refuseInvalidDate())
+        return;
     // Escape closes the window without a close event.
     FormClose();
     QDialog::reject();

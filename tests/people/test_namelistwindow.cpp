@@ -306,4 +306,150 @@ TEST_F(NameListWindow, RenderedWindow)
     form.close();
 }
 
+// A year of one or two digits is the latest such date not after today (Wednesday,
+// 9 December 2026 here); expected dates worked out by hand from that rule.
+TEST(GridDate, TwoDigitYearsAreTheLatestDateNotInTheFuture)
+{
+    const QDate today(2026, 12, 9);
+    const struct {
+        const char* typed;
+        QDate expected;   // invalid: refused
+    } cases[] = {
+        {"1.1.80", QDate(1980, 1, 1)},
+        {"01.01.80", QDate(1980, 1, 1)},
+        {"1.1.26", QDate(2026, 1, 1)},
+        {"9.12.26", QDate(2026, 12, 9)},     // today itself is not in the future
+        {"10.12.26", QDate(1926, 12, 10)},   // tomorrow is: a century back
+        {"1.1.5", QDate(2005, 1, 1)},
+        {"29.2.00", QDate(2000, 2, 29)},
+        {"29.2.25", QDate()},                // neither 2025 nor 1925 is a leap year
+        {"1.13.80", QDate()},
+        {"x.1.80", QDate()},
+        {"1.1.", QDate()},
+        {"1.1.0080", QDate(80, 1, 1)},       // four digits: the year as typed
+        {"24.12.1960", QDate(1960, 12, 24)},
+    };
+    for (const auto& c : cases) {
+        const auto got = parseGridDate(QString::fromLatin1(c.typed), today);
+        EXPECT_EQ(got.value_or(QDate()), c.expected) << c.typed;
+    }
+}
+
+TEST_F(NameListWindow, TwoDigitYearTypedIntoTheGridIsStoredWithItsCentury)
+{
+    addPerson(names, QStringLiteral("Anna"));
+    TForm3 form(&names);
+    form.model()->setToday([] { return QDate(2026, 12, 9); });
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 1, QStringLiteral("1.1.80"));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(names.cell(0, 1).toDate(), QDate(1980, 1, 1));
+    EXPECT_TRUE(dialogs.infos.isEmpty());
+    form.close();
+}
+
+// However the user tries to leave the cell, an invalid date stays in its editor, the row
+// is not posted and the user is told once; corrected, it is stored.
+TEST_F(NameListWindow, InvalidDateStaysInItsEditorUntilCorrected)
+{
+    const struct {
+        const char* how;
+        std::function<void(TForm3&, QLineEdit*)> leave;
+    } ways[] = {
+        {"Up", [](TForm3&, QLineEdit* e) { QTest::keyClick(e, Qt::Key_Up); }},
+        {"Down", [](TForm3&, QLineEdit* e) { QTest::keyClick(e, Qt::Key_Down); }},
+        {"Tab", [](TForm3&, QLineEdit* e) { QTest::keyClick(e, Qt::Key_Tab); }},
+        {"Return", [](TForm3&, QLineEdit* e) { QTest::keyClick(e, Qt::Key_Return); }},
+        {"click on another row",
+         [](TForm3& f, QLineEdit*) {
+             const QRect cell = f.DBGrid1->visualRect(f.model()->index(1, 0));
+             QTest::mouseClick(f.DBGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+         }},
+        {"closing the window", [](TForm3& f, QLineEdit*) { f.close(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        Table table(QStringLiteral("CDSNamensliste"));
+        zuv::core::openOrCreate(table, dir.path() + QStringLiteral("/") + way.how, nameListFields());
+        addPerson(table, QStringLiteral("Anna"), QDate(1980, 2, 1));
+        addPerson(table, QStringLiteral("Bernd"));
+        dialogs.infos.clear();
+        TForm3 form(&table);
+        form.showNameList();
+        QApplication::setActiveWindow(&form);
+        QLineEdit* editor = startTyping(form, 0, 1, QStringLiteral("30.02.1980"));
+        ASSERT_NE(editor, nullptr);
+        way.leave(form, editor);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(openEditor(form), editor);
+        EXPECT_EQ(editor->text(), QStringLiteral("30.02.1980"));
+        EXPECT_EQ(form.DBGrid1->currentIndex(), form.model()->index(0, 1));
+        EXPECT_TRUE(form.isVisible());
+        ASSERT_EQ(dialogs.infos.size(), 1);
+        EXPECT_TRUE(dialogs.infos.front().contains(QStringLiteral("30.02.1980")));
+        EXPECT_EQ(table.cell(0, 1).toDate(), QDate(1980, 2, 1));
+        editor->setText(QStringLiteral("29.02.1980"));
+        QTest::keyClick(editor, Qt::Key_Down);   // leaves the row: posted
+        EXPECT_EQ(table.cell(0, 1).toDate(), QDate(1980, 2, 29));
+        form.close();
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
+TEST_F(NameListWindow, EscapeCancelsAnInvalidDate)
+{
+    addPerson(names, QStringLiteral("Anna"), QDate(1980, 2, 1));
+    TForm3 form(&names);
+    form.showNameList();
+    QLineEdit* editor = startTyping(form, 0, 1, QStringLiteral("99.99.9999"));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(openEditor(form), nullptr);
+    EXPECT_TRUE(dialogs.infos.isEmpty());
+    EXPECT_EQ(names.cell(0, 1).toDate(), QDate(1980, 2, 1));
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+}
+
+// The 30-character limit counts what the user sees as one character; expected lengths
+// in UTF-16 code units: emoji 2, e + combining acute 2.
+TEST_F(NameListWindow, NameLimitNeverSplitsACharacter)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");   // U+1F600
+    const QString eAcute = QStringLiteral("e") + QChar(0x0301);
+    const struct {
+        const char* what;
+        QString typed;
+        QString stored;
+    } cases[] = {
+        {"29 letters and an emoji", QString(29, 'a') + emoji, QString(29, 'a') + emoji},
+        {"30 letters and an emoji", QString(30, 'a') + emoji, QString(30, 'a')},
+        {"30 emoji", emoji.repeated(30), emoji.repeated(30)},
+        {"31 emoji", emoji.repeated(31), emoji.repeated(30)},
+        {"29 letters and a combined e", QString(29, 'a') + eAcute, QString(29, 'a') + eAcute},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Table table(QStringLiteral("CDSNamensliste"));
+        const QString path = dir.path() + QStringLiteral("/") + QString::fromUtf8(c.what);
+        zuv::core::openOrCreate(table, path, nameListFields());
+        table.setRowLevelWrites(true);
+        TForm3 form(&table);
+        form.showNameList();
+        QLineEdit* editor = startTyping(form, 0, 0, QStringLiteral("x"));
+        ASSERT_NE(editor, nullptr);
+        editor->setText(c.typed);
+        EXPECT_EQ(editor->text(), c.stored);
+        QTest::keyClick(editor, Qt::Key_Down);
+        form.close();
+        Table back(QStringLiteral("back"));
+        back.setFileName(path);
+        ASSERT_NO_THROW(back.loadFromFile());
+        ASSERT_EQ(back.rowCount(), 1);
+        EXPECT_EQ(back.cell(0, 0).toString(), c.stored);
+    }
+}
+
 } // namespace
