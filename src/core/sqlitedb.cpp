@@ -56,7 +56,10 @@ Failure failure(const Db& db)
     const int code = sqlite3_errcode(db.h) & 0xff;
     for (const Cause& c : kCauses)
         if (c.code == code)
-            return Failure{QString::fromUtf8(c.why) + QStringLiteral(" (%1)").arg(db.error()),
+            return Failure{QString::fromUtf8(c.why)
+                               + QStringLiteral(" (%1, %2)")
+                                     .arg(db.error())
+                                     .arg(sqlite3_extended_errcode(db.h)),
                            c.fault};
     return Failure{db.error(), FileFault::Io};
 }
@@ -136,6 +139,19 @@ void open(Db& db, const QString& path, bool create)
     sqlite3_busy_timeout(db.h, lockWaitMilliseconds());
     // A connection lives for one load or save of a few pages: skip the lookaside arena.
     sqlite3_db_config(db.h, SQLITE_DBCONFIG_LOOKASIDE, nullptr, 0, 0);
+}
+
+quint32 changeCounter(Db& db)
+{
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db.h, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file
+        || !file->pMethods)
+        return 0;
+    unsigned char header[4] = {};
+    if (file->pMethods->xRead(file, header, 4, 24) != SQLITE_OK)
+        return 0;
+    return (quint32(header[0]) << 24) | (quint32(header[1]) << 16) | (quint32(header[2]) << 8)
+        | quint32(header[3]);
 }
 
 void setWriteMode(Db& db, bool durable)

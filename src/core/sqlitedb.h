@@ -44,6 +44,10 @@ void setWriteMode(Db& db, bool durable);
 // Throws Failure{Foreign} unless the file holds exactly the objects write() creates.
 void requireOurSchema(Db& db, int fieldCount);
 
+// The file's change counter, read through the connection's own file handle (opening and
+// closing the file beside SQLite would drop its POSIX locks). 0 when it cannot be read.
+quint32 changeCounter(Db& db);
+
 QByteArray dataTableSql(int fieldCount);
 extern const char* const kFieldsTableSql;
 constexpr int kApplicationId = 0x5A555654;

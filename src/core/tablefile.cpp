@@ -159,6 +159,8 @@ void syncFolder(const QString& folder)
 
 } // namespace
 
+// Only while this process has no connection open on the file: closing the descriptor
+// would drop SQLite's locks on it.
 quint32 changeCounter(const QString& path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -231,7 +233,7 @@ Content read(const QString& path)
                           FileFault::Damaged};
     }
     // Read under the shared lock: no commit can come between the rows and the counter.
-    content.changeCounter = changeCounter(path);
+    content.changeCounter = detail::changeCounter(db);
     return content;
 }
 

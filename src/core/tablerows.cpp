@@ -25,7 +25,7 @@ public:
         requireOurSchema(m_db, fieldCount);
         // Under the write lock nobody else can commit: this is the counter the caller saw
         // if the file is unchanged since its last look.
-        m_counterBefore = changeCounter(path);
+        m_counterBefore = detail::changeCounter(m_db);
     }
     ~RowTransaction()
     {
