@@ -30,6 +30,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -67,6 +68,8 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     layout->setSpacing(0);
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    // The tab bar shows no focus: it is no tab stop; Ctrl+Tab switches the pages.
+    m_pageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_pageControl, 1);
     m_panel12 = new QWidget(central);
     m_panel12->setObjectName(QStringLiteral("Panel12"));
@@ -131,8 +134,19 @@ void TForm1::buildMenus()
     m_druckerauswhlen1 = action(m_dateiMenu, "Druckerauswhlen1", QStringLiteral("Drucker auswählen"),
                                 [this] { Druckerauswhlen1Click(); });
     m_drucken3 = action(m_dateiMenu, "Drucken3", QStringLiteral("Drucken"), [this] { Drucken3Click(); });
+    m_drucken3->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     m_dateiMenu->addSeparator();
-    action(m_dateiMenu, "Beenden1", QStringLiteral("Beenden"), [this] { Beenden1Click(); });
+    action(m_dateiMenu, "Beenden1", QStringLiteral("Beenden"), [this] { Beenden1Click(); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    // Ctrl+P prints the chart on the first page and shows the calendar page's preview on the
+    // second; only one of the two is enabled at a time (see PageControl1Change).
+    m_previewShortcut = new QAction(this);
+    m_previewShortcut->setObjectName(QStringLiteral("VorschauShortcut"));
+    m_previewShortcut->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    m_previewShortcut->setEnabled(false);
+    addAction(m_previewShortcut);
+    connect(m_previewShortcut, &QAction::triggered, this,
+            [this] { guarded(this, [this] { m_fotoPage->Button5Click(); }); });
 
     m_zuvododerodMenu = bar->addMenu(QStringLiteral("Zuvododerod"));
     m_zuvododerodMenu->setObjectName(QStringLiteral("Zuvododerod1"));
@@ -162,7 +176,8 @@ void TForm1::buildMenus()
 
     m_hilfeMenu = bar->addMenu(QStringLiteral("Hilfe"));
     m_hilfeMenu->setObjectName(QStringLiteral("Hilfe1"));
-    action(m_hilfeMenu, "Inhalt1", QStringLiteral("Inhalt"), [this] { Inhalt1Click(); });
+    action(m_hilfeMenu, "Inhalt1", QStringLiteral("Inhalt"), [this] { Inhalt1Click(); })
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     action(m_hilfeMenu, "Info1", QStringLiteral("Info"), [this] { Info1Click(); });
 }
 
@@ -336,6 +351,7 @@ void TForm1::PageControl1Change()
     m_kalenderMenu->menuAction()->setVisible(!first);
     m_druckerauswhlen1->setEnabled(first);
     m_drucken3->setEnabled(first);
+    m_previewShortcut->setEnabled(!first);
     m_zuvododerodMenu->menuAction()->setVisible(first);
 }
 

@@ -66,6 +66,8 @@ public:
     QMenu& zuvododerodMenu() { return *m_zuvododerodMenu; }
     QAction& printAction() { return *m_drucken3; }
     QAction& printerSetupAction() { return *m_druckerauswhlen1; }
+    // Ctrl+P on the "Foto Kalender" page: the calendar page's preview.
+    QAction& previewShortcut() { return *m_previewShortcut; }
     QString statusText(int panel) const;
     QProgressBar& progressBar() { return *m_progressBar; }
     QRect statusPanelRect(int panel) const;
@@ -120,6 +122,7 @@ private:
     QMenu* m_hilfeMenu = nullptr;
     QAction* m_druckerauswhlen1 = nullptr;
     QAction* m_drucken3 = nullptr;
+    QAction* m_previewShortcut = nullptr;
 };
 
 } // namespace zuv::app

@@ -100,16 +100,19 @@ void BioPage::buildControls()
 
     m_DBChart1 = new zuv::charts::Chart(p);
     configureMonthChart(m_DBChart1->model());
-    m_Label28 = new QLabel(QStringLiteral("Geburtsdat."), p);
+    // Every input has a caption whose accelerator (Alt + underlined letter) reaches it.
+    m_Label28 = new QLabel(QStringLiteral("&Geburtsdat."), p);
     m_Label28->setFont(arial8);
     m_MaskEdit1 = new MaskEdit(p);
-    m_Label29 = new QLabel(QStringLiteral("Zuvododerod für Monat"), p);
+    m_Label28->setBuddy(m_MaskEdit1);
+    m_Label29 = new QLabel(QStringLiteral("Zuvododerod für &Monat"), p);
     m_Label29->setFont(arial8);
     m_Label29->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_ComboBox4 = new QComboBox(p);
     for (const QString& name : zuv::core::MonthNames())
         m_ComboBox4->addItem(name);
-    m_LabeledEdit1Label = new QLabel(QStringLiteral("im Jahr"), p);
+    m_Label29->setBuddy(m_ComboBox4);
+    m_LabeledEdit1Label = new QLabel(QStringLiteral("im &Jahr"), p);
     m_LabeledEdit1Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_LabeledEdit1 = new QLineEdit(p);
     m_LabeledEdit1->setReadOnly(true);
@@ -121,15 +124,17 @@ void BioPage::buildControls()
     red.setColor(QPalette::ButtonText, Qt::red);
     m_Button4->setPalette(red);
 
-    m_CheckBox4 = new QCheckBox(QStringLiteral("Name i.d.Titel anz."), p);
+    m_CheckBox4 = new QCheckBox(QStringLiteral("Name i.d.Titel an&z."), p);
     m_CheckBox4->setLayoutDirection(Qt::RightToLeft);
     auto* nameBox = new zuv::people::NameBox(p);
     // Another running copy may have changed the names since the box was filled.
     nameBox->beforePopup = [this] { bringNameBoxUpToDate(); };
+    m_Label30 = new QLabel(QStringLiteral("&Name"), p);
     m_ComboBox3 = nameBox;
     m_ComboBox3->setEditable(true);
     m_ComboBox3->setInsertPolicy(QComboBox::NoInsert);
     m_ComboBox3->setToolTip(QStringLiteral("Mit einem Doppelklick wird der Text gelöscht."));
+    m_Label30->setBuddy(m_ComboBox3);
     m_StaticText5 = new ClickLabel(
         QStringLiteral("Name und Geburtsdatum eintragen / ändern / löschen?"), p);
     m_StaticText5->setWordWrap(true);
@@ -139,6 +144,8 @@ void BioPage::buildControls()
     m_StaticText5->setPalette(blue);
     m_StaticText5->setToolTip(
         QStringLiteral("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
+    // Reachable with Tab and opened with the space bar, like a link.
+    m_StaticText5->setFocusPolicy(Qt::StrongFocus);
 
     m_Label3 = new QLabel(QStringLiteral("Sternzeich."), p);
     m_Label3->setFont(pointFont(QStringLiteral("MS Serif"), 8));
@@ -156,6 +163,8 @@ void BioPage::buildControls()
     m_Shape1->setPalette(grey);
     m_RichEdit1 = new QTextEdit(p);
     m_RichEdit1->setReadOnly(true);
+    // Without a border the box could not show that it has the focus: no tab stop.
+    m_RichEdit1->setFocusPolicy(Qt::ClickFocus);
     m_RichEdit1->setFrameStyle(QFrame::NoFrame);
     m_RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -165,12 +174,13 @@ void BioPage::buildControls()
     face.setColor(QPalette::Text, Qt::black);
     m_RichEdit1->setPalette(face);
 
-    m_StaticText1 = new QLabel(QStringLiteral("Tagesform am..."), p);
+    m_StaticText1 = new QLabel(QStringLiteral("&Tagesform am..."), p);
     m_StaticText1->setAlignment(Qt::AlignCenter);
     m_Label4 = new QLabel(p);
     m_Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_DTP1 = new DayPicker(p);
     m_DTP1->setFocusPolicy(Qt::ClickFocus);
+    m_StaticText1->setBuddy(m_DTP1);
     m_DBChart2 = new zuv::charts::Chart(p);
     configureDayChart(m_DBChart2->model());
 
@@ -189,7 +199,8 @@ void BioPage::placeControls()
         {m_MaskEdit1, "MaskEdit1"}, {m_Label29, "Label29"}, {m_ComboBox4, "ComboBox4"},
         {m_LabeledEdit1Label, "LabeledEdit1Label"}, {m_LabeledEdit1, "LabeledEdit1"},
         {m_UpDown5, "UpDown5"}, {m_Button4, "Button4"}, {m_CheckBox4, "CheckBox4"},
-        {m_ComboBox3, "ComboBox3"}, {m_StaticText5, "StaticText5"}, {m_Label3, "Label3"},
+        {m_Label30, "Label30"}, {m_ComboBox3, "ComboBox3"}, {m_StaticText5, "StaticText5"},
+        {m_Label3, "Label3"},
         {m_Image2, "Image2"}, {m_Image3, "Image3"}, {m_Shape1, "Shape1"},
         {m_RichEdit1, "RichEdit1"}, {m_StaticText1, "StaticText1"}, {m_Label4, "Label4"},
         {m_DTP1, "DTP1"}, {m_DBChart2, "DBChart2"}};

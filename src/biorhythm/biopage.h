@@ -140,6 +140,7 @@ private:
     UpDown* m_UpDown5 = nullptr;
     QPushButton* m_Button4 = nullptr;
     QCheckBox* m_CheckBox4 = nullptr;
+    QLabel* m_Label30 = nullptr;
     QComboBox* m_ComboBox3 = nullptr;
     ClickLabel* m_StaticText5 = nullptr;
     QLabel* m_Label3 = nullptr;

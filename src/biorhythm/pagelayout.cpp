@@ -9,11 +9,14 @@ const std::vector<ControlPlace>& pageLayout()
     static const std::vector<ControlPlace> layout = {
         {QStringLiteral("DBChart1"), {8, 12, 793, 287}},
         {QStringLiteral("CheckBox4"), {16, 309, 121, 17}},
-        {QStringLiteral("ComboBox3"), {16, 328, 121, 21}},
+        // The name box's caption, which carries its keyboard accelerator.
+        {QStringLiteral("Label30"), {16, 329, 106, 14}},
+        {QStringLiteral("ComboBox3"), {16, 344, 106, 21}},
         {QStringLiteral("StaticText5"), {16, 416, 137, 49}},
         {QStringLiteral("Label28"), {160, 309, 81, 14}},
         {QStringLiteral("MaskEdit1"), {160, 324, 81, 21}},
-        {QStringLiteral("Label29"), {112, 352, 129, 14}},
+        // Right-aligned; starts where its text does, clear of the name box.
+        {QStringLiteral("Label29"), {124, 352, 117, 14}},
         {QStringLiteral("ComboBox4"), {160, 368, 81, 21}},
         {QStringLiteral("LabeledEdit1Label"), {112, 397, 44, 14}},
         {QStringLiteral("LabeledEdit1"), {160, 394, 65, 21}},

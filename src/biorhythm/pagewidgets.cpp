@@ -18,6 +18,29 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && focusPolicy() != Qt::NoFocus) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    if (frameShape() != QFrame::NoFrame)
+        setLineWidth(2);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    if (frameShape() != QFrame::NoFrame)
+        setLineWidth(1);
+}
+
 MaskEdit::MaskEdit(QWidget* parent)
     : QLineEdit(parent)
 {
@@ -117,8 +140,32 @@ UpDown::UpDown(QWidget* parent)
 
 void UpDown::setAssociate(QLineEdit* edit)
 {
+    if (m_associate)
+        m_associate->removeEventFilter(this);
     m_associate = edit;
+    if (m_associate)
+        m_associate->installEventFilter(this);
     setPosition(m_position);
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_associate && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        struct StepKey {
+            int key;
+            int delta;
+        };
+        static constexpr StepKey kKeys[] = {
+            {Qt::Key_Up, 1}, {Qt::Key_Down, -1}, {Qt::Key_PageUp, 10}, {Qt::Key_PageDown, -10}};
+        for (const StepKey& k : kKeys) {
+            if (key->key() == k.key && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                step(k.delta);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDown::setPosition(int position)

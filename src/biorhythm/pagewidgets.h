@@ -10,7 +10,8 @@ class QToolButton;
 
 namespace zuv::bio {
 
-// A label (text or picture) that reports clicks.
+// A label (text or picture) that reports clicks. One that takes the focus is clicked with
+// the space bar too and shows the focus with a thicker frame.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 // Birth-date field "dd.mm.yyyy", shown as "  .  .    " when empty: day and month digits
@@ -54,8 +58,8 @@ private:
 };
 
 // Two arrows that step a position 1..9999 without wrapping and write it, without
-// thousands separator, into the associated read-only edit. Each arrow click emits
-// clicked(up), also at the ends of the range.
+// thousands separator, into the associated read-only edit. Each arrow click and each step
+// key emits clicked(up) once, also at the ends of the range.
 class UpDown : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +68,7 @@ public:
     static constexpr int kMin = 1;
     static constexpr int kMax = 9999;
 
+    // The edit shows the position; Up and Down in it step by 1, PageUp and PageDown by 10.
     void setAssociate(QLineEdit* edit);
     int position() const { return m_position; }
     void setPosition(int position);   // clamped to 1..9999
@@ -76,6 +81,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void step(int delta);

@@ -108,9 +108,9 @@ void FotoPage::buildControls()
     m_Bild3 = place(new QLabel(p), "Bild3", 67, 108, 380, 14);
 
     // Wider than 97 pixels so that the whole caption shows; the birth date starts at 176.
-    m_CheckBox3 = place(new QCheckBox(QStringLiteral("Mit Zuvododerod"), p), "CheckBox3", 16, 192,
+    m_CheckBox3 = place(new QCheckBox(QStringLiteral("Mit &Zuvododerod"), p), "CheckBox3", 16, 192,
                         150, 17);
-    m_Label5 = place(new QLabel(QStringLiteral("Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
+    m_Label5 = place(new QLabel(QStringLiteral("&Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
     QFont arial8(QStringLiteral("Arial"));
     arial8.setPointSize(8);
     m_Label5->setFont(arial8);
@@ -120,21 +120,24 @@ void FotoPage::buildControls()
     m_MaskEdit2->setCursor(Qt::PointingHandCursor);
     colourField(m_MaskEdit2);
     m_MaskEdit2->hide();
+    m_Label5->setBuddy(m_MaskEdit2);
 
-    m_Label2 = place(new QLabel(QStringLiteral("Bundesland"), p), "Label2", 176, 240);
+    m_Label2 = place(new QLabel(QStringLiteral("&Bundesland"), p), "Label2", 176, 240);
     m_ComboBox2 = place(new QComboBox(p), "ComboBox2", 176, 254, 145, 21);
     m_ComboBox2->setEditable(true);
     m_ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     colourField(m_ComboBox2);
+    m_Label2->setBuddy(m_ComboBox2);
 
-    m_Label1 = place(new QLabel(QStringLiteral("Monat"), p), "Label1", 16, 304);
+    m_Label1 = place(new QLabel(QStringLiteral("&Monat"), p), "Label1", 16, 304);
     m_ComboBox1 = place(new QComboBox(p), "ComboBox1", 16, 320, 129, 21);
     m_ComboBox1->setEditable(true);
     m_ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     m_ComboBox1->addItems(monthBoxEntries());
+    m_Label1->setBuddy(m_ComboBox1);
     colourField(m_ComboBox1);
 
-    m_LabeledEdit2Label = place(new QLabel(QStringLiteral("Jahr"), p), "LabeledEdit2Label", 256, 304);
+    m_LabeledEdit2Label = place(new QLabel(QStringLiteral("&Jahr"), p), "LabeledEdit2Label", 256, 304);
     m_LabeledEdit2 = place(new QLineEdit(p), "LabeledEdit2", 256, 320, 49, 21);
     m_LabeledEdit2->setReadOnly(true);
     m_LabeledEdit2Label->setBuddy(m_LabeledEdit2);

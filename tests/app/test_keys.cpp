@@ -4,10 +4,17 @@
 #include "apptestsupport.h"
 #include "biopage.h"
 #include "daypicker.h"
+#include "helpwindow.h"
+#include "pagewidgets.h"
+#include "tform3.h"
+#include "printing.h"
 #include "programfolder.h"
 #include "tform1.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -163,6 +170,132 @@ TEST_F(KeysTest, EscReturnsToTheDateConfirmedLast)
     type(Qt::Key_Delete);
     type(Qt::Key_Escape);
     EXPECT_EQ(birth->text().toStdString(), "15.06.1980");
+}
+
+
+// Up/Down step the year by one, PageUp/PageDown by ten, and each step refreshes the page;
+// the year stops at 1 and 9999. Reached with the caption's accelerator Alt+J.
+TEST_F(KeysTest, YearKeysStepTheYearAndRefresh)
+{
+    type(Qt::Key_J, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), w->bioPage().LabeledEdit1());
+    const struct {
+        int key;
+        int year;
+    } steps[] = {
+        {Qt::Key_Up, 2027}, {Qt::Key_PageUp, 2037}, {Qt::Key_Down, 2036}, {Qt::Key_PageDown, 2026},
+    };
+    for (const auto& st : steps) {
+        type(st.key);
+        EXPECT_EQ(w->bioPage().LabeledEdit1()->text(), QString::number(st.year)) << st.key;
+        EXPECT_EQ(w->bioPage().DBChart1()->model().title.join(QString()),
+                  QStringLiteral("Zuvododerod für Monat Dezember %1 (  )").arg(st.year))
+            << st.key;
+    }
+    w->bioPage().UpDown5()->setPosition(9995);
+    type(Qt::Key_PageUp);
+    type(Qt::Key_Up);
+    EXPECT_EQ(w->bioPage().LabeledEdit1()->text(), QStringLiteral("9999"));
+    w->bioPage().UpDown5()->setPosition(5);
+    type(Qt::Key_PageDown);
+    EXPECT_EQ(w->bioPage().LabeledEdit1()->text(), QStringLiteral("1"));
+}
+
+// Each caption's accelerator puts the focus into its input, on either page.
+TEST_F(KeysTest, AcceleratorsReachEveryInput)
+{
+    const struct {
+        int page;
+        int key;
+        const char* input;
+    } accelerators[] = {
+        {0, Qt::Key_G, "MaskEdit1"},  {0, Qt::Key_M, "ComboBox4"}, {0, Qt::Key_J, "LabeledEdit1"},
+        {0, Qt::Key_N, "ComboBox3"},  {0, Qt::Key_T, "DTP1"},      {0, Qt::Key_Z, "CheckBox4"},
+        {1, Qt::Key_B, "ComboBox2"},  {1, Qt::Key_M, "ComboBox1"}, {1, Qt::Key_J, "LabeledEdit2"},
+        {1, Qt::Key_Z, "CheckBox3"},  {1, Qt::Key_G, "MaskEdit2"},
+    };
+    w->bioPage().MaskEdit1()->setText(QStringLiteral("01.01.2000"));
+    // The birth-date field of the second page shows with "Mit Zuvododerod" ticked.
+    child<QCheckBox>("CheckBox3")->click();
+    for (const auto& a : accelerators) {
+        w->pageControl().setCurrentIndex(a.page);
+        QApplication::processEvents();
+        type(a.key, Qt::AltModifier);
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_EQ(focus ? focus->objectName().toStdString() : std::string("-"), a.input)
+            << "Alt+" << char(a.key);
+    }
+}
+
+// Every input of both pages has a caption with an accelerator that leads to it.
+TEST_F(KeysTest, EveryInputHasABuddyCaption)
+{
+    for (QWidget* page : {static_cast<QWidget*>(&w->bioPage()), w->pageControl().widget(1)}) {
+        QList<QWidget*> buddies;
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            if (label->buddy() && label->text().contains(QLatin1Char('&')))
+                buddies << label->buddy();
+        }
+        for (QWidget* input : page->findChildren<QWidget*>()) {
+            const bool isInput = qobject_cast<QLineEdit*>(input) || qobject_cast<QComboBox*>(input)
+                || qobject_cast<QAbstractSpinBox*>(input);
+            // Inputs inside other inputs (a box's own edit) are reached through them.
+            if (!isInput || !input->parentWidget()
+                || !input->parentWidget()->objectName().startsWith(QLatin1String("Panel")))
+                continue;
+            EXPECT_TRUE(buddies.contains(input)) << input->objectName().toStdString();
+        }
+    }
+}
+
+// Tab visits the inputs of the biorhythm page in order and nothing that cannot show the focus.
+TEST_F(KeysTest, TabVisitsOnlyControlsThatShowTheFocus)
+{
+    const char* order[] = {"MaskEdit1", "ComboBox4", "LabeledEdit1", "Button4",
+                           "CheckBox4", "ComboBox3", "StaticText5", "MaskEdit1"};
+    w->bioPage().MaskEdit1()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    for (const char* expected : order) {
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_EQ(focus ? focus->objectName().toStdString() : std::string("-"), expected);
+        type(Qt::Key_Tab);
+    }
+    // The name-list link opens its window with the space bar.
+    auto* link = child<QWidget>("StaticText5");
+    link->setFocus(Qt::TabFocusReason);
+    type(Qt::Key_Space);
+    EXPECT_TRUE(w->nameListWindow().isVisible());
+    w->nameListWindow().close();
+}
+
+// F1 opens the help, Ctrl+P prints the chart on the first page and shows the calendar
+// page's preview on the second, Ctrl+Q quits.
+TEST_F(KeysTest, ShortcutsOpenHelpPrintPreviewAndQuit)
+{
+    type(Qt::Key_F1);
+    auto* help = w->findChild<zuv::info::HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+    QApplication::setActiveWindow(w.get());
+
+    QPrinter& printer = zuv::info::currentPrinter();
+    const QString pdf = m_folder.filePath(QStringLiteral("chart.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    type(Qt::Key_P, Qt::ControlModifier);
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    EXPECT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join(QLatin1Char('|')).toStdString();
+
+    w->pageControl().setCurrentIndex(1);
+    QApplication::processEvents();
+    m_dialogs.execs.clear();
+    type(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(m_dialogs.execs, QStringList{QStringLiteral("QPrintPreviewDialog")});
+
+    type(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w->isVisible());
 }
 
 } // namespace

@@ -131,7 +131,7 @@ void expectEverythingInside(TForm1& w, const std::string& where)
             if (auto* b = qobject_cast<QAbstractButton*>(c))
                 caption = b->text().remove(QLatin1Char('&'));
             else if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap() && l->pixmap().isNull())
-                caption = l->text();
+                caption = l->buddy() ? l->text().remove(QLatin1Char('&')) : l->text();
             for (const QString& line : caption.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
                 EXPECT_LE(c->fontMetrics().horizontalAdvance(line), c->width())
                     << where << ": caption \"" << line.toStdString() << "\" of " << describe(c, r);

@@ -392,7 +392,7 @@ TEST_F(BioPageTest, ControlsSitWhereTheDesignPutsThem)
     struct Case { const char* name; QRect rect; };
     // Design positions of the name box column, the zodiac sign and the day form.
     const Case cases[] = {
-        {"CheckBox4", {16, 309, 121, 17}}, {"ComboBox3", {16, 328, 121, 21}},
+        {"CheckBox4", {16, 309, 121, 17}}, {"ComboBox3", {16, 344, 106, 21}},
         {"StaticText5", {16, 416, 137, 49}}, {"Label3", {243, 310, 76, 27}},
         {"Image2", {248, 344, 65, 41}}, {"Image3", {256, 344, 49, 65}},
         {"Shape1", {320, 312, 1, 153}}, {"RichEdit1", {328, 312, 321, 153}},
