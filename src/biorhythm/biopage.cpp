@@ -27,6 +27,8 @@ namespace {
 // The system's active-border colour, which the page's input fields wear.
 const QColor kActiveBorder(0xB4, 0xB4, 0xB4);
 const QColor kButtonFace(0xF0, 0xF0, 0xF0);
+// Dark enough on the button face for small text (5.7:1), still the red of the button.
+const QColor kButtonRed(0xC0, 0x00, 0x00);
 
 QFont pointFont(const QString& family, int points)
 {
@@ -38,8 +40,12 @@ QFont pointFont(const QString& family, int points)
 void colourInput(QWidget* w)
 {
     QPalette p = w->palette();
+    // Each background the page sets comes with its text colour, so a dark desktop theme's
+    // light text never lands on the light grey.
     p.setColor(QPalette::Base, kActiveBorder);
+    p.setColor(QPalette::Text, Qt::black);
     p.setColor(QPalette::Button, kActiveBorder);
+    p.setColor(QPalette::ButtonText, Qt::black);
     w->setPalette(p);
 }
 
@@ -121,7 +127,8 @@ void BioPage::buildControls()
     m_UpDown5->setAssociate(m_LabeledEdit1);
     m_Button4 = new QPushButton(QStringLiteral("&Aktualisieren"), p);
     QPalette red = m_Button4->palette();
-    red.setColor(QPalette::ButtonText, Qt::red);
+    red.setColor(QPalette::ButtonText, kButtonRed);
+    red.setColor(QPalette::Button, kButtonFace);
     m_Button4->setPalette(red);
 
     m_CheckBox4 = new QCheckBox(QStringLiteral("Name i.d.Titel an&z."), p);
@@ -140,8 +147,11 @@ void BioPage::buildControls()
     m_StaticText5->setWordWrap(true);
     m_StaticText5->setFrameStyle(QFrame::Box | QFrame::Plain);
     QPalette blue = m_StaticText5->palette();
+    // The link keeps its blue on a light face of its own, also in a dark desktop theme.
     blue.setColor(QPalette::WindowText, Qt::blue);
+    blue.setColor(QPalette::Window, kButtonFace);
     m_StaticText5->setPalette(blue);
+    m_StaticText5->setAutoFillBackground(true);
     m_StaticText5->setToolTip(
         QStringLiteral("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
     // Reachable with Tab and opened with the space bar, like a link.

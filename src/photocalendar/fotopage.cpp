@@ -50,7 +50,9 @@ W* place(W* widget, const char* name, int left, int top, int width = -1, int hei
 void colourField(QWidget* w)
 {
     QPalette p = w->palette();
+    // With its own text colour: a dark theme's light text would not show on the grey.
     p.setColor(QPalette::Base, kActiveBorder);
+    p.setColor(QPalette::Text, Qt::black);
     w->setPalette(p);
 }
 

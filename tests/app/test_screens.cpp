@@ -14,7 +14,12 @@
 #include "chart.h"
 #include "fotopage.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <cmath>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -196,6 +201,98 @@ TEST_F(ScreensTest, NothingIsCutOffOnAnyScreenAtAnyScaleFactor)
         }
         w.close();
     }
+}
+
+
+// Relative luminance and contrast ratio as the web content accessibility guidelines define
+// them (WCAG 2.1, 1.4.3: at least 4.5:1 for text).
+double luminance(const QColor& c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(Contrast, TheGuidelinesOwnExamples)
+{
+    EXPECT_NEAR(contrast(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(contrast(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);   // just too light
+    EXPECT_NEAR(contrast(Qt::blue, QColor(0x33, 0x33, 0x33)), 1.4, 0.1);     // the link
+}
+
+// The background a text is drawn on: its own when it fills it, else its parents'.
+QColor backgroundOf(const QWidget* w, QPalette::ColorRole role)
+{
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        if (p == w && role != QPalette::Window)
+            return p->palette().color(role);
+        if (p->autoFillBackground() || p->isWindow())
+            return p->palette().color(QPalette::Window);
+    }
+    return w->palette().color(QPalette::Window);
+}
+
+QPalette darkTheme()
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    p.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    p.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
+    p.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    return p;
+}
+
+// Every text of both pages keeps 4.5:1 against what it is drawn on, in a light and in a dark
+// desktop theme: a colour the pages set always comes with its partner.
+TEST_F(ScreensTest, TextsKeepTheirContrastInLightAndDarkThemes)
+{
+    const QPalette original = QApplication::palette();
+    const struct {
+        const char* name;
+        QPalette palette;
+    } themes[] = {{"light", QApplication::style()->standardPalette()}, {"dark", darkTheme()}};
+    for (const auto& theme : themes) {
+        QApplication::setPalette(theme.palette);
+        TForm1 w(&fixedNow);
+        w.FormCreate();
+        for (QWidget* page : {static_cast<QWidget*>(&w.bioPage()), w.pageControl().widget(1)}) {
+            int checked = 0;
+            for (QWidget* c : page->findChildren<QWidget*>()) {
+                QPalette::ColorRole fg = QPalette::WindowText;
+                QPalette::ColorRole bg = QPalette::Window;
+                if (qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractSpinBox*>(c)
+                    || qobject_cast<QTextEdit*>(c)
+                    || (qobject_cast<QComboBox*>(c) && static_cast<QComboBox*>(c)->isEditable())) {
+                    fg = QPalette::Text;
+                    bg = QPalette::Base;
+                } else if (qobject_cast<QPushButton*>(c) || qobject_cast<QComboBox*>(c)) {
+                    fg = QPalette::ButtonText;
+                    bg = QPalette::Button;
+                } else if (!qobject_cast<QLabel*>(c) && !qobject_cast<QCheckBox*>(c)) {
+                    continue;
+                }
+                if (auto* l = qobject_cast<QLabel*>(c); l && !l->pixmap().isNull())
+                    continue;
+                ++checked;
+                const double ratio = contrast(c->palette().color(fg), backgroundOf(c, bg));
+                EXPECT_GE(ratio, 4.5) << theme.name << ": " << c->objectName().toStdString() << " "
+                                      << c->metaObject()->className();
+            }
+            EXPECT_GT(checked, 10) << theme.name;
+        }
+    }
+    QApplication::setPalette(original);
 }
 
 } // namespace
