@@ -203,8 +203,8 @@ Content read(const QString& path)
     if (sqlite3_column_count(st.s) != n + 1)
         throw foreign(QStringLiteral("falsche Spaltenzahl"));
     int rc;
-    std::vector<QVariant> values(n);
     while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
+        std::vector<QVariant> values(n);
         bool fits = true;
         for (int i = 0; i < n && fits; ++i) {
             auto v = readValue(st.s, i + 1, content.fields[i]);
@@ -216,7 +216,7 @@ Content read(const QString& path)
             ++content.badRows;
             continue;
         }
-        content.rows.push_back(values);
+        content.rows.push_back(std::move(values));
         content.ids.push_back(sqlite3_column_int64(st.s, 0));
     }
     if (rc != SQLITE_DONE)
