@@ -6,6 +6,12 @@
 #include <dialogs.h>
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,12 +59,67 @@ bool hasPrinter(const QPrinter& printer)
 
 int Druckerauswhlen1Click(QWidget* parent)
 {
-    QPrintDialog dialog(&currentPrinter(), parent);
+    QPrinter& printer = currentPrinter();
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    const QString file = printer.outputFileName();
+    const QString name = printer.printerName();
+    QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     dialog.setWindowTitle(QStringLiteral("Drucker auswählen"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile
                       | QAbstractPrintDialog::PrintShowPageSize);
-    return core::dialogs().exec(dialog);
+    // The dialog only chooses and sets up the printer: its button says so, not "Drucken".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(kApplyPrinterText);
+    }
+    const int result = core::dialogs().exec(dialog);
+    if (result != QDialog::Accepted || printer.outputFormat() != QPrinter::PdfFormat)
+        return result;
+
+    // Printing into a PDF file: the file is chosen in a save dialog rather than typed.
+    QFileDialog save(parent, QStringLiteral("Druck in PDF-Datei speichern"));
+    save.setObjectName(QStringLiteral("PdfFileDialog1"));
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    save.setFileMode(QFileDialog::AnyFile);
+    save.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+    save.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    save.selectFile(printer.outputFileName().isEmpty()
+                        ? QDir(documents).filePath(QStringLiteral("Zuvododerod.pdf"))
+                        : printer.outputFileName());
+    if (core::dialogs().exec(save) == QDialog::Accepted && !save.selectedFiles().isEmpty()) {
+        printer.setOutputFileName(save.selectedFiles().constFirst());
+        return QDialog::Accepted;
+    }
+    // No file chosen: the printer stays as it was before the dialog.
+    if (format == QPrinter::PdfFormat) {
+        printer.setOutputFileName(file);
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(name);
+    }
+    return QDialog::Rejected;
+}
+
+QString printStartFailureCause(const QPrinter& printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return QStringLiteral("Der Drucker nimmt keine Aufträge an: Er ist ausgeschaltet, "
+                              "angehalten oder nicht erreichbar.");
+    const QFileInfo target(printer.outputFileName());
+    const QFileInfo folder(target.absolutePath());
+    const auto shown = [](const QFileInfo& f) {
+        return QDir::toNativeSeparators(f.absoluteFilePath());
+    };
+    if (!folder.isDir())
+        return QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(shown(folder));
+    if (target.isDir())
+        return QStringLiteral("„%1“ ist ein Ordner, keine Datei.").arg(shown(target));
+    if (!folder.isWritable() || (target.exists() && !target.isWritable()))
+        return QStringLiteral("Für „%1“ fehlt die Schreibberechtigung.").arg(shown(target));
+    return QStringLiteral("Die Datei „%1“ kann nicht angelegt werden.").arg(shown(target));
 }
 
 QRect chartPrintRect(const QRect& paper, const QSize& chartSize)
@@ -110,10 +171,12 @@ void printChart(charts::Chart& chart, QPrinter& printer)
     QPainter painter;
     if (!painter.begin(&printer)) {
         throw core::Error(QStringLiteral("Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ "
-                                         "nicht gestartet werden.")
-                              .arg(title, printer.outputFormat() == QPrinter::PdfFormat
-                                              ? printer.outputFileName()
-                                              : printer.printerName()));
+                                         "nicht gestartet werden.\n%3")
+                              .arg(title,
+                                   printer.outputFormat() == QPrinter::PdfFormat
+                                       ? printer.outputFileName()
+                                       : printer.printerName(),
+                                   printStartFailureCause(printer)));
     }
     const QRect paper(QPoint(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());

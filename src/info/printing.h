@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 class QPrinter;
@@ -30,9 +31,17 @@ QPrinter& currentPrinter();
 // True when the printer can take a job: a named system printer or a PDF file to write.
 bool hasPrinter(const QPrinter& printer);
 
+// The printer dialog's confirming button: it applies the choice, it prints nothing.
+inline constexpr const char* kApplyPrinterText = "&Übernehmen";
+
 // Runs the printer dialog (printer, paper, orientation) for currentPrinter() through
-// zuv::core::dialogs(). Cancelling leaves the printer as it was. Returns the dialog's code.
+// zuv::core::dialogs(). Choosing a PDF file as printer asks for the file in a save dialog.
+// Cancelling either leaves the printer as it was. Returns the dialog's code.
 int Druckerauswhlen1Click(QWidget* parent);
+
+// Why a print job could not start, in German: the PDF file's folder is missing, the target
+// is a folder, writing is not permitted, or the printer takes no jobs.
+QString printStartFailureCause(const QPrinter& printer);
 
 // Where the chart goes on the page, in the printer's device pixels: inside the print
 // margins of paper, as large as possible with the chart's aspect ratio, centred.

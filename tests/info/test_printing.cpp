@@ -4,7 +4,11 @@
 #include <chart.h>
 #include <printing.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPrintDialog>
@@ -265,8 +269,9 @@ TEST(Printing, FailingJobIsReportedAndThePrintColoursStay)
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(dialogs.errors.front(),
               QStringLiteral("Der Druckauftrag „DBChart1“ konnte auf dem Drucker „%1“ nicht "
-                             "gestartet werden.")
-                  .arg(out.filePath(QStringLiteral("no/such/folder/chart.pdf"))));
+                             "gestartet werden.\nDer Ordner „%2“ existiert nicht.")
+                  .arg(out.filePath(QStringLiteral("no/such/folder/chart.pdf")),
+                       out.filePath(QStringLiteral("no/such/folder"))));
     expectPrintColours(*page.DBChart1());
 }
 
@@ -310,3 +315,88 @@ TEST(Printing, PrinterDialogWorksOnTheCurrentPrinter)
     EXPECT_EQ(printer.outputFileName(), QStringLiteral("/tmp/vorher.pdf"));
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
+
+namespace {
+
+// The printer dialog applies a choice: its button reads "Übernehmen" when it is on screen.
+TEST(Printing, PrinterDialogButtonSaysWhatItDoes)
+{
+    RecordingDialogs dialogs;
+    QString shownText;
+    dialogs.answer = [&](QDialog& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+                shownText = ok->text();
+        }
+        dialog.hide();
+        return int(QDialog::Rejected);
+    };
+    Druckerauswhlen1Click(nullptr);
+    EXPECT_EQ(shownText.toStdString(), "&Übernehmen");
+}
+
+// Choosing a PDF file as printer asks for the file in a save dialog; cancelling it leaves
+// the printer as it was before the printer dialog.
+TEST(Printing, PdfPrinterTakesItsFileFromASaveDialog)
+{
+    QTemporaryDir out;
+    const QString before = out.filePath(QStringLiteral("vorher.pdf"));
+    const QString chosen = out.filePath(QStringLiteral("gewählt.pdf"));
+    const struct {
+        bool saveAccepted;
+        int result;
+        const char* file;
+    } cases[] = {{true, QDialog::Accepted, "gewählt.pdf"}, {false, QDialog::Rejected, "vorher.pdf"}};
+    for (const auto& c : cases) {
+        RecordingDialogs dialogs;
+        QPrinter& printer = currentPrinter();
+        printer.setOutputFileName(before);
+        QString offered;
+        dialogs.answer = [&](QDialog& dialog) {
+            if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
+                // The user picks "print to file" and types a path in the printer dialog.
+                print->printer()->setOutputFileName(out.filePath(QStringLiteral("getippt.pdf")));
+                return int(QDialog::Accepted);
+            }
+            auto* save = qobject_cast<QFileDialog*>(&dialog);
+            EXPECT_NE(save, nullptr);
+            if (!save)
+                return int(QDialog::Rejected);
+            EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+            offered = save->selectedFiles().value(0);
+            save->selectFile(chosen);
+            return int(c.saveAccepted ? QDialog::Accepted : QDialog::Rejected);
+        };
+        EXPECT_EQ(Druckerauswhlen1Click(nullptr), c.result);
+        EXPECT_EQ(dialogs.execs, (QStringList{QStringLiteral("QPrintDialog"), QStringLiteral("QFileDialog")}));
+        EXPECT_EQ(offered, out.filePath(QStringLiteral("getippt.pdf")));
+        EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+        EXPECT_EQ(printer.outputFileName(), out.filePath(QString::fromUtf8(c.file))) << c.file;
+    }
+}
+
+// A print job that cannot start names its cause.
+TEST(Printing, StartFailuresNameTheirCause)
+{
+    QTemporaryDir out;
+    QDir(out.path()).mkdir(QStringLiteral("ordner.pdf"));
+    const struct {
+        const char* target;   // below the temporary folder
+        const char* cause;    // %1: the path shown
+        const char* shown;
+    } cases[] = {
+        {"fehlt/chart.pdf", "Der Ordner „%1“ existiert nicht.", "fehlt"},
+        {"ordner.pdf", "„%1“ ist ein Ordner, keine Datei.", "ordner.pdf"},
+    };
+    QPrinter printer;
+    for (const auto& c : cases) {
+        printer.setOutputFileName(out.filePath(QString::fromUtf8(c.target)));
+        EXPECT_EQ(printStartFailureCause(printer),
+                  QString::fromUtf8(c.cause).arg(out.filePath(QString::fromUtf8(c.shown))))
+            << c.target;
+    }
+}
+
+} // namespace
