@@ -191,6 +191,8 @@ void RtfParser::enterCell()
         m_rowDone = false;
         m_cellEntered = false;
         m_verticalMergeStart.assign(std::size_t(kMaxTableColumns), -1);
+        m_columnWidths.clear();
+        m_widthCells = 0;
     } else if (m_rowDone) {
         m_table->appendRows(1);
         ++m_row;
@@ -203,7 +205,19 @@ void RtfParser::enterCell()
     bool full = false;
     if (m_column >= m_table->columns()) {
         if (m_column < kMaxTableColumns) {
+            // Qt's appendColumns() copies width constraints wrongly: append without them,
+            // then give the table ours again.
+            if (!m_columnWidths.isEmpty()) {
+                QTextTableFormat format = m_table->format();
+                format.clearColumnWidthConstraints();
+                m_table->setFormat(format);
+            }
             m_table->appendColumns(m_column + 1 - m_table->columns());
+            if (!m_columnWidths.isEmpty()) {
+                QList<QTextLength> widths = m_columnWidths;
+                widths.resize(m_table->columns());
+                setColumnWidths(widths);
+            }
         } else {
             // More cells than a row may have: the rest goes into the last cell.
             m_column = m_table->columns() - 1;
@@ -213,6 +227,14 @@ void RtfParser::enterCell()
     m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
     m_cellEntered = true;
     m_pendingBreak = full;
+}
+
+void RtfParser::setColumnWidths(const QList<QTextLength>& widths)
+{
+    QTextTableFormat format = m_table->format();
+    format.setColumnWidthConstraints(widths);
+    m_table->setFormat(format);
+    m_columnWidths = widths;
 }
 
 void RtfParser::leaveTable()
@@ -245,9 +267,9 @@ void RtfParser::endRow()
             paragraph();
         return;
     }
+    // The widths come from the row that defines the most cells; columns beyond it are free.
     const int cells = std::min(int(m_rowDef.cells.size()), m_table->columns());
-    QTextTableFormat format = m_table->format();
-    if (cells >= format.columnWidthConstraints().size()) {
+    if (cells > 0 && cells >= m_widthCells) {
         QList<QTextLength> widths;
         int left = m_rowDef.leftTwips;
         for (int c = 0; c < cells; ++c) {
@@ -255,10 +277,10 @@ void RtfParser::endRow()
             widths.append(QTextLength(QTextLength::FixedLength, twipsToPixels(std::max(right - left, 0))));
             left = right;
         }
-        if (widths != format.columnWidthConstraints()) {
-            format.setColumnWidthConstraints(widths);
-            m_table->setFormat(format);
-        }
+        widths.resize(m_table->columns());
+        m_widthCells = cells;
+        if (widths != m_columnWidths)
+            setColumnWidths(widths);
     }
     int mergeFrom = -1;
     for (int c = 0; c < cells; ++c) {

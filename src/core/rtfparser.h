@@ -251,6 +251,7 @@ private:
     void attachList(const ParaProps& p);
     void enterCell();
     void leaveTable();
+    void setColumnWidths(const QList<QTextLength>& widths);
     void endCell();
     void endRow();
     void finishPicture();
@@ -307,6 +308,8 @@ private:
     int m_column = 0;
     bool m_cellEntered = false;
     bool m_rowDone = false;
+    QList<QTextLength> m_columnWidths; // the table's width constraints, one per column
+    int m_widthCells = 0;              // cells of the row they came from
     std::vector<int> m_verticalMergeStart; // by column: row where a vertical merge began, -1 none
 };
 

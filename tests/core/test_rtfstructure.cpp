@@ -242,9 +242,10 @@ TEST(RtfStructure, Tables)
     EXPECT_EQ(find(doc, "nach").currentTable(), nullptr);
     EXPECT_EQ(find(doc, "vor").currentTable(), nullptr);
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
-    ASSERT_GE(widths.size(), 2);
+    ASSERT_EQ(widths.size(), 3);
     EXPECT_DOUBLE_EQ(widths[0].rawValue(), 80.0); // 1500 - 300 twips
     EXPECT_DOUBLE_EQ(widths[1].rawValue(), 100.0);
+    EXPECT_EQ(widths[2].type(), QTextLength::VariableLength); // the cell no row defines
     EXPECT_DOUBLE_EQ(table->format().leftMargin(), 20.0);
     EXPECT_DOUBLE_EQ(table->format().cellPadding(), 4.0);
     EXPECT_EQ(table->cellAt(0, 0).format().background().color(), QColor(255, 0, 0));
