@@ -45,7 +45,7 @@ void BioPage::Button4Click()
         if (!birth)
             return;
         const int Month = month();
-        if (m_DTP1->value() < QDateTime(*birth, QTime(0, 0), Qt::UTC)) {
+        if (m_DTP1->value() < QDateTime(*birth, QTime(0, 0), QTimeZone::utc())) {
             // A birth date the picker cannot take leaves it where it is.
             try {
                 m_DTP1->setDate(*birth);

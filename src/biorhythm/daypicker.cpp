@@ -67,7 +67,11 @@ void DayRange::limitTo(const QDate& first, const QDate& last)
 DayPicker::DayPicker(QWidget* parent)
     : QDateTimeEdit(parent)
 {
-    setTimeSpec(Qt::UTC);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    setTimeZone(QTimeZone::utc());
+#else
+    setTimeSpec(Qt::UTC);   // the time-zone setter came with Qt 6.7
+#endif
     setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     setCalendarPopup(false);
     setKeyboardTracking(false);
@@ -95,8 +99,8 @@ void DayPicker::display(const DayRange& range)
     m_range = range;
     const QSignalBlocker block(this);
     m_showing = true;
-    setDateTimeRange(QDateTime(range.minimum(), QTime(0, 0), Qt::UTC),
-                     QDateTime(range.maximum(), QTime(23, 59, 59, 999), Qt::UTC));
+    setDateTimeRange(QDateTime(range.minimum(), QTime(0, 0), QTimeZone::utc()),
+                     QDateTime(range.maximum(), QTime(23, 59, 59, 999), QTimeZone::utc()));
     setDateTime(range.value());
     m_showing = false;
 }

@@ -8,6 +8,7 @@
 #include <QDateTimeEdit>
 #include <QString>
 #include <QTime>
+#include <QTimeZone>
 
 namespace zuv::bio {
 
@@ -25,7 +26,7 @@ public:
     explicit DayRange(const QDate& date) : m_date(date) {}
 
     QDate date() const { return m_date; }
-    QDateTime value() const { return QDateTime(m_date, kPickerTimeOfDay, Qt::UTC); }
+    QDateTime value() const { return QDateTime(m_date, kPickerTimeOfDay, QTimeZone::utc()); }
     QDate minimum() const { return m_min; }
     QDate maximum() const { return m_max; }
 

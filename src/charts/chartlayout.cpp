@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <QTime>
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -45,7 +46,7 @@ QString labelText(const Axis& a, double v)
     const double fraction = v - zuv::core::toDateValue(day);
     const QTime time = QTime(0, 0).addMSecs(static_cast<int>(std::lround(fraction * 86400000.0)));
     // UTC: no time-zone look-up per label, and no daylight-saving gaps to fall into.
-    return zuv::core::formatDateTime(a.dateFormat, QDateTime(day, time, Qt::UTC));
+    return zuv::core::formatDateTime(a.dateFormat, QDateTime(day, time, QTimeZone::utc()));
 }
 
 // The smallest step of 1, 2 or 5 times a power of ten whose labels lie at least

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QTimeZone>
 #include "biotesting.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +151,7 @@ TEST(AfterDraw, MarkerColumnFollowsTheAxisWithTheTimeOfDay)
     m.bottom.maximum = 45473;   // 30.6.2024
     const QRect plot(100, 20, 581, 200);   // 580 pixels for 29 days: 20 per day
     const double x = zuv::bio::dateToPixel(m, plot, QDateTime(QDate(2024, 6, 11),
-                                                              QTime(6, 48, 47), Qt::UTC));
+                                                              QTime(6, 48, 47), QTimeZone::utc()));
     // 06:48:47 is 24527 of 86400 seconds.
     EXPECT_NEAR(x, 100 + 20 * (10 + 24527.0 / 86400), 1e-6);
 }
