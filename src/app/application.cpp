@@ -15,6 +15,8 @@ Application::Application(int& argc, char** argv)
     // Lower case: the per-user data folder is ~/.local/share/zuvododerod.
     setApplicationName(QStringLiteral("zuvododerod"));
     setApplicationDisplayName(QStringLiteral("Zuvododerod"));
+    // Ties the windows to the installed desktop entry (task bar icon, Wayland app id).
+    setDesktopFileName(QStringLiteral("de.zuvododerod.Zuvododerod"));
     registerFontSubstitutions();
     installQtGermanCatalogue(*this);
 }

@@ -9,11 +9,8 @@
 
 namespace zuv::info {
 
-QPixmap programIconPixmap(int size)
+void paintProgramIcon(QPainter& p, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
 
     const QRectF box(0.5, 0.5, size - 1.0, size - 1.0);
@@ -51,6 +48,14 @@ QPixmap programIconPixmap(int size)
     }
     p.setPen(QPen(Qt::white, qMax(1.0, size / 32.0)));
     p.drawLine(QPointF(margin, mid), QPointF(size - margin, mid));
+}
+
+QPixmap programIconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintProgramIcon(p, size);
     return pixmap;
 }
 

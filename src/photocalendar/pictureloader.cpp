@@ -4,6 +4,7 @@
 #include "metafileconvert.h"
 #include "picturecache.h"
 #include "picturecheck.h"
+#include "programfolder.h"
 #include "safefile.h"
 
 #include <QBuffer>
@@ -273,7 +274,7 @@ QString metafileHelperPath()
 {
     if (!g_helperPath.isEmpty())
         return g_helperPath;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zuvododerod-metafile"));
+    return zuv::core::helperProgramPath(QStringLiteral("zuvododerod-metafile"));
 }
 
 void setMetafileHelperPath(const QString& path)
