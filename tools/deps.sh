@@ -12,6 +12,7 @@ ZUV_PACKAGES=(
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth
   cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
+  desktop-file-utils appstream dpkg-dev file man-db
 )
 
 zuv_install_deps() {
