@@ -72,7 +72,9 @@ QString chooseDataFolder(const DataFolderFacts& facts)
 DataFolderFacts currentDataFolderFacts()
 {
     DataFolderFacts facts;
-    facts.programFolder = programFolder();
+    // The executable's own folder: an installed copy reads its data from <prefix>/share,
+    // which may be writable (root, a prefix in the home folder) but is never written to.
+    facts.programFolder = executableFolder();
     const QString bioTab = facts.programFolder + kBioTab;
     facts.programBioTabIsFolder = QFileInfo(bioTab).isDir();
     // access() asks the kernel, which also knows read-only mounts.
@@ -108,7 +110,7 @@ QString userDataFolder()
 {
     Chosen& c = chosen();
     // A choice holds as long as the program folder it was made for.
-    if (c.overridden || (!c.folder.isEmpty() && c.programFolder == programFolder()))
+    if (c.overridden || (!c.folder.isEmpty() && c.programFolder == executableFolder()))
         return c.folder;
     const DataFolderFacts facts = currentDataFolderFacts();
     const QString folder = chooseDataFolder(facts);
