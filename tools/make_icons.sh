@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Exports the program icon (drawn in src/info/programicon.cpp) into dist/icons/hicolor:
 # a scalable SVG and PNGs of 16 to 256 pixels. Run after changing the drawing; commit the
 # result. Usage: tools/make_icons.sh [build folder, default build]

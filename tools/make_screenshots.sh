@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Takes the screenshots the AppStream metainfo lists (dist/screenshots/*.png) under a
 # virtual X display, with a temporary home so that no user's names show up. Commit the
 # result and upload it to the addresses in dist/de.zuvododerod.Zuvododerod.metainfo.xml.

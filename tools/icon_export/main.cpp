@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the program icon into an icon theme folder: hicolor/scalable/apps/<id>.svg and
 // hicolor/<n>x<n>/apps/<id>.png for the usual sizes, from the drawing the program shows.
 // Usage: zuv_icon_export <output folder> <application id>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Takes the screenshots of the software-centre listing: the main window on both pages, on a
 // fixed day with a fixed birth date, grabbed from the window itself.
 // Usage (under a display, see tools/make_screenshots.sh): zuv_screenshots <output folder>
