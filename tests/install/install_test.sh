@@ -90,9 +90,14 @@ check_prefix() {
     local warnings
     warnings="$(zcat "$man" | groff -k -man -ww -z -Tutf8 2>&1)"
     [ -z "$warnings" ] || { echo "Handbuchseite: $warnings"; bad=1; }
-    local option
-    for option in --jahreskalender --region --bilder --projekt --pdf --help; do
-      zcat "$man" | grep -q -- "\\\\-\\\\-${option#--}" || { echo "Handbuchseite: $option fehlt"; bad=1; }
+    LC_ALL=C man -M "$p/share/man" -w zuvododerod >/dev/null 2>&1 \
+      || { echo "man zuvododerod findet die Seite nicht"; bad=1; }
+    # Every option the installed program lists in its --help is described.
+    local option options
+    options="$(QT_QPA_PLATFORM=offscreen "$p/bin/zuvododerod" --help 2>&1 | grep -oE -- '(^|[[:space:]])--[a-z-]+' | tr -d ' \t' | sort -u)"
+    [ -n "$options" ] || { echo "zuvododerod --help nennt keine Optionen"; bad=1; }
+    for option in $options; do
+      zcat "$man" | grep -qF -- "$(sed 's/-/\\-/g' <<<"$option")" || { echo "Handbuchseite: $option fehlt"; bad=1; }
     done
   fi
   return $bad
