@@ -55,9 +55,10 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
 QImage renderDrawing(const QByteArray& svg, const QSize& pixels);
 
 // The metafile helper: its path (default: next to the running executable, else in the
-// installed helper folder) and the time a conversion may take before the helper is killed. The helper's own processor-time limit
-// (10 s) bounds the work; this bounds the wait on a busy machine, where a large drawing's
-// few seconds of work stretch out. The window keeps repainting meanwhile.
+// installed helper folder) and the time a conversion may take before the helper is
+// killed. The helper's own processor-time limit (10 s) bounds the work; this bounds the
+// wait on a busy machine, where a large drawing's few seconds of work stretch out. The
+// window keeps repainting meanwhile.
 QString metafileHelperPath();
 void setMetafileHelperPath(const QString& path);
 inline constexpr int kMetafileTimeoutMs = 15000;
