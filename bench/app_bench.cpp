@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up of the main window (construction, first values, tables, first refresh and the
 // first paint) beside an empty QMainWindow of the same size painted the same way.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The common main of the GUI benchmarks: an offscreen application of the given kind, then
 // Google Benchmark with the command line.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A full refresh of the biorhythm page: checks, both tables refilled through their files,
 // zodiac sign, and both charts drawn into images.
 

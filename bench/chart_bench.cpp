@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Time to draw the month chart (793 x 287, four 31-point lines, 31 turned day labels) into
 // an image, as the widget does on every repaint.
 

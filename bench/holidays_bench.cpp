@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Cost of the holiday calendar as the photo calendar uses it.
 
 #include "krv_calendar.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The name list at 10 and 100,000 names: adding one name (a durable one-row transaction
 // plus the name box's refill), loading the whole list, and the refill alone. Goals: add
 // under 5 ms median, load under 50 ms, refill under 20 ms at 100,000 names. The durable

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Calendar page: building the month grid, and laying out and drawing a whole page (three
 // pictures and a chart) to a 300-dpi image and to a PDF. Goal: under 100 ms per page.
 // With ZUV_PHOTO_BENCH_PDF=<file> the first PDF is also written there for inspection.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The calendar page's pictures: three camera photos decoded for a first preview and served
 // from the cache for a second one (goal: under 20 ms of picture work), and a large WMF
 // (about 6 MB of records, inside every limit): converted and drawn once, then a preview

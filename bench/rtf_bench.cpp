@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Rich-text reader: reading a WordPad-like document (formatted paragraphs, umlauts as \' and
 // \u, lists, small tables) into a document with a layout, as the text box has. Goals: under
 // 70 ms per MiB (BM_ReadRtf1MiB reads one MiB), and a file just under the 16 MiB limit under

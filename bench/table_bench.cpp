@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The month table is reopened, emptied, refilled with one row per day and written back on
 // every refresh of the biorhythm page; this has to stay well below a millisecond.
 #include "table.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Year calendar: the page values of a year, and the 13-page PDF without photos and with 36
 // camera photos (8000x6000 JPEG, three a month). Goals: a year without photos under 1 s;
 // with the photos under 10 s and under 500 MB peak memory (counter peak_rss_MB, the

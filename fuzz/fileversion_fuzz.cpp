@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary bytes as an executable file to the version reader. Whatever it finds must
 // be "?" or four numbers joined by dots, and reading must never overrun the file.
 #include "fileversion.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Metafile conversion under libFuzzer (configure with CC=clang-14 CXX=clang++-14 -DZUV_FUZZ=ON).
 # Run: build/bin/metafile_fuzz -max_total_time=60 -rss_limit_mb=2048 <corpus dir> tests/data/photocalendar/seeds
 # (tests/data/photocalendar/crashers holds inputs that crash the libraries in-process.)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer target for the metafile conversion the helper process runs: EMF input (first
 // record EMR_HEADER) goes through the EMF converter, anything else through the WMF one.
 // Seeds: tests/data/photocalendar/seeds.

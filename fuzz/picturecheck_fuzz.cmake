@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Picture header checks (bitmap rows and runs, icon entries). Seeds: tests/data/photocalendar/pictures.
 add_executable(picturecheck_fuzz ${CMAKE_CURRENT_LIST_DIR}/picturecheck_fuzz.cpp
   ${CMAKE_SOURCE_DIR}/src/photocalendar/picturecheck.cpp)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer target for the header checks of the user's pictures: the bitmap's promised
 // rows and runs, and the icon directory's choice of entry. Seeds:
 // tests/data/photocalendar/pictures.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary bytes to the rich-text reader and lays the result out as the text box would.
 #include "rtfreader.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary bytes as a table file to the loader. Whatever loads must read back
 // through every accessor and survive a save and reload unchanged.
 #include "table.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary bytes as a year calendar project file. The reader either refuses them
 // with zuv::core::Error or returns a project that is in range and survives writing and
 // reading back unchanged.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian 12 packages that building, running and testing need, when missing.
 # Sourced by ./run and ./test.
 

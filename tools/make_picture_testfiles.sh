@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes the real picture files the photo-calendar tests read, into
 # tests/data/photocalendar/pictures (committed, so ./test needs none of these tools):
 #   bitmaps, icons and JPEGs made by ImageMagick (package imagemagick), and a WMF and an EMF

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes the rich-text samples the reader's tests check, into tests/data/core/rtf/:
 #   libreoffice_features.rtf  a document LibreOffice saves as RTF (pictures in the text and
 #                             anchored to a paragraph, table, lists, tab stops, line spacing,

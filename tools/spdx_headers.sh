@@ -21,8 +21,8 @@ licence="SPDX-License-Identifier: GPL-2.0-or-later"
 comment_style() {
   case "$1" in
     data/* | tests/data/* | LICENSES/* | LICENSE) ;;
-    *.cpp | *.h | *.c | *.h.in) echo "//" ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.desktop | .gitignore) echo "#" ;;
+    *.cpp | *.h | *.c | *.h.in | *.js) echo "//" ;;
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | .gitignore) echo "#" ;;
     run | test | .ci/run) echo "#" ;;
   esac
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's QApplication: shows every error that a handler lets escape in the one
 // application-wide error box and keeps running.

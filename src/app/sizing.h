@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Fits the main window to the screen it opens on. The pages were designed at 840 x 478
 // pixels; they, their fonts and charts, the menu, the tab bar and the status bar all grow or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The main window "Zuvododerod": the two pages, the main menu that follows the page, the
 // status bar with its clock, the Enter key that refreshes the biorhythm page, and the four

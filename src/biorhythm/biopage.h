@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The "Zuvododerod" page: birth date, month and year in, the month's biorhythm chart, the
 // day form of one chosen day and the sign of the zodiac out. Owns every control of the page

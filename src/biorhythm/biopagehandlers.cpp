@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The handlers of the biorhythm page: each reads the controls, calls into the logic of
 // biorhythm.h, monthchart.h and daychart.h, and writes the result back.
 

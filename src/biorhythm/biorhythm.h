@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The biorhythm computation: the four cycles, the values of every day of a month, the
 // month chart's texts, and the fill of the month table CLDSBio and the day-percent table

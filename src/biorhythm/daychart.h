@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The day-form bar chart DBChart2: four bars with the values of the chosen day from
 // CLDProzent, its title and what is drawn after it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The day picker DTP1: a date with a fixed time of day inside an allowed range. DayRange
 // holds the rules (a new bound pulls the date along; a date outside the range is refused

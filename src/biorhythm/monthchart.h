@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The biorhythm month chart DBChart1: its fixed settings, the screen and print colour
 // schemes, the weekday colours of the day labels, and what is drawn after the chart

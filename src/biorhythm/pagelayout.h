@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the controls of the biorhythm page sit at design size: pixels inside the page's
 // panel Panel28 (the page is 840 x 478 at design, the main window scales it).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Small controls of the biorhythm page: a clickable label, the birth-date field with its
 // mask, and the year up-down bound to a read-only edit.

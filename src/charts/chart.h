@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The chart widget: holds a ChartModel, optionally bound to a table whose fields feed the
 // series, repaints through render() and makes copies of itself for printing and the clipboard.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the parts of a chart go: title, legend, axes with their labels and the plot area,
 // computed from the model and the target rectangle alone (font metrics, no painting).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Settings of a chart: title, axes, legend, background and series. A plain value type;
 // the chart widget and every copy (image, printer, picture, SVG) draw from it.

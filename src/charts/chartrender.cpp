@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Painting of a chart from its layout: background, wall, grid, series, axes, titles and
 // legend, then the after-draw hook. The same code serves every paint device.
 

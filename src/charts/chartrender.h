@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one render function of a chart: draws a ChartModel onto any painter (widget, image,
 // printer, QPicture, SVG). Layout (plot rectangle, pixel mapping) is computed apart from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Counting text as the user sees it: a "character" is a grapheme cluster, so an emoji
 // (a surrogate pair) or a letter with combining marks counts as one, and a limit never

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The per-user data folder: where the program keeps the files it writes (the tables
 // Koerper, Prozente, Bildkalender and Namensliste, and other user files). In portable use

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Hand-placed controls that follow their panel's size. A panel's controls are placed once at
 // the panel's design size; afterwards every resize places them again from those design

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The seam through which the program shows message boxes and runs modal dialogs.
 // The program installs nothing and gets real boxes; tests install their own Dialogs to

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's one date convention: "dd.mm.yyyy" with "." as separator, German names
 // whatever the system locale, and the date value (days since 30.12.1899 with a fraction).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program folder: where the read-only data folders BioTab (general text), BioBMPs,
 // TZeichen and BioHelp lie. In the build folder or a portable copy that is the folder of

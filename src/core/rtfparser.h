@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The rich-text parser behind readRtf: the group stack, the control words and the text
 // they produce. Private to the core library.

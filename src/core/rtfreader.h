@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reads rich text (RTF as written by WordPad, Word and LibreOffice) into a QTextDocument.
 // Never crashes, hangs or grows without bound on malformed input.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Lookup tables of the rich-text reader: code pages, character sets and control words.
 // Private to rtfreader.cpp.

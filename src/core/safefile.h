@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reading the program's own data files and the user's pictures without ever blocking: the
 // path is checked to be a regular file before it is opened, and it is opened non-blocking,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // SQLite plumbing shared by the table file's whole-file and row-level halves. Used by
 // tablefile*.cpp only.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // An in-memory table with named, typed fields, a current row and a file. The file is an
 // SQLite database (no extension) holding the field definitions and the rows. Saving runs

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening a table from its file: what is set aside, what is refused, what is made anew.
 #include "table.h"
 

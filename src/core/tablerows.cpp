@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Row-level writes of the table file: each call changes one row in one durable
 // transaction, so two running copies of the program each add, change and delete their own
 // rows without writing over the other's.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // KRV_Calendar: what a day is in one of 54 holiday regions of Germany, Austria and
 // Switzerland - its ISO 8601 week number, the names of its holidays and special

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Calendar arithmetic of the holiday calendar on the shared date value:
 // a double counting days since 30.12.1899 (0.0 = 30.12.1899, 1.0 = 31.12.1899),

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The 54 holiday regions of Germany, Austria and Switzerland and region sets
 // written as 64-bit masks (bit i = region index i), so that rule tables can be

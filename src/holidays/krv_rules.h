@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The holiday rules as data: five groups of rows (name, date rule, region rule),
 // applied in the order Easter, Advent, season, other days, fixed dates; each group

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The about box "Info ": product name, version read from the executable's file, maker line,
 // program icon and the maker's web address, which opens in the browser when clicked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's help window: a browser for the HTML help pages in BioHelp with back,
 // forward and contents buttons. Modeless; the program keeps one (see help.h).

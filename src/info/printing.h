@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The "Datei" menu's printing: choosing the printer and printing the biorhythm month chart
 // on one landscape page of it.

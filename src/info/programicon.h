@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's icon: three cycle curves over a blue-to-white ground, drawn in code so that
 // it needs no file. tools/make_icons.sh exports the same drawing to the icon theme files.

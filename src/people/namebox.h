@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The name box of the biorhythm page: an editable drop-down over the name table's
 // "Name" column. It reads the table directly, so a refill after a change costs the same

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The stored list of people (table CDSNamensliste: "Name", "Geburtsdatum") as the
 // biorhythm page uses it: its fields, the refill of the name box, the lookup of a birth

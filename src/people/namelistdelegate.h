@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Cell editor of the name grid: a line edit that takes at most 30 characters of a name or
 // a date "dd.mm.yyyy" (centred). Knows its open editor so the window can commit it before

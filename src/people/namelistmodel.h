@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Presents the name table to a grid: one row per stored person plus a trailing empty row
 // for new entries, columns "Name" and "Geburtsdatum". Edits go into the table the way a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The name-list window "Namensliste": a grid over the main window's name table in which
 // people are added, changed and deleted, with a delete and a close button. Modeless,

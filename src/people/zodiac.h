@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The twelve signs of the zodiac with their date ranges, pictures and texts, and the
 // routine that shows a sign on the biorhythm page (picture, caption, explanatory text).

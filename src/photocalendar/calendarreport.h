@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The calendar page report QRBildkalender: a one-page banded report on A4 portrait. It
 // holds the bands with their elements (positions, fonts, colours), the five picture slots

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The "Foto Kalender" page: month, year, federal state, the optional biorhythm with its
 // birth date, up to three pictures and the fonts of the calendar page. Owns the page's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Turns a Windows metafile (EMF or WMF) into an SVG document. This runs the conversion
 // libraries in the calling process, and those crash on some damaged files: the program

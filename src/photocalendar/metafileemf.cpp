@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // EMF to SVG through libemf2svg, mended where that library falls short:
 // - a record it cannot handle (say a bitmap in a compression it does not know) makes it
 //   refuse the whole file: such records are found by converting ever shorter beginnings of

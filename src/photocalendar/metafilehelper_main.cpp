@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // zuvododerod-metafile: converts one Windows metafile to SVG in a process of its own, so
 // that a damaged file can only end this process, never the program.
 // Usage: zuvododerod-metafile emf|wmf  < metafile  > svg

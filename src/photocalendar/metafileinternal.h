@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared pieces of the two metafile converters (metafileconvert.cpp for EMF and the
 // dispatch, metafilewmf.cpp for WMF). Helper process and fuzz target only; no Qt.

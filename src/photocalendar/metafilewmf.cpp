@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // WMF to SVG through libwmf's SVG device, mended where that device falls short: it names
 // every colour by the nearest SVG colour name (#C00000 becomes "firebrick"), writes text in
 // the file's 8-bit code page into a document read as UTF-8 (invalid XML for any umlaut),

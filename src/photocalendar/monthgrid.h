@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The month grid of the calendar page: one row per calendar week that holds a day of the
 // month, with the ISO week number and the day numbers under their weekday, holidays of the

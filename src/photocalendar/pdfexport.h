@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Saving calendar pages as an A4 PDF: vector text with the fonts embedded, pictures at up to
 // 300 dpi. The file is written through a temporary file in the target's folder and renamed

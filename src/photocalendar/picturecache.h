@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // PictureCache: the user's pictures decoded for the calendar pages, kept between previews
 // (and between the months of a year calendar). An image is keyed by the file's absolute

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Checks of picture files that the image readers do not make: whether a Windows bitmap
 // holds all the rows its header promises (a reader fills missing rows with whatever memory

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Loading the user's pictures for the calendar page. The format is taken from the file's
 // extension and checked against the content: JPEG, Windows bitmap and icon are read with

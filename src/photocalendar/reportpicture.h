@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A picture in one of the calendar page's picture slots: a raster image, a vector picture
 // (the month chart) or an SVG drawing (a converted metafile). Drawn stretched to a

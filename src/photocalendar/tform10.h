@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The report window "Bild - Kalender": owns the calendar page report QRBildkalender and
 // its picture slots, answers the report's print-time callbacks from the photo-calendar

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What goes on the pages of a year calendar, apart from the pictures' pixels: the month
 // grid of the month page with its holiday line, the birthdays of the name list, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The year project: the year, the holiday region, up to three pictures for each month, the
 // title font and the person whose biorhythm, birthdays and critical days go on the pages.

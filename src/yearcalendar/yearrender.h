@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Drawing a year calendar: every month page is laid out by the month page's own report
 // (bands, fonts, colours, picture slots) and drawn by its render function; the year adds

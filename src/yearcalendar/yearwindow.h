@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The window "Jahreskalender", opened from the "Foto Kalender" page: year, region, one to
 // three pictures a month, the title font and the person of the name list whose biorhythm

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared pieces of the main-window tests: one QApplication for the process, the recording
 // dialog seam, and a copy of the shipped data as a program folder of their own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window by keyboard alone: Enter, Esc in the birth-date field, the year keys and
 // the window's shortcuts, typed through the window system as a user types them.
 

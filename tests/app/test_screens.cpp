@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window on the user's desktop: Qt's own texts in German and the windows that
 // belong to the main window.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's tables at start and while another copy of the program runs on the
 // same name file.
 #include "apptestsupport.h"

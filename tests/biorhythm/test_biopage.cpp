@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The biorhythm page: refresh flows with their messages and focus, the picker's change,
 // the name box, the layout and the drawn month chart.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Month and day chart settings, weekday label colours and the after-draw marks.
 
 #include "chartrender.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Fixture and settings shared by the chart tests: a month line chart and a day-form bar
 // chart set up like the biorhythm page's, and pixel helpers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Layout of a chart: plot rectangle, pixel mapping, labels and legend, computed exactly.
 
 #include "chart_test_models.h"

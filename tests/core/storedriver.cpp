@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Child process of the fault-injection suite: drives the real table store as the program
 // does at start and when names are added or deleted, and prints what the user would be
 // shown and every acknowledged change, one line each, flushed at once.

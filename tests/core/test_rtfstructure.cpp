@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The structure the rich-text reader builds: pictures, tables, lists and paragraph formats,
 // checked on files LibreOffice and a WordPad-like writer made (tools/make_rtf_samples.sh) and on
 // small hand-written cases.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fault injection: the real table store driven in child processes (storedriver) with
 // locks, killed writers, a second writer and hostile files. Each case checks that no
 // acknowledged name is lost and what the user was told.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Row-level writing: two tables on one file stand for two running copies of the program.
 #include "datafolder.h"
 #include "programfolder.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Test-side transcription of the region list and region-set helpers, written apart
 // from the production tables so that a slip in either shows up.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The public holidays of the German states and Austria, 1990-2035, laid beside an
 // independent source: the npm package date-holidays, its "public" days written to
 // tests/data/holidays by tools/holidays_reference/make.sh. Every difference is

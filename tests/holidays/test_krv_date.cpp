@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whole-range cross-checks of the calendar arithmetic against Qt's QDate and of
 // OsterSonn against a second, independently formulated Easter computus.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Holidays that the holiday laws made or ended in a given year, at the years where
 // they change, with a region beside each that must not change.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The holiday rules: dates, names with their separators, region sets, and the
 // consistency check of the rule tables.
 

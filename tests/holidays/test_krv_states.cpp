@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Public holidays of the German federal states in 2023, asked day by day for a whole
 // year and read straight from the rule tables.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The whole-year answer and the kept years: GetYearInfo against GetDayInfo, and which
 // tables are kept.
 

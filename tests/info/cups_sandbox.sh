@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A private CUPS server with a PDF queue, for the print round-trip test of test_info.
 #
 #   cups_sandbox.sh start [DIR]   starts cupsd in DIR (a new temporary folder when omitted) on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared pieces of the info tests: a dialog seam that records, a biorhythm page on its own
 // tables in a temporary program folder, and a small reader for the page facts of a PDF.

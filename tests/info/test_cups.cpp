@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Prints the month chart through a real print server: the private CUPS server of
 // tests/info/cups_sandbox.sh with its cups-pdf queue. Skipped, with the reason, when that
 // server is not running.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One QApplication for the whole run; the private print server of the round-trip test is
 // chosen before anything asks the print system.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared helpers of the people tests: a dialog seam that records instead of blocking and
 // a fresh name table.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A photo-calendar page wired as the main window wires it: the tables, the biorhythm page,
 // the report window and the page, in a temporary program folder, with a dialog seam that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The calendar page report: band stacking, element positions, the print-time rules, the
 // picture layouts, and the page drawn onto an image and into a PDF.
 

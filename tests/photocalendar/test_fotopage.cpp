@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "Foto Kalender" page: first values, picture buttons, font actions, the preview
 // action with its checks, layouts and clean-up, and pictures that cannot be loaded.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Metafiles as LibreOffice saves them (tools/make_picture_testfiles.sh) and as the seeds
 // script writes them: what the drawing looks like after conversion in the helper process
 // and drawing into an image of the slot's size.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every metafile seed of the fuzz target, and every input that crashed the conversion
 // libraries, replayed through the helper process as the program runs it: a drawing or a
 // reported error, never a crash of the caller.

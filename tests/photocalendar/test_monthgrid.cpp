@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The month grid: week rows, week numbers, holiday marks and the holiday line.
 
 #include "monthgrid.h"

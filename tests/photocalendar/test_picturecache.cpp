@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loading the user's pictures: real files made by ImageMagick and LibreOffice
 // (tools/make_picture_testfiles.sh), the German causes of every refusal, the checks of
 // bitmap and icon headers, and the cache that decodes a picture only once.

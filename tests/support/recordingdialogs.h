@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The dialog seam the tests install: it records every message box and answers every modal
 // dialog without showing it. Installed for its own lifetime.

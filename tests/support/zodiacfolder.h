@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A program folder for page tests: the table folder and a tiny picture and text for every
 // sign of the zodiac, so that a refresh finds what it shows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The year calendar tests need one QApplication for the whole run (fonts, PDF, windows).
 #include <QApplication>
 #include <gtest/gtest.h>

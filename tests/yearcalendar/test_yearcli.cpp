@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The year calendar's command line: what it accepts, its messages and exit statuses, and
 // the program itself run as a batch tool.
 

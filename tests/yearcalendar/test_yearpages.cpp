@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The year's pages as values: the month page's grid for every month and region, birthdays,
 // critical days, the page list and the regions offered.
 

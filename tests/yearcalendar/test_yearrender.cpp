@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Laying out and drawing the year: month pages on the month page's report, the marks the
 // year adds, pictures per slot with their failures, the cover, and the PDF itself.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes tests/data/holidays/date_holidays_de_at.txt from the npm package date-holidays,
 # the independent source of the holiday calendar's cross-check. Run by hand when the
 # reference is to be renewed (needs node and npm); the tests only read the file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the public holidays of the German states and Austria, 1990-2035, as the
 // date-holidays package lists them, for the holiday calendar's cross-check.
 // Usage: node reference.js OUTPUT VERSION

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the twelve zodiac pictures as 24-bit Windows bitmaps: the sign's glyph in the colour
 // of its element on a light, softly shaded card. Usage: zodiac_bitmaps <output folder>
 // Needs the DejaVu Sans font (Debian package fonts-dejavu-core).
