@@ -5,14 +5,18 @@
 // dialog seam, and a copy of the shipped data as a program folder of their own.
 
 #include "dialogs.h"
+#include "programfolder.h"
 #include "recordingdialogs.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 
 inline QApplication& ensureApp()
 {
@@ -35,3 +39,20 @@ inline void copyTree(const QString& from, const QString& to)
     for (const QString& d : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         copyTree(src.filePath(d), to + QLatin1Char('/') + d);
 }
+
+// A main-window test whose program folder is a fresh copy of the shipped data, with the clock
+// fixed at 8 December 2026, 10:11:12.
+class ShippedDataTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApp();
+        ASSERT_TRUE(m_folder.isValid());
+        copyTree(QStringLiteral(ZUV_SOURCE_DIR "/data"), m_folder.path());
+        zuv::core::setProgramFolder(m_folder.path());
+    }
+    void TearDown() override { zuv::core::setProgramFolder(QString()); }
+    static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 11, 12)); }
+
+    QTemporaryDir m_folder;
+};

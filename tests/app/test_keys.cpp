@@ -42,14 +42,13 @@ public:
     }
 };
 
-class KeysTest : public ::testing::Test {
+class KeysTest : public ShippedDataTest {
 protected:
     void SetUp() override
     {
-        ensureApp();
-        ASSERT_TRUE(m_folder.isValid());
-        copyTree(QStringLiteral(ZUV_SOURCE_DIR "/data"), m_folder.path());
-        zuv::core::setProgramFolder(m_folder.path());
+        ShippedDataTest::SetUp();
+        if (HasFatalFailure())
+            return;
         w = std::make_unique<TForm1>(&fixedNow);
         w->FormCreate();
         w->show();
@@ -59,9 +58,8 @@ protected:
     void TearDown() override
     {
         w.reset();
-        zuv::core::setProgramFolder(QString());
+        ShippedDataTest::TearDown();
     }
-    static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 11, 12)); }
 
     template <typename T>
     T* child(const char* name) { return w->findChild<T*>(QString::fromLatin1(name)); }
@@ -72,7 +70,6 @@ protected:
         QApplication::processEvents();
     }
 
-    QTemporaryDir m_folder;
     DesktopDialogs m_dialogs;
     std::unique_ptr<TForm1> w;
 };

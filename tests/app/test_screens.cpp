@@ -34,19 +34,8 @@ using zuv::app::TForm1;
 
 namespace {
 
-class ScreensTest : public ::testing::Test {
+class ScreensTest : public ShippedDataTest {
 protected:
-    void SetUp() override
-    {
-        ensureApp();
-        ASSERT_TRUE(m_folder.isValid());
-        copyTree(QStringLiteral(ZUV_SOURCE_DIR "/data"), m_folder.path());
-        zuv::core::setProgramFolder(m_folder.path());
-    }
-    void TearDown() override { zuv::core::setProgramFolder(QString()); }
-    static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 11, 12)); }
-
-    QTemporaryDir m_folder;
     RecordingDialogs m_dialogs;
 };
 

@@ -22,19 +22,16 @@ using zuv::app::TForm1;
 
 namespace {
 
-class TableStart : public ::testing::Test {
+class TableStart : public ShippedDataTest {
 protected:
     void SetUp() override
     {
-        ensureApp();
-        ASSERT_TRUE(m_folder.isValid());
-        copyTree(QStringLiteral(ZUV_SOURCE_DIR "/data"), m_folder.path());
-        zuv::core::setProgramFolder(m_folder.path());
+        ShippedDataTest::SetUp();
+        if (HasFatalFailure())
+            return;
         zuv::core::setUserDataFolder(QString());
         m_names = m_folder.path() + QStringLiteral("/BioTab/Namensliste");
     }
-    void TearDown() override { zuv::core::setProgramFolder(QString()); }
-    static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 11, 12)); }
 
     void storeNames(const QStringList& names)
     {
@@ -49,7 +46,6 @@ protected:
         t.close();
     }
 
-    QTemporaryDir m_folder;
     QString m_names;
     RecordingDialogs m_dialogs;
 };
