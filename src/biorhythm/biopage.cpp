@@ -12,6 +12,7 @@
 #include "namelist.h"
 #include "pagelayout.h"
 #include "pagewidgets.h"
+#include "richtextview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -173,7 +174,7 @@ void BioPage::buildControls()
     QPalette grey = m_Shape1->palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     m_Shape1->setPalette(grey);
-    m_RichEdit1 = new QTextEdit(p);
+    m_RichEdit1 = new zuv::core::RichTextView(p);
     m_RichEdit1->setReadOnly(true);
     // Without a border the box could not show that it has the focus: no tab stop.
     m_RichEdit1->setFocusPolicy(Qt::ClickFocus);

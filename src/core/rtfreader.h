@@ -14,7 +14,7 @@ class QTextDocument;
 namespace zuv::core {
 
 // Set (true) on the character format of doubly underlined text, which also has a single
-// underline: QTextDocument draws one line, a view that draws the second one reads this.
+// underline: QTextDocument draws one line, RichTextView (richtextview.h) draws the second.
 inline constexpr int kDoubleUnderlineProperty = QTextFormat::UserProperty + 1;
 
 // Files larger than this are refused (bytes).

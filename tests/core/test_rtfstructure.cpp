@@ -3,14 +3,19 @@
 // The structure the rich-text reader builds: pictures, tables, lists and paragraph formats,
 // checked on files LibreOffice and a WordPad-like writer made (tools/make_rtf_samples.sh) and on
 // small hand-written cases.
+#include "richtextview.h"
 #include "rtfreader.h"
 #include "rtftestsupport.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTextList>
 #include <QTextTable>
+#include <QTextLayout>
 #include <QUrl>
+#include <map>
 
 using zuv::core::kDoubleUnderlineProperty;
 using zuv::core::readRtf;
@@ -376,3 +381,52 @@ TEST(RtfStructure, UnicodeTwinsAndDepth)
 }
 
 } // namespace
+
+// A doubly underlined run shows two lines, a single one one: columns under underlined
+// no-break spaces cross that many dark runs (no glyph gets in the way there).
+TEST(RtfStructure, DoubleUnderlineIsDrawnAsTwoLines)
+{
+    if (!QCoreApplication::instance()) { // laying text out needs fonts
+        static int argc = 1;
+        static char name[] = "test_core";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+    QTextDocument doc;
+    ASSERT_TRUE(readRtf(R"({\rtf1\fs40 x{\uldb\~\~\~\~\~\~\~\~\~\~}x{\ul\~\~\~\~\~\~\~\~\~\~}x\par})", doc));
+    QImage image(doc.size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    doc.drawContents(&painter);
+    zuv::core::paintDoubleUnderlines(painter, doc, QRectF(QPointF(), doc.size()));
+    painter.end();
+
+    // Dark runs a column crosses.
+    const auto runsAt = [&](int x) {
+        int runs = 0;
+        bool dark = false;
+        for (int y = 0; y < image.height(); ++y) {
+            const bool d = qGray(image.pixel(x, y)) < 128;
+            runs += d && !dark;
+            dark = d;
+        }
+        return runs;
+    };
+    // Characters: "x", ten doubly underlined spaces (1..10), "x", ten singly underlined (12..21).
+    const QTextLayout* layout = doc.begin().layout();
+    const QTextLine line = layout->lineAt(0);
+    const auto columns = [&](int from, int to) {
+        std::map<int, int> byRuns;
+        const qreal left = layout->position().x();
+        for (int x = int(left + line.cursorToX(from)) + 2; x < int(left + line.cursorToX(to)) - 2; ++x)
+            ++byRuns[runsAt(x)];
+        return byRuns;
+    };
+    const std::map<int, int> doubled = columns(1, 11);
+    const std::map<int, int> single = columns(12, 22);
+    ASSERT_FALSE(doubled.empty());
+    EXPECT_EQ(doubled.size(), 1u);
+    EXPECT_EQ(doubled.begin()->first, 2);
+    EXPECT_EQ(single.size(), 1u);
+    EXPECT_EQ(single.begin()->first, 1);
+}
