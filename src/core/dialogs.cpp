@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace zuv::core {
@@ -69,6 +70,16 @@ bool guarded(QWidget* parent, const std::function<void()>& fn)
         dialogs().error(parent, QString::fromUtf8(e.what()));
     }
     return false;
+}
+
+void preparePdfSaveDialog(QFileDialog& dialog, const QString& objectName)
+{
+    dialog.setObjectName(objectName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
 }
 
 } // namespace zuv::core

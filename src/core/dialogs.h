@@ -10,6 +10,8 @@
 #include <functional>
 #include <stdexcept>
 
+class QFileDialog;
+
 class QWidget;
 class QDialog;
 
@@ -41,5 +43,9 @@ void setDialogs(Dialogs* dialogs);
 // Runs fn; an exception it throws is shown in the error box and swallowed, so the program
 // keeps running. Returns false when fn threw.
 bool guarded(QWidget* parent, const std::function<void()>& fn);
+
+// Sets dialog up to choose a PDF file to write: Qt's own dialog (answered through the seam in
+// tests), "PDF-Dateien (*.pdf)", ".pdf" added when the name has no suffix.
+void preparePdfSaveDialog(QFileDialog& dialog, const QString& objectName);
 
 } // namespace zuv::core

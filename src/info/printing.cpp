@@ -81,12 +81,7 @@ int Druckerauswhlen1Click(QWidget* parent)
 
     // Printing into a PDF file: the file is chosen in a save dialog rather than typed.
     QFileDialog save(parent, QStringLiteral("Druck in PDF-Datei speichern"));
-    save.setObjectName(QStringLiteral("PdfFileDialog1"));
-    save.setOption(QFileDialog::DontUseNativeDialog);
-    save.setAcceptMode(QFileDialog::AcceptSave);
-    save.setFileMode(QFileDialog::AnyFile);
-    save.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
-    save.setDefaultSuffix(QStringLiteral("pdf"));
+    zuv::core::preparePdfSaveDialog(save, QStringLiteral("PdfFileDialog1"));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     save.selectFile(printer.outputFileName().isEmpty()
                         ? QDir(documents).filePath(QStringLiteral("Zuvododerod.pdf"))

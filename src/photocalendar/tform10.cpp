@@ -183,11 +183,7 @@ void TForm10::AlsPdfSpeichern1Click(QWidget* parent)
 {
     zuv::core::guarded(parent, [this, parent] {
         QFileDialog dialog(parent, QStringLiteral("Als PDF speichern"));
-        dialog.setObjectName(QStringLiteral("PdfSaveDialog1"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("PdfSaveDialog1"));
         const QString title = m_source.monthText && m_source.yearText
             ? (m_source.monthText().trimmed() + QLatin1Char(' ') + m_source.yearText())
             : windowTitle();

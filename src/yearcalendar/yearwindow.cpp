@@ -363,11 +363,7 @@ void YearWindow::SavePdfClick()
     guarded(this, [this] {
         const YearDocument doc = currentDocument();
         QFileDialog dialog(this, QStringLiteral("Jahreskalender als PDF speichern"));
-        dialog.setObjectName(QStringLiteral("PdfDialog"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("PdfDialog"));
         dialog.selectFile(QStringLiteral("Jahreskalender-%1.pdf").arg(doc.cover.year));
         if (dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;

@@ -3,7 +3,9 @@
 #pragma once
 // Helpers of the rich-text reader's tests: reading files and looking at what the reader built.
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,6 +14,17 @@
 #include <gtest/gtest.h>
 
 namespace rtftest {
+
+// Laying text out needs fonts, so a GUI application (made once, when none exists yet).
+inline void ensureGuiApp()
+{
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "test_core";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
 
 inline const QString kRtfDir = QStringLiteral(ZUV_TEST_DATA_DIR "/core/rtf");
 

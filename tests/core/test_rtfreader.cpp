@@ -252,12 +252,7 @@ TEST(RtfReader, NumbersAreClamped)
 // The text box's document keeps its width, and lays the new text out at it.
 TEST(RtfReader, KeepsThePageWidth)
 {
-    if (!QCoreApplication::instance()) { // laying text out needs fonts
-        static int argc = 1;
-        static char name[] = "test_core";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
+    rtftest::ensureGuiApp();
     QTextDocument doc;
     doc.setTextWidth(200);
     QByteArray rtf = "{\\rtf1 ";

@@ -386,12 +386,7 @@ TEST(RtfStructure, UnicodeTwinsAndDepth)
 // no-break spaces cross that many dark runs (no glyph gets in the way there).
 TEST(RtfStructure, DoubleUnderlineIsDrawnAsTwoLines)
 {
-    if (!QCoreApplication::instance()) { // laying text out needs fonts
-        static int argc = 1;
-        static char name[] = "test_core";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
+    rtftest::ensureGuiApp();
     QTextDocument doc;
     ASSERT_TRUE(readRtf(R"({\rtf1\fs40 x{\uldb\~\~\~\~\~\~\~\~\~\~}x{\ul\~\~\~\~\~\~\~\~\~\~}x\par})", doc));
     QImage image(doc.size().toSize(), QImage::Format_RGB32);
