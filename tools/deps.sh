@@ -5,7 +5,7 @@
 # Sourced by ./run and ./test.
 
 ZUV_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   libsqlite3-dev
   libemf2svg-dev libwmf-dev libwmf-bin
