@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Month pages as the preview draws them, compared pixel for pixel with reference images
-// drawn before the month page became one value with one render function: months of four
+// drawn before the month page became one value with one render function (so the value,
+// its builder and its render function change nothing a user sees): months of four
 // to six rows, holidays on a weekday and on a Saturday, one and three pictures, the chart,
 // and the fonts of the page's font menus.
 
 #include "calendarreport.h"
-#include "monthgrid.h"
+#include "germandate.h"
+#include "monthpage.h"
+#include "pagepictures.h"
 #include "photofixture.h"
 #include "referenceimage.h"
 
@@ -64,48 +67,23 @@ void applyOwnFonts(CalendarReport& report)
 
 QImage drawPreviewPage(const PageCase& c)
 {
-    const QString stateText = QString::fromUtf8(c.stateText);
-    const zuv::photo::MonthGrid grid = zuv::photo::buildMonthGrid(c.year, c.month, c.state, stateText);
-    zuv::core::Table table(QStringLiteral("CLDBildkalender"));
-    for (const auto& f : zuv::photo::bildkalenderFields())
-        table.addFieldDef(f.name, f.type, f.size);
-    table.createDataSet();
-    zuv::photo::appendGrid(table, grid);
-
-    CalendarReport report;
-    if (c.ownFonts)
-        applyOwnFonts(report);
-    report.dataSet = &table;
-    report.onPrint = [&](zuv::photo::ReportText& e, QString& v) {
-        if (e.name == QLatin1String("QRLabel1"))
-            v = zuv::photo::monthBoxEntries()[c.month - 1] + QStringLiteral("  ")
-                + QString::number(c.year);
-        else if (e.name == QLatin1String("QRLabel10"))
-            v = grid.holidayLine + QStringLiteral("\r\n\r\n");
-        else if (e.name.startsWith(QLatin1String("QRDBText")) && e.field >= 1)
-            zuv::photo::applyDayCellRule(e, e.field, v);
-    };
-    report.applyLayout(c.chart ? zuv::photo::kLayoutWithChart : zuv::photo::kLayoutWithoutChart);
+    zuv::photo::MonthPageInput input;
+    input.year = c.year;
+    input.month = c.month;
+    input.regionCode = zuv::core::federalStates()[static_cast<std::size_t>(c.state)].code;
+    input.regionName = QString::fromUtf8(c.stateText);
+    for (const char* file : c.pictures)
+        input.pictureFiles << (file ? testData(QStringLiteral("pictures/") + QString::fromUtf8(file)) : QString());
     if (c.chart)
-        report.image(5).picture = chartDrawing();
-    std::array<QString, 3> files;
-    for (int i = 0; i < 3; ++i)
-        files[i] = c.pictures[i] ? testData(QStringLiteral("pictures/") + QString::fromUtf8(c.pictures[i]))
-                                 : QString();
-    auto load = [&](int slot, const QString& file) {
-        if (!file.isEmpty())
-            report.image(slot).picture = zuv::photo::loadPicture(file, report.image(slot).geometry.size());
-    };
-    if (!files[0].isEmpty() && files[1].isEmpty()) {
-        load(1, files[0]);
-    } else if (!files[0].isEmpty()) {
-        load(2, files[0]);
-        load(3, files[1]);
-        load(4, files[2]);
-    }
+        input.chart = chartDrawing();
+    input.loaded = zuv::photo::loadPagePictures(input.pictureFiles, c.chart);
+    CalendarReport design;
+    if (c.ownFonts)
+        applyOwnFonts(design);
     QImage sheet = zuv::testing::a4Sheet();
     QPainter painter(&sheet);
-    zuv::photo::render(painter, QRectF(0, 0, sheet.width(), sheet.height()), report.generate());
+    zuv::photo::renderMonthPage(painter, QRectF(0, 0, sheet.width(), sheet.height()),
+                                zuv::photo::buildMonthPage(input), design);
     painter.end();
     return sheet;
 }
