@@ -3,9 +3,9 @@
 #include "fotopage.h"
 
 #include "biopage.h"
-#include "chart.h"
 #include "dialogs.h"
 #include "germandate.h"
+#include "monthchart.h"
 #include "monthgrid.h"
 #include "pagewidgets.h"
 #include "programfolder.h"
@@ -13,6 +13,7 @@
 #include "tform10.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -24,7 +25,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgGenerator>
 
 namespace zuv::photo {
 
@@ -63,6 +66,25 @@ void applyFont(ReportText& element, const QFont& font, const QColor& colour)
 {
     element.font = font;
     element.color = colour;
+}
+
+// The month chart as SVG for the clipboard, titled with the chart's name.
+QByteArray chartSvg(const zuv::bio::BioMonth& month, zuv::bio::MonthChartOptions options,
+                    QSize size)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(QStringLiteral("DBChart1"));
+    options.xorMarker = false;
+    QPainter painter(&generator);
+    zuv::bio::renderMonthChart(painter, QRect(QPoint(0, 0), size), month, options);
+    painter.end();
+    return data;
 }
 
 } // namespace
@@ -417,19 +439,23 @@ void FotoPage::buildAndPreview()
     // 8. Biorhythm chart.
     CalendarReport& report = m_report.QRBildkalender;
     if (m_CheckBox3->isChecked()) {
-        m_bioPage.MaskEdit1()->setText(birthText);
+        zuv::bio::BioMonthModel& bio = m_bioPage.monthModel();
+        bio.enterBirthDate(birthText);
         const QDate birth = zuv::core::parseDate(birthText).value_or(QDate());
-        m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, m_Button5);
-        zuv::charts::Chart* chart = m_bioPage.DBChart1();
-        QSize size = chart->size();
+        m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, zuv::bio::ChartColours::Print);
+        // The copy keeps the size and proportions the chart has on the biorhythm page.
+        zuv::bio::MonthChartOptions options = bio.options();
+        options.contentScale = bio.chartContentScale();
+        QSize size = bio.chartSize();
         if (size.width() < 50 || size.height() < 50)
             size = report.image(5).geometry.size();
         auto* mime = new QMimeData;
-        mime->setImageData(chart->toImage(size));
-        mime->setData(QStringLiteral("image/svg+xml"), chart->toSvg(size));
+        mime->setImageData(zuv::bio::monthChartImage(bio.month(), options, size));
+        mime->setData(QStringLiteral("image/svg+xml"), chartSvg(bio.month(), options, size));
         QApplication::clipboard()->setMimeData(mime);
         report.applyLayout(kLayoutWithChart);
-        report.image(5).picture = ReportPicture::fromPicture(chart->toPicture(size), size);
+        report.image(5).picture = ReportPicture::fromPicture(
+            zuv::bio::monthChartPicture(bio.month(), options, size), size);
     } else {
         report.applyLayout(kLayoutWithoutChart);
     }
