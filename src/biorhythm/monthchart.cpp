@@ -51,7 +51,6 @@ void configureMonthChart(ChartModel& m)
     m.titleColor = Qt::black;
     m.panelColor = QColor(0xF2, 0xF2, 0xF2);
     m.gradient = true;
-    m.gradientEnd = Qt::white;
     // The start colour lies under the day labels and the axis caption, which are white on
     // screen: blue at the bottom keeps them readable.
     m.gradientDirection = zuv::charts::GradientDirection::BottomTop;
