@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Loading the user's pictures for the calendar page. The format is taken from the file's
-// extension and checked against the content: JPEG, Windows bitmap and icon are read with
+// extension (pictureformats.h) and checked against the content: JPEG, PNG, TIFF, WebP, GIF,
+// Windows bitmap and icon are read with
 // QImageReader (allocation limit kept) at the size the slot needs for 300 dpi print, EXIF
 // orientation honoured, a cut-off bitmap refused, an icon's largest entry chosen; Windows
 // metafiles (EMF, WMF) are converted to SVG by the helper process zuvododerod-metafile,
@@ -11,6 +12,7 @@
 // permission, damaged or cut off, wrong file type, too large); nothing here can crash the
 // program. Decoded pictures are kept in the PictureCache (picturecache.h).
 
+#include "pictureformats.h"
 #include "reportpicture.h"
 
 #include <QByteArray>
@@ -19,11 +21,6 @@
 #include <optional>
 
 namespace zuv::photo {
-
-enum class PictureFormat { Jpeg, Bitmap, Icon, Metafile, EnhancedMetafile };
-
-// By extension, case-insensitive: jpg jpeg jpe jfif, bmp dib, ico, wmf, emf.
-std::optional<PictureFormat> formatFromExtension(const QString& path);
 
 inline constexpr int kPrintDotsPerInch = 300;
 // Pixels a slot of slotSize report pixels (96 per inch) needs at 300 dpi, rounded up.
@@ -49,7 +46,7 @@ struct PictureFile {
 };
 PictureFile readPictureFile(const QString& path);
 
-// Decodes a JPEG, bitmap or icon to at most pixels (never enlarged). Throws
+// Decodes a raster picture (not a metafile) to at most pixels (never enlarged). Throws
 // zuv::core::Error with the German reason alone (no file name).
 QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& pixels);
 // Draws an SVG drawing stretched into an image of exactly pixels, transparent where the
@@ -64,11 +61,11 @@ QImage renderDrawing(const QByteArray& svg, const QSize& pixels);
 QString metafileHelperPath();
 void setMetafileHelperPath(const QString& path);
 inline constexpr int kMetafileTimeoutMs = 15000;
-inline constexpr int kMaxSvgBytes = 64 * 1024 * 1024;
+inline constexpr int kMaxSvgBytes = 64 * 1024 * 1024;   // the helper's own limit too
 
 // Runs the helper on the metafile's bytes; returns the SVG. Throws zuv::core::Error with
 // the helper's reason, or a message on a crash, timeout or missing helper.
 QByteArray convertInHelper(bool enhanced, const QByteArray& metafile,
-                           int timeoutMs = kMetafileTimeoutMs);
+                           int timeoutMs = kMetafileTimeoutMs, qsizetype maxSvgBytes = kMaxSvgBytes);
 
 } // namespace zuv::photo

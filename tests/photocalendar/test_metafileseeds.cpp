@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -92,22 +91,6 @@ TEST(MetafileSeeds, AHelperThatRanAwayIsJudgedByItsEnd)
         }
     }
     zuv::photo::setMetafileHelperPath(QString());
-}
-
-// The helper measures its whole SVG before writing any: a drawing over its limit is refused.
-TEST(MetafileSeeds, TheHelperRefusesAnSvgOverItsLimit)
-{
-    QProcess helper;
-    helper.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zuvododerod-metafile")),
-                 {QStringLiteral("emf"), QStringLiteral("262144")});
-    QFile seed(QStringLiteral(ZUV_TEST_DATA_DIR "/photocalendar/seeds/svg_size_ellipses.emf"));
-    ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
-    helper.write(seed.readAll());
-    helper.closeWriteChannel();
-    ASSERT_TRUE(helper.waitForFinished(60000));
-    EXPECT_EQ(helper.exitCode(), 1);
-    EXPECT_TRUE(helper.readAllStandardOutput().isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(helper.readAllStandardError()).contains(QStringLiteral("zu große Zeichnung")));
 }
 
 } // namespace
