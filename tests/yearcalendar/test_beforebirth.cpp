@@ -29,17 +29,6 @@ TEST(BeforeBirth, OnlyMonthsEndingBeforeTheBirthday)
     EXPECT_FALSE(monthEndsBeforeBirth(QDate(), 2026, 1));
 }
 
-TEST(BeforeBirth, NoteNamesTheMonthsOnce)
-{
-    const struct { QDate birth; int year; const char* note; } cases[] = {
-        {QDate(2026, 7, 29), 2026, "Bert ist am 29.07.2026 geboren: Januar bis Juni 2026 erscheinen ohne Biorhythmus und kritische Tage."},
-        {QDate(2026, 7, 29), 2025, "Bert ist am 29.07.2026 geboren: das ganze Jahr 2025 erscheint ohne Biorhythmus und kritische Tage."},
-        {QDate(2026, 1, 31), 2026, ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(beforeBirthNote({kBert.name, c.birth}, c.year), QString::fromUtf8(c.note));
-}
-
 // The command line and the PDF: chart title and legend only from the month of the birth on.
 TEST(BeforeBirth, CommandLineSaysSoAndLeavesChartAndLegendOff)
 {
