@@ -129,17 +129,37 @@ QColor RtfParser::shadingColor(const Shading& s) const
     return QColor(mix(base.red(), pattern.red()), mix(base.green(), pattern.green()), mix(base.blue(), pattern.blue()));
 }
 
+void applyLevelText(const QString& levelText, ListLevelDef& level)
+{
+    if (levelText.isEmpty())
+        return;
+    const QString text = levelText.mid(1, levelText.at(0).unicode());
+    const auto isNumber = [](QChar c) { return c.unicode() < kMaxListLevels; };
+    const auto first = std::find_if(text.begin(), text.end(), isNumber);
+    if (first == text.end())
+        return;   // no number: a bullet's character, drawn by the list style
+    const auto last = std::find_if(text.rbegin(), text.rend(), isNumber);
+    level.prefix = QString(text.begin(), first - text.begin());
+    level.suffix = QString(last.base(), text.end() - last.base());
+}
+
+const ListLevelDef* RtfParser::listLevel(const ParaProps& p) const
+{
+    const auto over = m_listOverrides.find(p.listIndex);
+    if (p.listIndex <= 0 || over == m_listOverrides.end())
+        return nullptr;
+    const auto def = m_listDefs.find(over->second);
+    if (def == m_listDefs.end() || p.listLevel >= int(def->second.size()))
+        return nullptr;
+    return &def->second[std::size_t(p.listLevel)];
+}
+
 ListKind RtfParser::listKind(const ParaProps& p) const
 {
     if (p.listIndex <= 0)
         return p.pnKind;
-    const auto over = m_listOverrides.find(p.listIndex);
-    if (over == m_listOverrides.end())
-        return ListKind::None;
-    const auto def = m_listDefs.find(over->second);
-    if (def == m_listDefs.end() || p.listLevel >= int(def->second.size()))
-        return ListKind::None;
-    return def->second[std::size_t(p.listLevel)];
+    const ListLevelDef* level = listLevel(p);
+    return level ? level->kind : ListKind::None;
 }
 
 void RtfParser::attachList(const ParaProps& p)
@@ -166,6 +186,10 @@ void RtfParser::attachList(const ParaProps& p)
     }
     QTextListFormat format;
     format.setStyle(listStyle(kind, p.listLevel));
+    if (const ListLevelDef* level = listLevel(p)) {
+        format.setNumberPrefix(level->prefix);
+        format.setNumberSuffix(level->suffix);
+    }
     format.setIndent(0); // the block's own margins place it
     *list = m_cursor.createList(format);
 }
@@ -312,8 +336,9 @@ void RtfParser::endRow()
 
 // Shows a PNG or JPEG picture at the size the file asks for: the goal size in twips (or the
 // picture's own pixels) times the scale. It is decoded at no more than twice that size (sharp
-// on a high-resolution screen or in print), and all pictures together stay within a budget
-// of decoded pixels.
+// on a high-resolution screen or in print). All pictures together stay within a budget of
+// decoded pixels, charged before decoding with the full size from the picture's header: a
+// PNG shown small is still decoded whole first.
 void RtfParser::finishPicture()
 {
     if (m_picture.kind == PictKind::Other || m_pictureCount >= kMaxPictures)
@@ -332,15 +357,15 @@ void RtfParser::finishPicture()
     const qreal height = std::clamp(twipsToPixels(heightTwips) * m_picture.scaleY / 100.0, 1.0, maxPixels);
     const QSize decoded(std::min(size.width(), int(std::ceil(2 * width))),
                         std::min(size.height(), int(std::ceil(2 * height))));
-    const qint64 pixels = qint64(decoded.width()) * decoded.height();
+    const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels > m_pixelBudget)
         return;
+    m_pixelBudget -= pixels;   // spent whether or not the data turns out sound
     if (decoded != size)
         reader.setScaledSize(decoded);
     const QImage image = reader.read();
     if (image.isNull())
         return;
-    m_pixelBudget -= pixels;
 
     const QString name = QStringLiteral("rtfpicture:%1").arg(++m_pictureCount);
     m_doc.addResource(QTextDocument::ImageResource, QUrl(name), image);

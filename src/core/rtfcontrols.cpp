@@ -132,6 +132,7 @@ void RtfParser::applyDestination(GroupState& s, Dest dest)
         break;
     case Dest::Upr: s.uprOuter = s.dest; break;
     case Dest::ShapeName: m_shapeProperty.clear(); break;
+    case Dest::LevelText: m_levelText.clear(); break;
     default: break;
     }
     s.dest = dest;
@@ -222,13 +223,13 @@ void RtfParser::applyStructure(const CwEntry& e, GroupState& s, int param)
         break;
     case Cw::ListLevel:
         if (s.dest == Dest::ListTable && int(m_levels.size()) < kMaxListLevels)
-            m_levels.push_back(ListKind::Decimal);
+            m_levels.push_back(ListLevelDef{});
         break;
     case Cw::LevelFormat:
         if (s.dest == Dest::ListTable && !m_levels.empty()) {
             const auto f = std::find_if(kLevelFormats.begin(), kLevelFormats.end(),
                                         [&](const LevelFormatKind& l) { return l.nfc == param; });
-            m_levels.back() = f != kLevelFormats.end() ? f->kind : ListKind::Decimal;
+            m_levels.back().kind = f != kLevelFormats.end() ? f->kind : ListKind::Decimal;
         }
         break;
     case Cw::ListId:

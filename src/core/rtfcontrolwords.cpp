@@ -39,7 +39,7 @@ const std::unordered_map<std::string_view, CwEntry>& controlWords()
         {"revtbl", dest(Dest::Skip)}, {"filetbl", dest(Dest::Skip)}, {"ftnsep", dest(Dest::Skip)},
         {"ftnsepc", dest(Dest::Skip)}, {"ftncn", dest(Dest::Skip)}, {"aftnsep", dest(Dest::Skip)},
         {"aftnsepc", dest(Dest::Skip)}, {"aftncn", dest(Dest::Skip)}, {"do", dest(Dest::Skip)},
-        {"leveltext", dest(Dest::Skip)}, {"levelnumbers", dest(Dest::Skip)},
+        {"leveltext", dest(Dest::LevelText)}, {"levelnumbers", dest(Dest::Skip)},
         {"listname", dest(Dest::Skip)}, {"pntxta", dest(Dest::Skip)}, {"pntxtb", dest(Dest::Skip)},
         // characters
         {"tab", {Cw::Char, '\t'}}, {"nestcell", {Cw::Char, '\t'}}, {"line", {Cw::Char, 0x2028}},

@@ -122,6 +122,8 @@ void RtfParser::endGroup(const GroupState& closed)
         if (outer == Dest::Body || (outer == Dest::Shape && m_shapeProperty == u"pib"))
             finishPicture();
         m_picture = Picture{};
+    } else if (closed.dest == Dest::LevelText && outer == Dest::ListTable && !m_levels.empty()) {
+        applyLevelText(m_levelText, m_levels.back());
     } else if (closed.dest == Dest::Pn && outer == Dest::Body) {
         // {\*\pn ...} describes the numbering of the paragraph it stands in.
         top().para.pnKind = closed.para.pnKind;

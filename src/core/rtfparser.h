@@ -44,7 +44,9 @@ constexpr int kMaxLists = 1024;
 constexpr int kMaxListLevels = 9;
 constexpr int kMaxPictureSide = 8192; // pixels
 constexpr int kMaxPictures = 256;
-constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024; // decoded, all pictures together: 256 MB
+// Decoded, all pictures together, at the full size their headers give (a PNG is decoded whole
+// before it is scaled): 256 MB of work and at most that kept.
+constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024;
 constexpr std::size_t kMaxCachedFormats = 1024;
 
 using namespace rtftables;
@@ -88,6 +90,18 @@ struct Shading {
     int percent100 = 0;  // 0..10000
     bool operator==(const Shading&) const = default;
 };
+
+// One level of a \list: its number format and the text around the number ("(" and ")" of
+// "(a)"); Qt's own "." when the file gives no level text.
+struct ListLevelDef {
+    ListKind kind = ListKind::Decimal;
+    QString prefix;
+    QString suffix = QStringLiteral(".");
+};
+
+// The prefix and suffix of a \leveltext: its first character is the length, characters
+// 0..8 stand for level numbers; the text before the first and after the last of them.
+void applyLevelText(const QString& levelText, ListLevelDef& level);
 
 struct ParaProps {
     int align = int(Qt::AlignLeft);
@@ -250,6 +264,7 @@ private:
     const QTextBlockFormat& blockFormat(const ParaProps& p);
     QColor shadingColor(const Shading& s) const;
     ListKind listKind(const ParaProps& p) const;
+    const ListLevelDef* listLevel(const ParaProps& p) const;
     void attachList(const ParaProps& p);
     void enterCell();
     void leaveTable();
@@ -290,8 +305,9 @@ private:
     QString m_listText;
     QTextCharFormat m_listTextFormat;
     // list definitions: \listid -> kinds by level; \ls -> \listid; open lists by (\ls, level)
-    std::vector<ListKind> m_levels;
-    std::map<int, std::vector<ListKind>> m_listDefs;
+    std::vector<ListLevelDef> m_levels;
+    std::map<int, std::vector<ListLevelDef>> m_listDefs;
+    QString m_levelText;
     int m_overrideListId = 0;
     std::map<int, int> m_listOverrides;
     std::map<std::pair<int, int>, QTextList*> m_lists;

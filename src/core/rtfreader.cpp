@@ -103,6 +103,10 @@ void RtfParser::emitText(const QString& text)
         if (m_shapeProperty.size() < kMaxFontNameLength)
             m_shapeProperty.append(text);
         return;
+    case Dest::LevelText:
+        if (m_levelText.size() < kMaxFontNameLength)
+            m_levelText.append(text.left(kMaxFontNameLength));
+        return;
     case Dest::ListText:
         for (const QChar c : text) {
             const char16_t safe = safeChar(c.unicode());

@@ -80,10 +80,11 @@ inline char16_t cp1252Char(unsigned char b)
 
 // Where the text of a group goes. Upr drops its text (the ANSI twin of a \ud group) but still
 // reads control words; ListText is held back until the paragraph shows whether it is a list;
-// Shape drops its text but shows the picture of its "pib" property (ShapeName: the \sn).
+// Shape drops its text but shows the picture of its "pib" property (ShapeName: the \sn);
+// LevelText gathers a list level's number text ("\'02\'00)" for "a)").
 enum class Dest : quint8 {
     Body, FontTable, ColorTable, Skip, Pict, ListTable, ListOverrideTable, ListText, Pn, Upr,
-    Shape, ShapeName,
+    Shape, ShapeName, LevelText,
 };
 
 enum class Cw : quint8 {

@@ -10,6 +10,8 @@
 #include "monthpage.h"
 #include "pagepictures.h"
 #include "pagewidgets.h"
+#include "picturechoice.h"
+#include "pictureformats.h"
 #include "programfolder.h"
 #include "table.h"
 #include "tform10.h"
@@ -216,14 +218,7 @@ QFileDialog& FotoPage::OpenPictureDialog1()
         m_OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
         m_OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
         m_OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-        m_OpenPictureDialog1->setNameFilters({
-            QStringLiteral("Alle Bilder (*.jpg *.jpeg *.jpe *.jfif *.bmp *.dib *.ico *.emf *.wmf)"),
-            QStringLiteral("JPEG-Bild (*.jpg *.jpeg *.jpe *.jfif)"),
-            QStringLiteral("Bitmaps (*.bmp *.dib)"),
-            QStringLiteral("Symbole (*.ico)"),
-            QStringLiteral("Erweiterte Metadateien (*.emf)"),
-            QStringLiteral("Metadateien (*.wmf)"),
-        });
+        m_OpenPictureDialog1->setNameFilters(pictureNameFilters());
     }
     return *m_OpenPictureDialog1;
 }
@@ -266,6 +261,11 @@ void FotoPage::pictureButton(QLabel* label)
         OpenPictureDialog1().selectFile(m_pictureDialogFile);
     if (dialogs().exec(OpenPictureDialog1()) == QDialog::Accepted) {
         const QString chosen = OpenPictureDialog1().selectedFiles().value(0);
+        // A picture the page cannot show is named now, not at "Vorschau", and not taken.
+        if (const QString problem = checkChosenPicture(chosen); !chosen.isEmpty() && !problem.isEmpty()) {
+            dialogs().error(this, problem);
+            return;
+        }
         if (!chosen.isEmpty())
             m_pictureDialogFile = QDir::cleanPath(chosen);
     }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 
@@ -110,13 +111,17 @@ MetafileResult convertWmf(const unsigned char* data, std::size_t size)
 
 } // namespace
 
-MetafileResult convertMetafile(MetafileKind kind, const unsigned char* data, std::size_t size)
+MetafileResult convertMetafile(MetafileKind kind, const unsigned char* data, std::size_t size,
+                               std::size_t maxSvgBytes)
 {
     if (!data || size == 0)
         return failure("Die Datei ist leer.");
     if (size > kMaxMetafileBytes)
         return failure("Die Metadatei ist zu groß.");
-    return kind == MetafileKind::Emf ? convertEmf(data, size) : convertWmf(data, size);
+    MetafileResult r = kind == MetafileKind::Emf ? convertEmf(data, size) : convertWmf(data, size);
+    if (r.ok && r.svg.size() > maxSvgBytes)
+        return failure(svgTooLargeReason(r.svg.size(), maxSvgBytes));
+    return r;
 }
 
 } // namespace zuv::photo

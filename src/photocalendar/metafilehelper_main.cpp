@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // zuvododerod-metafile: converts one Windows metafile to SVG in a process of its own, so
 // that a damaged file can only end this process, never the program.
-// Usage: zuvododerod-metafile emf|wmf  < metafile  > svg
+// Usage: zuvododerod-metafile emf|wmf [MAX_SVG_BYTES]  < metafile  > svg
 // Exit code 0 with the SVG on stdout, or 1 with a German reason on stderr.
 
 #include "metafileconvert.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <sys/resource.h>
@@ -33,10 +34,15 @@ int main(int argc, char** argv)
     limit(RLIMIT_CPU, 10);
     limit(RLIMIT_CORE, 0);
 
-    if (argc != 2 || (std::strcmp(argv[1], "emf") != 0 && std::strcmp(argv[1], "wmf") != 0)) {
-        std::fputs("Aufruf: zuvododerod-metafile emf|wmf < Datei\n", stderr);
+    if (argc < 2 || argc > 3
+        || (std::strcmp(argv[1], "emf") != 0 && std::strcmp(argv[1], "wmf") != 0)) {
+        std::fputs("Aufruf: zuvododerod-metafile emf|wmf [Höchstgröße] < Datei\n", stderr);
         return 2;
     }
+    // The whole SVG is measured before any of it is written: a result is either refused or
+    // written whole, whatever the pipe reader does meanwhile.
+    const std::size_t maxSvg = argc == 3 ? std::strtoull(argv[2], nullptr, 10)
+                                         : zuv::photo::kMaxSvgOutputBytes;
     const auto kind = std::strcmp(argv[1], "emf") == 0 ? zuv::photo::MetafileKind::Emf
                                                        : zuv::photo::MetafileKind::Wmf;
     std::vector<unsigned char> data;
@@ -48,7 +54,7 @@ int main(int argc, char** argv)
             break;
     }
     const zuv::photo::MetafileResult result =
-        zuv::photo::convertMetafile(kind, data.data(), data.size());
+        zuv::photo::convertMetafile(kind, data.data(), data.size(), maxSvg);
     if (!result.ok) {
         std::fputs(result.error.c_str(), stderr);
         return 1;

@@ -20,59 +20,15 @@
 #include <QImageReader>
 #include <QProcess>
 #include <cmath>
+#include <csignal>
 
 namespace zuv::photo {
+
+static_assert(std::size_t(kMaxSvgBytes) == kMaxSvgOutputBytes);
 
 namespace {
 
 QString g_helperPath;
-
-struct FormatEntry {
-    const char* extension;
-    PictureFormat format;
-};
-// Extensions the open-picture dialog lists, with the format each one means.
-constexpr FormatEntry kFormats[] = {
-    {"jpg", PictureFormat::Jpeg},   {"jpeg", PictureFormat::Jpeg},
-    {"jpe", PictureFormat::Jpeg},   {"jfif", PictureFormat::Jpeg},
-    {"bmp", PictureFormat::Bitmap}, {"dib", PictureFormat::Bitmap},
-    {"ico", PictureFormat::Icon},   {"wmf", PictureFormat::Metafile},
-    {"emf", PictureFormat::EnhancedMetafile},
-};
-
-QByteArray readerFormat(PictureFormat format)
-{
-    switch (format) {
-    case PictureFormat::Jpeg: return "jpeg";
-    case PictureFormat::Bitmap: return "bmp";
-    case PictureFormat::Icon: return "ico";
-    default: return {};
-    }
-}
-
-QString formatName(PictureFormat format)
-{
-    switch (format) {
-    case PictureFormat::Jpeg: return QStringLiteral("ein JPEG-Bild");
-    case PictureFormat::Bitmap: return QStringLiteral("eine Windows-Bitmap");
-    case PictureFormat::Icon: return QStringLiteral("ein Symbol");
-    case PictureFormat::Metafile: return QStringLiteral("eine Metadatei");
-    case PictureFormat::EnhancedMetafile: return QStringLiteral("eine erweiterte Metadatei");
-    }
-    return {};
-}
-
-QString notAValid(PictureFormat format)
-{
-    switch (format) {
-    case PictureFormat::Jpeg: return QStringLiteral("kein gültiges JPEG-Bild");
-    case PictureFormat::Bitmap: return QStringLiteral("keine gültige Windows-Bitmap");
-    case PictureFormat::Icon: return QStringLiteral("kein gültiges Symbol");
-    case PictureFormat::Metafile: return QStringLiteral("keine gültige Metadatei");
-    case PictureFormat::EnhancedMetafile: return QStringLiteral("keine gültige erweiterte Metadatei");
-    }
-    return {};
-}
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
@@ -164,9 +120,12 @@ PictureFile readPictureFile(const QString& path)
         fail(path, fileReason(check.problem, info, limit));
     if (!format)
         fail(path, QStringLiteral("Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
-                                  "Möglich sind JPEG (.jpg, .jpeg), Bitmap (.bmp), Symbol "
-                                  "(.ico), Metadatei (.wmf) und erweiterte Metadatei (.emf).")
-                       .arg(info.suffix()));
+                                  "Möglich sind %2.")
+                       .arg(info.suffix(), readableFormatsText()));
+    if (!formatReadable(*format))
+        fail(path, QStringLiteral("Bilder im Format %1 kann dieses System nicht lesen: das "
+                                  "Qt-Bildmodul dafür fehlt (Paket qt6-image-formats-plugins).")
+                       .arg(QString::fromLatin1(formatInfo(*format).reader).toUpper()));
     zuv::core::FileProblem problem = zuv::core::FileProblem::None;
     PictureFile result{info.absoluteFilePath(), *format,
                        zuv::core::readRegularFile(path, limit, problem)};
@@ -179,7 +138,8 @@ PictureFile readPictureFile(const QString& path)
 
 QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& pixels)
 {
-    const QByteArray expected = readerFormat(format);
+    const PictureFormatInfo& info = formatInfo(format);
+    const QByteArray expected = info.reader;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -187,9 +147,9 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
     if (content != expected) {
         if (content.isEmpty())
             refuse(QStringLiteral("Die Datei enthält %1 (falscher Dateityp oder beschädigt).")
-                       .arg(notAValid(format)));
+                       .arg(QString::fromUtf8(info.invalid)));
         refuse(QStringLiteral("Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
-                   .arg(contentName(content), formatName(format)));
+                   .arg(contentName(content), QString::fromUtf8(info.name)));
     }
     if (format == PictureFormat::Bitmap)
         if (const auto problem = bitmapProblem(bytes))
@@ -250,15 +210,6 @@ QImage renderDrawing(const QByteArray& svg, const QSize& pixels)
     return image;
 }
 
-std::optional<PictureFormat> formatFromExtension(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    for (const FormatEntry& entry : kFormats)
-        if (suffix == QLatin1String(entry.extension))
-            return entry.format;
-    return std::nullopt;
-}
-
 QSize printPixels(const QSizeF& slotSize)
 {
     const double factor = double(kPrintDotsPerInch) / 96.0;
@@ -278,7 +229,8 @@ void setMetafileHelperPath(const QString& path)
     g_helperPath = path;
 }
 
-QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeoutMs)
+QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeoutMs,
+                           qsizetype maxSvgBytes)
 {
     QProcess helper;
     helper.setProgram(metafileHelperPath());
@@ -296,11 +248,11 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
     clock.start();
     while (helper.state() != QProcess::NotRunning) {
         const qint64 left = timeoutMs - clock.elapsed();
-        if (left <= 0 || svg.size() > kMaxSvgBytes) {
+        if (left <= 0 || svg.size() > maxSvgBytes) {
             helper.kill();
             helper.waitForFinished(1000);
-            throw zuv::core::Error(svg.size() > kMaxSvgBytes
-                                       ? QStringLiteral("Die Metadatei ergibt eine zu große Zeichnung.")
+            throw zuv::core::Error(svg.size() > maxSvgBytes
+                                       ? QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes))
                                        : QStringLiteral("Die Umwandlung der Metadatei dauert zu "
                                                         "lange und wurde abgebrochen."));
         }
@@ -308,6 +260,12 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
         svg += helper.readAllStandardOutput();
     }
     svg += helper.readAllStandardOutput();
+    // Stopped at its processor-time limit (SIGXCPU): a drawing too costly, not a damaged file.
+    if (helper.exitStatus() == QProcess::CrashExit && helper.exitCode() == SIGXCPU)
+        throw zuv::core::Error(QString::fromStdString(tooComplexReason()));
+    // The whole output counts, also what came after the last look while the helper ran.
+    if (svg.size() > maxSvgBytes)
+        throw zuv::core::Error(QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes)));
     if (helper.exitStatus() == QProcess::CrashExit)
         throw zuv::core::Error(QStringLiteral("Die Metadatei ist beschädigt: die Umwandlung "
                                               "ist abgestürzt."));

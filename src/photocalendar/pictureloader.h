@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Reading and decoding the user's pictures for the calendar page. The format is taken from the file's
-// extension and checked against the content: JPEG, Windows bitmap and icon are read with
+// Loading the user's pictures for the calendar page. The format is taken from the file's
+// extension (pictureformats.h) and checked against the content: JPEG, PNG, TIFF, WebP, GIF,
+// Windows bitmap and icon are read with
 // QImageReader (allocation limit kept) at the size the slot needs for 300 dpi print, EXIF
 // orientation honoured, a cut-off bitmap refused, an icon's largest entry chosen; Windows
 // metafiles (EMF, WMF) are converted to SVG by the helper process zuvododerod-metafile,
@@ -12,6 +13,7 @@
 // program. Decoded pictures are kept in the PictureCache (picturecache.h); pictures for a
 // page's slots are loaded through it by pagepictures.h.
 
+#include "pictureformats.h"
 #include "reportpicture.h"
 
 #include <QByteArray>
@@ -20,11 +22,6 @@
 #include <optional>
 
 namespace zuv::photo {
-
-enum class PictureFormat { Jpeg, Bitmap, Icon, Metafile, EnhancedMetafile };
-
-// By extension, case-insensitive: jpg jpeg jpe jfif, bmp dib, ico, wmf, emf.
-std::optional<PictureFormat> formatFromExtension(const QString& path);
 
 inline constexpr int kPrintDotsPerInch = 300;
 // Pixels a slot of slotSize report pixels (96 per inch) needs at 300 dpi, rounded up.
@@ -46,7 +43,7 @@ struct PictureFile {
 };
 PictureFile readPictureFile(const QString& path);
 
-// Decodes a JPEG, bitmap or icon to at most pixels (never enlarged). Throws
+// Decodes a raster picture (not a metafile) to at most pixels (never enlarged). Throws
 // zuv::core::Error with the German reason alone (no file name).
 QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& pixels);
 // Draws an SVG drawing stretched into an image of exactly pixels, transparent where the
@@ -60,11 +57,11 @@ QImage renderDrawing(const QByteArray& svg, const QSize& pixels);
 QString metafileHelperPath();
 void setMetafileHelperPath(const QString& path);
 inline constexpr int kMetafileTimeoutMs = 15000;
-inline constexpr int kMaxSvgBytes = 64 * 1024 * 1024;
+inline constexpr int kMaxSvgBytes = 64 * 1024 * 1024;   // the helper's own limit too
 
 // Runs the helper on the metafile's bytes; returns the SVG. Throws zuv::core::Error with
 // the helper's reason, or a message on a crash, timeout or missing helper.
 QByteArray convertInHelper(bool enhanced, const QByteArray& metafile,
-                           int timeoutMs = kMetafileTimeoutMs);
+                           int timeoutMs = kMetafileTimeoutMs, qsizetype maxSvgBytes = kMaxSvgBytes);
 
 } // namespace zuv::photo

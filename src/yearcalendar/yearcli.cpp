@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearcli.h"
 
+#include "beforebirth.h"
 #include "datafolder.h"
 #include "dialogs.h"
 #include "namelist.h"
+#include "picturechoice.h"
 #include "table.h"
 #include "yearpages.h"
 #include "yearrender.h"
@@ -60,7 +62,8 @@ struct Failure {
     QString message;
 };
 
-YearProject projectOf(const CommandLine& line, const std::vector<Person>& people)
+// skipped: the files of the picture folder left out, each with its cause.
+YearProject projectOf(const CommandLine& line, const std::vector<Person>& people, QStringList& skipped)
 {
     YearProject project;
     if (!line.projectFile.isEmpty()) {
@@ -85,7 +88,10 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
     }
     if (!line.pictureFolder.isEmpty()) {
         try {
-            project.pictures = onePicturePerMonth(picturesInFolder(line.pictureFolder));
+            const zuv::photo::FolderPictures found =
+                zuv::photo::checkFolderPictures(picturesInFolder(line.pictureFolder), 12);
+            project.pictures = onePicturePerMonth(found.usable);
+            skipped = found.skipped;
         } catch (const Error& e) {
             throw Failure{kExitInput, e.message()};
         }
@@ -221,7 +227,12 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         return kExitOk;
     }
     try {
-        const YearProject project = projectOf(line, people);
+        QStringList skipped;
+        const YearProject project = projectOf(line, people, skipped);
+        for (const QString& s : skipped)
+            err << QStringLiteral("Übersprungen: ") << s << '\n';
+        if (project.person && !beforeBirthNote(*project.person, project.year).isEmpty())
+            err << QStringLiteral("Hinweis: ") << beforeBirthNote(*project.person, project.year) << '\n';
         YearDocument doc;
         try {
             doc = buildYearDocument(project, people);
@@ -237,9 +248,13 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         for (const PictureProblem& p : problems)
             err << QStringLiteral("Warnung: ")
                 << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
-        out << QStringLiteral("Jahreskalender %1 mit %2 Seiten gespeichert: %3\n")
+        qsizetype placed = -qsizetype(problems.size());
+        for (const MonthPage& m : doc.months)
+            placed += m.pictures.size();
+        out << QStringLiteral("Jahreskalender %1 mit %2 Seiten und %3 gespeichert: %4\n")
                    .arg(project.year)
                    .arg(doc.pageCount())
+                   .arg(placed == 1 ? QStringLiteral("1 Bild") : QStringLiteral("%1 Bildern").arg(placed))
                    .arg(QDir::toNativeSeparators(line.pdf));
         out.flush();
         err.flush();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearpages.h"
 
+#include "beforebirth.h"
+#include "biorhythm.h"
 #include "dialogs.h"
 
 #include <algorithm>
@@ -18,7 +20,8 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
         page.birthdays = birthdaysInMonth(people, project.year, month);
         page.birthdayLine = birthdayLine(page.birthdays);
     }
-    if (project.person && project.person->birthDate.isValid()) {
+    if (project.person && project.person->birthDate.isValid()
+        && !monthEndsBeforeBirth(project.person->birthDate, project.year, month)) {
         page.chartPerson = project.person;
         if (project.criticalDays) {
             page.criticalDays = criticalDaysInMonth(project.person->birthDate, project.year, month,

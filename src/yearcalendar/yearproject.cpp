@@ -216,11 +216,9 @@ QStringList picturesInFolder(const QString& folder)
                         .arg(QDir::toNativeSeparators(folder)));
     const QDir dir(folder);
     QStringList files;
-    // Every entry whose extension the page reads; a damaged or special file among them is
-    // reported later for its month only.
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::System | QDir::Hidden))
-        if (zuv::photo::formatFromExtension(entry.fileName()))
-            files << entry.absoluteFilePath();
+    // Special files too: the check names them instead of leaving them out unsaid.
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::System))
+        files << entry.absoluteFilePath();
     std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
         return naturalCompare(QFileInfo(a).fileName(), QFileInfo(b).fileName()) < 0;
     });

@@ -59,8 +59,9 @@ YearProject projectFromJson(const QByteArray& json);
 YearProject loadProject(const QString& path);
 void saveProject(const QString& path, const YearProject& project);
 
-// The picture files of a folder (extensions the calendar page reads), in name order.
-// Throws zuv::core::Error when the folder does not exist or cannot be read.
+// The files of a folder (not its hidden ones or subfolders), in name order; the command line
+// checks each (checkFolderPictures) and names those it skips. Throws zuv::core::Error when
+// the folder does not exist or cannot be read.
 QStringList picturesInFolder(const QString& folder);
 // Hands out files one per month from January on; months after the last file stay empty.
 std::array<QStringList, 12> onePicturePerMonth(const QStringList& files);

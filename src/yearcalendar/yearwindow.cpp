@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearwindow.h"
 
+#include "beforebirth.h"
 #include "dialogs.h"
 #include "germandate.h"
+#include "picturechoice.h"
+#include "pictureformats.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,9 +38,6 @@ using zuv::core::dialogs;
 using zuv::core::guarded;
 
 namespace {
-
-const QString kPictureFilter = QStringLiteral(
-    "Alle Bilder (*.jpg *.jpeg *.jpe *.jfif *.bmp *.dib *.ico *.emf *.wmf)");
 
 QPushButton* button(const QString& text, const char* name, QWidget* parent)
 {
@@ -94,6 +94,10 @@ void YearWindow::buildControls()
     form->addRow(QStringLiteral("&Region"), m_region);
     m_person = named(new QComboBox(this), "PersonBox");
     form->addRow(QStringLiteral("&Biorhythmus von"), m_person);
+    m_beforeBirth = named(new QLabel(this), "BeforeBirthNote");
+    m_beforeBirth->setWordWrap(true);
+    m_beforeBirth->hide();
+    form->addRow(QString(), m_beforeBirth);
     auto* marks = new QHBoxLayout;
     m_birthdays = named(new QCheckBox(QStringLiteral("&Geburtstage"), this), "BirthdaysBox");
     m_criticalDays = named(new QCheckBox(QStringLiteral("&Kritische Tage"), this), "CriticalDaysBox");
@@ -157,6 +161,16 @@ void YearWindow::buildControls()
     connect(m_cancelButton, &QPushButton::clicked, this, &YearWindow::CancelClick);
     connect(close, &QPushButton::clicked, this, &YearWindow::CloseClick);
     connect(m_criticalDays, &QCheckBox::toggled, m_intuitive, &QWidget::setEnabled);
+    connect(m_year, &QSpinBox::valueChanged, this, &YearWindow::showBeforeBirth);
+    connect(m_person, &QComboBox::currentIndexChanged, this, &YearWindow::showBeforeBirth);
+}
+
+void YearWindow::showBeforeBirth()
+{
+    const YearProject p = project();
+    const QString note = p.person ? beforeBirthNote(*p.person, p.year) : QString();
+    m_beforeBirth->setText(note);
+    m_beforeBirth->setVisible(!note.isEmpty());
 }
 
 void YearWindow::openProject(int defaultYear)
@@ -255,16 +269,29 @@ void YearWindow::PicturesClick(int month)
     dialog.setObjectName(QStringLiteral("PicturesDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilter(kPictureFilter);
+    dialog.setNameFilters(zuv::photo::pictureNameFilters());
     if (dialogs().exec(dialog) != QDialog::Accepted)
         return;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.size() > kMaxPicturesPerMonth)
+    // Each picture is checked now; those that cannot go on the page are named and left out.
+    QStringList problems;
+    bool tooMany = false;
+    for (const QString& f : dialog.selectedFiles()) {
+        if (files.size() == kMaxPicturesPerMonth) {
+            tooMany = true;
+            break;
+        }
+        const QString problem = zuv::photo::checkChosenPicture(f);
+        if (problem.isEmpty())
+            files << QDir::cleanPath(f);
+        else
+            problems << problem;
+    }
+    showPictures(month);
+    if (!problems.isEmpty())
+        dialogs().error(this, problems.join(QStringLiteral("\n\n")));
+    if (tooMany)
         dialogs().information(this, QStringLiteral("Ein Monat nimmt höchstens drei Bilder auf; "
                                                    "die ersten drei werden verwendet."));
-    for (const QString& f : chosen.mid(0, kMaxPicturesPerMonth))
-        files << QDir::cleanPath(f);
-    showPictures(month);
 }
 
 void YearWindow::TitleFontClick()
@@ -453,16 +480,31 @@ void YearWindow::saveProjectQuietly()
 
 void YearWindow::CloseClick()
 {
-    close();
+    reject();
 }
 
-void YearWindow::closeEvent(QCloseEvent* event)
+void YearWindow::closeDown()
 {
     if (m_thread) {
         m_cancel = true;
         m_thread->wait();
     }
     guarded(this, [this] { saveProject(m_projectPath, project()); });
+}
+
+// Esc, the title bar's close button and "Schließen" end here: QDialog's reject() only hides.
+void YearWindow::reject()
+{
+    closeDown();
+    QDialog::reject();
+}
+
+void YearWindow::closeEvent(QCloseEvent* event)
+{
+    // A shown window is closed through reject() (QDialog::closeEvent calls it); a hidden one
+    // only comes here.
+    if (!isVisible())
+        closeDown();
     QDialog::closeEvent(event);
 }
 

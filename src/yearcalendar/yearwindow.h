@@ -55,6 +55,8 @@ public:
     void PrintClick();
     void CancelClick();
     void CloseClick();
+    // Esc ends here too: cancels a running PDF job and saves the project, then hides.
+    void reject() override;
 
     // The background PDF job: running, and waiting for its end (tests).
     bool isBusy() const { return m_thread != nullptr; }
@@ -73,6 +75,8 @@ private:
     void fillPeople(const std::optional<Person>& selected);
     void showPictures(int month);
     void saveProjectQuietly();
+    void closeDown();
+    void showBeforeBirth();
     void setBusy(bool busy);
     void showProblems(const std::vector<PictureProblem>& problems, int year);
     void pdfJobDone(bool written, const QString& error, const QString& path);
@@ -95,6 +99,7 @@ private:
     QCheckBox* m_birthdays = nullptr;
     QCheckBox* m_criticalDays = nullptr;
     QCheckBox* m_intuitive = nullptr;
+    QLabel* m_beforeBirth = nullptr;
     QLabel* m_titleFontLabel = nullptr;
     std::array<QPushButton*, 12> m_pictureButtons{};
     std::array<QLabel*, 12> m_pictureLabels{};

@@ -226,6 +226,25 @@ TEST(RtfStructure, Pictures)
         readRtf("{\\rtf1 " + big + big + big + big + big + "}", doc);
         EXPECT_EQ(images(doc).size(), 4u);
     }
+    // The budget is charged with the full size from the header, before decoding: a PNG shown
+    // small is still decoded whole (charged by the shown size after decoding, 64 large ones
+    // took 40 s). Four pictures of 4096 x 4096 whose data then turn out damaged spend it
+    // all, so even a small sound one after them is left out.
+    {
+        QImage mono(4096, 4096, QImage::Format_Mono);
+        mono.fill(0);
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        mono.save(&buffer, "PNG");
+        const qsizetype idat = data.indexOf("IDAT");
+        for (qsizetype i = idat + 4; i < idat + 40; ++i)
+            data[i] = char(0xA5);
+        const QByteArray damaged = "{\\pict\\pngblip\\picwgoal600\\pichgoal600 " + data.toHex() + "}";
+        QTextDocument doc;
+        readRtf("{\\rtf1 " + damaged + damaged + damaged + damaged + "{\\pict\\pngblip " + pngHex(8, 4) + "}}", doc);
+        EXPECT_EQ(images(doc).size(), 0u);
+    }
     // Text around a picture stays where it was.
     QTextDocument doc;
     readRtf("{\\rtf1 vor {\\pict\\pngblip " + png + "} nach\\par}", doc);
@@ -341,7 +360,7 @@ TEST(RtfStructure, Lists)
     ASSERT_NE(alpha, nullptr);
     EXPECT_EQ(alpha->format().style(), QTextListFormat::ListLowerAlpha);
     EXPECT_EQ(blockNamed(doc, "dritte").textList(), alpha); // numbering goes on
-    EXPECT_EQ(alpha->itemText(blockNamed(doc, "dritte")), "c.");
+    EXPECT_EQ(alpha->itemText(blockNamed(doc, "dritte")), "c)");   // the level text's ")"
     EXPECT_EQ(blockNamed(doc, "dazwischen").textList(), nullptr);
     EXPECT_EQ(blockNamed(doc, "*\tohne Tabelle").textList(), nullptr);
     QTextList* roman = blockNamed(doc, "eins").textList();
@@ -350,6 +369,27 @@ TEST(RtfStructure, Lists)
     EXPECT_EQ(blockNamed(doc, "zwei").textList(), roman);
     ASSERT_NE(blockNamed(doc, "neu").textList(), nullptr);
     EXPECT_NE(blockNamed(doc, "neu").textList(), roman); // starts again at I
+}
+
+// The text around a level's number comes from its \leveltext; without one Qt's "." stays.
+TEST(RtfStructure, ListNumberKeepsTheFilesPrefixAndSuffix)
+{
+    const struct { const char* levelText; int nfc; const char* second; } cases[] = {
+        {R"({\leveltext\'02\'00);})", 0, "2)"},
+        {R"({\leveltext\leveltemplateid67567631\'03(\'00);})", 4, "(b)"},
+        {R"({\leveltext\'04\'00.\'01);})", 0, "2)"},   // "1.1)": after the last number
+        {"", 0, "2."},
+    };
+    for (const auto& c : cases) {
+        QTextDocument doc;
+        readRtf(QByteArray(R"({\rtf1{\*\listtable{\list{\listlevel\levelnfc)") + QByteArray::number(c.nfc)
+                    + c.levelText + R"(}\listid7}}{\*\listoverridetable{\listoverride\listid7\ls3}}
+\ls3 eins\par zwei\par})",
+                doc);
+        QTextList* list = blockNamed(doc, "zwei").textList();
+        ASSERT_NE(list, nullptr) << c.levelText;
+        EXPECT_EQ(list->itemText(blockNamed(doc, "zwei")), QString::fromLatin1(c.second)) << c.levelText;
+    }
 }
 
 // \upr holds an ANSI text and its Unicode twin in \ud; invalid \u values; deep nesting.

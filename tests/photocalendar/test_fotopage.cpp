@@ -6,6 +6,7 @@
 #include "calendarreport.h"
 #include "chart.h"
 #include "photofixture.h"
+#include "picturefiles.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -736,6 +737,24 @@ TEST_F(FotoPageTest, PreviewShowsPrintAndPdfButtons)
     };
     page->Button5Click();
     EXPECT_TRUE(checked);
+}
+
+// Each picture is judged when it is chosen: a usable one goes into the label, a faulty one
+// is named then (file and cause) and not taken, instead of stopping "Vorschau" later.
+TEST_F(FotoPageTest, PicturesAreCheckedWhenChosen)
+{
+    for (const auto& c : zuv::testing::writePictureFiles(path(QStringLiteral(".")))) {
+        dialogs.errors.clear();
+        child<QLabel>("Bild1")->clear();
+        answerFile(path(c.name));
+        page->Button1Click();
+        EXPECT_EQ(child<QLabel>("Bild1")->text(), c.cause ? QString() : path(c.name)) << c.name.toStdString();
+        ASSERT_EQ(dialogs.errors.size(), c.cause ? 1 : 0) << c.name.toStdString();
+        if (c.cause) {
+            EXPECT_TRUE(dialogs.errors[0].contains(c.name)) << dialogs.errors[0].toStdString();
+            EXPECT_TRUE(dialogs.errors[0].contains(QString::fromUtf8(c.cause))) << dialogs.errors[0].toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +59,37 @@ TEST(MetafileSeeds, MissingHelperIsReported)
 {
     zuv::photo::setMetafileHelperPath(QStringLiteral("/nonexistent/zuvododerod-metafile"));
     EXPECT_THROW(zuv::photo::convertInHelper(true, QByteArray("x")), zuv::core::Error);
+    zuv::photo::setMetafileHelperPath(QString());
+}
+
+// The helper's end as the program judges it, the same at every run: a too large drawing by
+// the whole output once the helper has ended (not only what arrived while it ran), and a
+// stop at the processor-time limit as a drawing too costly, not as a damaged file.
+TEST(MetafileSeeds, AHelperThatRanAwayIsJudgedByItsEnd)
+{
+    QTemporaryDir dir;
+    const struct { const char* script; const char* reason; } cases[] = {
+        {"cat >/dev/null; head -c 1048577 /dev/zero", "zu große Zeichnung (2 MB, höchstens 1 MB)"},
+        {"cat >/dev/null; kill -XCPU $$", "zu aufwendig"},
+    };
+    for (const auto& c : cases) {
+        const QString helper = dir.filePath(QStringLiteral("helper.sh"));
+        QFile f(helper);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        zuv::photo::setMetafileHelperPath(helper);
+        for (int run = 0; run < 2; ++run) {
+            try {
+                zuv::photo::convertInHelper(true, QByteArray("x"), zuv::photo::kMetafileTimeoutMs, 1 << 20);
+                ADD_FAILURE() << c.script << " accepted";
+            } catch (const zuv::core::Error& e) {
+                EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.reason))) << e.message().toStdString();
+                EXPECT_FALSE(e.message().contains(QStringLiteral("ist beschädigt"))) << e.message().toStdString();
+            }
+        }
+    }
     zuv::photo::setMetafileHelperPath(QString());
 }
 

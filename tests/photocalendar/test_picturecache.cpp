@@ -64,7 +64,7 @@ TEST(PictureLoading, EveryRefusalNamesTheFileAndItsCauseInGerman)
     const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
     writeBytes(at("leer.jpg"), {});
     writeBytes(at("text.bmp"), "Das ist kein Bild.\n");
-    writeBytes(at("bild.png"), bytesOf(picture("orange.jpg")));
+    writeBytes(at("bild.xcf"), bytesOf(picture("orange.jpg")));
     QDir(dir.path()).mkdir(QStringLiteral("ordner.jpg"));
     ASSERT_EQ(mkfifo(at("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
 
@@ -75,7 +75,7 @@ TEST(PictureLoading, EveryRefusalNamesTheFileAndItsCauseInGerman)
         {at("ordner.jpg"), "Das ist ein Ordner, keine Bilddatei."},
         {at("pipe.jpg"), "keine gewöhnliche Datei"},             // and no hang on the FIFO
         {at("leer.jpg"), "Die Datei ist leer."},
-        {at("bild.png"), "Falscher Dateityp: unbekannte Dateierweiterung \"png\""},
+        {at("bild.xcf"), "Falscher Dateityp: unbekannte Dateierweiterung \"xcf\""},
         {at("text.bmp"), "Die Datei enthält keine gültige Windows-Bitmap (falscher Dateityp oder beschädigt)."},
         {picture("png_named.jpg"), "Die Datei enthält ein PNG-Bild, erwartet wird aber ein JPEG-Bild (falscher Dateityp)."},
         {picture("cut24.bmp"), "Die Datei ist abgeschnitten: es fehlen 14 von 30 Bildzeilen."},

@@ -4,6 +4,7 @@
 // the program itself run as a batch tool.
 
 #include "dialogs.h"
+#include "picturefiles.h"
 #include "yearcli.h"
 #include "yeartesting.h"
 
@@ -127,15 +128,37 @@ TEST(CommandLineRun, ExitStatusesAndMessages)
     const CliRun ok = run({"--jahreskalender", "2027", "--region", "wien", "--bilder", pictures,
                         "--person", "anna", "--pdf", pdf}, people);
     EXPECT_EQ(ok.status, kExitOk) << ok.err.toStdString();
-    EXPECT_TRUE(ok.err.startsWith(QStringLiteral("Warnung: Februar 2027: "))) << ok.err.toStdString();
-    EXPECT_TRUE(ok.err.contains(QStringLiteral("02.jpg")));
+    EXPECT_TRUE(ok.err.startsWith(QStringLiteral("Übersprungen: 02.jpg: "))) << ok.err.toStdString();
     EXPECT_EQ(ok.err.count(QLatin1Char('\n')), 1);
-    EXPECT_TRUE(ok.out.contains(QStringLiteral("13 Seiten")));
+    EXPECT_TRUE(ok.out.contains(QStringLiteral("13 Seiten und 1 Bild gespeichert"))) << ok.out.toStdString();
     EXPECT_EQ(yeartest::pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("13"));
     const QString march = yeartest::pdfText(pdf, 4);
     EXPECT_TRUE(march.contains(QStringLiteral("Geburtstage: 14. Anna (40)"))) << march.toStdString();
     EXPECT_TRUE(march.contains(QStringLiteral("Kritische Tage von Anna"))) << march.toStdString();
     EXPECT_TRUE(yeartest::pdfText(pdf, 11).contains(QStringLiteral("Feiertage in Wien:")));
+}
+
+// A folder of the pictures people have: each file left out is named with its cause, the
+// others go on the pages, and the summary says how many.
+TEST(CommandLineRun, PictureFolderNamesWhatItSkips)
+{
+    QTemporaryDir dir;
+    const QString pictures = dir.filePath(QStringLiteral("bilder"));
+    QDir().mkpath(pictures);
+    const auto table = zuv::testing::writePictureFiles(pictures);
+    const CliRun r = run({"--jahreskalender", "2027", "--region", "BY", "--bilder", pictures, "--pdf",
+                          dir.filePath(QStringLiteral("k.pdf"))});
+    EXPECT_EQ(r.status, kExitOk) << r.err.toStdString();
+    int usable = 0;
+    for (const auto& c : table) {
+        usable += !c.cause;
+        const QString line = QStringLiteral("Übersprungen: ") + c.name + QStringLiteral(": ");
+        EXPECT_EQ(r.err.contains(line), c.cause != nullptr) << r.err.toStdString();
+        if (c.cause) {
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.cause))) << r.err.toStdString();
+        }
+    }
+    EXPECT_TRUE(r.out.contains(QStringLiteral("13 Seiten und %1 Bildern gespeichert").arg(usable))) << r.out.toStdString() << r.err.toStdString();
 }
 
 TEST(CommandLineRun, HelpListsEveryOptionAndRegion)

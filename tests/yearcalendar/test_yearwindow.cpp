@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The year calendar window, offscreen, its dialogs answered through the seam.
 
+#include "picturefiles.h"
 #include "recordingdialogs.h"
 #include "yeartesting.h"
 #include "yearwindow.h"
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -187,6 +189,64 @@ TEST_F(YearWindowTest, PreviewShowsThirteenPagesAndPrintIsOneJob)
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
     EXPECT_EQ(yeartest::pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("13"));
     EXPECT_TRUE(yeartest::pdfText(pdf, 2).contains(QStringLiteral("Januar 2027")));
+}
+
+TEST_F(YearWindowTest, PicturesAreCheckedWhenChosen)
+{
+    auto w = makeWindow();
+    zuv::testing::writePictureFiles(dir.path());
+    QStringList chosen;
+    for (const char* name : {"b_gif.gif", "c_kaputt.png", "d_jpeg.png", "e_foto.heic", "b_webp.webp", "b_tiff.tiff"})
+        chosen << dir.filePath(QString::fromLatin1(name));
+    answerFiles(chosen);
+    w->PicturesClick(3);
+    EXPECT_EQ(w->project().pictures[2], (QStringList{chosen[0], chosen[4], chosen[5]}));
+    ASSERT_EQ(dialogs.errors.size(), 1);   // one message naming every faulty file
+    for (const char* name : {"c_kaputt.png", "d_jpeg.png", "e_foto.heic"})
+        EXPECT_TRUE(dialogs.errors[0].contains(QLatin1String(name))) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.infos.isEmpty());
+}
+
+TEST_F(YearWindowTest, SaysOnceWhichMonthsLieBeforeTheBirth)
+{
+    auto w = makeWindow();
+    YearProject p = w->project();
+    p.year = 2026;
+    p.person = people[1];   // Bert, born 29.07.2026
+    w->setProject(p);
+    auto* note = child<QLabel>(*w, "BeforeBirthNote");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("Januar bis Juni 2026"))) << note->text().toStdString();
+    child<QSpinBox>(*w, "YearEdit")->setValue(2027);
+    EXPECT_TRUE(note->isHidden());
+}
+
+// Esc went through QDialog::reject(), which only hides: the project was not saved and a
+// running PDF job went on.
+TEST_F(YearWindowTest, EscCloseButtonAndSchliessenSaveAndCancelAlike)
+{
+    const struct { const char* how; std::function<void(YearWindow&)> leave; } ways[] = {
+        {"Esc", [](YearWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }},
+        {"close button", [](YearWindow& w) { w.close(); }},
+        {"Schließen", [](YearWindow& w) { QTest::mouseClick(w.findChild<QWidget*>("CloseButton"), Qt::LeftButton); }},
+    };
+    for (const auto& way : ways) {
+        auto w = makeWindow();
+        w->show();
+        answerFiles({dir.filePath(QStringLiteral("jahr.pdf"))});
+        w->SavePdfClick();   // saves the project as it was; whether the job ends before the
+                             // window is left depends on the machine, so only its end is awaited
+        ASSERT_TRUE(w->isBusy()) << way.how;
+        YearProject p = w->project();
+        p.year = 2031;
+        w->setProject(p);
+        way.leave(*w);
+        w->waitForJob();
+        EXPECT_FALSE(w->isVisible()) << way.how;
+        EXPECT_FALSE(w->isBusy()) << way.how;
+        EXPECT_EQ(loadProject(w->projectPath()).year, 2031) << way.how;
+        QFile::remove(w->projectPath());
+    }
 }
 
 } // namespace

@@ -109,6 +109,12 @@ def main():
     # pixels wide and high.
     (here / "absurd_bounds.wmf").write_bytes(wmf_sample(units_per_inch=1, extent=32767))
     # Not a metafile at all, with a metafile's extension.
+    # 2000 small ellipses: about 48 KB giving 330 KB of SVG, over the fuzz target's lowered
+    # limit on the SVG's size (the program's own 64 MB take a 10 MB file).
+    (here / "svg_size_ellipses.emf").write_bytes(emf_records(
+        [struct.pack("<IIIIII", 39, 24, 1, 0, 0x00FF0000, 0), struct.pack("<III", 37, 12, 1)]
+        + [struct.pack("<II4i", 42, 24, i * 7 % 380, i * 13 % 280, i * 7 % 380 + 15, i * 13 % 280 + 15)
+           for i in range(2000)]))
     (here / "not_a_metafile.emf").write_bytes(b"This is plain text, not a picture.\n" * 4)
     # A JPEG start marker followed by rubbish.
     (here.parent / "damaged.jpg").write_bytes(b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00"
