@@ -375,7 +375,9 @@ void TForm1::Druckerauswhlen1Click()
 
 void TForm1::Drucken3Click()
 {
-    zuv::info::Drucken3Click(*m_bioPage);
+    // Say where the page went: a PDF file lands where nobody looks otherwise.
+    if (zuv::info::Drucken3Click(*m_bioPage))
+        m_statusBar->showMessage(zuv::info::printedToText(zuv::info::currentPrinter()), 15000);
 }
 
 void TForm1::Allgemeines1Click()
@@ -401,7 +403,8 @@ void TForm1::Jahreskalender1Click()
             [this] { return zuv::people::peopleOf(CDSNamensliste); },
             // The pages take the fonts the month page's report has now.
             [this] { return m_report->QRBildkalender; }, this);
-        m_yearWindow->openProject(today().year());
+        // A first year calendar is for the region the photo page shows.
+        m_yearWindow->openProject(today().year(), m_fotoPage->chosenRegionCode());
     }
     m_yearWindow->show();
     m_yearWindow->raise();

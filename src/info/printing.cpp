@@ -38,6 +38,9 @@ QString jobTitle(const charts::Chart& chart)
 
 } // namespace
 
+// Set when the user chose a PDF file as printer: its name is asked for at each print.
+bool g_pdfFileAskedAtPrint = false;
+
 QPrinter& currentPrinter()
 {
     if (!g_printer) {
@@ -58,9 +61,6 @@ bool hasPrinter(const QPrinter& printer)
 int Druckerauswhlen1Click(QWidget* parent)
 {
     QPrinter& printer = currentPrinter();
-    const QPrinter::OutputFormat format = printer.outputFormat();
-    const QString file = printer.outputFileName();
-    const QString name = printer.printerName();
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     dialog.setWindowTitle(QStringLiteral("Drucker auswählen"));
@@ -72,28 +72,33 @@ int Druckerauswhlen1Click(QWidget* parent)
             ok->setText(kApplyPrinterText);
     }
     const int result = core::dialogs().exec(dialog);
-    if (result != QDialog::Accepted || printer.outputFormat() != QPrinter::PdfFormat)
-        return result;
+    // A PDF "printer" asks for its file when something is printed, not now.
+    if (result == QDialog::Accepted)
+        g_pdfFileAskedAtPrint = printer.outputFormat() == QPrinter::PdfFormat;
+    return result;
+}
 
-    // Printing into a PDF file: the file is chosen in a save dialog rather than typed.
+bool choosePdfTarget(QWidget* parent, QPrinter& printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || !g_pdfFileAskedAtPrint)
+        return true;
     QFileDialog save(parent, QStringLiteral("Druck in PDF-Datei speichern"));
     zuv::core::preparePdfSaveDialog(save, QStringLiteral("PdfFileDialog1"));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     save.selectFile(printer.outputFileName().isEmpty()
                         ? QDir(documents).filePath(QStringLiteral("Zuvododerod.pdf"))
                         : printer.outputFileName());
-    if (core::dialogs().exec(save) == QDialog::Accepted && !save.selectedFiles().isEmpty()) {
-        printer.setOutputFileName(save.selectedFiles().constFirst());
-        return QDialog::Accepted;
-    }
-    // No file chosen: the printer stays as it was before the dialog.
-    if (format == QPrinter::PdfFormat) {
-        printer.setOutputFileName(file);
-    } else {
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(name);
-    }
-    return QDialog::Rejected;
+    if (core::dialogs().exec(save) != QDialog::Accepted || save.selectedFiles().isEmpty())
+        return false;
+    printer.setOutputFileName(save.selectedFiles().constFirst());
+    return true;
+}
+
+QString printedToText(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    return QStringLiteral("Gedruckt auf „%1“").arg(printer.printerName());
 }
 
 QString printStartFailureCause(const QPrinter& printer)
@@ -202,7 +207,10 @@ void printMonthChart(bio::BioPage& page, QPrinter& printer)
 
 bool Drucken3Click(bio::BioPage& page)
 {
-    return core::guarded(&page, [&page] { printMonthChart(page, currentPrinter()); });
+    QPrinter& printer = currentPrinter();
+    if (!choosePdfTarget(&page, printer))
+        return false;
+    return core::guarded(&page, [&page, &printer] { printMonthChart(page, printer); });
 }
 
 } // namespace zuv::info

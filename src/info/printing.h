@@ -36,9 +36,19 @@ bool hasPrinter(const QPrinter& printer);
 inline constexpr const char* kApplyPrinterText = "&Übernehmen";
 
 // Runs the printer dialog (printer, paper, orientation) for currentPrinter() through
-// zuv::core::dialogs(). Choosing a PDF file as printer asks for the file in a save dialog.
-// Cancelling either leaves the printer as it was. Returns the dialog's code.
+// zuv::core::dialogs(). Choosing a PDF file as printer asks nothing more: the file is asked
+// for at each print (choosePdfTarget). Cancelling leaves the printer as it was. Returns the
+// dialog's code.
 int Druckerauswhlen1Click(QWidget* parent);
+
+// Before a print on a PDF printer the user chose: the target file from a save dialog (last
+// file or "Zuvododerod.pdf" in the documents folder offered). False when cancelled; true
+// at once for every other printer.
+bool choosePdfTarget(QWidget* parent, QPrinter& printer);
+
+// Where a finished print went, for the status bar: "Gedruckt auf „name“" or
+// "Gespeichert: file".
+QString printedToText(const QPrinter& printer);
 
 // Why a print job could not start, in German: the PDF file's folder is missing, the target
 // is a folder, writing is not permitted, or the printer takes no jobs.

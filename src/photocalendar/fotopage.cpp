@@ -36,6 +36,16 @@
 
 namespace zuv::photo {
 
+QString missingBirthDateText(const QString& typed)
+{
+    const QString digits = QString(typed).remove(QLatin1Char('.')).trimmed();
+    if (digits.isEmpty())
+        return QStringLiteral("Für „Mit Zuvododerod“ fehlt das Geburtsdatum.\n"
+                              "Geben Sie ein Geburtsdatum ein.");
+    return QStringLiteral("„%1“ ist kein gültiges Geburtsdatum.\n"
+                          "Geben Sie das Datum als TT.MM.JJJJ ein.").arg(typed.trimmed());
+}
+
 using zuv::core::dialogs;
 
 namespace {
@@ -387,13 +397,22 @@ std::optional<int> FotoPage::checkedEntry(QComboBox* box, const QString& refusal
     return index;
 }
 
+QString FotoPage::chosenRegionCode() const
+{
+    const int index = m_ComboBox2->findText(m_ComboBox2->currentText());
+    const auto& states = zuv::core::federalStates();
+    return index >= 0 && index < int(states.size()) ? states[std::size_t(index)].code : QString();
+}
+
 bool FotoPage::startBuild()
 {
-    // 1. Birth date, only with "Mit Zuvododerod".
+    // 1. Birth date, only with "Mit Zuvododerod"; the page says what is missing rather than
+    // doing nothing.
     QString birthText;
     if (m_CheckBox3->isChecked()) {
         birthText = m_MaskEdit2->text();
         if (!zuv::core::IsDate(birthText)) {
+            dialogs().information(this, missingBirthDateText(birthText));
             m_MaskEdit2->setFocus();
             return false;
         }

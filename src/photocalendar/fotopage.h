@@ -36,6 +36,10 @@ namespace zuv::photo {
 
 class TForm10;
 
+// What "Vorschau" says when "Mit Zuvododerod" is ticked and the birth date is missing or no
+// date (typed: the field's text).
+QString missingBirthDateText(const QString& typed);
+
 class FotoPage : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +68,8 @@ public:
 
     // --- the page's state, for the report and the main window ---
     const QString& HolidayLine() const { return m_holidayLine; }
+    // Holiday calendar code of the region chosen in "Bundesland", empty when none is.
+    QString chosenRegionCode() const;
     QMenu* PopupMenu1() const { return m_PopupMenu1; }
     // Made on first use; they keep their last confirmed choice for the run.
     QFileDialog& OpenPictureDialog1();

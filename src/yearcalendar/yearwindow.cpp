@@ -173,11 +173,12 @@ void YearWindow::showBeforeBirth()
     m_beforeBirth->setVisible(!note.isEmpty());
 }
 
-void YearWindow::openProject(int defaultYear)
+void YearWindow::openProject(int defaultYear, const QString& defaultRegion)
 {
     YearProject project;
     project.year = defaultYear;
-    project.regionCode = yearRegions().front().code;
+    const std::optional<Region> region = findRegion(defaultRegion);
+    project.regionCode = region ? region->code : yearRegions().front().code;
     if (QFileInfo::exists(m_projectPath)) {
         try {
             project = loadProject(m_projectPath);

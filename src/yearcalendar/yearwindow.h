@@ -41,8 +41,9 @@ public:
     ~YearWindow() override;
 
     // Opens the project file; without one (or with a damaged one, which is reported) the
-    // window starts with a new project for defaultYear.
-    void openProject(int defaultYear);
+    // window starts with a new project for defaultYear in defaultRegion (a region code; the
+    // first region when it is empty or unknown).
+    void openProject(int defaultYear, const QString& defaultRegion = {});
     YearProject project() const;          // what the controls show
     void setProject(const YearProject& project);
     const QString& projectPath() const { return m_projectPath; }

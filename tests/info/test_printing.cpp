@@ -10,6 +10,8 @@
 #include <printing.h>
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -351,42 +353,41 @@ TEST(Printing, PrinterDialogButtonSaysWhatItDoes)
 
 // Choosing a PDF file as printer asks for the file in a save dialog; cancelling it leaves
 // the printer as it was before the printer dialog.
-TEST(Printing, PdfPrinterTakesItsFileFromASaveDialog)
+// Choosing the PDF printer asks nothing more; the file is asked for at the print, a
+// cancelled save dialog prints nothing, and the status text says where the page went.
+TEST(Printing, PdfPrinterAsksForItsFileWhenPrinting)
 {
     QTemporaryDir out;
-    const QString before = out.filePath(QStringLiteral("vorher.pdf"));
     const QString chosen = out.filePath(QStringLiteral("gewählt.pdf"));
-    const struct {
-        bool saveAccepted;
-        int result;
-        const char* file;
-    } cases[] = {{true, QDialog::Accepted, "gewählt.pdf"}, {false, QDialog::Rejected, "vorher.pdf"}};
-    for (const auto& c : cases) {
-        RecordingDialogs dialogs;
-        QPrinter& printer = currentPrinter();
-        printer.setOutputFileName(before);
-        QString offered;
+    RecordingDialogs dialogs;
+    PageFixture fixture;
+    QPrinter& printer = currentPrinter();
+    dialogs.answer = [&](QDialog& dialog) {
+        if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
+            print->printer()->setOutputFormat(QPrinter::PdfFormat);
+            return int(QDialog::Accepted);
+        }
+        return int(QDialog::Rejected);
+    };
+    EXPECT_EQ(Druckerauswhlen1Click(nullptr), int(QDialog::Accepted));
+    EXPECT_EQ(dialogs.execs, QStringList{QStringLiteral("QPrintDialog")});
+
+    for (const bool saved : {false, true}) {
+        dialogs.execs.clear();
         dialogs.answer = [&](QDialog& dialog) {
-            if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
-                // The user picks "print to file" and types a path in the printer dialog.
-                print->printer()->setOutputFileName(out.filePath(QStringLiteral("getippt.pdf")));
-                return int(QDialog::Accepted);
-            }
             auto* save = qobject_cast<QFileDialog*>(&dialog);
             EXPECT_NE(save, nullptr);
-            if (!save)
+            if (!save || !saved)
                 return int(QDialog::Rejected);
-            EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
-            offered = save->selectedFiles().value(0);
             save->selectFile(chosen);
-            return int(c.saveAccepted ? QDialog::Accepted : QDialog::Rejected);
+            return int(QDialog::Accepted);
         };
-        EXPECT_EQ(Druckerauswhlen1Click(nullptr), c.result);
-        EXPECT_EQ(dialogs.execs, (QStringList{QStringLiteral("QPrintDialog"), QStringLiteral("QFileDialog")}));
-        EXPECT_EQ(offered, out.filePath(QStringLiteral("getippt.pdf")));
-        EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
-        EXPECT_EQ(printer.outputFileName(), out.filePath(QString::fromUtf8(c.file))) << c.file;
+        EXPECT_EQ(Drucken3Click(fixture.page()), saved);
+        EXPECT_EQ(dialogs.execs, QStringList{QStringLiteral("QFileDialog")});
+        EXPECT_EQ(QFileInfo::exists(chosen), saved);
+        EXPECT_TRUE(dialogs.errors.isEmpty());
     }
+    EXPECT_EQ(printedToText(printer), QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(chosen));
 }
 
 // A print job that cannot start names its cause.

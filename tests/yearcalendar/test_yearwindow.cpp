@@ -246,6 +246,19 @@ TEST_F(YearWindowTest, EscCloseButtonAndSchliessenSaveAndCancelAlike)
         EXPECT_FALSE(w->isBusy()) << way.how;
         EXPECT_EQ(loadProject(w->projectPath()).year, 2031) << way.how;
         QFile::remove(w->projectPath());
+// The first year calendar is for the region the photo page shows; a saved project keeps its
+// own, and an unknown region falls back to the first.
+TEST_F(YearWindowTest, FirstProjectTakesTheGivenRegion)
+{
+    const struct {
+        const char* given;
+        const char* expected;
+    } cases[] = {{"BY", "BY"}, {"", "BW"}, {"XX", "BW"}};
+    for (const auto& c : cases) {
+        YearWindow w(dir.filePath(QStringLiteral("neu/") + kProjectFileName), [] { return std::vector<Person>(); },
+                     [] { return zuv::photo::CalendarReport(); });
+        w.openProject(2027, QString::fromLatin1(c.given));
+        EXPECT_EQ(w.project().regionCode, QString::fromLatin1(c.expected)) << c.given;
     }
 }
 
