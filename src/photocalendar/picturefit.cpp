@@ -171,11 +171,11 @@ QSize storedPixels(const QSizeF& source, const QSizeF& target)
                  std::max(1, static_cast<int>(std::ceil(source.height() * scale - 1e-6))));
 }
 
-PlacedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
+FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
                            FocusPoint focus)
 {
     const PictureFile file = readPictureFile(path);
-    PlacedPicture placed;
+    FittedPicture placed;
     try {
         const bool drawing = file.format == PictureFormat::Metafile
             || file.format == PictureFormat::EnhancedMetafile;
@@ -186,6 +186,9 @@ PlacedPicture placePicture(const QString& path, const QRectF& slot, PictureFit f
             size = QSvgRenderer(svg).viewBoxF().size().toSize();
         } else {
             size = shownSize(file.bytes);
+            // A header that cannot be read: the decoder tells why.
+            if (size.isEmpty())
+                size = decodeRaster(file.bytes, file.format, QSize(1 << 14, 1 << 14)).size();
         }
         if (size.isEmpty())
             throw zuv::core::Error(QStringLiteral("Die Bildgröße kann nicht gelesen werden."));

@@ -73,7 +73,7 @@ std::optional<QString> resolutionWarning(const QString& monthName, int pictureNu
 QSize storedPixels(const QSizeF& source, const QSizeF& target);
 
 // A picture ready for its slot: only the shown part, at most kStoredPpi, and where it goes.
-struct PlacedPicture {
+struct FittedPicture {
     QImage image;        // the shown part; null when nothing loaded
     QRectF target;       // in the slot's coordinates
     double ppi = 0;      // at its printed size, of the file's own pixels
@@ -81,7 +81,7 @@ struct PlacedPicture {
 
 // Reads a JPEG, bitmap or icon file for a slot (report pixels). Throws zuv::core::Error
 // with the loader's German message (naming the file) when it cannot be read.
-PlacedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
+FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
                            FocusPoint focus = {});
 
 } // namespace zuv::photo

@@ -37,6 +37,10 @@ constexpr OptionDef kOptions[] = {
     {"--ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen"},
     {"--ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen"},
     {"--intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen"},
+    {"--bildanpassung", "ART", "zuschneiden (Vorgabe), einpassen oder verzerren"},
+    {"--papier", "FORMAT", "A4 (Vorgabe), A3 oder A5, hochkant"},
+    {"--beschnitt", nullptr, "für die Druckerei: 3 mm Beschnitt und Schnittmarken"},
+    {"--erster-monat", "MONAT", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"},
     {"--help", nullptr, "diese Hilfe (auch -h)"},
 };
 
@@ -85,7 +89,8 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
     }
     if (!line.pictureFolder.isEmpty()) {
         try {
-            project.pictures = onePicturePerMonth(picturesInFolder(line.pictureFolder));
+            project.pictures = onePicturePerMonth(picturesInFolder(line.pictureFolder),
+                                                  line.print.firstMonth.value_or(1));
         } catch (const Error& e) {
             throw Failure{kExitInput, e.message()};
         }
@@ -107,6 +112,7 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
         project.criticalDays = false;
     if (line.intuitive)
         project.intuitive = true;
+    applyPrintOptions(line.print, project.print);
     return project;
 }
 
@@ -143,6 +149,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
 
         const QLatin1String n(option->name);
+        if (parsePrintOption(n, value, line.print))
+            continue;
         if (n == QLatin1String("--help")) {
             line.help = true;
         } else if (n == QLatin1String("--jahreskalender")) {

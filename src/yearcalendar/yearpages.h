@@ -7,6 +7,7 @@
 // December). Plain values computed from the project; nothing here paints or reads files.
 
 #include "monthgrid.h"
+#include "yearspan.h"
 #include "yearproject.h"
 
 #include <QDate>
@@ -68,6 +69,7 @@ inline const QString kBirthdayMark = QStringLiteral("*");
 struct MonthPage {
     int year = 0;
     int month = 0;                        // 1..12
+    QString monthText;                    // the title's month: month box entry or "Jänner"
     zuv::photo::MonthGrid grid;           // rows, marks "x", holiday line
     std::vector<Birthday> birthdays;
     std::vector<CriticalDay> criticalDays;
@@ -84,11 +86,12 @@ struct CoverPage {
     QString picture;                      // first picture of January; empty: none
 };
 
-// The pages of a year in print order: the cover, then January to December.
+// The pages of a year in print order: the cover, then twelve months from the first month.
 struct YearDocument {
     CoverPage cover;
     std::vector<MonthPage> months;        // 12
     QString titleFont;                    // from the project
+    PrintSettings print;                  // fit of each picture, paper and bleed
     int pageCount() const { return 1 + static_cast<int>(months.size()); }
 };
 
@@ -97,6 +100,9 @@ struct YearDocument {
 // range or an unknown region.
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people);
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people);
+// The page of a month of another year (a calendar not starting in January).
+MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth month,
                          const std::vector<Person>& people);
 
 } // namespace zuv::yearcal

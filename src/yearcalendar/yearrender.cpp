@@ -8,6 +8,7 @@
 #include "germandate.h"
 #include "monthchart.h"
 #include "pdfexport.h"
+#include "picturefit.h"
 #include "pictureloader.h"
 #include "safefile.h"
 #include "table.h"
@@ -60,6 +61,34 @@ ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
     return {};
 }
 
+// A month's picture fitted into its slot as the project says, with a note when it prints
+// soft; a picture that cannot be used costs its slot only.
+ReportPicture placeOne(const MonthPage& page, int number, const QString& file, const QRectF& slot,
+                       const PicturePlacement& placement, QRectF& rect,
+                       std::vector<PictureProblem>& problems)
+{
+    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
+    if (!check.ok()) {
+        problems.push_back({page.month, file, zuv::core::fileProblemMessage(file, check.problem),
+                            page.year});
+        return {};
+    }
+    try {
+        const zuv::photo::FittedPicture fitted =
+            zuv::photo::placePicture(file, slot, placement.fit, placement.focus);
+        rect = fitted.target;
+        const QString monthText = page.monthText.trimmed().isEmpty()
+            ? zuv::core::monthName(page.month)
+            : page.monthText.trimmed();
+        if (const auto soft = zuv::photo::resolutionWarning(monthText, number, fitted.ppi))
+            problems.push_back({page.month, file, *soft, page.year, true});
+        return ReportPicture::fromImage(fitted.image);
+    } catch (const zuv::core::Error& e) {
+        problems.push_back({page.month, file, e.message(), page.year});
+    }
+    return {};
+}
+
 // The table the report's detail band reads: the month page's grid table, in memory.
 void fillGridTable(zuv::core::Table& table, const zuv::photo::MonthGrid& grid)
 {
@@ -83,6 +112,10 @@ void addMark(ReportPage& page, const QString& name, int row, const QRectF& cell,
 
 QString problemText(const PictureProblem& problem, int year)
 {
+    if (problem.softOnly)
+        return problem.message;
+    if (problem.year != 0)
+        year = problem.year;
     const QString where = problem.month == 0
         ? QStringLiteral("Titelseite %1").arg(year)
         : QStringLiteral("%1 %2").arg(zuv::core::monthName(problem.month)).arg(year);
@@ -99,7 +132,8 @@ std::vector<int> pictureSlots(int pictureCount)
 }
 
 MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& design,
-                                std::vector<PictureProblem>& problems)
+                                std::vector<PictureProblem>& problems,
+                                const PrintSettings& print)
 {
     CalendarReport report = design;
     report.applyLayout(page.chartPerson ? zuv::photo::kLayoutWithChart
@@ -109,15 +143,22 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
     // the next page waits, so no more than one page's pictures are being decoded at once.
     struct Load {
         ReportPicture picture;
+        QRectF rect;
         std::vector<PictureProblem> problems;
     };
+    // With bleed a slot that touches the page's edge runs on into the bleed.
+    const double bleed = print.sheet.bleed ? zuv::photo::kBleedMm * print.sheet.designScale() : 0;
+    const QSizeF pageSize(zuv::photo::PageGeometry::kWidth, zuv::photo::PageGeometry::kHeight);
     std::vector<std::future<Load>> loads;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const QString file = page.pictures[static_cast<qsizetype>(i)];
-        const QSizeF slot = report.image(targets[i]).geometry.size();
-        loads.push_back(std::async(std::launch::async, [file, slot, month = page.month] {
+        const QRectF slot = zuv::photo::intoBleed(QRectF(report.image(targets[i]).geometry),
+                                                  pageSize, bleed);
+        const PicturePlacement placement = placementOf(print, file);
+        loads.push_back(std::async(std::launch::async, [&page, i, file, slot, placement] {
             Load load;
-            load.picture = loadOne(month, file, slot, load.problems);
+            load.picture = placeOne(page, static_cast<int>(i) + 1, file, slot, placement, load.rect,
+                                    load.problems);
             return load;
         }));
     }
@@ -125,6 +166,7 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
     for (std::size_t i = 0; i < targets.size(); ++i) {
         Load load = loads[i].get();
         pictures.bySlot[static_cast<std::size_t>(targets[i] - 1)] = std::move(load.picture);
+        pictures.rects[static_cast<std::size_t>(targets[i] - 1)] = load.rect;
         problems.insert(problems.end(), load.problems.begin(), load.problems.end());
     }
     return pictures;
@@ -184,8 +226,9 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
         if (font.fromString(titleFont))
             report.text(QStringLiteral("QRLabel1")).font = font;
     }
-    const QString title = zuv::photo::monthBoxEntries()[page.month - 1] + QStringLiteral("  ")
-        + QString::number(page.year);
+    const QString monthText =
+        page.monthText.isEmpty() ? zuv::photo::monthBoxEntries()[page.month - 1] : page.monthText;
+    const QString title = monthText + QStringLiteral("  ") + QString::number(page.year);
     const QString summary = page.grid.holidayLine + QStringLiteral("\r\n") + page.birthdayLine
         + QStringLiteral("\r\n") + page.legendLine;
     report.onPrint = [&](ReportText& element, QString& value) {
@@ -203,6 +246,12 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
     report.image(5).picture = chart;
 
     ReportPage laid = report.generate();
+    // Each picture where its fit puts it inside (or, with bleed, beyond) its slot.
+    for (zuv::photo::PagePicture& p : laid.pictures)
+        for (int slot = 1; slot <= 4; ++slot)
+            if (p.name == report.image(slot).name
+                && !pictures.rects[static_cast<std::size_t>(slot - 1)].isEmpty())
+                p.rect = pictures.rects[static_cast<std::size_t>(slot - 1)];
 
     // The year's marks beside the day numbers of the grid.
     const std::size_t cellTexts = laid.texts.size();
@@ -281,7 +330,7 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
         return layoutCoverPage(doc.cover, doc.titleFont, picture);
     }
     const MonthPage& month = doc.months.at(static_cast<std::size_t>(index - 1));
-    const MonthPictures pictures = loadMonthPictures(month, design, problems);
+    const MonthPictures pictures = loadMonthPictures(month, design, problems, doc.print);
     return layoutMonthPage(month, design, doc.titleFont, pictures, monthChartPicture(month));
 }
 
@@ -310,7 +359,8 @@ bool writeYearPdf(const QString& path, const YearDocument& doc, const CalendarRe
             // Decoded pictures live only while their page is drawn.
             zuv::photo::render(painter, sheet, layoutPage(doc, index, design, found));
             return !progress || progress(index + 1, doc.pageCount());
-        });
+        },
+        doc.print.sheet);
     problems.insert(problems.end(), found.begin(), found.end());
     return done;
 }

@@ -185,7 +185,7 @@ TEST(PlacePicture, KeepsOnlyTheShownPartAtMost300Ppi)
     };
     const Case cases[] = {{{0, 0.5}, Qt::red}, {{0.5, 0.5}, Qt::green}, {{1, 0.5}, Qt::blue}};
     for (const Case& c : cases) {
-        const PlacedPicture placed = placePicture(file, tall, PictureFit::Crop, c.focus);
+        const FittedPicture placed = placePicture(file, tall, PictureFit::Crop, c.focus);
         EXPECT_EQ(placed.target, tall);
         // 2000 pixels over 289 / 96 inches.
         EXPECT_NEAR(placed.ppi, 664.4, 0.1);
@@ -199,7 +199,7 @@ TEST(PlacePicture, KeepsOnlyTheShownPartAtMost300Ppi)
                   60)
             << c.focus.x;
     }
-    const PlacedPicture whole = placePicture(file, tall, PictureFit::Fit);
+    const FittedPicture whole = placePicture(file, tall, PictureFit::Fit);
     EXPECT_NEAR(whole.target.height(), 201.0 * 2 / 3, 1e-6);
     EXPECT_EQ(whole.image.size(), QSize(629, 419));   // 3000 x 2000 at 300 ppi in 201 x 134
 }
