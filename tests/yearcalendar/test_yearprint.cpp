@@ -63,13 +63,13 @@ TEST(PrintSettingsFile, RefusesWhatCannotBePrinted)
     }
 }
 
-struct Run {
+struct CliResult {
     int status = -1;
     QString out, err;
 };
-Run run(const QStringList& args)
+CliResult run(const QStringList& args)
 {
-    Run r;
+    CliResult r;
     QTextStream out(&r.out), err(&r.err);
     try {
         r.status = runCommandLine(parseCommandLine(args), {}, out, err);
@@ -97,13 +97,13 @@ TEST(PrintOptionsCli, UnknownValuesStopBeforeAnythingIsWritten)
         {{"--beschnitt=ja"}, "--beschnitt nimmt keinen Wert"},
     };
     for (const Case& c : cases) {
-        const Run r = run(base + c.extra);
+        const CliResult r = run(base + c.extra);
         EXPECT_EQ(r.status, kExitUsage) << c.message;
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(pdf));
     }
     // A year that a school year would leave: refused the same way.
-    const Run late = run({"--jahreskalender", "9999", "--region", "BY", "--erster-monat", "8", "--pdf", pdf});
+    const CliResult late = run({"--jahreskalender", "9999", "--region", "BY", "--erster-monat", "8", "--pdf", pdf});
     EXPECT_EQ(late.status, kExitUsage);
     EXPECT_TRUE(late.err.contains(QStringLiteral("über das Jahr 9999"))) << late.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
@@ -117,7 +117,7 @@ TEST(PrintOptionsCli, SchoolYearOnA5WithBleedInAustria)
     yeartest::writePhoto(pictures + QStringLiteral("/01.jpg"), Qt::red);
     yeartest::writePhoto(pictures + QStringLiteral("/02.jpg"), Qt::blue, {300, 200});
     const QString pdf = dir.filePath(QStringLiteral("schuljahr.pdf"));
-    const Run r = run({"--jahreskalender", "2027", "--region", "W", "--bilder", pictures, "--papier", "a5",
+    const CliResult r = run({"--jahreskalender", "2027", "--region", "W", "--bilder", pictures, "--papier", "a5",
                        "--beschnitt", "--erster-monat", "8", "--bildanpassung", "einpassen", "--pdf", pdf});
     ASSERT_EQ(r.status, kExitOk) << r.err.toStdString();
     // The second picture goes to September and is far too small for its slot: 200 pixels
