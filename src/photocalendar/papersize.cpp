@@ -78,6 +78,11 @@ double PrintSheet::designScale() const
     return PageGeometry::kWidth / paperSizeMm(paper).width();
 }
 
+double PrintSheet::printScale() const
+{
+    return paperSizeMm(paper).width() / paperSizeMm(Paper::A4).width();
+}
+
 std::vector<QLineF> cropMarksMm(const PrintSheet& sheet)
 {
     if (!sheet.bleed)

@@ -46,6 +46,8 @@ struct PrintSheet {
     QRectF bleedMm() const;
     // Report pixels of the A4 design per millimetre of this paper's trimmed page.
     double designScale() const;
+    // Printed length of a length of the A4 design: 1 for A4, about 1.41 for A3.
+    double printScale() const;
 };
 
 // The eight crop marks (two at each corner, along the trim lines, outside the bleed) in

@@ -68,7 +68,10 @@ bool writePdf(const QString& path, const QString& title, int pageCount,
             cannotWrite(path, QStringLiteral("Die PDF-Ausgabe kann nicht begonnen werden."));
         const double pixelsPerMm = pdf.resolution() / 25.4;
         const QRectF trim = paper.trimMm();
-        const QRectF sheet(trim.topLeft() * pixelsPerMm, trim.size() * pixelsPerMm);
+        // Without bleed the page is the whole sheet as the writer made it (whole points).
+        const QRectF sheet = paper.bleed
+            ? QRectF(trim.topLeft() * pixelsPerMm, trim.size() * pixelsPerMm)
+            : QRectF(0, 0, pdf.width(), pdf.height());
         for (int i = 0; i < pageCount && complete; ++i) {
             if (i > 0)
                 pdf.newPage();

@@ -141,12 +141,12 @@ FittedRect fitPicture(const QSizeF& picture, const QRectF& slot, PictureFit fit,
     return {QRectF(QPointF(left, top), part), slot};
 }
 
-double printedPpi(const FittedRect& fitted)
+double printedPpi(const FittedRect& fitted, double scale)
 {
-    if (fitted.source.isEmpty() || fitted.target.isEmpty())
+    if (fitted.source.isEmpty() || fitted.target.isEmpty() || scale <= 0)
         return 0;
-    const double inchesWide = fitted.target.width() / 96.0;
-    const double inchesHigh = fitted.target.height() / 96.0;
+    const double inchesWide = fitted.target.width() * scale / 96.0;
+    const double inchesHigh = fitted.target.height() * scale / 96.0;
     return std::min(fitted.source.width() / inchesWide, fitted.source.height() / inchesHigh);
 }
 
@@ -160,19 +160,19 @@ std::optional<QString> resolutionWarning(const QString& monthName, int pictureNu
         .arg(static_cast<int>(std::lround(ppi)));
 }
 
-QSize storedPixels(const QSizeF& source, const QSizeF& target)
+QSize storedPixels(const QSizeF& source, const QSizeF& target, double scale)
 {
-    if (source.isEmpty() || target.isEmpty())
+    if (source.isEmpty() || target.isEmpty() || scale <= 0)
         return {};
-    const double most = std::min(target.width() * kStoredPpi / 96.0 / source.width(),
-                                 target.height() * kStoredPpi / 96.0 / source.height());
-    const double scale = std::min(1.0, most);
-    return QSize(std::max(1, static_cast<int>(std::ceil(source.width() * scale - 1e-6))),
-                 std::max(1, static_cast<int>(std::ceil(source.height() * scale - 1e-6))));
+    const double most = std::min(target.width() * scale * kStoredPpi / 96.0 / source.width(),
+                                 target.height() * scale * kStoredPpi / 96.0 / source.height());
+    const double shrink = std::min(1.0, most);
+    return QSize(std::max(1, static_cast<int>(std::ceil(source.width() * shrink - 1e-6))),
+                 std::max(1, static_cast<int>(std::ceil(source.height() * shrink - 1e-6))));
 }
 
 FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
-                           FocusPoint focus)
+                           FocusPoint focus, double scale)
 {
     const PictureFile file = readPictureFile(path);
     FittedPicture placed;
@@ -195,14 +195,17 @@ FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit f
         const FittedRect fitted = fitPicture(QSizeF(size), slot, fit, focus);
         placed.target = fitted.target;
         // A drawing is sharp at any size; it is rendered at the resolution pictures are kept at.
-        placed.ppi = drawing ? kStoredPpi : printedPpi(fitted);
+        placed.ppi = drawing ? kStoredPpi : printedPpi(fitted, scale);
         // The whole picture is decoded at the scale its shown part is kept at (JPEG decodes
         // straight to that scale), then the shown part is cut out.
-        const QSize keep = storedPixels(fitted.source.size(), fitted.target.size());
-        const double scale = drawing ? double(keep.width()) / fitted.source.width()
-                                     : std::min(1.0, double(keep.width()) / fitted.source.width());
-        const QSize decoded(std::max(1, int(std::lround(size.width() * scale))),
-                            std::max(1, int(std::lround(size.height() * scale))));
+        // A drawing has no pixels of its own: it is rendered at exactly kStoredPpi.
+        const QSizeF printed = fitted.target.size() * scale * kStoredPpi / 96.0;
+        const QSize keep = drawing
+            ? QSize(std::max(1, int(std::ceil(printed.width()))), std::max(1, int(std::ceil(printed.height()))))
+            : storedPixels(fitted.source.size(), fitted.target.size(), scale);
+        const double decodeScale = double(keep.width()) / fitted.source.width();
+        const QSize decoded(std::max(1, int(std::lround(size.width() * decodeScale))),
+                            std::max(1, int(std::lround(size.height() * decodeScale))));
         const QImage whole = drawing ? renderDrawing(svg, decoded)
                                      : decodeRaster(file.bytes, file.format, decoded);
         const double sx = double(whole.width()) / size.width();

@@ -64,13 +64,14 @@ inline constexpr double kSharpPpi = 150.0;    // below: the print looks soft
 inline constexpr double kStoredPpi = 300.0;   // pictures are never kept finer than this
 
 // Pixels per inch the shown part prints at (the coarser of both directions); 0 when empty.
-double printedPpi(const FittedRect& fitted);
+// scale is the printed size of the A4 design's length (A3 about 1.41, A5 about 0.70).
+double printedPpi(const FittedRect& fitted, double scale = 1.0);
 // "März, Bild 1: 96 ppi, wird unscharf" below kSharpPpi; nullopt otherwise.
 std::optional<QString> resolutionWarning(const QString& monthName, int pictureNumber,
                                          double ppi);
 // Pixel size the shown part is kept at: its own size, or less so that it prints at no more
-// than kStoredPpi in target (report pixels); never enlarged.
-QSize storedPixels(const QSizeF& source, const QSizeF& target);
+// than kStoredPpi in target (report pixels, printed at scale); never enlarged.
+QSize storedPixels(const QSizeF& source, const QSizeF& target, double scale = 1.0);
 
 // A picture ready for its slot: only the shown part, at most kStoredPpi, and where it goes.
 struct FittedPicture {
@@ -79,9 +80,9 @@ struct FittedPicture {
     double ppi = 0;      // at its printed size, of the file's own pixels
 };
 
-// Reads a JPEG, bitmap or icon file for a slot (report pixels). Throws zuv::core::Error
-// with the loader's German message (naming the file) when it cannot be read.
+// Reads a picture file for a slot (report pixels, printed at scale). Throws
+// zuv::core::Error with the loader's German message (naming the file) when it cannot be read.
 FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
-                           FocusPoint focus = {});
+                           FocusPoint focus = {}, double scale = 1.0);
 
 } // namespace zuv::photo

@@ -3,8 +3,7 @@
 #include "regionmonthnames.h"
 
 #include "germandate.h"
-#include "krv_calendar.h"
-#include "krv_regions.h"
+#include "regions.h"
 
 namespace zuv::photo {
 
@@ -24,8 +23,9 @@ constexpr AustrianName kAustrianNames[] = {
 
 bool isAustrianRegion(const QString& code)
 {
-    const std::uint8_t index = KRV_Calendar::RegionIndex(code.toStdString());
-    return index < 64 && (KRV_Calendar::kAustria >> index & 1u) != 0;
+    const std::string text = code.toStdString();
+    const zuv::dates::Region* region = zuv::dates::regionOfCode(text);
+    return region && region->country == zuv::dates::Country::Austria;
 }
 
 MonthNaming defaultNaming(const QString& regionCode)

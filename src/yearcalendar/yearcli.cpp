@@ -197,8 +197,9 @@ QString helpText()
         "        zuvododerod --projekt DATEI [--jahreskalender JAHR] [--region REGION] --pdf DATEI\n"
         "\n"
         "Erzeugt ohne Fenster einen Jahreskalender als PDF: eine Titelseite mit dem Jahr und dem\n"
-        "ersten Bild des Januars, dann Januar bis Dezember mit Kalenderwochen, den Feiertagen der\n"
-        "Region und den Geburtstagen der Namensliste.\n"
+        "ersten Bild des ersten Monats, dann zwölf Monate (Januar bis Dezember oder ab\n"
+        "--erster-monat) mit Kalenderwochen, den Feiertagen der Region und den Geburtstagen der\n"
+        "Namensliste.\n"
         "\n"
         "Optionen:\n");
     for (const OptionDef& o : kOptions) {
@@ -214,7 +215,8 @@ QString helpText()
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
         "  0  Kalender geschrieben\n"
-        "  2  falsche Argumente, unbekannte Region oder ungültiges Jahr\n"
+        "  2  falsche Argumente, unbekannte Region, Bildanpassung oder Papier, ungültiges Jahr\n"
+        "     oder ungültiger erster Monat\n"
         "  3  Bilderordner oder Projekt fehlt oder kann nicht gelesen werden\n"
         "  4  die PDF-Datei kann nicht geschrieben werden\n");
     return text;

@@ -8,10 +8,9 @@
 #include "germandate.h"
 #include "monthchart.h"
 #include "pdfexport.h"
+#include "pagepictures.h"
 #include "picturefit.h"
-#include "pictureloader.h"
 #include "safefile.h"
-#include "table.h"
 
 #include <QImageReader>
 #include <QPagedPaintDevice>
@@ -22,27 +21,14 @@
 namespace zuv::yearcal {
 
 using zuv::photo::CalendarReport;
-using zuv::photo::PageText;
 using zuv::photo::ReportPage;
 using zuv::photo::ReportPicture;
-using zuv::photo::ReportText;
 
 namespace {
 
 // The chart is laid out at about the size it has on the biorhythm page and scaled into
 // its slot, so its texts keep their proportions.
 const QSize kChartLogicalSize(900, 255);
-
-const QColor kBirthdayColour(0x80, 0x00, 0x80);
-const QColor kCriticalColour(0x00, 0x66, 0x00);
-
-QFont markFont(bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    f.setBold(bold);
-    return f;
-}
 
 ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
                       std::vector<PictureProblem>& problems)
@@ -64,7 +50,7 @@ ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
 // A month's picture fitted into its slot as the project says, with a note when it prints
 // soft; a picture that cannot be used costs its slot only.
 ReportPicture placeOne(const MonthPage& page, int number, const QString& file, const QRectF& slot,
-                       const PicturePlacement& placement, QRectF& rect,
+                       const PicturePlacement& placement, double scale, QRectF& rect,
                        std::vector<PictureProblem>& problems)
 {
     const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
@@ -75,37 +61,20 @@ ReportPicture placeOne(const MonthPage& page, int number, const QString& file, c
     }
     try {
         const zuv::photo::FittedPicture fitted =
-            zuv::photo::placePicture(file, slot, placement.fit, placement.focus);
+            zuv::photo::placePicture(file, slot, placement.fit, placement.focus, scale);
         rect = fitted.target;
-        const QString monthText = page.monthText.trimmed().isEmpty()
-            ? zuv::core::monthName(page.month)
-            : page.monthText.trimmed();
-        if (const auto soft = zuv::photo::resolutionWarning(monthText, number, fitted.ppi))
+        // The month as the page's title names it ("Jänner" on Austrian pages).
+        const QString title = page.sheet.title;
+        const QString monthText = title.left(title.lastIndexOf(QLatin1Char(' '))).trimmed();
+        if (const auto soft = zuv::photo::resolutionWarning(
+                monthText.isEmpty() ? zuv::core::monthName(page.month) : monthText, number,
+                fitted.ppi))
             problems.push_back({page.month, file, *soft, page.year, true});
         return ReportPicture::fromImage(fitted.image);
     } catch (const zuv::core::Error& e) {
         problems.push_back({page.month, file, e.message(), page.year});
     }
     return {};
-}
-
-// The table the report's detail band reads: the month page's grid table, in memory.
-void fillGridTable(zuv::core::Table& table, const zuv::photo::MonthGrid& grid)
-{
-    for (const auto& f : zuv::photo::bildkalenderFields())
-        table.addFieldDef(f.name, f.type, f.size);
-    table.createDataSet();
-    zuv::photo::appendGrid(table, grid);
-}
-
-void addMark(ReportPage& page, const QString& name, int row, const QRectF& cell, int line,
-             const QString& text, const QColor& colour)
-{
-    const QFont font = markFont(name == kBirthdayMarkName);
-    // Right of the cell's box, top-aligned; the next weekday's cell starts 47 pixels on.
-    const QRectF rect(cell.right() + 1, cell.top() + line * 13, 34, 13);
-    page.texts.push_back({name, row, rect, text, font, colour,
-                          int(Qt::AlignLeft | Qt::AlignTop), false});
 }
 
 } // namespace
@@ -122,23 +91,16 @@ QString problemText(const PictureProblem& problem, int year)
     return where + QStringLiteral(": ") + problem.message;
 }
 
-std::vector<int> pictureSlots(int pictureCount)
-{
-    if (pictureCount <= 0)
-        return {};
-    if (pictureCount == 1)
-        return {1};
-    return pictureCount == 2 ? std::vector<int>{2, 3} : std::vector<int>{2, 3, 4};
-}
-
-MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& design,
+MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
                                 std::vector<PictureProblem>& problems,
                                 const PrintSettings& print)
 {
-    CalendarReport report = design;
-    report.applyLayout(page.chartPerson ? zuv::photo::kLayoutWithChart
-                                        : zuv::photo::kLayoutWithoutChart);
-    const std::vector<int> targets = pictureSlots(static_cast<int>(page.pictures.size()));
+    // A slot without a file (the third of two pictures) stays empty.
+    std::vector<zuv::photo::SlotPlan> targets;
+    for (const zuv::photo::SlotPlan& plan :
+         zuv::photo::pictureSlots(page.pictures, page.chartPerson.has_value()))
+        if (!page.pictures.value(plan.index).isEmpty())
+            targets.push_back(plan);
     // The pictures of one page are decoded side by side (the picture cache is thread-safe);
     // the next page waits, so no more than one page's pictures are being decoded at once.
     struct Load {
@@ -150,14 +112,15 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
     const double bleed = print.sheet.bleed ? zuv::photo::kBleedMm * print.sheet.designScale() : 0;
     const QSizeF pageSize(zuv::photo::PageGeometry::kWidth, zuv::photo::PageGeometry::kHeight);
     std::vector<std::future<Load>> loads;
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        const QString file = page.pictures[static_cast<qsizetype>(i)];
-        const QRectF slot = zuv::photo::intoBleed(QRectF(report.image(targets[i]).geometry),
-                                                  pageSize, bleed);
+    for (const zuv::photo::SlotPlan& target : targets) {
+        const QString file = page.pictures.value(target.index);
+        const QRectF slot = zuv::photo::intoBleed(target.rect, pageSize, bleed);
         const PicturePlacement placement = placementOf(print, file);
-        loads.push_back(std::async(std::launch::async, [&page, i, file, slot, placement] {
+        const int number = static_cast<int>(target.index) + 1;
+        const double scale = print.sheet.printScale();
+        loads.push_back(std::async(std::launch::async, [&page, number, file, slot, placement, scale] {
             Load load;
-            load.picture = placeOne(page, static_cast<int>(i) + 1, file, slot, placement, load.rect,
+            load.picture = placeOne(page, number, file, slot, placement, scale, load.rect,
                                     load.problems);
             return load;
         }));
@@ -165,8 +128,8 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
     MonthPictures pictures;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         Load load = loads[i].get();
-        pictures.bySlot[static_cast<std::size_t>(targets[i] - 1)] = std::move(load.picture);
-        pictures.rects[static_cast<std::size_t>(targets[i] - 1)] = load.rect;
+        pictures.bySlot[static_cast<std::size_t>(targets[i].slot - 1)] = std::move(load.picture);
+        pictures.rects[static_cast<std::size_t>(targets[i].slot - 1)] = load.rect;
         problems.insert(problems.end(), load.problems.begin(), load.problems.end());
     }
     return pictures;
@@ -216,64 +179,26 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
                            const QString& titleFont, const MonthPictures& pictures,
                            const ReportPicture& chart)
 {
-    zuv::core::Table grid(QStringLiteral("CLDBildkalender"));
-    fillGridTable(grid, page.grid);
-
     CalendarReport report = design;
-    report.dataSet = &grid;
     if (!titleFont.isEmpty()) {
         QFont font;
         if (font.fromString(titleFont))
             report.text(QStringLiteral("QRLabel1")).font = font;
     }
-    const QString monthText =
-        page.monthText.isEmpty() ? zuv::photo::monthBoxEntries()[page.month - 1] : page.monthText;
-    const QString title = monthText + QStringLiteral("  ") + QString::number(page.year);
-    const QString summary = page.grid.holidayLine + QStringLiteral("\r\n") + page.birthdayLine
-        + QStringLiteral("\r\n") + page.legendLine;
-    report.onPrint = [&](ReportText& element, QString& value) {
-        if (element.name == QLatin1String("QRLabel1"))
-            value = title;
-        else if (element.name == QLatin1String("QRLabel10"))
-            value = summary;
-        else if (element.name.startsWith(QLatin1String("QRDBText")) && element.field >= 1)
-            zuv::photo::applyDayCellRule(element, element.field, value);
-    };
-    report.applyLayout(page.chartPerson ? zuv::photo::kLayoutWithChart
-                                        : zuv::photo::kLayoutWithoutChart);
-    for (int slot = 1; slot <= 4; ++slot)
-        report.image(slot).picture = pictures.bySlot[static_cast<std::size_t>(slot - 1)];
-    report.image(5).picture = chart;
-
-    ReportPage laid = report.generate();
+    // The pictures by their index among the month's files, as the slot rule placed them.
+    std::vector<ReportPicture> loaded(static_cast<std::size_t>(page.pictures.size()));
+    for (const zuv::photo::SlotPlan& plan : zuv::photo::pictureSlots(page.pictures, !chart.isEmpty()))
+        if (plan.index < page.pictures.size())
+            loaded[static_cast<std::size_t>(plan.index)] =
+                pictures.bySlot[static_cast<std::size_t>(plan.slot - 1)];
+    zuv::photo::MonthPage sheet = page.sheet;
+    zuv::photo::placePictures(sheet, page.pictures, loaded, chart);
     // Each picture where its fit puts it inside (or, with bleed, beyond) its slot.
-    for (zuv::photo::PagePicture& p : laid.pictures)
-        for (int slot = 1; slot <= 4; ++slot)
-            if (p.name == report.image(slot).name
-                && !pictures.rects[static_cast<std::size_t>(slot - 1)].isEmpty())
-                p.rect = pictures.rects[static_cast<std::size_t>(slot - 1)];
-
-    // The year's marks beside the day numbers of the grid.
-    const std::size_t cellTexts = laid.texts.size();
-    for (std::size_t i = 0; i < cellTexts; ++i) {
-        const PageText cell = laid.texts[i];
-        if (cell.row < 0 || !cell.name.startsWith(QLatin1String("QRDBText"))
-            || cell.name == QLatin1String("QRDBText1") || cell.text.isEmpty())
-            continue;
-        const int day = cell.text.toInt();
-        int line = 0;
-        for (const Birthday& b : page.birthdays)
-            if (b.day == day) {
-                addMark(laid, kBirthdayMarkName, cell.row, cell.rect, line++, kBirthdayMark,
-                        kBirthdayColour);
-                break;
-            }
-        for (const CriticalDay& c : page.criticalDays)
-            if (c.day == day)
-                addMark(laid, kCriticalMarkName, cell.row, cell.rect, line, criticalMarks(c),
-                        kCriticalColour);
-    }
-    return laid;
+    for (zuv::photo::PlacedPicture& placed : sheet.pictures)
+        if (placed.slot >= 1 && placed.slot <= 4
+            && !pictures.rects[static_cast<std::size_t>(placed.slot - 1)].isEmpty())
+            placed.rect = pictures.rects[static_cast<std::size_t>(placed.slot - 1)];
+    return zuv::photo::layoutMonthPage(sheet, report);
 }
 
 QRectF fitInside(const QSizeF& size, const QRectF& box)
@@ -321,8 +246,10 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
             QSizeF size = header.size();
             if (header.transformation() & QImageIOHandler::TransformationRotate90)
                 size.transpose();
-            const QSizeF slot = size.isEmpty() ? kCoverPictureBox.size()
-                                               : fitInside(size, kCoverPictureBox).size();
+            // On another paper the box prints larger or smaller: 300 dpi of its printed size.
+            const QSizeF slot = (size.isEmpty() ? kCoverPictureBox.size()
+                                                : fitInside(size, kCoverPictureBox).size())
+                * doc.print.sheet.printScale();
             picture = loadOne(0, doc.cover.picture, slot, problems);
         } else if (!doc.cover.picture.isEmpty()) {
             picture = loadOne(0, doc.cover.picture, kCoverPictureBox.size(), problems);

@@ -132,20 +132,24 @@ TEST(PictureFit, WordsOfTheCommandLine)
 TEST(PictureResolution, WarnsBelow150PpiAtThePrintedSize)
 {
     // A slot 609 report pixels wide is 609 / 96 inches; a part of 609 pixels prints at 96 ppi.
+    // On A3 the design prints 297 / 210 times as large, on A5 148 / 210 times.
     struct Case {
         QSizeF source;
         QRectF target;
+        double scale;
         int ppi;
         bool warned;
     };
     const Case cases[] = {
-        {{609, 377}, {0, 0, 609, 377}, 96, true},
-        {{1000, 2000}, {0, 0, 320, 640}, 300, false},      // 1000 / (320 / 96)
-        {{2000, 951.5625}, {0, 0, 1280, 609}, 150, false},  // the narrower way counts: 150 ppi
-        {{2000, 950}, {0, 0, 1280, 609}, 150, true},        // 149.75 ppi
+        {{609, 377}, {0, 0, 609, 377}, 1, 96, true},
+        {{1000, 2000}, {0, 0, 320, 640}, 1, 300, false},      // 1000 / (320 / 96)
+        {{2000, 951.5625}, {0, 0, 1280, 609}, 1, 150, false},  // the narrower way counts: 150 ppi
+        {{2000, 950}, {0, 0, 1280, 609}, 1, 150, true},        // 149.75 ppi
+        {{609, 377}, {0, 0, 609, 377}, 297.0 / 210, 68, true},  // 96 / 1.414
+        {{609, 377}, {0, 0, 609, 377}, 148.0 / 210, 136, true}, // 96 / 0.705
     };
     for (const Case& c : cases) {
-        const double ppi = printedPpi({QRectF(QPointF(0, 0), c.source), c.target});
+        const double ppi = printedPpi({QRectF(QPointF(0, 0), c.source), c.target}, c.scale);
         EXPECT_EQ(static_cast<int>(std::lround(ppi)), c.ppi);
         EXPECT_EQ(resolutionWarning(QStringLiteral("März"), 1, ppi).has_value(), c.warned) << ppi;
     }
@@ -158,6 +162,8 @@ TEST(PictureResolution, StoredAtNoMoreThan300Ppi)
     // 201 x 289 report pixels are 2.09 x 3.01 inches: 628.1 x 903.1 pixels at 300 ppi.
     EXPECT_EQ(storedPixels({2782, 4000}, {201, 289}), QSize(629, 904));
     EXPECT_EQ(storedPixels({300, 200}, {609, 377}), QSize(300, 200));   // never enlarged
+    // On A5 the same slot is 1.47 x 2.12 inches: 442.7 x 636.5 pixels.
+    EXPECT_EQ(storedPixels({2782, 4000}, {201, 289}, 148.0 / 210), QSize(443, 637));
 }
 
 // A landscape photo in three bands, red, green and blue from left to right.

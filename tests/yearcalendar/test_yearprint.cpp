@@ -121,8 +121,17 @@ TEST(PrintOptionsCli, SchoolYearOnA5WithBleedInAustria)
                        "--beschnitt", "--erster-monat", "8", "--bildanpassung", "einpassen", "--pdf", pdf});
     ASSERT_EQ(r.status, kExitOk) << r.err.toStdString();
     // The second picture goes to September and is far too small for its slot: 200 pixels
-    // over 377 / 96 inches = 51 ppi (Einpassen keeps the whole 300 x 200 picture).
-    EXPECT_EQ(r.err, QStringLiteral("Warnung: September, Bild 1: 51 ppi, wird unscharf\n"));
+    // over 377 / 96 inches of A4, times 148 / 210 on A5, = 72 ppi (Einpassen keeps the whole
+    // 300 x 200 picture).
+    EXPECT_EQ(r.err, QStringLiteral("Warnung: September, Bild 1: 72 ppi, wird unscharf\n"));
+    // No picture is kept finer than 300 ppi at its printed size (the 1280 x 960 one would
+    // print at 347 ppi on A5, whole).
+    const QStringList images = yeartest::poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .mid(2);
+    EXPECT_EQ(images.size(), 3);   // cover, August, September
+    for (const QString& line : images)
+        EXPECT_LE(line.simplified().split(QLatin1Char(' ')).value(12).toInt(), 300) << line.toStdString();
     EXPECT_TRUE(yeartest::pdfText(pdf, 1).startsWith(QStringLiteral("2027/28")));
     // Cover, then August 2027 to July 2028: January of the next year on page 7, in Austrian.
     const struct {
