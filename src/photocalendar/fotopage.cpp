@@ -13,6 +13,8 @@
 #include "picturechoice.h"
 #include "pictureformats.h"
 #include "programfolder.h"
+#include "regionmonthnames.h"
+#include "regions.h"
 #include "table.h"
 #include "tform10.h"
 
@@ -256,8 +258,9 @@ void FotoPage::initialise(const QDate& today)
     m_UpDown1->setPosition(today.year());
     m_ComboBox1->setCurrentIndex(today.month() - 1);
     m_ComboBox2->clear();
-    for (const auto& state : zuv::core::federalStates())
-        m_ComboBox2->addItem(state.name);
+    // The federal states, then Austria and its states, as the year calendar offers them.
+    for (const zuv::dates::Region& region : zuv::dates::yearCalendarRegions())
+        m_ComboBox2->addItem(QString::fromUtf8(region.name.data(), qsizetype(region.name.size())));
     m_ComboBox2->setCurrentIndex(0);
 }
 
@@ -442,9 +445,13 @@ bool FotoPage::startBuild()
     MonthPageInput input;
     input.year = year;
     input.month = month;
-    input.regionCode = zuv::core::federalStates()[static_cast<std::size_t>(*state)].code;
+    const std::string_view code = zuv::dates::yearCalendarRegions()[static_cast<std::size_t>(*state)].code;
+    input.regionCode = QString::fromUtf8(code.data(), qsizetype(code.size()));
     input.regionName = stateText;
-    input.monthText = m_ComboBox1->currentText();
+    // Austrian pages say "Jänner" and "Feber".
+    input.monthText = zuv::photo::isAustrianRegion(input.regionCode)
+        ? zuv::photo::regionMonthName(month, zuv::photo::MonthNaming::Austrian)
+        : m_ComboBox1->currentText();
     input.pictureFiles = {m_Bild1->text(), m_Bild2->text(), m_Bild3->text()};
     if (m_CheckBox3->isChecked())
         input.chart = monthChart(birthText, year, month);

@@ -5,6 +5,7 @@
 #include "calendarreport.h"
 #include "dialogs.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -22,10 +23,21 @@ namespace {
                                .arg(QDir::toNativeSeparators(path), reason));
 }
 
+void drawCropMarks(QPainter& painter, const PrintSheet& paper, double pixelsPerMm)
+{
+    QPen pen(Qt::black);
+    pen.setWidthF(0.5 / 72.0 * kPdfDotsPerInch);   // 0.5 pt, as print shops ask
+    painter.save();
+    painter.setPen(pen);
+    for (const QLineF& mark : cropMarksMm(paper))
+        painter.drawLine(QLineF(mark.p1() * pixelsPerMm, mark.p2() * pixelsPerMm));
+    painter.restore();
+}
+
 } // namespace
 
 bool writePdf(const QString& path, const QString& title, int pageCount,
-              const PdfPagePainter& paintPage)
+              const PdfPagePainter& paintPage, const PrintSheet& paper)
 {
     if (path.isEmpty())
         cannotWrite(path, QStringLiteral("Es ist kein Dateiname angegeben."));
@@ -35,10 +47,17 @@ bool writePdf(const QString& path, const QString& title, int pageCount,
     if (!file.open(QIODevice::WriteOnly))
         cannotWrite(path, file.errorString());
 
+    // With bleed the PDF is finished in memory: its page boxes are added afterwards.
+    QBuffer memory;
+    memory.open(QIODevice::WriteOnly);
+    QIODevice& target = paper.bleed ? static_cast<QIODevice&>(memory) : file;
     bool complete = true;
     {
-        QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
+        QPdfWriter pdf(&target);
+        pdf.setPageSize(paper == PrintSheet{} ? QPageSize(QPageSize::A4)
+                                              : QPageSize(paper.mediaMm(), QPageSize::Millimeter,
+                                                          paperName(paper.paper),
+                                                          QPageSize::ExactMatch));
         pdf.setPageOrientation(QPageLayout::Portrait);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(kPdfDotsPerInch);
@@ -47,19 +66,30 @@ bool writePdf(const QString& path, const QString& title, int pageCount,
         QPainter painter(&pdf);
         if (!painter.isActive())
             cannotWrite(path, QStringLiteral("Die PDF-Ausgabe kann nicht begonnen werden."));
-        const QRectF sheet(0, 0, pdf.width(), pdf.height());
+        const double pixelsPerMm = pdf.resolution() / 25.4;
+        const QRectF trim = paper.trimMm();
+        // Without bleed the page is the whole sheet as the writer made it (whole points).
+        const QRectF sheet = paper.bleed
+            ? QRectF(trim.topLeft() * pixelsPerMm, trim.size() * pixelsPerMm)
+            : QRectF(0, 0, pdf.width(), pdf.height());
         for (int i = 0; i < pageCount && complete; ++i) {
             if (i > 0)
                 pdf.newPage();
             painter.save();
             complete = paintPage(painter, sheet, i);
             painter.restore();
+            drawCropMarks(painter, paper, pixelsPerMm);
         }
         painter.end();
     }
     if (!complete) {
         file.cancelWriting();
         return false;
+    }
+    if (paper.bleed) {
+        const QByteArray boxed = withPageBoxes(memory.data(), paper);
+        if (file.write(boxed) != boxed.size())
+            cannotWrite(path, file.errorString());
     }
     if (!file.commit())
         cannotWrite(path, file.errorString());

@@ -39,6 +39,10 @@ constexpr OptionDef kOptions[] = {
     {"--ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen"},
     {"--ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen"},
     {"--intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen"},
+    {"--bildanpassung", "ART", "zuschneiden (Vorgabe), einpassen oder verzerren"},
+    {"--papier", "FORMAT", "A4 (Vorgabe), A3 oder A5, hochkant"},
+    {"--beschnitt", nullptr, "für die Druckerei: 3 mm Beschnitt und Schnittmarken"},
+    {"--erster-monat", "MONAT", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"},
     {"--help", nullptr, "diese Hilfe (auch -h)"},
 };
 
@@ -90,7 +94,7 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
         try {
             const zuv::photo::FolderPictures found =
                 zuv::photo::checkFolderPictures(picturesInFolder(line.pictureFolder), 12);
-            project.pictures = onePicturePerMonth(found.usable);
+            project.pictures = onePicturePerMonth(found.usable, line.print.firstMonth.value_or(1));
             skipped = found.skipped;
         } catch (const Error& e) {
             throw Failure{kExitInput, e.message()};
@@ -113,6 +117,7 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
         project.criticalDays = false;
     if (line.intuitive)
         project.intuitive = true;
+    applyPrintOptions(line.print, project.print);
     return project;
 }
 
@@ -149,6 +154,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
 
         const QLatin1String n(option->name);
+        if (parsePrintOption(n, value, line.print))
+            continue;
         if (n == QLatin1String("--help")) {
             line.help = true;
         } else if (n == QLatin1String("--jahreskalender")) {
@@ -195,8 +202,9 @@ QString helpText()
         "        zuvododerod --projekt DATEI [--jahreskalender JAHR] [--region REGION] --pdf DATEI\n"
         "\n"
         "Erzeugt ohne Fenster einen Jahreskalender als PDF: eine Titelseite mit dem Jahr und dem\n"
-        "ersten Bild des Januars, dann Januar bis Dezember mit Kalenderwochen, den Feiertagen der\n"
-        "Region und den Geburtstagen der Namensliste.\n"
+        "ersten Bild des ersten Monats, dann zwölf Monate (Januar bis Dezember oder ab\n"
+        "--erster-monat) mit Kalenderwochen, den Feiertagen der Region und den Geburtstagen der\n"
+        "Namensliste.\n"
         "\n"
         "Optionen:\n");
     for (const OptionDef& o : kOptions) {
@@ -212,7 +220,8 @@ QString helpText()
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
         "  0  Kalender geschrieben\n"
-        "  2  falsche Argumente, unbekannte Region oder ungültiges Jahr\n"
+        "  2  falsche Argumente, unbekannte Region, Bildanpassung oder Papier, ungültiges Jahr\n"
+        "     oder ungültiger erster Monat\n"
         "  3  Bilderordner oder Projekt fehlt oder kann nicht gelesen werden\n"
         "  4  die PDF-Datei kann nicht geschrieben werden\n");
     return text;

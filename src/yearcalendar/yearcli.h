@@ -8,6 +8,7 @@
 //
 // Messages are German and go to standard error; the exit status tells what failed.
 
+#include "yearprintsettings.h"
 #include "yearproject.h"
 
 #include <QString>
@@ -38,6 +39,7 @@ struct CommandLine {
     bool noBirthdays = false;     // --ohne-geburtstage
     bool noCriticalDays = false;  // --ohne-kritische-tage
     bool intuitive = false;       // --intuitiv
+    PrintOptions print;           // --bildanpassung, --papier, --beschnitt, --erster-monat
 };
 
 // True when the arguments (argv[0] excluded) ask for the command line rather than the

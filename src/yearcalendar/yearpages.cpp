@@ -13,18 +13,26 @@ namespace zuv::yearcal {
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
                          const std::vector<Person>& people)
 {
+    return buildMonthPage(project, region, CalendarMonth{project.year, month}, people);
+}
+
+MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth when,
+                         const std::vector<Person>& people)
+{
+    const int month = when.month;
+    const int year = when.year;
     MonthPage page;
-    page.year = project.year;
+    page.year = year;
     page.month = month;
     if (project.birthdays) {
-        page.birthdays = birthdaysInMonth(people, project.year, month);
+        page.birthdays = birthdaysInMonth(people, year, month);
         page.birthdayLine = birthdayLine(page.birthdays);
     }
     if (project.person && project.person->birthDate.isValid()
         && !monthEndsBeforeBirth(project.person->birthDate, project.year, month)) {
         page.chartPerson = project.person;
         if (project.criticalDays) {
-            page.criticalDays = criticalDaysInMonth(project.person->birthDate, project.year, month,
+            page.criticalDays = criticalDaysInMonth(project.person->birthDate, year, month,
                                                     project.intuitive);
             page.legendLine = criticalLegend(project.person->name, project.intuitive);
         }
@@ -32,10 +40,12 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
     page.pictures = project.pictures[static_cast<std::size_t>(month - 1)].mid(0, kMaxPicturesPerMonth);
 
     zuv::photo::MonthPageInput input;
-    input.year = project.year;
+    input.year = year;
     input.month = month;
     input.regionCode = region.code;
     input.regionName = region.name;
+    if (namingOf(project.print, region.code) == zuv::photo::MonthNaming::Austrian)
+        input.monthText = zuv::photo::regionMonthName(month, zuv::photo::MonthNaming::Austrian);
     // One birthday mark per day, then the critical-day letters below it.
     for (std::size_t i = 0; i < page.birthdays.size(); ++i)
         if (i == 0 || page.birthdays[i].day != page.birthdays[i - 1].day)
@@ -57,13 +67,15 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     if (!region || region->code != project.regionCode)
         throw zuv::core::Error(QStringLiteral("Unbekannte Region \"%1\".").arg(project.regionCode));
 
+    const auto months = calendarMonths(project.year, project.print.firstMonth);
     YearDocument doc;
     doc.titleFont = project.titleFont;
+    doc.print = project.print;
     doc.cover.year = project.year;
-    doc.cover.title = QString::number(project.year);
+    doc.cover.title = spanTitle(project.year, project.print.firstMonth);
     doc.cover.subtitle = QStringLiteral("Feiertage: ") + region->name;
-    doc.cover.picture = project.pictures[0].value(0);
-    for (int m = 1; m <= 12; ++m)
+    doc.cover.picture = project.pictures[static_cast<std::size_t>(months[0].month - 1)].value(0);
+    for (const CalendarMonth& m : months)
         doc.months.push_back(buildMonthPage(project, *region, m, people));
     return doc;
 }

@@ -9,6 +9,7 @@
 #include "criticaldays.h"
 #include "monthpage.h"
 #include "person.h"
+#include "yearspan.h"
 #include "yearproject.h"
 
 #include <QDate>
@@ -55,11 +56,12 @@ struct CoverPage {
     QString picture;                      // first picture of January; empty: none
 };
 
-// The pages of a year in print order: the cover, then January to December.
+// The pages of a year in print order: the cover, then twelve months from the first month.
 struct YearDocument {
     CoverPage cover;
     std::vector<MonthPage> months;        // 12
     QString titleFont;                    // from the project
+    PrintSettings print;                  // fit of each picture, paper and bleed
     int pageCount() const { return 1 + static_cast<int>(months.size()); }
 };
 
@@ -68,6 +70,9 @@ struct YearDocument {
 // range or an unknown region.
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people);
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people);
+// The page of a month of another year (a calendar not starting in January).
+MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth month,
                          const std::vector<Person>& people);
 
 } // namespace zuv::yearcal

@@ -117,6 +117,7 @@ QByteArray projectToJson(const YearProject& project)
     root[QStringLiteral("geburtstage")] = project.birthdays;
     root[QStringLiteral("kritischeTage")] = project.criticalDays;
     root[QStringLiteral("intuitiv")] = project.intuitive;
+    writePrintSettings(root, project.print);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -167,6 +168,11 @@ YearProject projectFromJson(const QByteArray& json)
     p.birthdays = root.value(QStringLiteral("geburtstage")).toBool(true);
     p.criticalDays = root.value(QStringLiteral("kritischeTage")).toBool(true);
     p.intuitive = root.value(QStringLiteral("intuitiv")).toBool(false);
+    try {
+        p.print = readPrintSettings(root);
+    } catch (const Error& e) {
+        refuse(e.message());
+    }
     return p;
 }
 
@@ -225,11 +231,11 @@ QStringList picturesInFolder(const QString& folder)
     return files;
 }
 
-std::array<QStringList, 12> onePicturePerMonth(const QStringList& files)
+std::array<QStringList, 12> onePicturePerMonth(const QStringList& files, int firstMonth)
 {
     std::array<QStringList, 12> months;
     for (qsizetype i = 0; i < files.size() && i < 12; ++i)
-        months[static_cast<std::size_t>(i)] << files[i];
+        months[static_cast<std::size_t>((firstMonth - 1 + i) % 12)] << files[i];
     return months;
 }
 

@@ -7,6 +7,7 @@
 // folder by default; the path is always passed in). Pictures are kept as paths.
 
 #include "person.h"
+#include "yearprintsettings.h"
 
 #include <QDate>
 #include <QString>
@@ -43,6 +44,7 @@ struct YearProject {
     bool birthdays = true;                         // birthdays of the name list in the grid
     bool criticalDays = true;                      // critical days of the person
     bool intuitive = false;                        // intuitive cycle among the critical days
+    PrintSettings print;                           // fit, paper, bleed, first month, names
     bool operator==(const YearProject&) const = default;
 };
 
@@ -63,7 +65,8 @@ void saveProject(const QString& path, const YearProject& project);
 // checks each (checkFolderPictures) and names those it skips. Throws zuv::core::Error when
 // the folder does not exist or cannot be read.
 QStringList picturesInFolder(const QString& folder);
-// Hands out files one per month from January on; months after the last file stay empty.
-std::array<QStringList, 12> onePicturePerMonth(const QStringList& files);
+// Hands out files one per month from firstMonth (1..12) on, round the year; months after
+// the last file stay empty.
+std::array<QStringList, 12> onePicturePerMonth(const QStringList& files, int firstMonth = 1);
 
 } // namespace zuv::yearcal

@@ -9,6 +9,7 @@
 #include "monthchart.h"
 #include "pdfexport.h"
 #include "pagepictures.h"
+#include "picturefit.h"
 #include "safefile.h"
 
 #include <QImageReader>
@@ -46,10 +47,44 @@ ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
     return {};
 }
 
+// A month's picture fitted into its slot as the project says, with a note when it prints
+// soft; a picture that cannot be used costs its slot only.
+ReportPicture placeOne(const MonthPage& page, int number, const QString& file, const QRectF& slot,
+                       const PicturePlacement& placement, double scale, QRectF& rect,
+                       std::vector<PictureProblem>& problems)
+{
+    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
+    if (!check.ok()) {
+        problems.push_back({page.month, file, zuv::core::fileProblemMessage(file, check.problem),
+                            page.year});
+        return {};
+    }
+    try {
+        const zuv::photo::FittedPicture fitted =
+            zuv::photo::placePicture(file, slot, placement.fit, placement.focus, scale);
+        rect = fitted.target;
+        // The month as the page's title names it ("Jänner" on Austrian pages).
+        const QString title = page.sheet.title;
+        const QString monthText = title.left(title.lastIndexOf(QLatin1Char(' '))).trimmed();
+        if (const auto soft = zuv::photo::resolutionWarning(
+                monthText.isEmpty() ? zuv::core::monthName(page.month) : monthText, number,
+                fitted.ppi))
+            problems.push_back({page.month, file, *soft, page.year, true});
+        return ReportPicture::fromImage(fitted.image);
+    } catch (const zuv::core::Error& e) {
+        problems.push_back({page.month, file, e.message(), page.year});
+    }
+    return {};
+}
+
 } // namespace
 
 QString problemText(const PictureProblem& problem, int year)
 {
+    if (problem.softOnly)
+        return problem.message;
+    if (problem.year != 0)
+        year = problem.year;
     const QString where = problem.month == 0
         ? QStringLiteral("Titelseite %1").arg(year)
         : QStringLiteral("%1 %2").arg(zuv::core::monthName(problem.month)).arg(year);
@@ -57,7 +92,8 @@ QString problemText(const PictureProblem& problem, int year)
 }
 
 MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
-                                std::vector<PictureProblem>& problems)
+                                std::vector<PictureProblem>& problems,
+                                const PrintSettings& print)
 {
     // A slot without a file (the third of two pictures) stays empty.
     std::vector<zuv::photo::SlotPlan> targets;
@@ -69,15 +105,23 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
     // the next page waits, so no more than one page's pictures are being decoded at once.
     struct Load {
         ReportPicture picture;
+        QRectF rect;
         std::vector<PictureProblem> problems;
     };
+    // With bleed a slot that touches the page's edge runs on into the bleed.
+    const double bleed = print.sheet.bleed ? zuv::photo::kBleedMm * print.sheet.designScale() : 0;
+    const QSizeF pageSize(zuv::photo::PageGeometry::kWidth, zuv::photo::PageGeometry::kHeight);
     std::vector<std::future<Load>> loads;
     for (const zuv::photo::SlotPlan& target : targets) {
         const QString file = page.pictures.value(target.index);
-        const QSizeF slot = target.rect.size();
-        loads.push_back(std::async(std::launch::async, [file, slot, month = page.month] {
+        const QRectF slot = zuv::photo::intoBleed(target.rect, pageSize, bleed);
+        const PicturePlacement placement = placementOf(print, file);
+        const int number = static_cast<int>(target.index) + 1;
+        const double scale = print.sheet.printScale();
+        loads.push_back(std::async(std::launch::async, [&page, number, file, slot, placement, scale] {
             Load load;
-            load.picture = loadOne(month, file, slot, load.problems);
+            load.picture = placeOne(page, number, file, slot, placement, scale, load.rect,
+                                    load.problems);
             return load;
         }));
     }
@@ -85,6 +129,7 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
     for (std::size_t i = 0; i < targets.size(); ++i) {
         Load load = loads[i].get();
         pictures.bySlot[static_cast<std::size_t>(targets[i].slot - 1)] = std::move(load.picture);
+        pictures.rects[static_cast<std::size_t>(targets[i].slot - 1)] = load.rect;
         problems.insert(problems.end(), load.problems.begin(), load.problems.end());
     }
     return pictures;
@@ -148,6 +193,11 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
                 pictures.bySlot[static_cast<std::size_t>(plan.slot - 1)];
     zuv::photo::MonthPage sheet = page.sheet;
     zuv::photo::placePictures(sheet, page.pictures, loaded, chart);
+    // Each picture where its fit puts it inside (or, with bleed, beyond) its slot.
+    for (zuv::photo::PlacedPicture& placed : sheet.pictures)
+        if (placed.slot >= 1 && placed.slot <= 4
+            && !pictures.rects[static_cast<std::size_t>(placed.slot - 1)].isEmpty())
+            placed.rect = pictures.rects[static_cast<std::size_t>(placed.slot - 1)];
     return zuv::photo::layoutMonthPage(sheet, report);
 }
 
@@ -196,8 +246,10 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
             QSizeF size = header.size();
             if (header.transformation() & QImageIOHandler::TransformationRotate90)
                 size.transpose();
-            const QSizeF slot = size.isEmpty() ? kCoverPictureBox.size()
-                                               : fitInside(size, kCoverPictureBox).size();
+            // On another paper the box prints larger or smaller: 300 dpi of its printed size.
+            const QSizeF slot = (size.isEmpty() ? kCoverPictureBox.size()
+                                                : fitInside(size, kCoverPictureBox).size())
+                * doc.print.sheet.printScale();
             picture = loadOne(0, doc.cover.picture, slot, problems);
         } else if (!doc.cover.picture.isEmpty()) {
             picture = loadOne(0, doc.cover.picture, kCoverPictureBox.size(), problems);
@@ -205,7 +257,7 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
         return layoutCoverPage(doc.cover, doc.titleFont, picture);
     }
     const MonthPage& month = doc.months.at(static_cast<std::size_t>(index - 1));
-    const MonthPictures pictures = loadMonthPictures(month, design, problems);
+    const MonthPictures pictures = loadMonthPictures(month, design, problems, doc.print);
     return layoutMonthPage(month, design, doc.titleFont, pictures, monthChartPicture(month));
 }
 
@@ -234,7 +286,8 @@ bool writeYearPdf(const QString& path, const YearDocument& doc, const CalendarRe
             // Decoded pictures live only while their page is drawn.
             zuv::photo::render(painter, sheet, layoutPage(doc, index, design, found));
             return !progress || progress(index + 1, doc.pageCount());
-        });
+        },
+        doc.print.sheet);
     problems.insert(problems.end(), found.begin(), found.end());
     return done;
 }

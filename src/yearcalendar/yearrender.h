@@ -24,23 +24,28 @@ class QPainter;
 
 namespace zuv::yearcal {
 
-// A picture that could not be used: it costs its slot only.
+// A picture that could not be used: it costs its slot only. Or one that prints soft: its
+// message is then the whole text ("März, Bild 1: 96 ppi, wird unscharf").
 struct PictureProblem {
     int month = 0;      // 1..12; 0 for the cover
     QString file;
     QString message;    // the loader's German reason
+    int year = 0;       // the page's year when it is not the calendar's
+    bool softOnly = false;
     bool operator==(const PictureProblem&) const = default;
 };
-// "März 2027: <message>" (the message names the file).
+// "März 2027: <message>" (the message names the file); a soft picture's message as it is.
 QString problemText(const PictureProblem& problem, int year);
 
 // The pictures of a month page, loaded for the slots the month page's slot rule
 // (zuv::photo::pictureSlots) gives them. Slot numbers 1..4 index bySlot[0..3].
 struct MonthPictures {
     std::array<zuv::photo::ReportPicture, 4> bySlot;
+    std::array<QRectF, 4> rects;   // where each is drawn (its fit in the slot); empty: the slot
 };
 MonthPictures loadMonthPictures(const MonthPage& page, const zuv::photo::CalendarReport& design,
-                                std::vector<PictureProblem>& problems);
+                                std::vector<PictureProblem>& problems,
+                                const PrintSettings& print = {});
 
 // The month chart of the person for the page's month, in print colours, as a picture.
 zuv::photo::ReportPicture monthChartPicture(const MonthPage& page);

@@ -122,7 +122,7 @@ TEST_F(FotoPageTest, StartsWithCurrentMonthYearAndFirstState)
     EXPECT_EQ(child<QComboBox>("ComboBox1")->count(), 12);
     EXPECT_EQ(child<QLineEdit>("LabeledEdit2")->text(), QStringLiteral("2010"));
     auto* states = child<QComboBox>("ComboBox2");
-    EXPECT_EQ(states->count(), 16);
+    EXPECT_EQ(states->count(), 26);   // the 16 states, Austria and its nine states
     EXPECT_EQ(states->currentIndex(), 0);
     EXPECT_EQ(states->currentText(), QStringLiteral("Baden-Württemberg"));
     EXPECT_FALSE(child<QCheckBox>("CheckBox3")->isChecked());
@@ -351,6 +351,17 @@ TEST_F(FotoPageTest, PreviewShowsTheGridAndEmptiesItAfterwards)
     EXPECT_EQ(previewRows, 4);
     EXPECT_TRUE(page->HolidayLine().isEmpty());
     EXPECT_EQ(shownPage.find(QStringLiteral("QRLabel1"))->text, QStringLiteral("februar  2010"));
+}
+
+TEST_F(FotoPageTest, AustrianRegionsFollowTheStatesAndSayJaenner)
+{
+    auto* box = child<QComboBox>("ComboBox2");
+    EXPECT_EQ(box->itemText(16), QStringLiteral("Österreich"));   // after the 16 states
+    box->setCurrentIndex(box->findText(QStringLiteral("Wien")));
+    preview();
+    EXPECT_EQ(shownPage.find(QStringLiteral("QRLabel1"))->text, QStringLiteral("Jänner  2010"));
+    EXPECT_TRUE(page->HolidayLine().startsWith(QStringLiteral("Feiertage in Wien:   01. Neujahr")))
+        << page->HolidayLine().toStdString();
 }
 
 TEST_F(FotoPageTest, ChartGoesOnThePageAndIsGoneAfterThePreview)

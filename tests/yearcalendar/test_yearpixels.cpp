@@ -12,6 +12,7 @@
 #include "yeartesting.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -45,6 +46,7 @@ YearProject project2027()
     p.titleFont = title.toString();
     p.pictures[2] = QStringList{picture("orange.jpg"), picture("halves24.bmp")};
     p.pictures[4] = QStringList{picture("red16_green48.ico")};
+    p.print.fit = zuv::photo::PictureFit::Stretch;   // the pictures as the references have them
     return p;
 }
 
@@ -66,7 +68,9 @@ TEST(YearPixels, MonthPagesLookAsBefore)
         SCOPED_TRACE(c.reference);
         std::vector<PictureProblem> problems;
         const zuv::photo::ReportPage page = layoutPage(doc, c.month, zuv::photo::CalendarReport(), problems);
-        EXPECT_TRUE(problems.empty());
+        // The small test pictures print soft; none fails to load.
+        EXPECT_TRUE(std::all_of(problems.begin(), problems.end(),
+                                [](const PictureProblem& p) { return p.softOnly; }));
         QImage sheet = zuv::testing::a4Sheet();
         QPainter painter(&sheet);
         zuv::photo::render(painter, QRectF(0, 0, sheet.width(), sheet.height()), page);

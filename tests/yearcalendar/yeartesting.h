@@ -12,8 +12,9 @@
 
 namespace yeartest {
 
-// A JPEG of one colour with a white disc, like a small camera photo.
-inline QString writePhoto(const QString& path, const QColor& colour, QSize size = {400, 300})
+// A JPEG of one colour with a white disc, like a small camera photo; by default large enough
+// to print sharp (150 ppi) in every slot.
+inline QString writePhoto(const QString& path, const QColor& colour, QSize size = {1280, 960})
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
