@@ -403,8 +403,11 @@ std::optional<int> FotoPage::checkedEntry(QComboBox* box, const QString& refusal
 QString FotoPage::chosenRegionCode() const
 {
     const int index = m_ComboBox2->findText(m_ComboBox2->currentText());
-    const auto& states = zuv::core::federalStates();
-    return index >= 0 && index < int(states.size()) ? states[std::size_t(index)].code : QString();
+    const auto& regions = zuv::dates::yearCalendarRegions();
+    if (index < 0 || index >= int(regions.size()))
+        return {};
+    const std::string_view code = regions[std::size_t(index)].code;
+    return QString::fromUtf8(code.data(), qsizetype(code.size()));
 }
 
 bool FotoPage::startBuild()
