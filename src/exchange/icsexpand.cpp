@@ -11,7 +11,7 @@ namespace {
 
 // Steps of a recurrence walked for one event; a rule denser than this (every minute for
 // years) is cut off rather than let the pages wait.
-constexpr int kMaxSteps = 200000;
+constexpr int kMaxSteps = 20000;
 
 QDate dateOf(const icaltimetype& t)
 {
@@ -38,7 +38,7 @@ QString lengthOf(icalcomponent* ev, const icaltimetype& start, icaltimezone* sta
     icalproperty* durProp = icalcomponent_get_first_property(ev, ICAL_DURATION_PROPERTY);
     if (endProp) {
         const icaltimetype end = icalproperty_get_dtend(endProp);
-        if (icaltime_is_null_time(end) || !icaltime_is_valid_time(end))
+        if (icaltime_is_null_time(end) || !icaltime_is_valid_time(end) || !dateOf(end).isValid())
             return QStringLiteral("hat ein ungültiges Ende (DTEND)");
         if (start.is_date) {
             len.days = static_cast<int>(dateOf(start).daysTo(dateOf(end)));
@@ -107,8 +107,10 @@ struct Walk {
         }
         if (first > to)
             return false;
-        if (last >= from && !excluded(s))
-            out->push_back({first, last, summary});
+        // A rule denser than a day gives the same days again: placed once.
+        Appointment a{first, last, summary};
+        if (last >= from && !excluded(s) && (out->empty() || !(out->back() == a)))
+            out->push_back(std::move(a));
         return true;
     }
     icaltimezone* localZone = nullptr;
@@ -188,7 +190,8 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
     if (!startProp)
         return QStringLiteral("hat keinen Beginn (DTSTART)");
     icaltimetype start = icalproperty_get_dtstart(startProp);
-    if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start) || start.year < 1 || start.year > 9999)
+    if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start) || !dateOf(start).isValid()
+        || start.year < 1 || start.year > 9999)
         return QStringLiteral("hat einen ungültigen Beginn (DTSTART)");
     QString unknownZone;
     Walk w;
