@@ -113,9 +113,16 @@ std::vector<VLine> vcardLines(const QString& text)
     return lines;
 }
 
+// vCard 2.1 writes non-ASCII names quoted-printable.
+bool isQuotedPrintable(const VLine& l)
+{
+    return l.params.contains(QStringLiteral("ENCODING=QUOTED-PRINTABLE"))
+        || l.params.contains(QStringLiteral("QUOTED-PRINTABLE"));
+}
+
 QString valueOf(const VLine& l)
 {
-    if (l.params.contains(QStringLiteral("ENCODING=QUOTED-PRINTABLE")) || l.params.contains(QStringLiteral("QUOTED-PRINTABLE")))
+    if (isQuotedPrintable(l))
         return quotedPrintable(l.value);
     return unescape(l.value);
 }
@@ -174,7 +181,7 @@ ContactFile readVCards(const QString& text)
         } else if (l.name == QStringLiteral("FN")) {
             fn = valueOf(l).simplified();
         } else if (l.name == QStringLiteral("N")) {
-            n = nameFromN(l.value);
+            n = nameFromN(isQuotedPrintable(l) ? quotedPrintable(l.value) : l.value);
         } else if (l.name == QStringLiteral("BDAY")) {
             card->birthdayText = valueOf(l).trimmed();
             card->birthday = vcardBirthday(l, card->birthdayText);
