@@ -3,6 +3,7 @@
 // The occurrences of one event in a window of dates, by their local dates.
 #include "icsinternal.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zuv::exchange::detail {
@@ -64,6 +65,19 @@ QString lengthOf(icalcomponent* ev, const icaltimetype& start, icaltimezone* sta
     return {};
 }
 
+// Plain "every n years on the day of DTSTART", the commonest rule (birthdays, anniversaries):
+// walked here, as the library's general iterator costs a calendar object per event.
+bool plainYearly(const icalrecurrencetype& r)
+{
+    if (r.freq != ICAL_YEARLY_RECURRENCE || r.count != 0 || r.interval < 1 || r.rscale)
+        return false;
+    for (const short* by : {r.by_second, r.by_minute, r.by_hour, r.by_day, r.by_month_day, r.by_year_day,
+                            r.by_week_no, r.by_month, r.by_set_pos})
+        if (by[0] != ICAL_RECURRENCE_ARRAY_MAX)
+            return false;
+    return true;
+}
+
 struct Walk {
     icaltimetype start;        // DTSTART in its own zone
     icaltimezone* zone;        // nullptr for all-day
@@ -115,6 +129,25 @@ struct Walk {
     }
     icaltimezone* localZone = nullptr;
 };
+
+// Every interval years from DTSTART; a year without the day (29 February) has none.
+void walkYears(Walk& w, const icalrecurrencetype& rule, const QDate& from, const QDate& to)
+{
+    const int y0 = w.start.year;
+    const int first = std::max(y0, from.year() - 1);
+    int y = y0 + (first - y0 + rule.interval - 1) / rule.interval * rule.interval;
+    const bool until = !icaltime_is_null_time(rule.until);
+    for (; y <= std::min(9999, to.year() + 1); y += rule.interval) {
+        if (!QDate::isValid(y, w.start.month, w.start.day))
+            continue;
+        icaltimetype s = w.start;
+        s.year = y;
+        if (until && (w.start.is_date ? icaltime_compare_date_only(s, rule.until) : icaltime_compare(s, rule.until)) > 0)
+            break;
+        if (!w.place(s))
+            break;
+    }
+}
 
 } // namespace
 
@@ -236,6 +269,11 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
         const icalrecurrencetype rule = icalproperty_get_rrule(ruleProp);
         if (rule.freq == ICAL_NO_RECURRENCE)
             return QStringLiteral("hat eine ungültige Wiederholungsregel (RRULE)");
+        if (plainYearly(rule)) {
+            walkYears(w, rule, from, to);
+            out.insert(out.end(), found.begin(), found.end());
+            return {};
+        }
         icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
         if (!it)
             return QStringLiteral("hat eine Wiederholungsregel (RRULE), die nicht zu seinem Beginn passt");

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace zuv::exchange {
@@ -25,12 +28,27 @@ struct ComponentFree {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
+// The properties whose value decides the days; a value libical refused leaves the event out.
+struct KeyProperty {
+    const char* name;
+    icalproperty_kind kind;
+};
+constexpr KeyProperty kKeyProperties[] = {
+    {"DTSTART", ICAL_DTSTART_PROPERTY},   {"DTEND", ICAL_DTEND_PROPERTY},
+    {"DURATION", ICAL_DURATION_PROPERTY}, {"RRULE", ICAL_RRULE_PROPERTY},
+    {"RDATE", ICAL_RDATE_PROPERTY},       {"EXDATE", ICAL_EXDATE_PROPERTY},
+    {"RECURRENCE-ID", ICAL_RECURRENCEID_PROPERTY},
+};
+constexpr std::size_t kKeyCount = std::size(kKeyProperties);
+
 // One BEGIN:...END: block of the file, by byte offsets, with its first line.
 struct Block {
     qsizetype begin = 0;
     qsizetype end = 0;
     int line = 0;
     bool closed = false;
+    std::array<int, kKeyCount> keyLines{};    // first line of each key property (0: none)
+    std::array<int, kKeyCount> keyCounts{};   // how many lines it has
 };
 
 struct Blocks {
@@ -40,10 +58,20 @@ struct Blocks {
     bool calendar = false;        // it is BEGIN:VCALENDAR
 };
 
-// Lines that open and close a component: never folded in practice, compared in capitals.
-bool isLine(const QByteArray& line, const char* text)
+// Lines that open and close a component: never folded in practice, compared ignoring case.
+bool isLine(QByteArrayView line, const char* text)
 {
-    return line.trimmed().toUpper() == text;
+    line = line.trimmed();
+    const auto n = static_cast<qsizetype>(std::strlen(text));
+    return line.size() == n && qstrnicmp(line.data(), text, static_cast<size_t>(n)) == 0;
+}
+
+// A content line of the property name ("DTSTART;TZID=...:" or "DTSTART:").
+bool isProperty(QByteArrayView line, const char* name)
+{
+    const auto n = static_cast<qsizetype>(std::strlen(name));
+    return line.size() > n && qstrnicmp(line.data(), name, static_cast<size_t>(n)) == 0
+        && (line[n] == ':' || line[n] == ';');
 }
 
 Blocks findBlocks(const QByteArray& bytes)
@@ -58,7 +86,7 @@ Blocks findBlocks(const QByteArray& bytes)
         qsizetype nl = bytes.indexOf('\n', pos);
         const qsizetype next = nl < 0 ? bytes.size() : nl + 1;
         ++lineNo;
-        const QByteArray line = bytes.mid(pos, next - pos);
+        const QByteArrayView line(bytes.constData() + pos, next - pos);
         if (b.firstLine == 0 && !line.trimmed().isEmpty()) {
             b.firstLine = lineNo;
             b.calendar = isLine(line, "BEGIN:VCALENDAR");
@@ -75,6 +103,13 @@ Blocks findBlocks(const QByteArray& bytes)
             open->end = next;
             open->closed = true;
             open = nullptr;
+        } else if (open && openList == &b.events) {
+            for (std::size_t k = 0; k < kKeyCount; ++k)
+                if (isProperty(line, kKeyProperties[k].name)) {
+                    if (open->keyCounts[k]++ == 0)
+                        open->keyLines[k] = lineNo;
+                    break;
+                }
         } else if (beginsEvent || beginsZone) {
             openList = beginsEvent ? &b.events : &b.zones;
             closing = beginsEvent ? "END:VEVENT" : "END:VTIMEZONE";
@@ -86,61 +121,13 @@ Blocks findBlocks(const QByteArray& bytes)
     return b;
 }
 
-// The line in block that starts with a property name (1-based in the file), else the
-// block's first line.
-int lineOfProperty(const QByteArray& bytes, const Block& block, const QByteArray& name)
+// The first key property whose lines outnumber what libical could read; -1 when all fit.
+int refusedProperty(const Block& block, icalcomponent* ev)
 {
-    int lineNo = block.line;
-    qsizetype pos = block.begin;
-    while (pos < block.end) {
-        const qsizetype nl = bytes.indexOf('\n', pos);
-        const qsizetype next = nl < 0 || nl >= block.end ? block.end : nl + 1;
-        const QByteArray line = bytes.mid(pos, next - pos).toUpper();
-        if (line.startsWith(name) && line.size() > name.size()
-            && (line[name.size()] == ':' || line[name.size()] == ';'))
-            return lineNo;
-        ++lineNo;
-        pos = next;
-    }
-    return block.line;
-}
-
-int countProperty(const QByteArray& bytes, const Block& block, const QByteArray& name)
-{
-    int n = 0;
-    qsizetype pos = block.begin;
-    while (pos < block.end) {
-        const qsizetype nl = bytes.indexOf('\n', pos);
-        const qsizetype next = nl < 0 || nl >= block.end ? block.end : nl + 1;
-        const QByteArray line = bytes.mid(pos, next - pos).toUpper();
-        if (line.startsWith(name) && line.size() > name.size()
-            && (line[name.size()] == ':' || line[name.size()] == ';'))
-            ++n;
-        pos = next;
-    }
-    return n;
-}
-
-// The properties whose value decides the days; a value libical refused leaves the event out.
-struct KeyProperty {
-    const char* name;
-    icalproperty_kind kind;
-};
-constexpr KeyProperty kKeyProperties[] = {
-    {"DTSTART", ICAL_DTSTART_PROPERTY},   {"DTEND", ICAL_DTEND_PROPERTY},
-    {"DURATION", ICAL_DURATION_PROPERTY}, {"RRULE", ICAL_RRULE_PROPERTY},
-    {"RDATE", ICAL_RDATE_PROPERTY},       {"EXDATE", ICAL_EXDATE_PROPERTY},
-    {"RECURRENCE-ID", ICAL_RECURRENCEID_PROPERTY},
-};
-
-// The first key property whose lines outnumber what libical could read; nullptr when all fit.
-const KeyProperty* refusedProperty(const QByteArray& bytes, const Block& block, icalcomponent* ev)
-{
-    for (const KeyProperty& k : kKeyProperties) {
-        if (countProperty(bytes, block, k.name) > icalcomponent_count_properties(ev, k.kind))
-            return &k;
-    }
-    return nullptr;
+    for (std::size_t k = 0; k < kKeyCount; ++k)
+        if (block.keyCounts[k] > icalcomponent_count_properties(ev, kKeyProperties[k].kind))
+            return static_cast<int>(k);
+    return -1;
 }
 
 Component parseBlock(const QByteArray& bytes, const Block& block)
@@ -208,10 +195,11 @@ IcsResult readIcs(const QByteArray& bytes, const QString& fileName, const QDate&
             message(b.line, QStringLiteral("Der Termin kann nicht gelesen werden; er fehlt im Kalender."));
             continue;
         }
-        if (const KeyProperty* bad = refusedProperty(bytes, b, ev.get())) {
-            message(lineOfProperty(bytes, b, bad->name),
+        if (const int bad = refusedProperty(b, ev.get()); bad >= 0) {
+            const auto k = static_cast<std::size_t>(bad);
+            message(b.keyLines[k],
                     QStringLiteral("Der Termin „%1“ hat einen ungültigen Wert bei %2; er fehlt im Kalender.")
-                        .arg(summaryOf(ev.get()), QString::fromLatin1(bad->name)));
+                        .arg(summaryOf(ev.get()), QString::fromLatin1(kKeyProperties[k].name)));
             continue;
         }
         if (icalproperty* rid = icalcomponent_get_first_property(ev.get(), ICAL_RECURRENCEID_PROPERTY)) {
@@ -232,7 +220,7 @@ IcsResult readIcs(const QByteArray& bytes, const QString& fileName, const QDate&
         if (!warning.isEmpty())
             message(p.block->line, warning);
         if (!problem.isEmpty()) {
-            message(lineOfProperty(bytes, *p.block, "DTSTART"),
+            message(p.block->keyLines[0] > 0 ? p.block->keyLines[0] : p.block->line,
                     QStringLiteral("Der Termin „%1“ %2; er fehlt im Kalender.").arg(summaryOf(p.event.get()), problem));
             continue;
         }
