@@ -6,9 +6,12 @@
 #include "dialogs.h"
 #include "namelist.h"
 #include "table.h"
+#include "icsreader.h"
+#include "yearexchange.h"
 #include "yearpages.h"
 #include "yearrender.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -37,6 +40,9 @@ constexpr OptionDef kOptions[] = {
     {"--ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen"},
     {"--ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen"},
     {"--intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen"},
+    {"--ics", "DATEI", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"},
+    {"--termine", "DATEI", "Termine aus einer Kalenderdatei prüfen (mehrfach möglich)"},
+    {"--namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"},
     {"--help", nullptr, "diese Hilfe (auch -h)"},
 };
 
@@ -110,6 +116,26 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
     return project;
 }
 
+// --namen-einlesen: into the stored name list, made when there is none yet.
+int importNames(const QString& file, zuv::core::Table& names, const QString& nameFile, QTextStream& out,
+                QTextStream& err)
+{
+    names.setFileName(nameFile);
+    try {
+        if (QFileInfo(nameFile).isFile()) {
+            names.loadFromFile();
+        } else {
+            for (const zuv::core::FieldDef& f : zuv::people::nameListFields())
+                names.addFieldDef(f.name, f.type, f.size);
+            names.createDataSet();
+        }
+    } catch (const std::exception& e) {
+        err << QStringLiteral("Fehler: ") << QString::fromUtf8(e.what()) << '\n';
+        return kNamesNotWritten;
+    }
+    return runNameImport(file, names, out, err);
+}
+
 } // namespace
 
 bool wantsCommandLine(const QStringList& arguments)
@@ -167,9 +193,15 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.noCriticalDays = true;
         } else if (n == QLatin1String("--intuitiv")) {
             line.intuitive = true;
+        } else if (n == QLatin1String("--ics")) {
+            line.ics = value;
+        } else if (n == QLatin1String("--termine")) {
+            line.appointmentFiles << value;
+        } else if (n == QLatin1String("--namen-einlesen")) {
+            line.importNames = value;
         }
     }
-    if (line.help)
+    if (line.help || !line.importNames.isEmpty())
         return line;
     if (!line.pictureFolder.isEmpty() && !line.projectFile.isEmpty())
         usage(QStringLiteral("--bilder und --projekt schließen sich aus."));
@@ -177,8 +209,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         usage(QStringLiteral("Geben Sie das Jahr an: --jahreskalender JAHR."));
     if (line.region.isEmpty() && line.projectFile.isEmpty())
         usage(QStringLiteral("Geben Sie die Region an: --region REGION."));
-    if (line.pdf.isEmpty())
-        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI."));
+    if (line.pdf.isEmpty() && line.ics.isEmpty())
+        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI oder --ics DATEI."));
     return line;
 }
 
@@ -205,10 +237,11 @@ QString helpText()
         "\nEin Bild, das fehlt oder nicht gelesen werden kann, bleibt mit einer Meldung leer;\n"
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
-        "  0  Kalender geschrieben\n"
-        "  2  falsche Argumente, unbekannte Region oder ungültiges Jahr\n"
-        "  3  Bilderordner oder Projekt fehlt oder kann nicht gelesen werden\n"
-        "  4  die PDF-Datei kann nicht geschrieben werden\n");
+        "  0  Kalender geschrieben, Namen eingelesen\n"
+        "  2  falsche Argumente, unbekannte Region oder ungültiges Jahr;\n"
+        "     bei --namen-einlesen: weder vCard noch CSV mit Name und Geburtstag\n"
+        "  3  Bilderordner, Projekt oder Namensdatei fehlt oder kann nicht gelesen werden\n"
+        "  4  die PDF-, Kalender- oder Namenslisten-Datei kann nicht geschrieben werden\n");
     return text;
 }
 
@@ -228,19 +261,38 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         } catch (const Error& e) {
             throw Failure{kExitUsage, e.message()};
         }
-        std::vector<PictureProblem> problems;
-        try {
-            writeYearPdf(line.pdf, doc, zuv::photo::CalendarReport(), problems);
-        } catch (const Error& e) {
-            throw Failure{kExitOutput, e.message()};
+        if (!line.appointmentFiles.isEmpty()) {
+            const zuv::exchange::IcsResult termine = zuv::exchange::readIcsFiles(
+                line.appointmentFiles, QDate(project.year, 1, 1), QDate(project.year, 12, 31));
+            for (const zuv::exchange::IcsMessage& m : termine.messages)
+                err << QStringLiteral("Warnung: ") << m.toString() << '\n';
+            out << QStringLiteral("Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());
         }
-        for (const PictureProblem& p : problems)
-            err << QStringLiteral("Warnung: ")
-                << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
-        out << QStringLiteral("Jahreskalender %1 mit %2 Seiten gespeichert: %3\n")
-                   .arg(project.year)
-                   .arg(doc.pageCount())
-                   .arg(QDir::toNativeSeparators(line.pdf));
+        if (!line.pdf.isEmpty()) {
+            std::vector<PictureProblem> problems;
+            try {
+                writeYearPdf(line.pdf, doc, zuv::photo::CalendarReport(), problems);
+            } catch (const Error& e) {
+                throw Failure{kExitOutput, e.message()};
+            }
+            for (const PictureProblem& p : problems)
+                err << QStringLiteral("Warnung: ")
+                    << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
+            out << QStringLiteral("Jahreskalender %1 mit %2 Seiten gespeichert: %3\n")
+                       .arg(project.year)
+                       .arg(doc.pageCount())
+                       .arg(QDir::toNativeSeparators(line.pdf));
+        }
+        if (!line.ics.isEmpty()) {
+            try {
+                saveYearIcs(line.ics, project, people, QDateTime::currentDateTimeUtc());
+            } catch (const Error& e) {
+                throw Failure{kExitOutput, e.message()};
+            }
+            out << QStringLiteral("Kalenderdatei %1 gespeichert: %2\n")
+                       .arg(project.year)
+                       .arg(QDir::toNativeSeparators(line.ics));
+        }
         out.flush();
         err.flush();
         return kExitOk;
@@ -280,6 +332,8 @@ int runCommandLine(int argc, char** argv, void (*setupFonts)())
     std::vector<Person> people;
     zuv::core::Table names(QStringLiteral("CDSNamensliste"));
     const QString nameFile = zuv::core::userDataPath(QStringLiteral("Namensliste"));
+    if (!line.importNames.isEmpty())
+        return importNames(line.importNames, names, nameFile, out, err);
     if (QFileInfo(nameFile).isFile()) {
         try {
             names.setFileName(nameFile);

@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "yearexchange.h"
+
+#include "dialogs.h"
+#include "icswriter.h"
+#include "namelist.h"
+#include "safefile.h"
+#include "table.h"
+#include "yearevents.h"
+#include "yearpages.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace zuv::yearcal {
+
+namespace {
+
+// Contact files are small; a larger file is no address book export.
+constexpr qint64 kMaxContactBytes = 32 * 1024 * 1024;
+
+std::vector<zuv::exchange::ExportEvent> criticalDayEvents(const YearProject& project)
+{
+    const Person& person = *project.person;
+    std::vector<zuv::exchange::NamedDate> days;
+    for (int m = 1; m <= 12; ++m)
+        for (const CriticalDay& d : criticalDaysInMonth(person.birthDate, project.year, m, project.intuitive))
+            days.push_back({QStringLiteral("Kritischer Tag: %1 (%2)").arg(person.name, criticalMarks(d)),
+                            QDate(project.year, m, d.day)});
+    return zuv::exchange::markedDayEvents(days, QStringLiteral("kritisch"),
+                                          person.name + QLatin1Char('|') + person.birthDate.toString(Qt::ISODate),
+                                          QStringLiteral("Kritischer Tag"),
+                                          criticalLegend(person.name, project.intuitive));
+}
+
+} // namespace
+
+std::vector<zuv::exchange::NamedDate> namedDates(const std::vector<Person>& people)
+{
+    std::vector<zuv::exchange::NamedDate> list;
+    for (const Person& p : people)
+        list.push_back({p.name, p.birthDate});
+    return list;
+}
+
+std::vector<zuv::exchange::ExportEvent> yearEvents(const YearProject& project, const std::vector<Person>& people)
+{
+    std::vector<zuv::exchange::ExportEvent> events = zuv::exchange::holidayEvents(project.year, project.regionCode);
+    if (project.birthdays) {
+        const auto birthdays = zuv::exchange::birthdayEvents(namedDates(people), project.year);
+        events.insert(events.end(), birthdays.begin(), birthdays.end());
+    }
+    if (project.person && project.person->birthDate.isValid() && project.criticalDays) {
+        const auto critical = criticalDayEvents(project);
+        events.insert(events.end(), critical.begin(), critical.end());
+    }
+    return events;
+}
+
+void saveYearIcs(const QString& path, const YearProject& project, const std::vector<Person>& people,
+                 const QDateTime& stamp)
+{
+    zuv::exchange::saveIcs(path, yearEvents(project, people), stamp);
+}
+
+NameFile previewNameFile(const QString& path, const std::vector<Person>& existing)
+{
+    NameFile result;
+    zuv::core::FileProblem problem = zuv::core::FileProblem::None;
+    const QByteArray bytes = zuv::core::readRegularFile(path, kMaxContactBytes, problem);
+    if (problem != zuv::core::FileProblem::None) {
+        result.status = NameFile::Unreadable;
+        result.message = zuv::core::fileProblemMessage(path, problem);
+        return result;
+    }
+    const zuv::exchange::ContactFile contacts = zuv::exchange::readContacts(bytes);
+    if (contacts.format == zuv::exchange::ContactFormat::Unknown) {
+        result.status = NameFile::UnknownFormat;
+        result.message = QStringLiteral("Die Datei „%1“ ist weder eine vCard-Datei noch eine CSV-Datei mit "
+                                        "Spalten für Name und Geburtstag.")
+                             .arg(QFileInfo(path).fileName());
+        return result;
+    }
+    result.preview = zuv::exchange::previewImport(contacts, namedDates(existing), zuv::people::kNameLength);
+    return result;
+}
+
+void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
+{
+    const int before = names.rowCount();
+    try {
+        for (const zuv::exchange::NamedDate& r : rows) {
+            names.append();
+            names.setValue(zuv::people::kNameField, r.name);
+            names.setValue(zuv::people::kBirthDateField, r.date);
+            names.post();
+        }
+        names.saveToFile();
+    } catch (...) {
+        // Nothing half-imported: the rows this call added leave memory again.
+        if (names.isActive()) {
+            names.cancel();
+            while (names.rowCount() > before) {
+                names.setCurrentRow(names.rowCount() - 1);
+                names.deleteRow();
+            }
+        }
+        throw;
+    }
+}
+
+int runNameImport(const QString& path, zuv::core::Table& names, QTextStream& out, QTextStream& err)
+{
+    const NameFile file = previewNameFile(path, peopleOf(names));
+    if (file.status != NameFile::Ok) {
+        err << QStringLiteral("Fehler: ") << file.message << '\n';
+        err.flush();
+        return file.status == NameFile::UnknownFormat ? kNamesUnknownFormat : kNamesUnreadable;
+    }
+    for (const zuv::exchange::PreviewRow& row : file.preview.rows)
+        out << QStringLiteral("  %1  %2  %3\n")
+                   .arg(row.name, -30)
+                   .arg(row.birthDate.isValid() ? row.birthDate.toString(QStringLiteral("dd.MM.yyyy")) : row.source, -10)
+                   .arg(zuv::exchange::rowStatusText(row));
+    try {
+        addNames(names, file.preview.toAdd());
+    } catch (const std::exception& e) {
+        err << QStringLiteral("Fehler: Die Namensliste kann nicht geschrieben werden; nichts wurde "
+                              "eingelesen: ")
+            << QString::fromUtf8(e.what()) << '\n';
+        err.flush();
+        return kNamesNotWritten;
+    }
+    out << QStringLiteral("Namen eingelesen: ") << zuv::exchange::previewSummary(file.preview) << '\n';
+    out.flush();
+    return kNamesOk;
+}
+
+} // namespace zuv::yearcal
