@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The year's calendar file against the year's pages, and contacts into the name list.
+#include "namelist.h"
+#include "table.h"
+#include "yearexchange.h"
+#include "yearpages.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using namespace zuv::yearcal;
+
+std::set<QDate> daysOf(const std::vector<zuv::exchange::ExportEvent>& events, const QString& category)
+{
+    std::set<QDate> days;
+    for (const auto& e : events)
+        if (e.category == category)
+            days.insert(e.first);
+    return days;
+}
+
+// Every holiday, birthday and critical day the file holds is one the pages show, and the
+// other way round.
+TEST(YearExchange, FileHoldsTheDaysThePagesShow)
+{
+    const std::vector<Person> people = {{QStringLiteral("Anna"), QDate(1987, 3, 14)},
+                                        {QStringLiteral("Leo"), QDate(2000, 2, 29)}};
+    YearProject project;
+    project.year = 2027;
+    project.regionCode = QStringLiteral("BY");
+    project.person = people[1];
+    const auto events = yearEvents(project, people);
+
+    std::set<QDate> holidays, birthdays, critical;
+    for (const MonthPage& page : buildYearDocument(project, people).months) {
+        for (const auto& row : page.grid.rows)
+            for (const QString& cell : row.cells)
+                if (cell.endsWith(QLatin1Char('x')))
+                    holidays.insert(QDate(2027, page.month, cell.chopped(1).toInt()));
+        for (const Birthday& b : page.birthdays)
+            birthdays.insert(QDate(2027, page.month, b.day));
+        for (const CriticalDay& c : page.criticalDays)
+            critical.insert(QDate(2027, page.month, c.day));
+    }
+    EXPECT_EQ(daysOf(events, QStringLiteral("Feiertag")), holidays);
+    EXPECT_EQ(daysOf(events, QStringLiteral("Geburtstag")), birthdays);
+    EXPECT_EQ(daysOf(events, QStringLiteral("Kritischer Tag")), critical);
+    EXPECT_FALSE(critical.empty());
+
+    project.birthdays = false;
+    project.criticalDays = false;
+    const auto bare = yearEvents(project, people);
+    EXPECT_TRUE(daysOf(bare, QStringLiteral("Geburtstag")).empty());
+    EXPECT_TRUE(daysOf(bare, QStringLiteral("Kritischer Tag")).empty());
+}
+
+void makeNameTable(zuv::core::Table& names, const QString& file)
+{
+    for (const auto& f : zuv::people::nameListFields())
+        names.addFieldDef(f.name, f.type, f.size);
+    names.createDataSet();
+    names.setFileName(file);
+}
+
+TEST(NameImport, ExitStatusAndWhatIsStored)
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("kontakte.csv"));
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Vorname;Nachname;Geburtstag\nAnna;Muster;14.03.1987\nBert;Becker;--0501\n");
+    f.close();
+    const QString notes = dir.filePath(QStringLiteral("notiz.txt"));
+    QFile n(notes);
+    ASSERT_TRUE(n.open(QIODevice::WriteOnly));
+    n.write("Einkaufen: Milch, Brot\n");
+    n.close();
+
+    struct Case {
+        QString file;
+        int status;
+        int rowsAfter;
+    };
+    const Case cases[] = {
+        {csv, kNamesOk, 1},
+        {csv, kNamesOk, 1},   // a second import finds Anna already there
+        {notes, kNamesUnknownFormat, 1},
+        {dir.filePath(QStringLiteral("fehlt.vcf")), kNamesUnreadable, 1},
+    };
+    zuv::core::Table names(QStringLiteral("CDSNamensliste"));
+    makeNameTable(names, dir.filePath(QStringLiteral("Namensliste")));
+    for (const Case& c : cases) {
+        QString outText, errText;
+        QTextStream out(&outText), err(&errText);
+        EXPECT_EQ(runNameImport(c.file, names, out, err), c.status) << c.file.toStdString();
+        EXPECT_EQ(names.rowCount(), c.rowsAfter) << c.file.toStdString();
+    }
+    zuv::core::Table stored(QStringLiteral("CDSNamensliste"));
+    stored.setFileName(dir.filePath(QStringLiteral("Namensliste")));
+    stored.loadFromFile();
+    ASSERT_EQ(stored.rowCount(), 1);
+    EXPECT_EQ(stored.cell(0, 1).toDate(), QDate(1987, 3, 14));
+}
+
+// A name list whose file cannot be written keeps its rows: nothing is half imported.
+TEST(NameImport, FailedWriteLeavesTheListAsItWas)
+{
+    QTemporaryDir dir;
+    zuv::core::Table names(QStringLiteral("CDSNamensliste"));
+    makeNameTable(names, dir.filePath(QStringLiteral("fehlt/Namensliste")));
+    names.append();
+    names.setValue(zuv::people::kNameField, QStringLiteral("Vorher"));
+    names.post();
+    EXPECT_ANY_THROW(addNames(names, {{QStringLiteral("A"), QDate(1990, 1, 1)},
+                                      {QStringLiteral("B"), QDate(1991, 1, 1)}}));
+    ASSERT_EQ(names.rowCount(), 1);
+    EXPECT_EQ(names.cell(0, 0).toString(), QStringLiteral("Vorher"));
+}
+
+} // namespace
