@@ -3,6 +3,7 @@
 #include "tform3.h"
 
 #include "dialogs.h"
+#include "nameimportdialog.h"
 #include "namelistdelegate.h"
 #include "namelistmodel.h"
 
@@ -126,6 +127,13 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
+    Button3 = new QPushButton(QStringLiteral("&Einlesen…"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setToolTip(QStringLiteral("Namen einlesen… (vCard- oder CSV-Datei)"));
+    Button3->setGeometry(309, 144, 53, 25);
+    Button3->setAutoDefault(false);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+
     // The program may end with the window still open; its last edit is stored all the same
     // (an invalid date in the open editor is dropped: nobody is left to correct it).
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
@@ -197,6 +205,14 @@ void TForm3::DBGrid1RowChanged(int currentRow, int)
 void TForm3::Button1Click()
 {
     close();
+}
+
+void TForm3::Button3Click()
+{
+    if (!m_delegate->commitOpenEditor())
+        m_delegate->discardOpenEditor();
+    FormClose();
+    importNames(*m_names, this);
 }
 
 void TForm3::Button2Click()

@@ -36,11 +36,13 @@ public:
     QTableView* DBGrid1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;   // "&Einlesen…": names from a vCard or CSV file
     NameListModel* model() const { return m_model; }
     NameListDelegate* delegate() const { return m_delegate; }
 
     void Button1Click();   // "&Fenster schliessen"
     void Button2Click();   // "&Name löschen": deletes the grid's current row, no question
+    void Button3Click();   // "&Einlesen…": nameimportdialog.h
     void FormClose();      // posts a pending change; a failing post is ignored
 
 protected:

@@ -4,21 +4,16 @@
 
 #include "dialogs.h"
 #include "icswriter.h"
-#include "namelist.h"
-#include "safefile.h"
+#include "nameimport.h"
 #include "table.h"
 #include "yearevents.h"
 #include "yearpages.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace zuv::yearcal {
 
 namespace {
-
-// Contact files are small; a larger file is no address book export.
-constexpr qint64 kMaxContactBytes = 32 * 1024 * 1024;
 
 std::vector<zuv::exchange::ExportEvent> criticalDayEvents(const YearProject& project)
 {
@@ -64,55 +59,10 @@ void saveYearIcs(const QString& path, const YearProject& project, const std::vec
     zuv::exchange::saveIcs(path, yearEvents(project, people), stamp);
 }
 
-NameFile previewNameFile(const QString& path, const std::vector<Person>& existing)
-{
-    NameFile result;
-    zuv::core::FileProblem problem = zuv::core::FileProblem::None;
-    const QByteArray bytes = zuv::core::readRegularFile(path, kMaxContactBytes, problem);
-    if (problem != zuv::core::FileProblem::None) {
-        result.status = NameFile::Unreadable;
-        result.message = zuv::core::fileProblemMessage(path, problem);
-        return result;
-    }
-    const zuv::exchange::ContactFile contacts = zuv::exchange::readContacts(bytes);
-    if (contacts.format == zuv::exchange::ContactFormat::Unknown) {
-        result.status = NameFile::UnknownFormat;
-        result.message = QStringLiteral("Die Datei „%1“ ist weder eine vCard-Datei noch eine CSV-Datei mit "
-                                        "Spalten für Name und Geburtstag.")
-                             .arg(QFileInfo(path).fileName());
-        return result;
-    }
-    result.preview = zuv::exchange::previewImport(contacts, namedDates(existing), zuv::people::kNameLength);
-    return result;
-}
-
-void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
-{
-    const int before = names.rowCount();
-    try {
-        for (const zuv::exchange::NamedDate& r : rows) {
-            names.append();
-            names.setValue(zuv::people::kNameField, r.name);
-            names.setValue(zuv::people::kBirthDateField, r.date);
-            names.post();
-        }
-        names.saveToFile();
-    } catch (...) {
-        // Nothing half-imported: the rows this call added leave memory again.
-        if (names.isActive()) {
-            names.cancel();
-            while (names.rowCount() > before) {
-                names.setCurrentRow(names.rowCount() - 1);
-                names.deleteRow();
-            }
-        }
-        throw;
-    }
-}
-
 int runNameImport(const QString& path, zuv::core::Table& names, QTextStream& out, QTextStream& err)
 {
-    const NameFile file = previewNameFile(path, peopleOf(names));
+    using zuv::people::NameFile;
+    const NameFile file = zuv::people::previewNameFile(path, zuv::people::namesOf(names));
     if (file.status != NameFile::Ok) {
         err << QStringLiteral("Fehler: ") << file.message << '\n';
         err.flush();
@@ -124,7 +74,7 @@ int runNameImport(const QString& path, zuv::core::Table& names, QTextStream& out
                    .arg(row.birthDate.isValid() ? row.birthDate.toString(QStringLiteral("dd.MM.yyyy")) : row.source, -10)
                    .arg(zuv::exchange::rowStatusText(row));
     try {
-        addNames(names, file.preview.toAdd());
+        zuv::people::addNames(names, file.preview.toAdd());
     } catch (const std::exception& e) {
         err << QStringLiteral("Fehler: Die Namensliste kann nicht geschrieben werden; nichts wurde "
                               "eingelesen: ")

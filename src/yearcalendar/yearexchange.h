@@ -6,7 +6,6 @@
 // contacts into the name list.
 
 #include "exportevent.h"
-#include "importpreview.h"
 #include "yearproject.h"
 
 #include <QDateTime>
@@ -30,19 +29,6 @@ void saveYearIcs(const QString& path, const YearProject& project, const std::vec
                  const QDateTime& stamp);
 
 std::vector<zuv::exchange::NamedDate> namedDates(const std::vector<Person>& people);
-
-// What reading a contact file for the name list found.
-struct NameFile {
-    enum Status { Ok, UnknownFormat, Unreadable } status = Ok;
-    QString message;                        // German, for UnknownFormat and Unreadable
-    zuv::exchange::ImportPreview preview;   // for Ok
-};
-NameFile previewNameFile(const QString& path, const std::vector<Person>& existing);
-
-// Appends rows to the name table (fields "Name", "Geburtsdatum", without row-level writes)
-// and writes its file once, in one transaction. When anything fails the table holds the
-// rows it had before and the file is unchanged. Throws zuv::core::TableError.
-void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows);
 
 // Exit statuses of --namen-einlesen.
 enum NameImportStatus : int {

@@ -109,19 +109,4 @@ TEST(NameImport, ExitStatusAndWhatIsStored)
     EXPECT_EQ(stored.cell(0, 1).toDate(), QDate(1987, 3, 14));
 }
 
-// A name list whose file cannot be written keeps its rows: nothing is half imported.
-TEST(NameImport, FailedWriteLeavesTheListAsItWas)
-{
-    QTemporaryDir dir;
-    zuv::core::Table names(QStringLiteral("CDSNamensliste"));
-    makeNameTable(names, dir.filePath(QStringLiteral("fehlt/Namensliste")));
-    names.append();
-    names.setValue(zuv::people::kNameField, QStringLiteral("Vorher"));
-    names.post();
-    EXPECT_ANY_THROW(addNames(names, {{QStringLiteral("A"), QDate(1990, 1, 1)},
-                                      {QStringLiteral("B"), QDate(1991, 1, 1)}}));
-    ASSERT_EQ(names.rowCount(), 1);
-    EXPECT_EQ(names.cell(0, 0).toString(), QStringLiteral("Vorher"));
-}
-
 } // namespace
