@@ -113,6 +113,7 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
         project.criticalDays = false;
     if (line.intuitive)
         project.intuitive = true;
+    project.appointmentFiles << line.appointmentFiles;
     return project;
 }
 
@@ -261,9 +262,9 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         } catch (const Error& e) {
             throw Failure{kExitUsage, e.message()};
         }
-        if (!line.appointmentFiles.isEmpty()) {
+        if (!project.appointmentFiles.isEmpty()) {
             const zuv::exchange::IcsResult termine = zuv::exchange::readIcsFiles(
-                line.appointmentFiles, QDate(project.year, 1, 1), QDate(project.year, 12, 31));
+                project.appointmentFiles, QDate(project.year, 1, 1), QDate(project.year, 12, 31));
             for (const zuv::exchange::IcsMessage& m : termine.messages)
                 err << QStringLiteral("Warnung: ") << m.toString() << '\n';
             out << QStringLiteral("Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());

@@ -145,6 +145,8 @@ QByteArray projectToJson(const YearProject& project)
     root[QStringLiteral("geburtstage")] = project.birthdays;
     root[QStringLiteral("kritischeTage")] = project.criticalDays;
     root[QStringLiteral("intuitiv")] = project.intuitive;
+    if (!project.appointmentFiles.isEmpty())
+        root[QStringLiteral("termine")] = QJsonArray::fromStringList(project.appointmentFiles);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -195,6 +197,9 @@ YearProject projectFromJson(const QByteArray& json)
     p.birthdays = root.value(QStringLiteral("geburtstage")).toBool(true);
     p.criticalDays = root.value(QStringLiteral("kritischeTage")).toBool(true);
     p.intuitive = root.value(QStringLiteral("intuitiv")).toBool(false);
+    for (const QJsonValue& f : root.value(QStringLiteral("termine")).toArray())
+        if (f.isString() && !f.toString().isEmpty())
+            p.appointmentFiles << f.toString();
     return p;
 }
 

@@ -51,6 +51,7 @@ struct YearProject {
     bool birthdays = true;                         // birthdays of the name list in the grid
     bool criticalDays = true;                      // critical days of the person
     bool intuitive = false;                        // intuitive cycle among the critical days
+    QStringList appointmentFiles;                  // calendar files (.ics) whose events go on the pages
     bool operator==(const YearProject&) const = default;
 };
 

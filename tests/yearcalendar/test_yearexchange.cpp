@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The year's calendar file against the year's pages, and contacts into the name list.
 #include "namelist.h"
+#include "recordingdialogs.h"
 #include "table.h"
 #include "yearexchange.h"
 #include "yearpages.h"
+#include "yearwindow.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -107,6 +112,47 @@ TEST(NameImport, ExitStatusAndWhatIsStored)
     stored.loadFromFile();
     ASSERT_EQ(stored.rowCount(), 1);
     EXPECT_EQ(stored.cell(0, 1).toDate(), QDate(1987, 3, 14));
+}
+
+// The window saves the year as a calendar file, and keeps appointment files in the project
+// with the problems of a broken one reported.
+TEST(YearWindowFiles, SavesCalendarFileAndKeepsAppointmentFiles)
+{
+    QTemporaryDir dir;
+    zuv::testing::RecordingDialogs seam;
+    const QString projectFile = dir.filePath(kProjectFileName);
+    YearWindow w(projectFile, [] { return std::vector<Person>{{QStringLiteral("Anna"), QDate(1987, 3, 14)}}; },
+                 [] { return zuv::photo::CalendarReport(); });
+    w.openProject(2027);
+
+    const QString ics = dir.filePath(QStringLiteral("jahr.ics"));
+    seam.answer = [&](QDialog& d) {
+        static_cast<QFileDialog&>(d).selectFile(ics);
+        return int(QDialog::Accepted);
+    };
+    w.findChild<QPushButton*>(QStringLiteral("SaveIcsButton"))->click();
+    QFile saved(ics);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    EXPECT_TRUE(text.contains("SUMMARY:Neujahr"));
+    EXPECT_TRUE(text.contains("SUMMARY:Geburtstag: Anna"));
+
+    const QString broken = dir.filePath(QStringLiteral("ferien.ics"));
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:Herbstferien\nDTSTART;VALUE=DATE:20271025\n"
+            "DTEND;VALUE=DATE:20271101\nEND:VEVENT\nBEGIN:VEVENT\nSUMMARY:Kaputt\nEND:VEVENT\nEND:VCALENDAR\n");
+    f.close();
+    seam.answer = [&](QDialog& d) {
+        static_cast<QFileDialog&>(d).selectFile(broken);
+        return int(QDialog::Accepted);
+    };
+    w.AppointmentsClick();
+    EXPECT_EQ(w.project().appointmentFiles, QStringList{broken});
+    ASSERT_EQ(seam.infos.size(), 1);
+    EXPECT_TRUE(seam.infos[0].startsWith(QStringLiteral("ferien.ics, Zeile 7:"))) << seam.infos[0].toStdString();
+    EXPECT_EQ(loadProject(projectFile).appointmentFiles, QStringList{broken});
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("AppointmentsLabel"))->text(), QStringLiteral("ferien.ics"));
 }
 
 } // namespace
