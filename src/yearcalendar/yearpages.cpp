@@ -122,7 +122,6 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
     MonthPage page;
     page.year = project.year;
     page.month = month;
-    page.grid = zuv::photo::buildMonthGridForRegion(project.year, month, region.code, region.name);
     if (project.birthdays) {
         page.birthdays = birthdaysInMonth(people, project.year, month);
         page.birthdayLine = birthdayLine(page.birthdays);
@@ -136,6 +135,21 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
         }
     }
     page.pictures = project.pictures[static_cast<std::size_t>(month - 1)].mid(0, kMaxPicturesPerMonth);
+
+    zuv::photo::MonthPageInput input;
+    input.year = project.year;
+    input.month = month;
+    input.regionCode = region.code;
+    input.regionName = region.name;
+    // One birthday mark per day, then the critical-day letters below it.
+    for (std::size_t i = 0; i < page.birthdays.size(); ++i)
+        if (i == 0 || page.birthdays[i].day != page.birthdays[i - 1].day)
+            input.notes.push_back({page.birthdays[i].day, {zuv::photo::DayMarkKind::Birthday, kBirthdayMark}});
+    for (const CriticalDay& c : page.criticalDays)
+        input.notes.push_back({c.day, {zuv::photo::DayMarkKind::CriticalDay, criticalMarks(c)}});
+    input.birthdayLine = page.birthdayLine;
+    input.legendLine = page.legendLine;
+    page.sheet = zuv::photo::buildMonthPage(input);
     return page;
 }
 
