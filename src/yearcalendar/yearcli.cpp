@@ -41,7 +41,7 @@ constexpr OptionDef kOptions[] = {
     {"--ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen"},
     {"--intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen"},
     {"--ics", "DATEI", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"},
-    {"--termine", "DATEI", "Termine aus einer Kalenderdatei prüfen (mehrfach möglich)"},
+    {"--termine", "DATEI", "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)"},
     {"--namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"},
     {"--help", nullptr, "diese Hilfe (auch -h)"},
 };
@@ -256,18 +256,19 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
     }
     try {
         const YearProject project = projectOf(line, people);
-        YearDocument doc;
-        try {
-            doc = buildYearDocument(project, people);
-        } catch (const Error& e) {
-            throw Failure{kExitUsage, e.message()};
-        }
-        if (!project.appointmentFiles.isEmpty()) {
-            const zuv::exchange::IcsResult termine = zuv::exchange::readIcsFiles(
-                project.appointmentFiles, QDate(project.year, 1, 1), QDate(project.year, 12, 31));
+        zuv::exchange::IcsResult termine;
+        if (!project.appointmentFiles.isEmpty() && project.year >= 1 && project.year <= 9999) {
+            termine = zuv::exchange::readIcsFiles(project.appointmentFiles, QDate(project.year, 1, 1),
+                                                  QDate(project.year, 12, 31));
             for (const zuv::exchange::IcsMessage& m : termine.messages)
                 err << QStringLiteral("Warnung: ") << m.toString() << '\n';
             out << QStringLiteral("Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());
+        }
+        YearDocument doc;
+        try {
+            doc = buildYearDocument(project, people, termine.appointments);
+        } catch (const Error& e) {
+            throw Failure{kExitUsage, e.message()};
         }
         if (!line.pdf.isEmpty()) {
             std::vector<PictureProblem> problems;

@@ -117,7 +117,8 @@ QString criticalLegend(const QString& person, bool withIntuitive)
 }
 
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
-                         const std::vector<Person>& people)
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments)
 {
     MonthPage page;
     page.year = project.year;
@@ -147,13 +148,21 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
             input.notes.push_back({page.birthdays[i].day, {zuv::photo::DayMarkKind::Birthday, kBirthdayMark}});
     for (const CriticalDay& c : page.criticalDays)
         input.notes.push_back({c.day, {zuv::photo::DayMarkKind::CriticalDay, criticalMarks(c)}});
+    const auto termine = zuv::exchange::appointmentsInMonth(appointments, project.year, month);
+    if (!termine.empty())
+        input.moreLines << zuv::exchange::appointmentLine(termine);
+    const auto band = zuv::exchange::bandDays(termine);
+    for (int d = 1; d <= 31; ++d)
+        if (band[static_cast<std::size_t>(d)])
+            input.notes.push_back({d, {zuv::photo::DayMarkKind::Appointment, {}}});
     input.birthdayLine = page.birthdayLine;
     input.legendLine = page.legendLine;
     page.sheet = zuv::photo::buildMonthPage(input);
     return page;
 }
 
-YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people)
+YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people,
+                               const std::vector<zuv::exchange::Appointment>& appointments)
 {
     if (project.year < 1 || project.year > 9999)
         throw zuv::core::Error(
@@ -169,7 +178,7 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     doc.cover.subtitle = QStringLiteral("Feiertage: ") + region->name;
     doc.cover.picture = project.pictures[0].value(0);
     for (int m = 1; m <= 12; ++m)
-        doc.months.push_back(buildMonthPage(project, *region, m, people));
+        doc.months.push_back(buildMonthPage(project, *region, m, people, appointments));
     return doc;
 }
 

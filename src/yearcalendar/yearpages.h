@@ -7,6 +7,7 @@
 // December). Plain values computed from the project; nothing here paints or reads files.
 
 #include "monthpage.h"
+#include "appointments.h"
 #include "yearproject.h"
 
 #include <QDate>
@@ -96,8 +97,12 @@ struct YearDocument {
 // Builds the pages of project with the people of the name list. Asks the holiday calendar
 // (not reentrant: call on one thread at a time). Throws zuv::core::Error for a year out of
 // range or an unknown region.
-YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people);
+// appointments (from the project's calendar files, zuv::exchange::readIcsFiles) add the line
+// "Termine: ..." under the holidays and a shaded band on the days of multi-day ones.
+YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people,
+                               const std::vector<zuv::exchange::Appointment>& appointments = {});
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
-                         const std::vector<Person>& people);
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments = {});
 
 } // namespace zuv::yearcal

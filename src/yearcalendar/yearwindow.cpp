@@ -351,7 +351,12 @@ void YearWindow::TitleFontClick()
 
 YearDocument YearWindow::currentDocument() const
 {
-    return buildYearDocument(project(), m_people ? m_people() : std::vector<Person>{});
+    const YearProject p = project();
+    // Problems of the files were shown when they were chosen; here they only go on the pages.
+    const auto termine = p.appointmentFiles.isEmpty()
+        ? zuv::exchange::IcsResult()
+        : zuv::exchange::readIcsFiles(p.appointmentFiles, QDate(p.year, 1, 1), QDate(p.year, 12, 31));
+    return buildYearDocument(p, m_people ? m_people() : std::vector<Person>{}, termine.appointments);
 }
 
 void YearWindow::showProblems(const std::vector<PictureProblem>& problems, int year)

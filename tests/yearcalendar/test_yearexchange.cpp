@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The year's calendar file against the year's pages, and contacts into the name list.
+#include "icsreader.h"
+#include "icswriter.h"
+#include "monthpage.h"
 #include "namelist.h"
 #include "recordingdialogs.h"
 #include "table.h"
@@ -9,6 +12,8 @@
 #include "yearwindow.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -45,10 +50,10 @@ TEST(YearExchange, FileHoldsTheDaysThePagesShow)
 
     std::set<QDate> holidays, birthdays, critical;
     for (const MonthPage& page : buildYearDocument(project, people).months) {
-        for (const auto& row : page.grid.rows)
-            for (const QString& cell : row.cells)
-                if (cell.endsWith(QLatin1Char('x')))
-                    holidays.insert(QDate(2027, page.month, cell.chopped(1).toInt()));
+        for (const auto& row : page.sheet.rows)
+            for (const auto& cell : row.days)
+                if (cell.has(zuv::photo::DayMarkKind::Holiday))
+                    holidays.insert(QDate(2027, page.month, cell.day));
         for (const Birthday& b : page.birthdays)
             birthdays.insert(QDate(2027, page.month, b.day));
         for (const CriticalDay& c : page.criticalDays)
@@ -112,6 +117,63 @@ TEST(NameImport, ExitStatusAndWhatIsStored)
     stored.loadFromFile();
     ASSERT_EQ(stored.rowCount(), 1);
     EXPECT_EQ(stored.cell(0, 1).toDate(), QDate(1987, 3, 14));
+}
+
+// Out, in, and onto the pages: the year's own file read back as appointments puts its
+// events on exactly the days the pages mark as holidays, birthdays and critical days.
+TEST(YearExchange, RoundTripPutsTheFileOnTheSameDays)
+{
+    const std::vector<Person> people = {{QStringLiteral("Anna"), QDate(1987, 3, 14)},
+                                        {QStringLiteral("Leo"), QDate(2000, 2, 29)}};
+    YearProject project;
+    project.year = 2027;
+    project.regionCode = QStringLiteral("HE");
+    project.person = people[0];
+    const QByteArray ics = zuv::exchange::writeIcs(yearEvents(project, people),
+                                                   QDateTime(QDate(2026, 12, 10), QTime(12, 0), Qt::UTC));
+    const auto back = zuv::exchange::readIcs(ics, QStringLiteral("jahr.ics"), QDate(2027, 1, 1), QDate(2027, 12, 31));
+    ASSERT_TRUE(back.messages.empty());
+    const YearDocument doc = buildYearDocument(project, people, back.appointments);
+    for (const MonthPage& page : doc.months) {
+        std::set<int> marked, listed;
+        for (const auto& row : page.sheet.rows)
+            for (const auto& cell : row.days)
+                if (cell.has(zuv::photo::DayMarkKind::Holiday) || cell.has(zuv::photo::DayMarkKind::Birthday)
+                    || cell.has(zuv::photo::DayMarkKind::CriticalDay))
+                    marked.insert(cell.day);
+        for (const auto& a : zuv::exchange::appointmentsInMonth(back.appointments, 2027, page.month))
+            listed.insert(a.firstDay);
+        EXPECT_EQ(listed, marked) << "month " << page.month;
+        ASSERT_EQ(page.sheet.moreLines.size(), 1) << "month " << page.month;
+        EXPECT_TRUE(page.sheet.moreLines[0].startsWith(QStringLiteral("Termine: "))) << "month " << page.month;
+    }
+}
+
+// A multi-day appointment shades its days on the drawn page; the other days stay white.
+TEST(YearExchange, MultiDayAppointmentIsAShadedBand)
+{
+    YearProject project;
+    project.year = 2027;
+    project.regionCode = QStringLiteral("BY");
+    const std::vector<zuv::exchange::Appointment> ferien = {
+        {QDate(2027, 10, 25), QDate(2027, 10, 27), QStringLiteral("Herbstferien")},
+        {QDate(2027, 10, 15), QDate(2027, 10, 15), QStringLiteral("Zahnarzt")}};
+    const MonthPage page = buildYearDocument(project, {}, ferien).months[9];
+    const zuv::photo::CalendarReport design;
+    const zuv::photo::ReportPage laid = zuv::photo::layoutMonthPage(page.sheet, design);
+    ASSERT_EQ(laid.fills.size(), 3u);   // 25, 26 and 27 October
+    QImage image(laid.size.toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        zuv::photo::renderMonthPage(painter, QRectF(QPointF(0, 0), laid.size), page.sheet, design);
+    }
+    // The band's top right corner holds no digit; the cell one row up (18 October) is white.
+    const QRectF band = laid.fills[0].rect;
+    const QPoint corner(int(band.right()) - 2, int(band.top()) + 1);
+    EXPECT_EQ(image.pixel(corner), QColor(0xDD, 0xDD, 0xDD).rgb());
+    const int rowHeight = int(laid.fills[0].rect.height());
+    EXPECT_EQ(image.pixel(corner - QPoint(0, rowHeight + 4)), QColor(Qt::white).rgb());
 }
 
 // The window saves the year as a calendar file, and keeps appointment files in the project
