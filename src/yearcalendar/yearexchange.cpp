@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearexchange.h"
 
+#include "criticaldays.h"
 #include "dialogs.h"
 #include "icswriter.h"
 #include "nameimport.h"
 #include "table.h"
 #include "yearevents.h"
-#include "yearpages.h"
 
 #include <QTextStream>
 
@@ -20,13 +20,14 @@ std::vector<zuv::exchange::ExportEvent> criticalDayEvents(const YearProject& pro
     const Person& person = *project.person;
     std::vector<zuv::exchange::NamedDate> days;
     for (int m = 1; m <= 12; ++m)
-        for (const CriticalDay& d : criticalDaysInMonth(person.birthDate, project.year, m, project.intuitive))
-            days.push_back({QStringLiteral("Kritischer Tag: %1 (%2)").arg(person.name, criticalMarks(d)),
+        for (const zuv::bio::CriticalDay& d :
+             zuv::bio::criticalDaysInMonth(person.birthDate, project.year, m, project.intuitive))
+            days.push_back({QStringLiteral("Kritischer Tag: %1 (%2)").arg(person.name, zuv::bio::criticalMarks(d)),
                             QDate(project.year, m, d.day)});
     return zuv::exchange::markedDayEvents(days, QStringLiteral("kritisch"),
                                           person.name + QLatin1Char('|') + person.birthDate.toString(Qt::ISODate),
                                           QStringLiteral("Kritischer Tag"),
-                                          criticalLegend(person.name, project.intuitive));
+                                          zuv::bio::criticalLegend(person.name, project.intuitive));
 }
 
 } // namespace
