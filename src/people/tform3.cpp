@@ -4,6 +4,7 @@
 #include "windowplacement.h"
 
 #include "dialogs.h"
+#include "nameimportdialog.h"
 #include "namelistdelegate.h"
 #include "namelistmodel.h"
 
@@ -138,6 +139,12 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
             });
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, this, [this] { undoDelete(); });
+    Button3 = new QPushButton(QStringLiteral("&Einlesen…"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setToolTip(QStringLiteral("Namen einlesen… (vCard- oder CSV-Datei)"));
+    Button3->setGeometry(309, 144, 53, 25);
+    Button3->setAutoDefault(false);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
     // The program may end with the window still open; its last edit is stored all the same
     // (an invalid date in the open editor is dropped: nobody is left to correct it).
@@ -204,6 +211,14 @@ void TForm3::DBGrid1RowChanged(int currentRow, int)
 void TForm3::Button1Click()
 {
     close();
+}
+
+void TForm3::Button3Click()
+{
+    if (!m_delegate->commitOpenEditor())
+        m_delegate->discardOpenEditor();
+    FormClose();
+    importNames(*m_names, this);
 }
 
 void TForm3::Button2Click()

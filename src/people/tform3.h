@@ -39,6 +39,7 @@ public:
     QTableView* DBGrid1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;   // "&Einlesen…": names from a vCard or CSV file
     NameListModel* model() const { return m_model; }
     NameListDelegate* delegate() const { return m_delegate; }
 
@@ -47,6 +48,7 @@ public:
     // Ctrl+Z: since a delete asks nothing, the last deleted name comes back as a new row.
     void undoDelete();
     bool canUndoDelete() const { return m_lastDeleted.has_value(); }
+    void Button3Click();   // "&Einlesen…": nameimportdialog.h
     void FormClose();      // posts a pending change; a failing post is ignored
 
 protected:

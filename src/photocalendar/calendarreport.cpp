@@ -176,6 +176,8 @@ void render(QPainter& painter, const QRectF& target, const ReportPage& page)
 
     for (const PageBand& band : page.bands)
         painter.fillRect(band.rect, Qt::white);
+    for (const PageFill& f : page.fills)
+        painter.fillRect(f.rect, f.color);
     for (const PagePicture& p : page.pictures)
         p.picture.draw(painter, p.rect);
 

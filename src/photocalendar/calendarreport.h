@@ -101,9 +101,16 @@ struct PagePicture {
     QRectF rect;
     ReportPicture picture;
 };
+// A shaded area under the texts (the band of a multi-day appointment).
+struct PageFill {
+    QString name;
+    QRectF rect;
+    QColor color;
+};
 struct ReportPage {
     QSizeF size{PageGeometry::kWidth, PageGeometry::kHeight};
     std::vector<PageBand> bands;
+    std::vector<PageFill> fills;
     std::vector<PageText> texts;
     std::vector<QLineF> lines;
     std::vector<PagePicture> pictures;

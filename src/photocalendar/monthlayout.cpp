@@ -44,6 +44,8 @@ const TextMarkStyle kTextMarkStyles[] = {
 // starts 47 pixels on.
 constexpr double kMarkLineHeight = 13;
 constexpr double kMarkWidth = 34;
+constexpr double kCellPitch = 47;
+const QColor kAppointmentShade(0xDD, 0xDD, 0xDD);
 
 const TextMarkStyle* textMarkStyle(DayMarkKind kind)
 {
@@ -169,6 +171,14 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design)
                 placeText(laid, t, top, rowIndex, printed.text, printed.colour);
                 if (cell.day > 0)
                     cells.push_back({rowIndex, laid.texts.back().rect, &cell});
+                if (cell.has(DayMarkKind::Appointment)) {
+                    // The band runs under the number and its marks, to the next weekday's cell.
+                    PageText& number = laid.texts.back();
+                    number.opaque = false;
+                    laid.fills.push_back({QStringLiteral("Termin"), QRectF(number.rect.left(), number.rect.top(),
+                                                                        kCellPitch, number.rect.height()),
+                                          kAppointmentShade});
+                }
             }
         }
         addShapes(laid, detail, top);

@@ -38,6 +38,7 @@ enum class DayMarkKind {
     Sunday,
     Birthday,      // text: "*"
     CriticalDay,   // text: the letters of the cycles, "KG"
+    Appointment,   // a day of a multi-day appointment: a shaded band behind the cell
 };
 
 struct DayMark {

@@ -8,9 +8,12 @@
 #include "namelist.h"
 #include "picturechoice.h"
 #include "table.h"
+#include "icsreader.h"
+#include "yearexchange.h"
 #include "yearpages.h"
 #include "yearrender.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -43,6 +46,9 @@ constexpr OptionDef kOptions[] = {
     {"--papier", "FORMAT", "A4 (Vorgabe), A3 oder A5, hochkant"},
     {"--beschnitt", nullptr, "für die Druckerei: 3 mm Beschnitt und Schnittmarken"},
     {"--erster-monat", "MONAT", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"},
+    {"--ics", "DATEI", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"},
+    {"--termine", "DATEI", "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)"},
+    {"--namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"},
     {"--help", nullptr, "diese Hilfe (auch -h)"},
 };
 
@@ -118,7 +124,28 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
     if (line.intuitive)
         project.intuitive = true;
     applyPrintOptions(line.print, project.print);
+    project.appointmentFiles << line.appointmentFiles;
     return project;
+}
+
+// --namen-einlesen: into the stored name list, made when there is none yet.
+int importNames(const QString& file, zuv::core::Table& names, const QString& nameFile, QTextStream& out,
+                QTextStream& err)
+{
+    names.setFileName(nameFile);
+    try {
+        if (QFileInfo(nameFile).isFile()) {
+            names.loadFromFile();
+        } else {
+            for (const zuv::core::FieldDef& f : zuv::people::nameListFields())
+                names.addFieldDef(f.name, f.type, f.size);
+            names.createDataSet();
+        }
+    } catch (const std::exception& e) {
+        err << QStringLiteral("Fehler: ") << QString::fromUtf8(e.what()) << '\n';
+        return kNamesNotWritten;
+    }
+    return runNameImport(file, names, out, err);
 }
 
 } // namespace
@@ -180,9 +207,15 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.noCriticalDays = true;
         } else if (n == QLatin1String("--intuitiv")) {
             line.intuitive = true;
+        } else if (n == QLatin1String("--ics")) {
+            line.ics = value;
+        } else if (n == QLatin1String("--termine")) {
+            line.appointmentFiles << value;
+        } else if (n == QLatin1String("--namen-einlesen")) {
+            line.importNames = value;
         }
     }
-    if (line.help)
+    if (line.help || !line.importNames.isEmpty())
         return line;
     if (!line.pictureFolder.isEmpty() && !line.projectFile.isEmpty())
         usage(QStringLiteral("--bilder und --projekt schließen sich aus."));
@@ -190,8 +223,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         usage(QStringLiteral("Geben Sie das Jahr an: --jahreskalender JAHR."));
     if (line.region.isEmpty() && line.projectFile.isEmpty())
         usage(QStringLiteral("Geben Sie die Region an: --region REGION."));
-    if (line.pdf.isEmpty())
-        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI."));
+    if (line.pdf.isEmpty() && line.ics.isEmpty())
+        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI oder --ics DATEI."));
     return line;
 }
 
@@ -219,11 +252,12 @@ QString helpText()
         "\nEin Bild, das fehlt oder nicht gelesen werden kann, bleibt mit einer Meldung leer;\n"
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
-        "  0  Kalender geschrieben\n"
+        "  0  Kalender geschrieben, Namen eingelesen\n"
         "  2  falsche Argumente, unbekannte Region, Bildanpassung oder Papier, ungültiges Jahr\n"
-        "     oder ungültiger erster Monat\n"
-        "  3  Bilderordner oder Projekt fehlt oder kann nicht gelesen werden\n"
-        "  4  die PDF-Datei kann nicht geschrieben werden\n");
+        "     oder ungültiger erster Monat; bei --namen-einlesen: weder vCard noch CSV mit\n"
+        "     Name und Geburtstag\n"
+        "  3  Bilderordner, Projekt oder Namensdatei fehlt oder kann nicht gelesen werden\n"
+        "  4  die PDF-, Kalender- oder Namenslisten-Datei kann nicht geschrieben werden\n");
     return text;
 }
 
@@ -242,29 +276,51 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
             err << QStringLiteral("Übersprungen: ") << s << '\n';
         if (project.person && !beforeBirthNote(*project.person, project.year).isEmpty())
             err << QStringLiteral("Hinweis: ") << beforeBirthNote(*project.person, project.year) << '\n';
+        zuv::exchange::IcsResult termine;
+        if (!project.appointmentFiles.isEmpty() && project.year >= 1 && project.year <= 9999) {
+            // The twelve months the calendar shows, also when it starts after January.
+            const QDate first(project.year, project.print.firstMonth, 1);
+            termine = zuv::exchange::readIcsFiles(project.appointmentFiles, first,
+                                                  first.addMonths(12).addDays(-1));
+            for (const zuv::exchange::IcsMessage& m : termine.messages)
+                err << QStringLiteral("Warnung: ") << m.toString() << '\n';
+            out << QStringLiteral("Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());
+        }
         YearDocument doc;
         try {
-            doc = buildYearDocument(project, people);
+            doc = buildYearDocument(project, people, termine.appointments);
         } catch (const Error& e) {
             throw Failure{kExitUsage, e.message()};
         }
-        std::vector<PictureProblem> problems;
-        try {
-            writeYearPdf(line.pdf, doc, zuv::photo::CalendarReport(), problems);
-        } catch (const Error& e) {
-            throw Failure{kExitOutput, e.message()};
+        if (!line.pdf.isEmpty()) {
+            std::vector<PictureProblem> problems;
+            try {
+                writeYearPdf(line.pdf, doc, zuv::photo::CalendarReport(), problems);
+            } catch (const Error& e) {
+                throw Failure{kExitOutput, e.message()};
+            }
+            for (const PictureProblem& p : problems)
+                err << QStringLiteral("Warnung: ")
+                    << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
+            qsizetype placed = -qsizetype(problems.size());
+            for (const MonthPage& m : doc.months)
+                placed += m.pictures.size();
+            out << QStringLiteral("Jahreskalender %1 mit %2 Seiten und %3 gespeichert: %4\n")
+                       .arg(project.year)
+                       .arg(doc.pageCount())
+                       .arg(placed == 1 ? QStringLiteral("1 Bild") : QStringLiteral("%1 Bildern").arg(placed))
+                       .arg(QDir::toNativeSeparators(line.pdf));
         }
-        for (const PictureProblem& p : problems)
-            err << QStringLiteral("Warnung: ")
-                << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
-        qsizetype placed = -qsizetype(problems.size());
-        for (const MonthPage& m : doc.months)
-            placed += m.pictures.size();
-        out << QStringLiteral("Jahreskalender %1 mit %2 Seiten und %3 gespeichert: %4\n")
-                   .arg(project.year)
-                   .arg(doc.pageCount())
-                   .arg(placed == 1 ? QStringLiteral("1 Bild") : QStringLiteral("%1 Bildern").arg(placed))
-                   .arg(QDir::toNativeSeparators(line.pdf));
+        if (!line.ics.isEmpty()) {
+            try {
+                saveYearIcs(line.ics, project, people, QDateTime::currentDateTimeUtc());
+            } catch (const Error& e) {
+                throw Failure{kExitOutput, e.message()};
+            }
+            out << QStringLiteral("Kalenderdatei %1 gespeichert: %2\n")
+                       .arg(project.year)
+                       .arg(QDir::toNativeSeparators(line.ics));
+        }
         out.flush();
         err.flush();
         return kExitOk;
@@ -304,6 +360,8 @@ int runCommandLine(int argc, char** argv, void (*setupFonts)())
     std::vector<Person> people;
     zuv::core::Table names(QStringLiteral("CDSNamensliste"));
     const QString nameFile = zuv::core::userDataPath(QStringLiteral("Namensliste"));
+    if (!line.importNames.isEmpty())
+        return importNames(line.importNames, names, nameFile, out, err);
     if (QFileInfo(nameFile).isFile()) {
         try {
             names.setFileName(nameFile);

@@ -40,6 +40,9 @@ struct CommandLine {
     bool noCriticalDays = false;  // --ohne-kritische-tage
     bool intuitive = false;       // --intuitiv
     PrintOptions print;           // --bildanpassung, --papier, --beschnitt, --erster-monat
+    QString ics;                  // --ics: the year as a calendar file
+    QStringList appointmentFiles; // --termine, repeatable
+    QString importNames;          // --namen-einlesen: contacts into the name list
 };
 
 // True when the arguments (argv[0] excluded) ask for the command line rather than the

@@ -11,13 +11,15 @@
 namespace zuv::yearcal {
 
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
-                         const std::vector<Person>& people)
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments)
 {
-    return buildMonthPage(project, region, CalendarMonth{project.year, month}, people);
+    return buildMonthPage(project, region, CalendarMonth{project.year, month}, people, appointments);
 }
 
 MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth when,
-                         const std::vector<Person>& people)
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments)
 {
     const int month = when.month;
     const int year = when.year;
@@ -29,7 +31,7 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, Calen
         page.birthdayLine = birthdayLine(page.birthdays);
     }
     if (project.person && project.person->birthDate.isValid()
-        && !monthEndsBeforeBirth(project.person->birthDate, project.year, month)) {
+        && !monthEndsBeforeBirth(project.person->birthDate, year, month)) {
         page.chartPerson = project.person;
         if (project.criticalDays) {
             page.criticalDays = criticalDaysInMonth(project.person->birthDate, year, month,
@@ -52,13 +54,21 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, Calen
             input.notes.push_back({page.birthdays[i].day, {zuv::photo::DayMarkKind::Birthday, kBirthdayMark}});
     for (const CriticalDay& c : page.criticalDays)
         input.notes.push_back({c.day, {zuv::photo::DayMarkKind::CriticalDay, criticalMarks(c)}});
+    const auto termine = zuv::exchange::appointmentsInMonth(appointments, year, month);
+    if (!termine.empty())
+        input.moreLines << zuv::exchange::appointmentLine(termine);
+    const auto band = zuv::exchange::bandDays(termine);
+    for (int d = 1; d <= 31; ++d)
+        if (band[static_cast<std::size_t>(d)])
+            input.notes.push_back({d, {zuv::photo::DayMarkKind::Appointment, {}}});
     input.birthdayLine = page.birthdayLine;
     input.legendLine = page.legendLine;
     page.sheet = zuv::photo::buildMonthPage(input);
     return page;
 }
 
-YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people)
+YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people,
+                               const std::vector<zuv::exchange::Appointment>& appointments)
 {
     if (project.year < 1 || project.year > 9999)
         throw zuv::core::Error(
@@ -76,7 +86,7 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     doc.cover.subtitle = QStringLiteral("Feiertage: ") + region->name;
     doc.cover.picture = project.pictures[static_cast<std::size_t>(months[0].month - 1)].value(0);
     for (const CalendarMonth& m : months)
-        doc.months.push_back(buildMonthPage(project, *region, m, people));
+        doc.months.push_back(buildMonthPage(project, *region, m, people, appointments));
     return doc;
 }
 

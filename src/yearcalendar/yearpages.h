@@ -8,6 +8,7 @@
 
 #include "criticaldays.h"
 #include "monthpage.h"
+#include "appointments.h"
 #include "person.h"
 #include "yearspan.h"
 #include "yearproject.h"
@@ -68,11 +69,16 @@ struct YearDocument {
 // Builds the pages of project with the people of the name list. Asks the holiday calendar
 // (not reentrant: call on one thread at a time). Throws zuv::core::Error for a year out of
 // range or an unknown region.
-YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people);
+// appointments (from the project's calendar files, zuv::exchange::readIcsFiles) add the line
+// "Termine: ..." under the holidays and a shaded band on the days of multi-day ones.
+YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people,
+                               const std::vector<zuv::exchange::Appointment>& appointments = {});
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
-                         const std::vector<Person>& people);
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments = {});
 // The page of a month of another year (a calendar not starting in January).
 MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth month,
-                         const std::vector<Person>& people);
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments = {});
 
 } // namespace zuv::yearcal

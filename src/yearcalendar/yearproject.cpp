@@ -118,6 +118,8 @@ QByteArray projectToJson(const YearProject& project)
     root[QStringLiteral("kritischeTage")] = project.criticalDays;
     root[QStringLiteral("intuitiv")] = project.intuitive;
     writePrintSettings(root, project.print);
+    if (!project.appointmentFiles.isEmpty())
+        root[QStringLiteral("termine")] = QJsonArray::fromStringList(project.appointmentFiles);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -173,6 +175,9 @@ YearProject projectFromJson(const QByteArray& json)
     } catch (const Error& e) {
         refuse(e.message());
     }
+    for (const QJsonValue& f : root.value(QStringLiteral("termine")).toArray())
+        if (f.isString() && !f.toString().isEmpty())
+            p.appointmentFiles << f.toString();
     return p;
 }
 

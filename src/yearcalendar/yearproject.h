@@ -45,6 +45,7 @@ struct YearProject {
     bool criticalDays = true;                      // critical days of the person
     bool intuitive = false;                        // intuitive cycle among the critical days
     PrintSettings print;                           // fit, paper, bleed, first month, names
+    QStringList appointmentFiles;                  // calendar files (.ics) whose events go on the pages
     bool operator==(const YearProject&) const = default;
 };
 

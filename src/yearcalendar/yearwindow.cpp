@@ -7,11 +7,14 @@
 #include "germandate.h"
 #include "picturechoice.h"
 #include "pictureformats.h"
+#include "icsreader.h"
+#include "yearexchange.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -112,7 +115,14 @@ void YearWindow::buildControls()
     m_titleFontLabel = named(new QLabel(this), "TitleFontLabel");
     font->addWidget(fontButton);
     font->addWidget(m_titleFontLabel, 1);
+    auto* termine = new QHBoxLayout;
+    QPushButton* termineButton = button(QStringLiteral("&Termine aus Datei..."), "AppointmentsButton", this);
+    m_appointmentLabel = named(new QLabel(this), "AppointmentsLabel");
+    termine->addWidget(termineButton);
+    termine->addWidget(m_appointmentLabel, 1);
+    connect(termineButton, &QPushButton::clicked, this, &YearWindow::AppointmentsClick);
     form->addRow(QString(), font);
+    form->addRow(QString(), termine);
     top->addLayout(form);
 
     auto* months = new QGroupBox(QStringLiteral("Bilder (ein bis drei je Monat)"), this);
@@ -136,10 +146,12 @@ void YearWindow::buildControls()
     m_previewButton = button(QStringLiteral("&Vorschau..."), "PreviewButton", this);
     m_pdfButton = button(QStringLiteral("Als &PDF speichern..."), "SavePdfButton", this);
     m_printButton = button(QStringLiteral("&Drucken..."), "PrintButton", this);
+    m_icsButton = button(QStringLiteral("Als &Kalenderdatei speichern..."), "SaveIcsButton", this);
     QPushButton* close = button(QStringLiteral("&Schließen"), "CloseButton", this);
     actions->addWidget(m_previewButton);
     actions->addWidget(m_pdfButton);
     actions->addWidget(m_printButton);
+    actions->addWidget(m_icsButton);
     actions->addStretch();
     actions->addWidget(close);
     top->addLayout(actions);
@@ -158,6 +170,7 @@ void YearWindow::buildControls()
     connect(m_previewButton, &QPushButton::clicked, this, &YearWindow::PreviewClick);
     connect(m_pdfButton, &QPushButton::clicked, this, &YearWindow::SavePdfClick);
     connect(m_printButton, &QPushButton::clicked, this, &YearWindow::PrintClick);
+    connect(m_icsButton, &QPushButton::clicked, this, &YearWindow::SaveIcsClick);
     connect(m_cancelButton, &QPushButton::clicked, this, &YearWindow::CancelClick);
     connect(close, &QPushButton::clicked, this, &YearWindow::CloseClick);
     connect(m_criticalDays, &QCheckBox::toggled, m_intuitive, &QWidget::setEnabled);
@@ -227,6 +240,8 @@ void YearWindow::setProject(const YearProject& project)
     m_pictures = project.pictures;
     for (int m = 1; m <= 12; ++m)
         showPictures(m);
+    m_appointmentFiles = project.appointmentFiles;
+    showAppointmentFiles();
 }
 
 YearProject YearWindow::project() const
@@ -242,7 +257,59 @@ YearProject YearWindow::project() const
     p.birthdays = m_birthdays->isChecked();
     p.criticalDays = m_criticalDays->isChecked();
     p.intuitive = m_intuitive->isChecked();
+    p.appointmentFiles = m_appointmentFiles;
     return p;
+}
+
+void YearWindow::showAppointmentFiles()
+{
+    QStringList names;
+    for (const QString& f : m_appointmentFiles)
+        names << QFileInfo(f).fileName();
+    m_appointmentLabel->setText(names.isEmpty() ? QStringLiteral("keine") : names.join(QStringLiteral(", ")));
+}
+
+void YearWindow::AppointmentsClick()
+{
+    guarded(this, [this] {
+        QFileDialog dialog(this, QStringLiteral("Termine aus Kalenderdateien"));
+        dialog.setObjectName(QStringLiteral("AppointmentsDialog"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setNameFilters({QStringLiteral("Kalenderdateien (*.ics *.ical)"), QStringLiteral("Alle Dateien (*)")});
+        if (dialogs().exec(dialog) != QDialog::Accepted)
+            return;
+        m_appointmentFiles = dialog.selectedFiles();
+        showAppointmentFiles();
+        saveProjectQuietly();
+        const int year = m_year->value();
+        const auto read = zuv::exchange::readIcsFiles(m_appointmentFiles, QDate(year, 1, 1), QDate(year, 12, 31));
+        m_statusBar->showMessage(QStringLiteral("%1 Termine im Jahr %2").arg(read.appointments.size()).arg(year));
+        QStringList problems;
+        for (const auto& m : read.messages)
+            problems << m.toString();
+        if (!problems.isEmpty())
+            dialogs().information(this, problems.join(QLatin1Char('\n')));
+    });
+}
+
+void YearWindow::SaveIcsClick()
+{
+    guarded(this, [this] {
+        const YearProject p = project();
+        QFileDialog dialog(this, QStringLiteral("Jahreskalender als Kalenderdatei speichern"));
+        dialog.setObjectName(QStringLiteral("IcsDialog"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(QStringLiteral("Kalenderdateien (*.ics)"));
+        dialog.setDefaultSuffix(QStringLiteral("ics"));
+        dialog.selectFile(QStringLiteral("Jahreskalender-%1.ics").arg(p.year));
+        if (dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const QString path = dialog.selectedFiles().constFirst();
+        saveYearIcs(path, p, m_people ? m_people() : std::vector<Person>{}, QDateTime::currentDateTimeUtc());
+        m_statusBar->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+    });
 }
 
 void YearWindow::showPictures(int month)
@@ -312,7 +379,12 @@ void YearWindow::TitleFontClick()
 
 YearDocument YearWindow::currentDocument() const
 {
-    return buildYearDocument(project(), m_people ? m_people() : std::vector<Person>{});
+    const YearProject p = project();
+    // Problems of the files were shown when they were chosen; here they only go on the pages.
+    const auto termine = p.appointmentFiles.isEmpty()
+        ? zuv::exchange::IcsResult()
+        : zuv::exchange::readIcsFiles(p.appointmentFiles, QDate(p.year, 1, 1), QDate(p.year, 12, 31));
+    return buildYearDocument(p, m_people ? m_people() : std::vector<Person>{}, termine.appointments);
 }
 
 void YearWindow::showProblems(const std::vector<PictureProblem>& problems, int year)

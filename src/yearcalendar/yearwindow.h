@@ -53,6 +53,8 @@ public:
     void TitleFontClick();
     void PreviewClick();
     void SavePdfClick();
+    void SaveIcsClick();                  // "Als Kalenderdatei speichern..."
+    void AppointmentsClick();             // "Termine aus Datei...": files kept in the project
     void PrintClick();
     void CancelClick();
     void CloseClick();
@@ -75,6 +77,7 @@ private:
     void buildControls();
     void fillPeople(const std::optional<Person>& selected);
     void showPictures(int month);
+    void showAppointmentFiles();
     void saveProjectQuietly();
     void closeDown();
     void showBeforeBirth();
@@ -102,10 +105,13 @@ private:
     QCheckBox* m_intuitive = nullptr;
     QLabel* m_beforeBirth = nullptr;
     QLabel* m_titleFontLabel = nullptr;
+    QStringList m_appointmentFiles;
+    QLabel* m_appointmentLabel = nullptr;
     std::array<QPushButton*, 12> m_pictureButtons{};
     std::array<QLabel*, 12> m_pictureLabels{};
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_pdfButton = nullptr;
+    QPushButton* m_icsButton = nullptr;
     QPushButton* m_printButton = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QProgressBar* m_progress = nullptr;

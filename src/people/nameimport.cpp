@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "nameimport.h"
+
+#include "namelist.h"
+#include "safefile.h"
+
+#include <QFileInfo>
+
+namespace zuv::people {
+
+namespace {
+
+// Address book exports are small; a larger file is none.
+constexpr qint64 kMaxContactBytes = 32 * 1024 * 1024;
+
+} // namespace
+
+std::vector<zuv::exchange::NamedDate> namesOf(const zuv::core::Table& names)
+{
+    std::vector<zuv::exchange::NamedDate> list;
+    const int nameField = names.fieldIndex(kNameField);
+    const int dateField = names.fieldIndex(kBirthDateField);
+    if (nameField < 0 || dateField < 0)
+        return list;
+    for (int row = 0; row < names.rowCount(); ++row)
+        list.push_back({names.cell(row, nameField).toString(), names.cell(row, dateField).toDate()});
+    return list;
+}
+
+NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::NamedDate>& existing)
+{
+    NameFile result;
+    zuv::core::FileProblem problem = zuv::core::FileProblem::None;
+    const QByteArray bytes = zuv::core::readRegularFile(path, kMaxContactBytes, problem);
+    if (problem != zuv::core::FileProblem::None) {
+        result.status = NameFile::Unreadable;
+        result.message = zuv::core::fileProblemMessage(path, problem);
+        return result;
+    }
+    const zuv::exchange::ContactFile contacts = zuv::exchange::readContacts(bytes);
+    if (contacts.format == zuv::exchange::ContactFormat::Unknown) {
+        result.status = NameFile::UnknownFormat;
+        result.message = QStringLiteral("Die Datei „%1“ ist weder eine vCard-Datei noch eine CSV-Datei mit "
+                                        "Spalten für Name und Geburtstag.")
+                             .arg(QFileInfo(path).fileName());
+        return result;
+    }
+    result.preview = zuv::exchange::previewImport(contacts, existing, kNameLength);
+    return result;
+}
+
+void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
+{
+    const bool rowLevel = names.rowLevelWrites();
+    if (rowLevel)
+        names.reloadIfChanged();
+    // Row by row, each post would be its own write: the import is one write instead.
+    names.setRowLevelWrites(false);
+    auto afterPost = std::move(names.afterPost);
+    auto afterDelete = std::move(names.afterDelete);
+    names.afterPost = nullptr;
+    names.afterDelete = nullptr;
+    auto restore = [&] {
+        names.afterPost = std::move(afterPost);
+        names.afterDelete = std::move(afterDelete);
+        names.setRowLevelWrites(rowLevel);
+    };
+    const int before = names.rowCount();
+    try {
+        for (const zuv::exchange::NamedDate& r : rows) {
+            names.append();
+            names.setValue(kNameField, r.name);
+            names.setValue(kBirthDateField, r.date);
+            names.post();
+        }
+        names.saveToFile();
+    } catch (...) {
+        if (names.isActive()) {
+            names.cancel();
+            while (names.rowCount() > before) {
+                names.setCurrentRow(names.rowCount() - 1);
+                names.deleteRow();
+            }
+        }
+        restore();
+        throw;
+    }
+    restore();
+    if (names.afterPost)
+        names.afterPost();
+}
+
+} // namespace zuv::people
