@@ -246,6 +246,9 @@ TEST_F(YearWindowTest, EscCloseButtonAndSchliessenSaveAndCancelAlike)
         EXPECT_FALSE(w->isBusy()) << way.how;
         EXPECT_EQ(loadProject(w->projectPath()).year, 2031) << way.how;
         QFile::remove(w->projectPath());
+    }
+}
+
 // The first year calendar is for the region the photo page shows; a saved project keeps its
 // own, and an unknown region falls back to the first.
 TEST_F(YearWindowTest, FirstProjectTakesTheGivenRegion)
