@@ -85,10 +85,7 @@ BioPage::BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
 
 BioPage::~BioPage()
 {
-    // The tables outlive the page: leave no call into it behind.
-    m_CDSNamensliste.afterPost = nullptr;
-    m_CDSNamensliste.afterDelete = nullptr;
-    m_CDSNamensliste.beforePost = nullptr;
+    // The tables outlive the page: the charts leave no call into them behind.
     m_DBChart1->bindTable(nullptr);
     m_DBChart2->bindTable(nullptr);
 }
@@ -264,7 +261,7 @@ void BioPage::connectHandlers()
     m_ComboBox3->installEventFilter(doubleClicks);
     m_ComboBox3->lineEdit()->installEventFilter(doubleClicks);
     zuv::people::connectNameTable(m_CDSNamensliste, [this] { followNameTable(); }, this);
-    m_CDSNamensliste.beforePost = [this] { CDSNamenslisteBeforePost(); };
+    m_CDSNamensliste.beforePost.subscribe(this, [this] { CDSNamenslisteBeforePost(); });
 }
 
 void BioPage::initialise(const QDate& today)

@@ -45,20 +45,10 @@ void Chart::bindTable(zuv::core::Table* table)
 {
     if (m_table == table)
         return;
-    if (m_table)
-        m_table->onDataChanged = std::move(m_previousListener);
-    m_previousListener = nullptr;
+    m_tableSubscription.reset();
     m_table = table;
-    if (m_table) {
-        m_previousListener = m_table->onDataChanged;
-        QPointer<Chart> self(this);
-        m_table->onDataChanged = [self, previous = m_previousListener] {
-            if (previous)
-                previous();
-            if (self)
-                self->refreshFromTable();
-        };
-    }
+    if (m_table)
+        m_tableSubscription = m_table->onDataChanged.subscribe([this] { refreshFromTable(); });
     refreshFromTable();
 }
 

@@ -6,6 +6,7 @@
 
 #include "chartmodel.h"
 #include "chartrender.h"
+#include "notifier.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -26,11 +27,8 @@ public:
     ChartHooks& hooks() { return m_hooks; }
 
     // Series read their points from this table (xField/yField) whenever it changes.
-    // The chart does not own the table; nullptr unbinds. The table's previous
-    // onDataChanged listener keeps running before the chart's re-read; binding another
-    // table (or nullptr) gives the old table its previous listener back, so the old table
-    // must still exist then. A listener left behind after the chart is gone does nothing
-    // but run the previous one.
+    // The chart does not own the table; nullptr unbinds. The table's other receivers keep
+    // theirs; the table may be destroyed before or after the chart.
     void bindTable(zuv::core::Table* table);
     zuv::core::Table* boundTable() const { return m_table; }
     // Re-reads the bound table into the series' points and repaints.
@@ -68,7 +66,7 @@ private:
     ChartModel m_model;
     ChartHooks m_hooks;
     zuv::core::Table* m_table = nullptr;
-    std::function<void()> m_previousListener;   // the bound table's listener before ours
+    zuv::core::Subscription m_tableSubscription;   // ends when unbound or destroyed
     QImage m_buffer;                            // raster surface of paintEvent
     double m_contentScale = 1;
 };

@@ -269,8 +269,7 @@ void Table::post()
     requireActive();
     if (m_state == TableState::Browse)
         return;
-    if (beforePost)
-        beforePost();
+    beforePost.notify();
     const bool inserting = m_state == TableState::Insert;
     // A row inserted before others cannot take its place by itself: the file is written
     // whole after the insert.
@@ -292,8 +291,7 @@ void Table::post()
     if (wholeFile && !m_fileName.isEmpty())
         saveToFile();
     notifyChanged();
-    if (afterPost)
-        afterPost();
+    afterPost.notify();
 }
 
 void Table::cancel()
@@ -336,8 +334,7 @@ void Table::deleteRow()
     m_ids.erase(m_ids.begin() + row);
     m_current = m_rows.empty() ? 0 : std::min(row, rowCount() - 1);
     notifyChanged();
-    if (afterDelete)
-        afterDelete();
+    afterDelete.notify();
 }
 
 bool Table::locate(const QString& field, const QString& text)
@@ -565,8 +562,7 @@ QVariant Table::cell(int row, int fieldIndex) const
 void Table::notifyChanged()
 {
     ++m_generation;
-    if (onDataChanged)
-        onDataChanged();
+    onDataChanged.notify();
 }
 
 } // namespace zuv::core

@@ -7,6 +7,8 @@
 // durable tables this holds across crashes and power cuts too. Loading validates the
 // whole file and refuses anything this program did not write.
 
+#include "notifier.h"
+
 #include <QDate>
 #include <QString>
 #include <QVariant>
@@ -142,12 +144,13 @@ public:
     // Direct read of any row (posted data), for views and charts.
     QVariant cell(int row, int fieldIndex) const;
 
-    // --- notifications (all optional) ---
-    std::function<void()> beforePost;
-    std::function<void()> afterPost;
-    std::function<void()> afterDelete;
+    // --- notifications, each with any number of receivers ---
+    // Before a row is stored; a receiver that throws refuses the post (the row stays pending).
+    Notifier beforePost;
+    Notifier afterPost;
+    Notifier afterDelete;
     // Any change of rows or fields, posted or emptied: views and charts re-read.
-    std::function<void()> onDataChanged;
+    Notifier onDataChanged;
 
 private:
     struct Impl;

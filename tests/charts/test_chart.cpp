@@ -290,7 +290,7 @@ TEST_F(ChartTest, BoundTableIsReReadOnEveryChange)
 {
     auto table = dayTable();
     int previousCalls = 0;
-    table->onDataChanged = [&] { ++previousCalls; };
+    const auto previous = table->onDataChanged.subscribe([&] { ++previousCalls; });
     Chart chart;
     bindSeries(chart);
     chart.bindTable(table.get());
@@ -309,7 +309,7 @@ TEST_F(ChartTest, BoundTableIsReReadOnEveryChange)
     table->emptyTable();
     EXPECT_TRUE(chart.model().series[0].points.empty());
 
-    // Unbinding gives the table its listener back and leaves the chart alone.
+    // Unbinding keeps the table's other receiver and leaves the chart alone.
     chart.bindTable(nullptr);
     appendRow(*table, QDate(2024, 1, 5), 50, 50);
     EXPECT_EQ(previousCalls, 4);
@@ -335,14 +335,14 @@ TEST_F(ChartTest, TableOutlivingTheChartStaysSafe)
 {
     auto table = dayTable();
     int previousCalls = 0;
-    table->onDataChanged = [&] { ++previousCalls; };
+    const auto previous = table->onDataChanged.subscribe([&] { ++previousCalls; });
     {
         Chart first;
         Chart second;
         bindSeries(first);
         bindSeries(second);
         first.bindTable(table.get());
-        second.bindTable(table.get());   // chains onto the first chart's listener
+        second.bindTable(table.get());   // beside the first chart
         appendRow(*table, QDate(2024, 1, 2), 1, 2);
         EXPECT_EQ(first.model().series[0].points.size(), 1u);
         EXPECT_EQ(second.model().series[0].points.size(), 1u);

@@ -352,7 +352,7 @@ TEST_F(TableTest, CursorWalkAndEditing)
     openOrCreate(t, "BioTab/Namensliste", kNameFields);
     // Editing an empty table starts a new row; deleting it discards it.
     int deletes = 0;
-    t.afterDelete = [&] { ++deletes; };
+    const Subscription counting = t.afterDelete.subscribe([&] { ++deletes; });
     t.edit();
     EXPECT_EQ(t.state(), TableState::Insert);
     t.deleteRow();
@@ -396,10 +396,10 @@ TEST_F(TableTest, NotificationsFollowCompletedChanges)
 {
     Table t("CDSNamensliste");
     std::string log;
-    t.onDataChanged = [&] { log += 'c'; };
-    t.beforePost = [&] { log += 'b'; };
-    t.afterPost = [&] { log += 'p'; };
-    t.afterDelete = [&] { log += 'd'; };
+    Subscription subscriptions[] = {t.onDataChanged.subscribe([&] { log += 'c'; }),
+                                    t.beforePost.subscribe([&] { log += 'b'; }),
+                                    t.afterPost.subscribe([&] { log += 'p'; }),
+                                    t.afterDelete.subscribe([&] { log += 'd'; })};
     openOrCreate(t, "BioTab/Namensliste", kNameFields);
     EXPECT_FALSE(log.empty());   // create and load
     log.clear();
@@ -416,13 +416,42 @@ TEST_F(TableTest, NotificationsFollowCompletedChanges)
 
     // A refusing beforePost keeps the row pending and reports nothing.
     log.clear();
-    t.beforePost = [&] { throw TableError("nein"); };
+    Subscription refusing = t.beforePost.subscribe([&] { throw TableError("nein"); });
     t.append();
     t.setValue("Name", "Bert");
     EXPECT_THROW(t.post(), TableError);
     EXPECT_EQ(t.state(), TableState::Insert);
     EXPECT_TRUE(t.isEmpty());
+    EXPECT_EQ(log, "b");
+    refusing.reset();
+    t.cancel();
+}
+
+// Receivers are added, never replaced: a second one (the name box beside the grid) does
+// not silence the first; each ends with its handle or its context object.
+TEST_F(TableTest, EveryReceiverHearsEachChange)
+{
+    Table t("CDSNamensliste");
+    openOrCreate(t, "BioTab/Namensliste", kNameFields);
+    std::string log;
+    Subscription first = t.afterPost.subscribe([&] { log += '1'; });
+    auto* context = new QObject;
+    t.afterPost.subscribe(context, [&] { log += '2'; });
+    // Ends itself while the notification runs: the others still hear this one.
+    Subscription once;
+    once = t.afterPost.subscribe([&] {
+        log += '3';
+        once.reset();
+    });
+    addName(t, "Anna", QVariant());
+    addName(t, "Bernd", QVariant());
+    EXPECT_EQ(log, "12312");
+    log.clear();
+    delete context;
+    first.reset();
+    addName(t, "Clara", QVariant());
     EXPECT_EQ(log, "");
+    EXPECT_EQ(t.afterPost.receiverCount(), 0);
 }
 
 TEST_F(TableTest, CloseWritesBackOnlyAfterChanges)
