@@ -13,9 +13,12 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zuv::core {
+
+namespace tablefile { struct Failure; }
 
 enum class FieldType { Date, Float, Integer, String };
 
@@ -31,6 +34,7 @@ struct FieldDef {
 enum class FileFault {
     None,          // not a file problem (a value or state the table refuses)
     Missing,       // the file does not exist
+    Unfinished,    // empty: another program is still making it (waited for, never set aside)
     Damaged,       // SQLite proves it damaged (corrupt, not a database, failed check)
     Foreign,       // readable, but not a table of this program (schema, fields, objects)
     Locked,        // another program holds a lock on it
@@ -62,7 +66,8 @@ public:
     // leave a damaged file, which open-or-create then rebuilds.
     void setDurable(bool durable) { m_durable = durable; }
     // Row-level writing (implies durable): every post and delete writes that one row to
-    // the file at once, in one transaction, keyed by the row's stable id; close() has
+    // the file at once, in one transaction, keyed by the row's stable id (an insert before
+    // other rows too, and emptyTable() deletes just the rows this table shows); close() has
     // nothing left to write. Two programs on one file then never write over each other's
     // rows, and reloadIfChanged() shows the other's changes. Loads the ids with the rows.
     void setRowLevelWrites(bool on);
@@ -165,6 +170,8 @@ private:
     QVariant convert(int field, const QVariant& v) const;
 
     void writeRowPost(bool inserting);
+    TableError writeError(const tablefile::Failure& failure) const;
+    std::optional<qint64> idBefore(int row) const;   // where a row inserted at row goes
     void noteOwnWrite(quint32 counterBefore, bool changed);
 
     QString m_name;
@@ -176,7 +183,7 @@ private:
     int m_badRows = 0;
     quint64 m_generation = 0;
     quint32 m_knownCounter = 0;       // the file's change counter when last read or written
-    std::vector<qint64> m_ids;        // stable id of each row in the file (-1: not written)
+    std::vector<qint64> m_ids;        // stable id of each row in the file (kNoId: not written)
     std::vector<std::vector<QVariant>> m_savedRows;   // recomputed: the rows in the file
     bool m_modified = false;
     TableState m_state = TableState::Inactive;

@@ -337,6 +337,44 @@ TEST_F(StoreFaults, TwoWritersKeepEachOthersNames)
     EXPECT_EQ(stored, expected);
 }
 
+// The program started twice at once on first use (a double click, two scripts): both make
+// the missing name list and add names at the same moment. Each name one of them
+// acknowledged is in the file, nobody was told anything, nothing was set aside.
+TEST(StoreFaultsFirstStart, TwoCopiesMakingTheListLoseNoName)
+{
+    for (int round = 1; round <= 20; ++round) {
+        SCOPED_TRACE(round);
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/Namensliste";
+        // Odd rounds start both at the same moment (both find no file); even rounds as
+        // the system starts them, a few milliseconds apart (one finds the other's file
+        // half made).
+        const QStringList together = round % 2 ? QStringList{"--wait-go"} : QStringList{};
+        QProcess* copies[] = {start(together + QStringList{file, "add", "A", "2"}),
+                              start(together + QStringList{file, "add", "B", "2"})};
+        if (round % 2) {
+            QStringList seen;
+            for (QProcess* p : copies)
+                ASSERT_TRUE(waitFor(p, "READY", seen));
+            for (QProcess* p : copies)
+                p->write("go\n");
+        }
+        QStringList acknowledged;
+        for (QProcess* p : copies) {
+            const Output run = finish(p);
+            EXPECT_TRUE(run.with("ERR").isEmpty() && run.with("MSG").isEmpty())
+                << run.lines.join('\n').toStdString();
+            acknowledged += run.with("ACK");
+        }
+        EXPECT_EQ(acknowledged.size(), 4);
+        const QStringList stored = namesIn(file);
+        for (const QString& n : acknowledged)
+            EXPECT_EQ(stored.count(n), 1) << "lost or doubled: " << n.toStdString();
+        // Nothing set aside, no temporary file or journal left.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Namensliste"});
+    }
+}
+
 // An installed copy: the program folder's BioTab is read-only. The tables go to the
 // per-user folder (names copied once), refreshes write there, nobody is told anything.
 TEST_F(StoreFaults, ReadOnlyProgramFolderUsesThePerUserFolder)

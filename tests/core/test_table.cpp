@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "programfolder.h"
 #include "table.h"
+#include "tablefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,7 +145,6 @@ TEST_F(TableTest, DamagedOrForeignFileIsSetAsideNeverOverAnOlderCopy)
         QByteArray bytes;
     } cases[] = {
         {"garbage (SQLite: not a database)", QByteArray(3000, '\x5a')},
-        {"empty file (a database without our id)", QByteArray()},
         {"text file", QByteArray("Name;Geburtsdatum\nAnna;24.12.1960\n")},
         {"table of other fields", otherFields},
     };
@@ -176,7 +176,23 @@ TEST_F(TableTest, DamagedOrForeignFileIsSetAsideNeverOverAnOlderCopy)
     Table t("CDSNamensliste");
     EXPECT_TRUE(openOrCreate(t, "BioTab/Namensliste", kNameFields).message.isEmpty());
     EXPECT_EQ(readAll(file + ".defekt"), "older defekt");
-    EXPECT_TRUE(QFileInfo::exists(file + ".defekt-5"));
+    EXPECT_TRUE(QFileInfo::exists(file + ".defekt-4"));
+}
+
+// An empty file is what another copy of the program leaves while it makes the table: it
+// is waited for and, still empty, made a table in place; never set aside.
+TEST_F(TableTest, EmptyFileIsMadeATableInPlace)
+{
+    const QString file = path("BioTab/Namensliste");
+    writeAll(file, QByteArray());
+    tablefile::setLockWaitMilliseconds(50);
+    Table t("CDSNamensliste");
+    const OpenReport report = openOrCreate(t, "BioTab/Namensliste", kNameFields);
+    tablefile::setLockWaitMilliseconds(5000);
+    EXPECT_TRUE(report.message.isEmpty()) << report.message.toStdString();
+    EXPECT_TRUE(t.isActive());
+    EXPECT_EQ(t.fieldDefs(), kNameFields);
+    EXPECT_FALSE(QFileInfo::exists(file + ".defekt"));
 }
 
 TEST_F(TableTest, OpenOrCreateFailsWhenTheFolderIsMissing)
