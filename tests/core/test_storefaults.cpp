@@ -193,6 +193,15 @@ TEST_F(StoreFaults, StartWithAHostileFileLosesNoName)
              g.write(QByteArray(4096, 'x'));
          },
          {}, "MSG", "beiseitegelegt", true, 0},
+        // The move fails: the user must not read that a copy was kept.
+        {"garbage in a folder that cannot be changed",
+         [](const QString& f) {
+             QFile g(f);
+             g.open(QIODevice::WriteOnly | QIODevice::Truncate);
+             g.write(QByteArray(4096, 'x'));
+             ::chmod(QFile::encodeName(QFileInfo(f).absolutePath()), 0555);
+         },
+         {"--as-nobody"}, "ERR", "kann nicht beiseitegelegt werden", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -214,6 +223,7 @@ TEST_F(StoreFaults, StartWithAHostileFileLosesNoName)
         ::chmod(QFile::encodeName(content), mode.st_mode & 07777);
         giveToNobody(dir.path());
         const Output run = drive(c.options + QStringList{file, "open"});
+        ::chmod(QFile::encodeName(dir.path()), 0700);
         const QStringList shown = run.with(c.kind);
         ASSERT_EQ(shown.size(), 1) << run.lines.join('\n').toStdString();
         EXPECT_TRUE(shown[0].contains(QString::fromUtf8(c.cause))) << shown[0].toStdString();

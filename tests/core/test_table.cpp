@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "programfolder.h"
+#include "sqlitefaults.h"
 #include "table.h"
 #include "tablefile.h"
 
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 #include <climits>
 #include <csignal>
@@ -553,6 +556,62 @@ TEST_F(TableTest, KillDuringSavesKeepsALastCompleteTable)
     ASSERT_GE(t.rowCount(), 1);
     for (int r = 0; r < t.rowCount(); ++r)
         EXPECT_EQ(t.cell(r, 0).toInt(), r + 1);
+}
+
+// A save replaces the rows in one transaction: a process that dies the moment the first
+// change of the save is final leaves the new table whole, never an emptied one.
+TEST_F(TableTest, SaveIsFinalOnlyAsAWhole)
+{
+    Table t("CLDProzent");
+    t.setDurable(true);
+    openOrCreate(t, "BioTab/Prozente", kPercentFields);
+    for (int day : {1, 2}) {
+        t.append();
+        t.setValue("Tag", day);
+        t.post();
+    }
+    t.saveToFile();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        t.append();
+        t.setValue("Tag", 3);
+        t.post();
+        sqlitefaults::Armed dies(sqlitefaults::JournalDelete::DeleteThenExit);
+        t.saveToFile();
+        _exit(0);   // the save made no change final
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 9);
+    Table back("CLDProzent");
+    back.setFileName(path("BioTab/Prozente"));
+    ASSERT_NO_THROW(back.loadFromFile());
+    ASSERT_EQ(back.rowCount(), 3);
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(back.cell(r, 0).toInt(), r + 1);
+}
+
+// Recomputed tables: a file that turned foreign after it was opened (another program's
+// index in it) is replaced at the next save, not left refusing every write-back.
+TEST_F(TableTest, FileTurnedForeignIsReplacedAtTheNextSave)
+{
+    Table t("CLDProzent");
+    openOrCreate(t, "BioTab/Prozente", kPercentFields, TableRole::Recomputed);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path("BioTab/Prozente")).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE INDEX fremd ON data(c1)", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    t.append();
+    t.setValue("Tag", 7);
+    t.post();
+    t.close();
+    Table back("CLDProzent");
+    back.setFileName(path("BioTab/Prozente"));
+    ASSERT_NO_THROW(back.loadFromFile());
+    ASSERT_EQ(back.rowCount(), 1);
+    EXPECT_EQ(back.cell(0, 0).toInt(), 7);
 }
 
 // Seed files of the loader's fuzz target: ok_* load, bad_* are refused, any other file
