@@ -217,7 +217,7 @@ enum class TableRole { Kept, Recomputed };
 // What the user is to be told after opening a table (empty message: nothing).
 struct OpenReport {
     QString message;     // German, names the file and, when there is one, the copy
-    QString keptCopy;    // path of a ".defekt" copy made now
+    QString keptCopy;    // path of the ".defekt" copy (made now, or for this file version earlier)
     int badRows = 0;
 };
 
@@ -229,7 +229,7 @@ struct OpenReport {
 //   is moved to the first free "<file>.defekt", "<file>.defekt-2", ... (never replacing
 //   one) and a new empty table is made; the report says where the copy is;
 // - rows whose values do not fit are left out; the report counts them and names an
-//   untouched copy of the file;
+//   untouched copy of the file: one copy and one message per version of the file;
 // - a locked, unreadable or odd file (or journal entry) is left alone: throws TableError
 //   naming the file and the cause; the table stays closed without a file name, so nothing
 //   is written over the file in this run. Also thrown when a new file cannot be written.

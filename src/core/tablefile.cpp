@@ -4,6 +4,7 @@
 
 #include "sqlitedb.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -466,15 +467,32 @@ QString keepDamaged(const QString& path, const FileId& expected)
     return target;
 }
 
-QString keepCopy(const QString& path)
+KeptCopy keepCopy(const QString& path)
 {
+    const auto digest = [](const QString& file) {
+        QFile f(file);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        return f.open(QIODevice::ReadOnly) && hash.addData(&f) ? hash.result() : QByteArray();
+    };
+    const QByteArray current = digest(path);
+    const QFileInfo info(path);
+    if (!current.isEmpty()) {
+        const QStringList copies = QDir(info.absolutePath())
+                                       .entryList({info.fileName() + QStringLiteral(".defekt*")},
+                                                  QDir::Files, QDir::Name);
+        for (const QString& name : copies) {
+            const QString copy = info.absolutePath() + QLatin1Char('/') + name;
+            if (!name.endsWith(QLatin1String("-journal")) && digest(copy) == current)
+                return {copy, false};
+        }
+    }
     const QString target = freeDefektName(path);
     if (!QFile::copy(path, target)) {
         QFile::remove(target);
         throw Failure{QStringLiteral("'%1' kann nicht kopiert werden.")
                           .arg(QDir::toNativeSeparators(path))};
     }
-    return target;
+    return {target, true};
 }
 
 } // namespace zuv::core::tablefile

@@ -111,7 +111,13 @@ quint32 changeCounter(const QString& path);
 // longer the one given (another copy of the program set it aside or made it anew).
 // Throws Failure.
 QString keepDamaged(const QString& path, const FileId& expected);
-// Copies the file to the first free "<file>.defekt..." name; the file stays. Throws Failure.
-QString keepCopy(const QString& path);
+// Copies the file to the first free "<file>.defekt..." name; the file stays. A copy of the
+// same content made earlier is kept instead (made false): one copy per version of the
+// file, however often it is opened. Throws Failure.
+struct KeptCopy {
+    QString path;
+    bool made = false;
+};
+KeptCopy keepCopy(const QString& path);
 
 } // namespace zuv::core::tablefile

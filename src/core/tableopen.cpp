@@ -47,6 +47,16 @@ void createEmpty(Table& table, const std::vector<FieldDef>& fields)
     throw TableError(message, fault);
 }
 
+// One message box tells everything: each text is a paragraph of its own.
+void tell(OpenReport& report, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (!report.message.isEmpty())
+        report.message += QStringLiteral("\n\n");
+    report.message += text;
+}
+
 QString cannotOpen(const QString& path, const QString& why)
 {
     return QStringLiteral("Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
@@ -62,19 +72,23 @@ void keepBadRows(const Table& table, const QString& path, OpenReport& report)
     report.badRows = table.badRows();
     if (report.badRows == 0)
         return;
-    QString copy;
+    tablefile::KeptCopy kept;
     try {
-        copy = tablefile::keepCopy(path);
+        kept = tablefile::keepCopy(path);
     } catch (const tablefile::Failure&) {
     }
-    report.keptCopy = copy;
-    report.message = QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
-                                    "werden; die übrigen Zeilen sind geladen.")
-                         .arg(shown(path))
-                         .arg(report.badRows);
+    report.keptCopy = kept.path;
+    // This version of the file was reported (and copied) at an earlier start.
+    if (!kept.path.isEmpty() && !kept.made)
+        return;
+    const QString copy = kept.path;
+    QString text = QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
+                                  "werden; die übrigen Zeilen sind geladen.")
+                       .arg(shown(path))
+                       .arg(report.badRows);
     if (!copy.isEmpty())
-        report.message += QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".")
-                              .arg(shown(copy));
+        text += QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".").arg(shown(copy));
+    tell(report, text);
 }
 
 OpenReport openRecomputed(Table& table, const QString& path, const std::vector<FieldDef>& wanted)
@@ -123,6 +137,7 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
         return openRecomputed(table, path, wanted);
 
     OpenReport report;
+    tell(report, takeOverProblem());
     // Another copy of the program may be making, filling or setting aside the same file
     // right now: each turn looks again at what is there, and nothing is replaced.
     QElapsedTimer waited;
@@ -181,10 +196,10 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
         if (copy.isEmpty())
             continue;   // no longer the file that was read: look at the new one
         report.keptCopy = copy;
-        report.message = QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
-                                        "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
-                                        "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
-                             .arg(shown(path), why, shown(copy));
+        tell(report, QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
+                                    "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
+                                    "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
+                         .arg(shown(path), why, shown(copy)));
     }
 }
 

@@ -90,7 +90,7 @@ int holdLock(const QString& file, int ms)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zuvododerod"));
+    setApplicationNames();
     QStringList args = app.arguments().mid(1);
     while (!args.isEmpty() && args.front().startsWith(QStringLiteral("--"))) {
         const QString option = args.takeFirst();

@@ -558,6 +558,47 @@ TEST_F(TableTest, KillDuringSavesKeepsALastCompleteTable)
         EXPECT_EQ(t.cell(r, 0).toInt(), r + 1);
 }
 
+// A name list with an unreadable row: one copy per version of the file, told once, not at
+// every start.
+TEST_F(TableTest, UnreadableRowsAreCopiedAndToldOncePerFileVersion)
+{
+    const QString file = path("BioTab/Namensliste");
+    {
+        Table t("CDSNamensliste");
+        t.setRowLevelWrites(true);
+        openOrCreate(t, "BioTab/Namensliste", kNameFields);
+        addName(t, "Anna", QVariant());
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "INSERT INTO data VALUES(9999, 'Dora', '1980-02-30')", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    const struct {
+        const char* start;
+        bool changeAfter;   // a name is added after this start
+        const char* copy;   // the copy the report names
+        bool told;
+    } starts[] = {
+        {"first", false, ".defekt", true},
+        {"second, file unchanged", true, ".defekt", false},
+        {"after a change", false, ".defekt-2", true},
+    };
+    for (const auto& s : starts) {
+        SCOPED_TRACE(s.start);
+        Table t("CDSNamensliste");
+        t.setRowLevelWrites(true);
+        const OpenReport report = openOrCreate(t, "BioTab/Namensliste", kNameFields);
+        EXPECT_EQ(report.badRows, 1);
+        EXPECT_EQ(report.keptCopy, file + s.copy);
+        EXPECT_EQ(!report.message.isEmpty(), s.told) << report.message.toStdString();
+        if (s.changeAfter)
+            addName(t, "Bernd", QVariant());
+    }
+    EXPECT_FALSE(QFileInfo::exists(file + ".defekt-3"));
+}
+
 // A save replaces the rows in one transaction: a process that dies the moment the first
 // change of the save is final leaves the new table whole, never an emptied one.
 TEST_F(TableTest, SaveIsFinalOnlyAsAWhole)
