@@ -12,12 +12,14 @@
 #include "help.h"
 #include "monthgrid.h"
 #include "namelist.h"
+#include "person.h"
 #include "printing.h"
 #include "programicon.h"
 #include "programfolder.h"
 #include "sizing.h"
 #include "tform10.h"
 #include "tform3.h"
+#include "windowplacement.h"
 #include "yearwindow.h"
 
 #include <QAction>
@@ -78,7 +80,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     layout->addWidget(m_panel12);
     setCentralWidget(central);
 
-    m_bioPage = new zuv::bio::BioPage(CLDSBio, CLDProzent, CDSNamensliste);
+    m_bioPage = new zuv::bio::BioPage(m_bioMonth, CLDSBio, CLDProzent, CDSNamensliste);
     m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
 
@@ -262,6 +264,9 @@ void TForm1::fitToScreen(const QRect& workArea, double devicePixelRatio)
     for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
         page->setMinimumSize(m_sizing.minimumPage);
     resize(m_sizing.window);
+    // A Wayland compositor places windows itself and ignores a move.
+    if (!zuv::core::platformPlacesWindows(QGuiApplication::platformName()))
+        return;
     const QSize outer = m_sizing.window + frame;
     move(workArea.topLeft()
          + QPoint((workArea.width() - outer.width()) / 2, (workArea.height() - outer.height()) / 2));
@@ -272,7 +277,8 @@ void TForm1::applySizing()
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    fitToScreen(screen->availableGeometry(), screen->devicePixelRatio());
+    const bool workAreaKnown = zuv::core::platformPlacesWindows(QGuiApplication::platformName());
+    fitToScreen(usableArea(screen->availableGeometry(), workAreaKnown), screen->devicePixelRatio());
 }
 
 void TForm1::openTables()
@@ -392,7 +398,7 @@ void TForm1::Jahreskalender1Click()
     if (!m_yearWindow) {
         m_yearWindow = std::make_unique<zuv::yearcal::YearWindow>(
             zuv::core::userDataPath(zuv::yearcal::kProjectFileName),
-            [this] { return zuv::yearcal::peopleOf(CDSNamensliste); },
+            [this] { return zuv::people::peopleOf(CDSNamensliste); },
             // The pages take the fonts the month page's report has now.
             [this] { return m_report->QRBildkalender; }, this);
         m_yearWindow->openProject(today().year());

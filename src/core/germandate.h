@@ -13,7 +13,8 @@
 
 namespace zuv::core {
 
-// Days since 30 December 1899; the whole part is the day, the fraction the time of day.
+// Days since 30 December 1899 plus the time of day as a fraction; the day is the whole
+// part rounded towards minus infinity (zuv::dates::dayNumber, the program's one rule).
 using DateValue = double;
 
 // Parses "dd.mm.yyyy": day, month, year in this order separated by "."; blanks before a
@@ -26,10 +27,15 @@ bool IsDate(const QString& text);
 
 // "dd.mm.yyyy", year with four digits (0001..9999). Empty text for a null date.
 QString formatDate(const QDate& date);
+// Input mask of every field that takes a date: two digits each for day and month, up to four
+// for the year, the dots already in place (Qt: 0 optional digit, 9 required; blanks shown as
+// spaces).
+inline constexpr char kDateInputMask[] = "00.00.9999; ";
 
 DateValue toDateValue(const QDate& date);
 DateValue toDateValue(const QDateTime& dateTime);
-// The day of a date value (fraction dropped towards minus infinity for negative values).
+// The day of a date value (fraction dropped towards minus infinity); a null date for a
+// value that is not finite.
 QDate dateFromValue(DateValue value);
 
 bool isLeapYear(int year);

@@ -4,9 +4,8 @@
 
 #include "dialogs.h"
 #include "germandate.h"
-#include "namelist.h"
+#include "regions.h"
 #include "pictureloader.h"
-#include "table.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,20 +21,6 @@ namespace zuv::yearcal {
 using zuv::core::Error;
 
 namespace {
-
-// Austria and its nine states follow the German states, by name.
-const Region kAustria[] = {
-    {QStringLiteral("Österreich"), QStringLiteral("A")},
-    {QStringLiteral("Burgenland"), QStringLiteral("B")},
-    {QStringLiteral("Kärnten"), QStringLiteral("K")},
-    {QStringLiteral("Niederösterreich"), QStringLiteral("N")},
-    {QStringLiteral("Oberösterreich"), QStringLiteral("O")},
-    {QStringLiteral("Salzburg"), QStringLiteral("Sb")},
-    {QStringLiteral("Steiermark"), QStringLiteral("S")},
-    {QStringLiteral("Tirol"), QStringLiteral("T")},
-    {QStringLiteral("Vorarlberg"), QStringLiteral("V")},
-    {QStringLiteral("Wien"), QStringLiteral("W")},
-};
 
 constexpr int kProjectVersion = 1;
 // A project file is a few kilobytes; anything far larger is not one.
@@ -85,10 +70,9 @@ const std::vector<Region>& yearRegions()
 {
     static const std::vector<Region> regions = [] {
         std::vector<Region> list;
-        for (const auto& state : zuv::core::federalStates())
-            list.push_back({state.name, state.code});
-        for (const Region& r : kAustria)
-            list.push_back(r);
+        for (const zuv::dates::Region& r : zuv::dates::yearCalendarRegions())
+            list.push_back({QString::fromUtf8(r.name.data(), qsizetype(r.name.size())),
+                            QString::fromUtf8(r.code.data(), qsizetype(r.code.size()))});
         return list;
     }();
     return regions;
@@ -109,18 +93,6 @@ std::optional<Region> findRegion(const QString& text)
         if (r.name.compare(wanted, Qt::CaseInsensitive) == 0)
             return r;
     return std::nullopt;
-}
-
-std::vector<Person> peopleOf(const zuv::core::Table& names)
-{
-    std::vector<Person> people;
-    const int nameField = names.fieldIndex(zuv::people::kNameField);
-    const int dateField = names.fieldIndex(zuv::people::kBirthDateField);
-    if (nameField < 0 || dateField < 0)
-        return people;
-    for (int row = 0; row < names.rowCount(); ++row)
-        people.push_back({names.cell(row, nameField).toString(), names.cell(row, dateField).toDate()});
-    return people;
 }
 
 QByteArray projectToJson(const YearProject& project)
