@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "application.h"
 
+#include "datafolder.h"
 #include "dialogs.h"
 
 #include <QFont>
@@ -14,9 +15,7 @@ namespace zuv::app {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    // Lower case: the per-user data folder is ~/.local/share/zuvododerod.
-    setApplicationName(QStringLiteral("zuvododerod"));
-    setApplicationDisplayName(QStringLiteral("Zuvododerod"));
+    zuv::core::setApplicationNames();
     // Ties the windows to the installed desktop entry (task bar icon, Wayland app id).
     setDesktopFileName(QStringLiteral("de.zuvododerod.Zuvododerod"));
     registerFontSubstitutions();

@@ -87,10 +87,7 @@ BioPage::BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Tab
 
 BioPage::~BioPage()
 {
-    // The tables outlive the page: leave no call into it behind.
-    m_CDSNamensliste.afterPost = nullptr;
-    m_CDSNamensliste.afterDelete = nullptr;
-    m_CDSNamensliste.beforePost = nullptr;
+    // The tables outlive the page: its subscriptions end with it (they have it as context).
 }
 
 QSize BioPage::designSize()
@@ -268,7 +265,7 @@ void BioPage::connectHandlers()
     m_ComboBox3->installEventFilter(doubleClicks);
     m_ComboBox3->lineEdit()->installEventFilter(doubleClicks);
     zuv::people::connectNameTable(m_CDSNamensliste, [this] { followNameTable(); }, this);
-    m_CDSNamensliste.beforePost = [this] { CDSNamenslisteBeforePost(); };
+    m_CDSNamensliste.beforePost.subscribe(this, [this] { CDSNamenslisteBeforePost(); });
 }
 
 void BioPage::initialise(const QDate& today)

@@ -4,12 +4,17 @@
 
 #include "programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QSaveFile>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <unistd.h>
+
+#include <utility>
 
 namespace zuv::core {
 
@@ -31,6 +36,7 @@ struct Chosen {
     QString folder;
     QString programFolder;   // the program folder the choice was made for
     bool overridden = false;
+    QString problem;         // of the copy of the program folder's tables, not yet told
 };
 
 Chosen& chosen()
@@ -63,6 +69,13 @@ const QStringList& tableFileNames()
     return names;
 }
 
+void setApplicationNames()
+{
+    // Lower case, as the folder names of other programs there.
+    QCoreApplication::setApplicationName(QStringLiteral("zuvododerod"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zuvododerod"));
+}
+
 QString chooseDataFolder(const DataFolderFacts& facts)
 {
     const bool portable = facts.programBioTabIsFolder && facts.programBioTabWritable;
@@ -86,26 +99,40 @@ DataFolderFacts currentDataFolderFacts()
     return facts;
 }
 
-QStringList copyTablesOnce(const QString& fromFolder, const QString& toFolder)
+TakeOver copyTablesOnce(const QString& fromFolder, const QString& toFolder)
 {
-    QStringList copied;
+    TakeOver result;
     const QString from = withSlash(fromFolder);
     const QString to = withSlash(toFolder);
     if (QFileInfo::exists(to + kCopiedMarker) || QFileInfo(from).canonicalFilePath()
                                                      == QFileInfo(to).canonicalFilePath())
-        return copied;
+        return result;
     for (const QString& name : tableFileNames()) {
         const QFileInfo source(from + name);
         // Only regular files: a FIFO or folder in the program folder is no table.
         if (!source.isFile() || QFileInfo::exists(to + name) || QFileInfo(to + name).isSymLink())
             continue;
-        if (copyWhole(source.filePath(), to + name))
-            copied << name;
+        (copyWhole(source.filePath(), to + name) ? result.copied : result.failed) << name;
     }
-    QFile marker(to + kCopiedMarker);
-    if (marker.open(QIODevice::WriteOnly))
-        marker.write(copied.join(QLatin1Char('\n')).toUtf8());
-    return copied;
+    if (!result.failed.isEmpty()) {
+        result.message = QStringLiteral("Die Tabelle(n) %1 aus \"%2\" konnten nicht nach \"%3\" "
+                                        "übernommen werden. Beim nächsten Start wird es erneut "
+                                        "versucht.")
+                             .arg(result.failed.join(QStringLiteral(", ")),
+                                  QDir::toNativeSeparators(from), QDir::toNativeSeparators(to));
+        return result;
+    }
+    QSaveFile marker(to + kCopiedMarker);
+    if (marker.open(QIODevice::WriteOnly)) {
+        marker.write(result.copied.join(QLatin1Char('\n')).toUtf8());
+        marker.commit();
+    }
+    return result;
+}
+
+QString takeOverProblem()
+{
+    return std::exchange(chosen().problem, QString());
 }
 
 QString userDataFolder()
@@ -118,7 +145,7 @@ QString userDataFolder()
     const QString folder = chooseDataFolder(facts);
     const QString programBioTab = facts.programFolder + kBioTab + QLatin1Char('/');
     if (folder != programBioTab && QDir().mkpath(folder))
-        copyTablesOnce(programBioTab, folder);
+        c.problem = copyTablesOnce(programBioTab, folder).message;
     c.folder = folder;
     c.programFolder = facts.programFolder;
     return c.folder;

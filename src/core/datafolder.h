@@ -13,6 +13,11 @@
 
 namespace zuv::core {
 
+// Gives the running application the program's name: the window and the command line
+// both call it before anything looks for the per-user data folder, which the name decides
+// (~/.local/share/zuvododerod).
+void setApplicationNames();
+
 // The table files the program writes, relative to the data folder.
 const QStringList& tableFileNames();
 
@@ -30,10 +35,20 @@ QString chooseDataFolder(const DataFolderFacts& facts);
 // The facts of this machine for the current program folder.
 DataFolderFacts currentDataFolderFacts();
 
+// What copyTablesOnce did.
+struct TakeOver {
+    QStringList copied;   // tables copied now
+    QStringList failed;   // tables that could not be copied: tried again at the next start
+    // For the user when a table failed (German, names the tables and both folders).
+    QString message;
+};
+
 // Copies each table of fromFolder that toFolder lacks, unless toFolder already holds the
-// marker of an earlier copy; then sets the marker. Copies through a temporary file and a
-// rename, so a table is there whole or not at all. Returns the names copied.
-QStringList copyTablesOnce(const QString& fromFolder, const QString& toFolder);
+// marker of an earlier copy; sets the marker once every table is there. Copies through a
+// temporary file and a rename, so a table is there whole or not at all.
+TakeOver copyTablesOnce(const QString& fromFolder, const QString& toFolder);
+// The message of a failed copy made by userDataFolder() in this run, once; then empty.
+QString takeOverProblem();
 
 // Absolute path ending in "/". Decided on first call (and after setUserDataFolder("")):
 // makes the folder and copies the program folder's tables into a new per-user folder.

@@ -217,17 +217,17 @@ void Table::emptyTable()
     m_state = TableState::Browse;
     if (!m_rows.empty()) {
         if (m_rowLevel && !m_fileName.isEmpty()) {
-            // Emptying is one deliberate act on the whole file.
-            const auto rows = std::move(m_rows);
-            m_rows.clear();
+            // Only the rows this table shows: another copy's rows added meanwhile stay.
             try {
-                saveToFile();
-            } catch (...) {
-                m_rows = rows;
-                throw;
+                const tablefile::RowWrite w =
+                    tablefile::deleteRows(m_fileName, m_fields, m_ids, m_rows);
+                noteOwnWrite(w.counterBefore, w.changed);
+            } catch (const tablefile::Failure& d) {
+                throw writeError(d);
             }
+        } else {
+            m_modified = true;
         }
-        m_modified = true;
     }
     m_rows.clear();
     m_ids.clear();
@@ -269,16 +269,12 @@ void Table::post()
     requireActive();
     if (m_state == TableState::Browse)
         return;
-    if (beforePost)
-        beforePost();
+    beforePost.notify();
     const bool inserting = m_state == TableState::Insert;
-    // A row inserted before others cannot take its place by itself: the file is written
-    // whole after the insert.
-    const bool wholeFile = m_rowLevel && inserting && m_insertAt < rowCount();
-    if (m_rowLevel && !wholeFile && !m_fileName.isEmpty())
+    if (m_rowLevel && !m_fileName.isEmpty())
         writeRowPost(inserting);   // throws: the row stays pending, memory unchanged
     else if (inserting)
-        m_ids.insert(m_ids.begin() + m_insertAt, -1);
+        m_ids.insert(m_ids.begin() + m_insertAt, tablefile::kNoId);
     if (inserting) {
         m_rows.insert(m_rows.begin() + m_insertAt, std::move(m_buffer));
         m_current = m_insertAt;
@@ -287,13 +283,10 @@ void Table::post()
     }
     m_buffer.clear();
     m_state = TableState::Browse;
-    if (!m_rowLevel || m_fileName.isEmpty() || wholeFile)
+    if (!m_rowLevel || m_fileName.isEmpty())
         m_modified = true;
-    if (wholeFile && !m_fileName.isEmpty())
-        saveToFile();
     notifyChanged();
-    if (afterPost)
-        afterPost();
+    afterPost.notify();
 }
 
 void Table::cancel()
@@ -321,13 +314,10 @@ void Table::deleteRow()
     if (m_rowLevel && !m_fileName.isEmpty()) {
         try {
             const tablefile::RowWrite w =
-                tablefile::deleteRow(m_fileName, m_fields, m_ids[at], m_rows[at]);
+                tablefile::deleteRows(m_fileName, m_fields, {m_ids[at]}, {m_rows[at]});
             noteOwnWrite(w.counterBefore, w.changed);
         } catch (const tablefile::Failure& d) {
-            throw TableError(
-                QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                    .arg(QDir::toNativeSeparators(m_fileName), d.why),
-                d.fault, d.why);
+            throw writeError(d);
         }
     } else {
         m_modified = true;
@@ -336,8 +326,7 @@ void Table::deleteRow()
     m_ids.erase(m_ids.begin() + row);
     m_current = m_rows.empty() ? 0 : std::min(row, rowCount() - 1);
     notifyChanged();
-    if (afterDelete)
-        afterDelete();
+    afterDelete.notify();
 }
 
 bool Table::locate(const QString& field, const QString& text)
@@ -565,8 +554,7 @@ QVariant Table::cell(int row, int fieldIndex) const
 void Table::notifyChanged()
 {
     ++m_generation;
-    if (onDataChanged)
-        onDataChanged();
+    onDataChanged.notify();
 }
 
 } // namespace zuv::core

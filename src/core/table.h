@@ -7,13 +7,18 @@
 // durable tables this holds across crashes and power cuts too. Loading validates the
 // whole file and refuses anything this program did not write.
 
+#include "notifier.h"
+
 #include <QDate>
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zuv::core {
+
+namespace tablefile { struct Failure; }
 
 enum class FieldType { Date, Float, Integer, String };
 
@@ -29,6 +34,7 @@ struct FieldDef {
 enum class FileFault {
     None,          // not a file problem (a value or state the table refuses)
     Missing,       // the file does not exist
+    Unfinished,    // empty: another program is still making it (waited for, never set aside)
     Damaged,       // SQLite proves it damaged (corrupt, not a database, failed check)
     Foreign,       // readable, but not a table of this program (schema, fields, objects)
     Locked,        // another program holds a lock on it
@@ -60,7 +66,8 @@ public:
     // leave a damaged file, which open-or-create then rebuilds.
     void setDurable(bool durable) { m_durable = durable; }
     // Row-level writing (implies durable): every post and delete writes that one row to
-    // the file at once, in one transaction, keyed by the row's stable id; close() has
+    // the file at once, in one transaction, keyed by the row's stable id (an insert before
+    // other rows too, and emptyTable() deletes just the rows this table shows); close() has
     // nothing left to write. Two programs on one file then never write over each other's
     // rows, and reloadIfChanged() shows the other's changes. Loads the ids with the rows.
     void setRowLevelWrites(bool on);
@@ -142,12 +149,13 @@ public:
     // Direct read of any row (posted data), for views and charts.
     QVariant cell(int row, int fieldIndex) const;
 
-    // --- notifications (all optional) ---
-    std::function<void()> beforePost;
-    std::function<void()> afterPost;
-    std::function<void()> afterDelete;
+    // --- notifications, each with any number of receivers ---
+    // Before a row is stored; a receiver that throws refuses the post (the row stays pending).
+    Notifier beforePost;
+    Notifier afterPost;
+    Notifier afterDelete;
     // Any change of rows or fields, posted or emptied: views and charts re-read.
-    std::function<void()> onDataChanged;
+    Notifier onDataChanged;
 
 private:
     struct Impl;
@@ -162,6 +170,8 @@ private:
     QVariant convert(int field, const QVariant& v) const;
 
     void writeRowPost(bool inserting);
+    TableError writeError(const tablefile::Failure& failure) const;
+    std::optional<qint64> idBefore(int row) const;   // where a row inserted at row goes
     void noteOwnWrite(quint32 counterBefore, bool changed);
 
     QString m_name;
@@ -173,7 +183,7 @@ private:
     int m_badRows = 0;
     quint64 m_generation = 0;
     quint32 m_knownCounter = 0;       // the file's change counter when last read or written
-    std::vector<qint64> m_ids;        // stable id of each row in the file (-1: not written)
+    std::vector<qint64> m_ids;        // stable id of each row in the file (kNoId: not written)
     std::vector<std::vector<QVariant>> m_savedRows;   // recomputed: the rows in the file
     bool m_modified = false;
     TableState m_state = TableState::Inactive;
@@ -207,7 +217,7 @@ enum class TableRole { Kept, Recomputed };
 // What the user is to be told after opening a table (empty message: nothing).
 struct OpenReport {
     QString message;     // German, names the file and, when there is one, the copy
-    QString keptCopy;    // path of a ".defekt" copy made now
+    QString keptCopy;    // path of the ".defekt" copy (made now, or for this file version earlier)
     int badRows = 0;
 };
 
@@ -219,7 +229,7 @@ struct OpenReport {
 //   is moved to the first free "<file>.defekt", "<file>.defekt-2", ... (never replacing
 //   one) and a new empty table is made; the report says where the copy is;
 // - rows whose values do not fit are left out; the report counts them and names an
-//   untouched copy of the file;
+//   untouched copy of the file: one copy and one message per version of the file;
 // - a locked, unreadable or odd file (or journal entry) is left alone: throws TableError
 //   naming the file and the cause; the table stays closed without a file name, so nothing
 //   is written over the file in this run. Also thrown when a new file cannot be written.

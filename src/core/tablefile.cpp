@@ -4,12 +4,16 @@
 
 #include "sqlitedb.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
@@ -185,9 +189,14 @@ Content read(const QString& path)
     open(db, path, false);
     // One read transaction: one lock and one look for a hot journal instead of one per query.
     exec(db, "BEGIN");
-    if (pragmaInt(db, "PRAGMA application_id") != kApplicationId
-        || pragmaInt(db, "PRAGMA user_version") != kFormatVersion)
+    const int applicationId = pragmaInt(db, "PRAGMA application_id");
+    if (applicationId != kApplicationId || pragmaInt(db, "PRAGMA user_version") != kFormatVersion) {
+        // Nothing in it yet: another program opened it to make it and has not committed.
+        if (applicationId == 0 && pragmaInt(db, "SELECT count(*) FROM sqlite_master") == 0)
+            throw Failure{QStringLiteral("die Datei ist leer oder wird gerade angelegt"),
+                          FileFault::Unfinished};
         throw foreign(QStringLiteral("keine Tabelle dieses Programms"));
+    }
     Content content;
     {
         // Field count first (the data table's shape depends on it), then the exact schema.
@@ -241,6 +250,39 @@ Content read(const QString& path)
 
 namespace {
 
+bool isEmpty(Db& db)
+{
+    return pragmaInt(db, "SELECT count(*) FROM sqlite_master") == 0;
+}
+
+void createSchema(Db& db, int fieldCount)
+{
+    exec(db, kFieldsTableSql);
+    exec(db, dataTableSql(fieldCount).constData());
+}
+
+// The format marks and the field definitions, into an emptied or new meta_fields.
+void writeFields(Db& db, const std::vector<FieldDef>& fields)
+{
+    exec(db, QByteArray("PRAGMA application_id=" + QByteArray::number(kApplicationId)
+                        + "; PRAGMA user_version=" + QByteArray::number(kFormatVersion))
+                 .constData());
+    Stmt fst;
+    prepare(db, fst, "INSERT INTO meta_fields(pos, name, type, size) VALUES(?1, ?2, ?3, ?4)");
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const QByteArray name = fields[i].name.toUtf8();
+        sqlite3_bind_int(fst.s, 1, static_cast<int>(i));
+        sqlite3_bind_text(fst.s, 2, name.constData(), static_cast<int>(name.size()),
+                          SQLITE_TRANSIENT);
+        sqlite3_bind_text(fst.s, 3, kTypeNames[static_cast<int>(fields[i].type)], -1,
+                          SQLITE_STATIC);
+        sqlite3_bind_int(fst.s, 4, fields[i].size);
+        if (sqlite3_step(fst.s) != SQLITE_DONE)
+            throw failure(db);
+        sqlite3_reset(fst.s);
+    }
+}
+
 std::vector<qint64> writeInto(const QString& path, bool durable, const std::vector<FieldDef>& fields,
                               const std::vector<std::vector<QVariant>>& rows)
 {
@@ -252,41 +294,15 @@ std::vector<qint64> writeInto(const QString& path, bool durable, const std::vect
     std::vector<qint64> ids;
     try {
         const int n = static_cast<int>(fields.size());
-        const QByteArray dataSql = dataTableSql(n);
         // Tables of the right shape are emptied; dropping and creating them costs more
         // than the whole month table's rows. An empty file is made from scratch.
-        bool empty = false;
-        {
-            Stmt st;
-            prepare(db, st, "SELECT count(*) FROM sqlite_master");
-            if (sqlite3_step(st.s) != SQLITE_ROW)
-                throw failure(db);
-            empty = sqlite3_column_int(st.s, 0) == 0;
-        }
-        if (empty) {
-            exec(db, kFieldsTableSql);
-            exec(db, dataSql.constData());
+        if (isEmpty(db)) {
+            createSchema(db, n);
         } else {
             requireOurSchema(db, n);
             exec(db, "DELETE FROM data; DELETE FROM meta_fields");
         }
-        exec(db, QByteArray("PRAGMA application_id=" + QByteArray::number(kApplicationId)
-                            + "; PRAGMA user_version=" + QByteArray::number(kFormatVersion))
-                     .constData());
-        Stmt fst;
-        prepare(db, fst, "INSERT INTO meta_fields(pos, name, type, size) VALUES(?1, ?2, ?3, ?4)");
-        for (int i = 0; i < n; ++i) {
-            const QByteArray name = fields[i].name.toUtf8();
-            sqlite3_bind_int(fst.s, 1, i);
-            sqlite3_bind_text(fst.s, 2, name.constData(), static_cast<int>(name.size()),
-                              SQLITE_TRANSIENT);
-            sqlite3_bind_text(fst.s, 3, kTypeNames[static_cast<int>(fields[i].type)], -1,
-                              SQLITE_STATIC);
-            sqlite3_bind_int(fst.s, 4, fields[i].size);
-            if (sqlite3_step(fst.s) != SQLITE_DONE)
-                throw failure(db);
-            sqlite3_reset(fst.s);
-        }
+        writeFields(db, fields);
         QByteArray insert = "INSERT INTO data VALUES(?1";
         for (int i = 0; i < n; ++i)
             insert += ", ?" + QByteArray::number(i + 2);
@@ -295,13 +311,14 @@ std::vector<qint64> writeInto(const QString& path, bool durable, const std::vect
         prepare(db, rst, insert.constData());
         ids.reserve(rows.size());
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            sqlite3_bind_int64(rst.s, 1, static_cast<sqlite3_int64>(r));
+            const qint64 id = static_cast<qint64>(r) * kIdStep;
+            sqlite3_bind_int64(rst.s, 1, id);
             for (int i = 0; i < n; ++i)
                 bindValue(rst.s, i + 2, fields[i], rows[r][i]);
             if (sqlite3_step(rst.s) != SQLITE_DONE)
                 throw failure(db);
             sqlite3_reset(rst.s);
-            ids.push_back(static_cast<qint64>(r));
+            ids.push_back(id);
         }
         exec(db, "COMMIT");
     } catch (...) {
@@ -341,6 +358,71 @@ std::vector<qint64> write(const QString& path, bool durable, const std::vector<F
     return ids;
 }
 
+bool create(const QString& path, const std::vector<FieldDef>& fields)
+{
+    requireSafeEntries(path, false);
+    static std::atomic<int> serial{0};
+    const QString temporary =
+        path + QStringLiteral(".neu-%1-%2").arg(::getpid()).arg(++serial);
+    for (const char* s : {"", "-journal"})
+        QFile::remove(temporary + QLatin1String(s));   // left by a process of the same id
+    try {
+        writeInto(temporary, true, fields, {});
+    } catch (...) {
+        QFile::remove(temporary);
+        throw;
+    }
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(path);
+    int error = ::link(from.constData(), to.constData()) == 0 ? 0 : errno;
+    if (error != 0 && error != EEXIST) {
+        // Without hard links (some network and FAT file systems) a rename that refuses to
+        // replace does the same.
+        error = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
+                            RENAME_NOREPLACE)
+                == 0
+            ? 0
+            : errno;
+    }
+    ::unlink(from.constData());
+    if (error == EEXIST)
+        return false;
+    if (error != 0)
+        throw Failure{QStringLiteral("'%1' kann nicht angelegt werden (%2)")
+                          .arg(QDir::toNativeSeparators(path),
+                               QString::fromLocal8Bit(std::strerror(error)))};
+    syncFolder(QFileInfo(path).absolutePath());
+    return true;
+}
+
+void initialize(const QString& path, const std::vector<FieldDef>& fields)
+{
+    requireSafeEntries(path, true);
+    Db db;
+    open(db, path, false);
+    setWriteMode(db, true);
+    exec(db, "BEGIN IMMEDIATE");
+    try {
+        // Under the write lock: whoever was making it has committed or given up.
+        if (isEmpty(db) && pragmaInt(db, "PRAGMA application_id") == 0) {
+            createSchema(db, static_cast<int>(fields.size()));
+            writeFields(db, fields);
+        }
+        exec(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db.h, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+FileId fileId(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
+}
+
 namespace {
 
 const char* const kEntrySuffixes[] = {"", "-journal", "-wal", "-shm"};
@@ -367,8 +449,10 @@ QString freeDefektName(const QString& path)
 
 } // namespace
 
-QString keepDamaged(const QString& path)
+QString keepDamaged(const QString& path, const FileId& expected)
 {
+    if (fileId(path) != expected)
+        return {};
     const QString target = freeDefektName(path);
     for (const char* s : kEntrySuffixes) {
         const QString from = path + QLatin1String(s);
@@ -383,15 +467,32 @@ QString keepDamaged(const QString& path)
     return target;
 }
 
-QString keepCopy(const QString& path)
+KeptCopy keepCopy(const QString& path)
 {
+    const auto digest = [](const QString& file) {
+        QFile f(file);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        return f.open(QIODevice::ReadOnly) && hash.addData(&f) ? hash.result() : QByteArray();
+    };
+    const QByteArray current = digest(path);
+    const QFileInfo info(path);
+    if (!current.isEmpty()) {
+        const QStringList copies = QDir(info.absolutePath())
+                                       .entryList({info.fileName() + QStringLiteral(".defekt*")},
+                                                  QDir::Files, QDir::Name);
+        for (const QString& name : copies) {
+            const QString copy = info.absolutePath() + QLatin1Char('/') + name;
+            if (!name.endsWith(QLatin1String("-journal")) && digest(copy) == current)
+                return {copy, false};
+        }
+    }
     const QString target = freeDefektName(path);
     if (!QFile::copy(path, target)) {
         QFile::remove(target);
         throw Failure{QStringLiteral("'%1' kann nicht kopiert werden.")
                           .arg(QDir::toNativeSeparators(path))};
     }
-    return target;
+    return {target, true};
 }
 
 } // namespace zuv::core::tablefile

@@ -7,11 +7,18 @@
 #include "tablefile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
 
 namespace zuv::core {
 
 namespace {
+
+// How often a file that others keep changing (made, set aside, made anew) is looked at
+// again before giving up.
+constexpr int kMaxChanges = 64;
+constexpr int kUnfinishedPollMs = 20;
 
 QString shown(const QString& path)
 {
@@ -38,6 +45,50 @@ void createEmpty(Table& table, const std::vector<FieldDef>& fields)
     table.setFileName(QString());
     table.close();
     throw TableError(message, fault);
+}
+
+// One message box tells everything: each text is a paragraph of its own.
+void tell(OpenReport& report, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (!report.message.isEmpty())
+        report.message += QStringLiteral("\n\n");
+    report.message += text;
+}
+
+QString cannotOpen(const QString& path, const QString& why)
+{
+    return QStringLiteral("Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
+                          "Die Datei bleibt unverändert; Änderungen an dieser Tabelle "
+                          "werden in dieser Sitzung nicht gespeichert.")
+        .arg(shown(path), why);
+}
+
+// Rows whose values do not fit were left out at load: the file keeps them (rows are
+// written one by one), and a copy of it as it was is kept beside it.
+void keepBadRows(const Table& table, const QString& path, OpenReport& report)
+{
+    report.badRows = table.badRows();
+    if (report.badRows == 0)
+        return;
+    tablefile::KeptCopy kept;
+    try {
+        kept = tablefile::keepCopy(path);
+    } catch (const tablefile::Failure&) {
+    }
+    report.keptCopy = kept.path;
+    // This version of the file was reported (and copied) at an earlier start.
+    if (!kept.path.isEmpty() && !kept.made)
+        return;
+    const QString copy = kept.path;
+    QString text = QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
+                                  "werden; die übrigen Zeilen sind geladen.")
+                       .arg(shown(path))
+                       .arg(report.badRows);
+    if (!copy.isEmpty())
+        text += QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".").arg(shown(copy));
+    tell(report, text);
 }
 
 OpenReport openRecomputed(Table& table, const QString& path, const std::vector<FieldDef>& wanted)
@@ -86,73 +137,70 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
         return openRecomputed(table, path, wanted);
 
     OpenReport report;
-    FileFault fault = FileFault::Foreign;
-    QString why;
-    try {
-        table.loadFromFile();
-        if (table.fieldDefs() == wanted) {
-            report.badRows = table.badRows();
-            if (report.badRows == 0)
-                return report;
-            // The good rows are loaded; the file keeps the others untouched (rows are
-            // written one by one), and a copy of it as it was is kept beside it.
-            QString copy;
-            try {
-                copy = tablefile::keepCopy(path);
-            } catch (const tablefile::Failure&) {
-            }
-            report.keptCopy = copy;
-            report.message =
-                QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
-                               "werden; die übrigen Zeilen sind geladen.")
-                    .arg(shown(path))
-                    .arg(report.badRows);
-            if (!copy.isEmpty())
-                report.message +=
-                    QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".")
-                        .arg(shown(copy));
-            return report;
-        }
-        table.setFileName(QString());
-        table.close();
-        table.setFileName(path);
-        why = QStringLiteral("die Datei hat andere Felder");
-    } catch (const TableError& e) {
-        fault = e.fault();
-        why = e.cause();
-    }
-
-    if (fault != FileFault::Missing) {
-        if (!mayBeSetAside(fault))
-            refuse(table,
-                   QStringLiteral("Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
-                                  "Die Datei bleibt unverändert; Änderungen an dieser Tabelle "
-                                  "werden in dieser Sitzung nicht gespeichert.")
-                       .arg(shown(path), why),
-                   fault);
+    tell(report, takeOverProblem());
+    // Another copy of the program may be making, filling or setting aside the same file
+    // right now: each turn looks again at what is there, and nothing is replaced.
+    QElapsedTimer waited;
+    waited.start();
+    for (int changes = 0;;) {
+        FileFault fault = FileFault::Foreign;
+        QString why;
+        const tablefile::FileId seen = tablefile::fileId(path);
         try {
-            report.keptCopy = tablefile::keepDamaged(path);
+            table.loadFromFile();
+            if (table.fieldDefs() == wanted) {
+                keepBadRows(table, path, report);
+                return report;
+            }
+            table.setFileName(QString());
+            table.close();
+            table.setFileName(path);
+            why = QStringLiteral("die Datei hat andere Felder");
+        } catch (const TableError& e) {
+            fault = e.fault();
+            why = e.cause();
+        }
+        if (fault != FileFault::Unfinished && ++changes > kMaxChanges)
+            refuse(table, cannotOpen(path, why), fault);
+        try {
+            switch (fault) {
+            case FileFault::Missing:
+                tablefile::create(path, wanted);   // or another copy just did
+                continue;
+            case FileFault::Unfinished:
+                // Being made by another copy: wait until it is, then make it ourselves.
+                if (waited.elapsed() < tablefile::lockWaitMilliseconds())
+                    QThread::msleep(kUnfinishedPollMs);
+                else
+                    tablefile::initialize(path, wanted);
+                continue;
+            default:
+                break;
+            }
+        } catch (const tablefile::Failure& f) {
+            refuse(table, cannotOpen(path, f.why), f.fault);
+        }
+        if (!mayBeSetAside(fault))
+            refuse(table, cannotOpen(path, why), fault);
+        QString copy;
+        try {
+            copy = tablefile::keepDamaged(path, seen);
         } catch (const tablefile::Failure& f) {
             refuse(table,
                    QStringLiteral("Die beschädigte Tabellendatei \"%1\" kann nicht beiseitegelegt "
-                                  "werden: %2")
+                                  "werden: %2\nSie bleibt unverändert; Änderungen an dieser Tabelle "
+                                  "werden in dieser Sitzung nicht gespeichert.")
                        .arg(shown(path), f.why),
                    f.fault);
         }
-        report.message = QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
-                                        "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
-                                        "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
-                             .arg(shown(path), why, shown(report.keptCopy));
+        if (copy.isEmpty())
+            continue;   // no longer the file that was read: look at the new one
+        report.keptCopy = copy;
+        tell(report, QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
+                                    "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
+                                    "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
+                         .arg(shown(path), why, shown(copy)));
     }
-    createEmpty(table, wanted);
-    try {
-        table.saveToFile();
-        table.loadFromFile();
-        table.setActive(true);
-    } catch (const TableError& e) {
-        refuse(table, e.message(), e.fault());
-    }
-    return report;
 }
 
 } // namespace zuv::core

@@ -105,12 +105,32 @@ void Table::noteOwnWrite(quint32 counterBefore, bool changed)
         m_knownCounter = changed ? counterBefore + 1 : counterBefore;
 }
 
+TableError Table::writeError(const tablefile::Failure& d) const
+{
+    return TableError(QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+                          .arg(QDir::toNativeSeparators(m_fileName), d.why),
+                      d.fault, d.why);
+}
+
+std::optional<qint64> Table::idBefore(int row) const
+{
+    for (std::size_t r = static_cast<std::size_t>(row); r < m_ids.size(); ++r)
+        if (m_ids[r] != tablefile::kNoId)
+            return m_ids[r];
+    return std::nullopt;   // behind every written row
+}
+
 void Table::writeRowPost(bool inserting)
 {
     try {
         tablefile::RowWrite w;
         if (inserting) {
-            w = tablefile::insertRow(m_fileName, m_fields, m_buffer);
+            w = tablefile::insertRow(m_fileName, m_fields, m_buffer, idBefore(m_insertAt));
+            // The file's rows from shiftFrom on moved up to make room.
+            if (w.shift != 0)
+                for (qint64& id : m_ids)
+                    if (id != tablefile::kNoId && id >= w.shiftFrom)
+                        id += w.shift;
         } else {
             w = tablefile::updateRow(m_fileName, m_fields, m_ids[static_cast<size_t>(m_current)],
                                      m_rows[static_cast<size_t>(m_current)], m_buffer);
@@ -121,9 +141,7 @@ void Table::writeRowPost(bool inserting)
         else
             m_ids[static_cast<size_t>(m_current)] = w.id;
     } catch (const tablefile::Failure& d) {
-        throw TableError(QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                             .arg(QDir::toNativeSeparators(m_fileName), d.why),
-                         d.fault, d.why);
+        throw writeError(d);
     }
 }
 

@@ -91,8 +91,8 @@ void connectNameTable(Table& names, std::function<void()> refill, QWidget* error
         if (refill)
             refill();
     };
-    names.afterPost = saveAndRefill;
-    names.afterDelete = saveAndRefill;
+    names.afterPost.subscribe(errorParent, saveAndRefill);
+    names.afterDelete.subscribe(errorParent, saveAndRefill);
 }
 
 } // namespace zuv::people

@@ -50,10 +50,10 @@ std::optional<NameLookup> lookupBirthDate(const zuv::core::Table& names, const Q
 
 // Switches the name table to row-level writes (each post and delete is stored at once in
 // one durable transaction; a failure is thrown by post/delete and the row stays pending)
-// and installs afterPost and afterDelete: each runs refill. A table that still has
+// and subscribes to afterPost and afterDelete: each runs refill. A table that still has
 // changes to write whole (no row-level writes possible) is saved first; a failed save is
-// shown in the error box (parent may be null) and the refill still runs. The table must
-// outlive the installed callbacks.
+// shown in the error box (parent may be null) and the refill still runs. The
+// subscriptions end with errorParent; without one the table must outlive refill.
 void connectNameTable(zuv::core::Table& names, std::function<void()> refill,
                       QWidget* errorParent = nullptr);
 

@@ -68,13 +68,11 @@ NameListModel::NameListModel(Table& names, QObject* parent)
       m_today([] { return QDate::currentDate(); })
 {
     m_rowCount = storedRows() + 1;
-    // The table may be destroyed before or after the model: the notification checks that
-    // the model still exists, and the destructor leaves the table alone.
-    QPointer<NameListModel> self(this);
-    m_names.onDataChanged = [self] {
-        if (self && !self->m_busy)
-            self->followTable();
-    };
+    // The table may be destroyed before or after the model: the subscription ends with it.
+    m_names.onDataChanged.subscribe(this, [this] {
+        if (!m_busy)
+            followTable();
+    });
 }
 
 NameListModel::~NameListModel() = default;

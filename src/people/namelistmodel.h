@@ -30,8 +30,8 @@ public:
     enum Column { NameColumn = 0, BirthDateColumn = 1, ColumnCount = 2 };
 
     // The table must have the fields of nameListFields() and stay alive while the model is
-    // used. The model takes over the table's onDataChanged notification to follow outside
-    // changes; the notification does nothing once the model is gone.
+    // used. The model follows outside changes through the table's onDataChanged
+    // notification, beside any other receiver, until the model is gone.
     explicit NameListModel(zuv::core::Table& names, QObject* parent = nullptr);
     ~NameListModel() override;
 

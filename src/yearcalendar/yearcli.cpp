@@ -353,7 +353,7 @@ int runCommandLine(int argc, char** argv, void (*setupFonts)())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Zuvododerod"));
+    zuv::core::setApplicationNames();
     if (setupFonts)
         setupFonts();
 

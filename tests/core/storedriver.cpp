@@ -3,7 +3,9 @@
 // Child process of the fault-injection suite: drives the real table store as the program
 // does at start and when names are added or deleted, and prints what the user would be
 // shown and every acknowledged change, one line each, flushed at once.
-//   storedriver [--as-nobody] [--lock-wait MS] [--program FOLDER] FILE COMMAND [ARGS]
+//   storedriver [--as-nobody] [--lock-wait MS] [--program FOLDER] [--wait-go] FILE COMMAND [ARGS]
+// --wait-go prints READY and waits for a line on standard input before it starts, so that
+// two drivers begin at the same moment.
 // FILE "-" means the program's own choice: userDataFolder() + "Namensliste".
 // Commands:
 //   open                  open as at start; prints MSG/ERR, then ROWS and NAME lines
@@ -88,7 +90,7 @@ int holdLock(const QString& file, int ms)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zuvododerod"));
+    setApplicationNames();
     QStringList args = app.arguments().mid(1);
     while (!args.isEmpty() && args.front().startsWith(QStringLiteral("--"))) {
         const QString option = args.takeFirst();
@@ -101,6 +103,11 @@ int main(int argc, char** argv)
             tablefile::setLockWaitMilliseconds(args.takeFirst().toInt());
         } else if (option == QStringLiteral("--program")) {
             setProgramFolder(args.takeFirst());
+        } else if (option == QStringLiteral("--wait-go")) {
+            say(QStringLiteral("READY"));
+            char go[8];
+            if (::read(0, go, sizeof go) <= 0)
+                return 5;
         }
     }
     if (args.size() < 2)

@@ -69,15 +69,36 @@ TEST(DataFolder, TablesAreCopiedOnceAndNeverOverwritten)
     writeFile(to + "Koerper", "already per user");
     ASSERT_EQ(::mkfifo(QFile::encodeName(from + "Prozente").constData(), 0600), 0);
 
-    EXPECT_EQ(copyTablesOnce(from, to), QStringList{"Namensliste"});
+    EXPECT_EQ(copyTablesOnce(from, to).copied, QStringList{"Namensliste"});
     EXPECT_EQ(readFile(to + "Namensliste"), "names of the program folder");
     EXPECT_EQ(readFile(to + "Koerper"), "already per user");
     EXPECT_FALSE(QFileInfo::exists(to + "Prozente"));   // a FIFO is no table
 
     // The user deletes the list; it is not brought back from the program folder.
     ASSERT_TRUE(QFile::remove(to + "Namensliste"));
-    EXPECT_TRUE(copyTablesOnce(from, to).isEmpty());
+    EXPECT_TRUE(copyTablesOnce(from, to).copied.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(to + "Namensliste"));
+}
+
+// A table that cannot be copied is named, and the copy is tried again at the next start.
+TEST(DataFolder, FailedCopyIsToldAndTriedAgain)
+{
+    QTemporaryDir dir;
+    const QString from = dir.path() + "/prog/BioTab/";
+    const QString to = dir.path() + "/user/BioTab/";
+    ASSERT_TRUE(QDir().mkpath(from));
+    ASSERT_TRUE(QDir().mkpath(to + "Namensliste.kopie/blocked"));   // the copy's way in
+    writeFile(from + "Namensliste", "names");
+    writeFile(from + "Koerper", "month");
+    const TakeOver first = copyTablesOnce(from, to);
+    EXPECT_EQ(first.copied, QStringList{"Koerper"});
+    EXPECT_EQ(first.failed, QStringList{"Namensliste"});
+    EXPECT_TRUE(first.message.contains("Namensliste")) << first.message.toStdString();
+    ASSERT_TRUE(QDir(to + "Namensliste.kopie").removeRecursively());
+    const TakeOver next = copyTablesOnce(from, to);
+    EXPECT_EQ(next.copied, QStringList{"Namensliste"});
+    EXPECT_TRUE(next.message.isEmpty());
+    EXPECT_EQ(readFile(to + "Namensliste"), "names");
 }
 
 TEST(DataFolder, WritableProgramFolderKeepsTheTablesBesideIt)

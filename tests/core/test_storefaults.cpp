@@ -193,6 +193,15 @@ TEST_F(StoreFaults, StartWithAHostileFileLosesNoName)
              g.write(QByteArray(4096, 'x'));
          },
          {}, "MSG", "beiseitegelegt", true, 0},
+        // The move fails: the user must not read that a copy was kept.
+        {"garbage in a folder that cannot be changed",
+         [](const QString& f) {
+             QFile g(f);
+             g.open(QIODevice::WriteOnly | QIODevice::Truncate);
+             g.write(QByteArray(4096, 'x'));
+             ::chmod(QFile::encodeName(QFileInfo(f).absolutePath()), 0555);
+         },
+         {"--as-nobody"}, "ERR", "kann nicht beiseitegelegt werden", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -214,6 +223,7 @@ TEST_F(StoreFaults, StartWithAHostileFileLosesNoName)
         ::chmod(QFile::encodeName(content), mode.st_mode & 07777);
         giveToNobody(dir.path());
         const Output run = drive(c.options + QStringList{file, "open"});
+        ::chmod(QFile::encodeName(dir.path()), 0700);
         const QStringList shown = run.with(c.kind);
         ASSERT_EQ(shown.size(), 1) << run.lines.join('\n').toStdString();
         EXPECT_TRUE(shown[0].contains(QString::fromUtf8(c.cause))) << shown[0].toStdString();
@@ -335,6 +345,44 @@ TEST_F(StoreFaults, TwoWritersKeepEachOthersNames)
     std::sort(stored.begin(), stored.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(stored, expected);
+}
+
+// The program started twice at once on first use (a double click, two scripts): both make
+// the missing name list and add names at the same moment. Each name one of them
+// acknowledged is in the file, nobody was told anything, nothing was set aside.
+TEST(StoreFaultsFirstStart, TwoCopiesMakingTheListLoseNoName)
+{
+    for (int round = 1; round <= 20; ++round) {
+        SCOPED_TRACE(round);
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/Namensliste";
+        // Odd rounds start both at the same moment (both find no file); even rounds as
+        // the system starts them, a few milliseconds apart (one finds the other's file
+        // half made).
+        const QStringList together = round % 2 ? QStringList{"--wait-go"} : QStringList{};
+        QProcess* copies[] = {start(together + QStringList{file, "add", "A", "2"}),
+                              start(together + QStringList{file, "add", "B", "2"})};
+        if (round % 2) {
+            QStringList seen;
+            for (QProcess* p : copies)
+                ASSERT_TRUE(waitFor(p, "READY", seen));
+            for (QProcess* p : copies)
+                p->write("go\n");
+        }
+        QStringList acknowledged;
+        for (QProcess* p : copies) {
+            const Output run = finish(p);
+            EXPECT_TRUE(run.with("ERR").isEmpty() && run.with("MSG").isEmpty())
+                << run.lines.join('\n').toStdString();
+            acknowledged += run.with("ACK");
+        }
+        EXPECT_EQ(acknowledged.size(), 4);
+        const QStringList stored = namesIn(file);
+        for (const QString& n : acknowledged)
+            EXPECT_EQ(stored.count(n), 1) << "lost or doubled: " << n.toStdString();
+        // Nothing set aside, no temporary file or journal left.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Namensliste"});
+    }
 }
 
 // An installed copy: the program folder's BioTab is read-only. The tables go to the

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "programfolder.h"
+#include "sqlitefaults.h"
 #include "table.h"
+#include "tablefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 #include <climits>
 #include <csignal>
@@ -144,7 +148,6 @@ TEST_F(TableTest, DamagedOrForeignFileIsSetAsideNeverOverAnOlderCopy)
         QByteArray bytes;
     } cases[] = {
         {"garbage (SQLite: not a database)", QByteArray(3000, '\x5a')},
-        {"empty file (a database without our id)", QByteArray()},
         {"text file", QByteArray("Name;Geburtsdatum\nAnna;24.12.1960\n")},
         {"table of other fields", otherFields},
     };
@@ -176,7 +179,23 @@ TEST_F(TableTest, DamagedOrForeignFileIsSetAsideNeverOverAnOlderCopy)
     Table t("CDSNamensliste");
     EXPECT_TRUE(openOrCreate(t, "BioTab/Namensliste", kNameFields).message.isEmpty());
     EXPECT_EQ(readAll(file + ".defekt"), "older defekt");
-    EXPECT_TRUE(QFileInfo::exists(file + ".defekt-5"));
+    EXPECT_TRUE(QFileInfo::exists(file + ".defekt-4"));
+}
+
+// An empty file is what another copy of the program leaves while it makes the table: it
+// is waited for and, still empty, made a table in place; never set aside.
+TEST_F(TableTest, EmptyFileIsMadeATableInPlace)
+{
+    const QString file = path("BioTab/Namensliste");
+    writeAll(file, QByteArray());
+    tablefile::setLockWaitMilliseconds(50);
+    Table t("CDSNamensliste");
+    const OpenReport report = openOrCreate(t, "BioTab/Namensliste", kNameFields);
+    tablefile::setLockWaitMilliseconds(5000);
+    EXPECT_TRUE(report.message.isEmpty()) << report.message.toStdString();
+    EXPECT_TRUE(t.isActive());
+    EXPECT_EQ(t.fieldDefs(), kNameFields);
+    EXPECT_FALSE(QFileInfo::exists(file + ".defekt"));
 }
 
 TEST_F(TableTest, OpenOrCreateFailsWhenTheFolderIsMissing)
@@ -352,7 +371,7 @@ TEST_F(TableTest, CursorWalkAndEditing)
     openOrCreate(t, "BioTab/Namensliste", kNameFields);
     // Editing an empty table starts a new row; deleting it discards it.
     int deletes = 0;
-    t.afterDelete = [&] { ++deletes; };
+    const Subscription counting = t.afterDelete.subscribe([&] { ++deletes; });
     t.edit();
     EXPECT_EQ(t.state(), TableState::Insert);
     t.deleteRow();
@@ -396,10 +415,10 @@ TEST_F(TableTest, NotificationsFollowCompletedChanges)
 {
     Table t("CDSNamensliste");
     std::string log;
-    t.onDataChanged = [&] { log += 'c'; };
-    t.beforePost = [&] { log += 'b'; };
-    t.afterPost = [&] { log += 'p'; };
-    t.afterDelete = [&] { log += 'd'; };
+    Subscription subscriptions[] = {t.onDataChanged.subscribe([&] { log += 'c'; }),
+                                    t.beforePost.subscribe([&] { log += 'b'; }),
+                                    t.afterPost.subscribe([&] { log += 'p'; }),
+                                    t.afterDelete.subscribe([&] { log += 'd'; })};
     openOrCreate(t, "BioTab/Namensliste", kNameFields);
     EXPECT_FALSE(log.empty());   // create and load
     log.clear();
@@ -416,13 +435,42 @@ TEST_F(TableTest, NotificationsFollowCompletedChanges)
 
     // A refusing beforePost keeps the row pending and reports nothing.
     log.clear();
-    t.beforePost = [&] { throw TableError("nein"); };
+    Subscription refusing = t.beforePost.subscribe([&] { throw TableError("nein"); });
     t.append();
     t.setValue("Name", "Bert");
     EXPECT_THROW(t.post(), TableError);
     EXPECT_EQ(t.state(), TableState::Insert);
     EXPECT_TRUE(t.isEmpty());
+    EXPECT_EQ(log, "b");
+    refusing.reset();
+    t.cancel();
+}
+
+// Receivers are added, never replaced: a second one (the name box beside the grid) does
+// not silence the first; each ends with its handle or its context object.
+TEST_F(TableTest, EveryReceiverHearsEachChange)
+{
+    Table t("CDSNamensliste");
+    openOrCreate(t, "BioTab/Namensliste", kNameFields);
+    std::string log;
+    Subscription first = t.afterPost.subscribe([&] { log += '1'; });
+    auto* context = new QObject;
+    t.afterPost.subscribe(context, [&] { log += '2'; });
+    // Ends itself while the notification runs: the others still hear this one.
+    Subscription once;
+    once = t.afterPost.subscribe([&] {
+        log += '3';
+        once.reset();
+    });
+    addName(t, "Anna", QVariant());
+    addName(t, "Bernd", QVariant());
+    EXPECT_EQ(log, "12312");
+    log.clear();
+    delete context;
+    first.reset();
+    addName(t, "Clara", QVariant());
     EXPECT_EQ(log, "");
+    EXPECT_EQ(t.afterPost.receiverCount(), 0);
 }
 
 TEST_F(TableTest, CloseWritesBackOnlyAfterChanges)
@@ -508,6 +556,103 @@ TEST_F(TableTest, KillDuringSavesKeepsALastCompleteTable)
     ASSERT_GE(t.rowCount(), 1);
     for (int r = 0; r < t.rowCount(); ++r)
         EXPECT_EQ(t.cell(r, 0).toInt(), r + 1);
+}
+
+// A name list with an unreadable row: one copy per version of the file, told once, not at
+// every start.
+TEST_F(TableTest, UnreadableRowsAreCopiedAndToldOncePerFileVersion)
+{
+    const QString file = path("BioTab/Namensliste");
+    {
+        Table t("CDSNamensliste");
+        t.setRowLevelWrites(true);
+        openOrCreate(t, "BioTab/Namensliste", kNameFields);
+        addName(t, "Anna", QVariant());
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "INSERT INTO data VALUES(9999, 'Dora', '1980-02-30')", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    const struct {
+        const char* start;
+        bool changeAfter;   // a name is added after this start
+        const char* copy;   // the copy the report names
+        bool told;
+    } starts[] = {
+        {"first", false, ".defekt", true},
+        {"second, file unchanged", true, ".defekt", false},
+        {"after a change", false, ".defekt-2", true},
+    };
+    for (const auto& s : starts) {
+        SCOPED_TRACE(s.start);
+        Table t("CDSNamensliste");
+        t.setRowLevelWrites(true);
+        const OpenReport report = openOrCreate(t, "BioTab/Namensliste", kNameFields);
+        EXPECT_EQ(report.badRows, 1);
+        EXPECT_EQ(report.keptCopy, file + s.copy);
+        EXPECT_EQ(!report.message.isEmpty(), s.told) << report.message.toStdString();
+        if (s.changeAfter)
+            addName(t, "Bernd", QVariant());
+    }
+    EXPECT_FALSE(QFileInfo::exists(file + ".defekt-3"));
+}
+
+// A save replaces the rows in one transaction: a process that dies the moment the first
+// change of the save is final leaves the new table whole, never an emptied one.
+TEST_F(TableTest, SaveIsFinalOnlyAsAWhole)
+{
+    Table t("CLDProzent");
+    t.setDurable(true);
+    openOrCreate(t, "BioTab/Prozente", kPercentFields);
+    for (int day : {1, 2}) {
+        t.append();
+        t.setValue("Tag", day);
+        t.post();
+    }
+    t.saveToFile();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        t.append();
+        t.setValue("Tag", 3);
+        t.post();
+        sqlitefaults::Armed dies(sqlitefaults::JournalDelete::DeleteThenExit);
+        t.saveToFile();
+        _exit(0);   // the save made no change final
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 9);
+    Table back("CLDProzent");
+    back.setFileName(path("BioTab/Prozente"));
+    ASSERT_NO_THROW(back.loadFromFile());
+    ASSERT_EQ(back.rowCount(), 3);
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(back.cell(r, 0).toInt(), r + 1);
+}
+
+// Recomputed tables: a file that turned foreign after it was opened (another program's
+// index in it) is replaced at the next save, not left refusing every write-back.
+TEST_F(TableTest, FileTurnedForeignIsReplacedAtTheNextSave)
+{
+    Table t("CLDProzent");
+    openOrCreate(t, "BioTab/Prozente", kPercentFields, TableRole::Recomputed);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path("BioTab/Prozente")).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE INDEX fremd ON data(c1)", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    t.append();
+    t.setValue("Tag", 7);
+    t.post();
+    t.close();
+    Table back("CLDProzent");
+    back.setFileName(path("BioTab/Prozente"));
+    ASSERT_NO_THROW(back.loadFromFile());
+    ASSERT_EQ(back.rowCount(), 1);
+    EXPECT_EQ(back.cell(0, 0).toInt(), 7);
 }
 
 // Seed files of the loader's fuzz target: ok_* load, bad_* are refused, any other file

@@ -3,12 +3,16 @@
 // Row-level writing: two tables on one file stand for two running copies of the program.
 #include "datafolder.h"
 #include "programfolder.h"
+#include "sqlitefaults.h"
 #include "table.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 using namespace zuv::core;
 
@@ -111,6 +115,74 @@ TEST_F(RowLevel, CloseWritesNothingMoreAndReopenKeepsOrder)
     EXPECT_FALSE(a.isModified());
     a.close();
     EXPECT_EQ(onDisk(), (QStringList{"Eins", "Zwei", "Vier"}));
+}
+
+// SQLite reports a failure at commit: only a row that did not reach the file counts as not
+// saved (one that did, shown as failed, would come back as a duplicate when the user
+// tries again).
+TEST_F(RowLevel, CommitErrorCountsOnlyWhenTheRowIsNotInTheFile)
+{
+    using sqlitefaults::JournalDelete;
+    const struct {
+        const char* what;
+        JournalDelete fault;
+        bool saved;
+    } cases[] = {
+        {"journal removed, error reported", JournalDelete::DeleteThenFail, true},
+        {"journal left behind", JournalDelete::FailWithoutDelete, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        a.emptyTable();
+        a.append();
+        a.setValue("Name", "Anna");
+        bool posted = true;
+        {
+            sqlitefaults::Armed armed(c.fault);
+            try {
+                a.post();
+            } catch (const TableError&) {
+                posted = false;
+            }
+        }
+        EXPECT_EQ(posted, c.saved);
+        EXPECT_EQ(a.state(), c.saved ? TableState::Browse : TableState::Insert);
+        EXPECT_EQ(onDisk(), c.saved ? QStringList{"Anna"} : QStringList{});
+        a.cancel();
+    }
+}
+
+// Emptying and inserting in front write only this copy's rows: what the other copy added
+// meanwhile stays, in its place. The file's ids are consecutive, as an earlier version
+// wrote them: no id is free between two rows.
+TEST_F(RowLevel, EmptyAndInsertInFrontKeepTheOthersRows)
+{
+    add(a, "Anna");
+    add(a, "Clara");
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(m_file).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "UPDATE data SET ord = ord / 1024", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    ASSERT_TRUE(a.reloadIfChanged());
+    add(b, "Bernd");   // b does not show Anna and Clara
+    a.setCurrentRow(1);
+    a.insert(1);
+    a.setValue("Name", "Ben");
+    a.post();
+    a.insert(0);
+    a.setValue("Name", "Aaron");
+    a.post();
+    // Clara moved to make room: a still changes her in place, no second row.
+    a.setCurrentRow(3);
+    a.edit();
+    a.setValue("Name", "Clara K");
+    a.post();
+    EXPECT_EQ(onDisk(), (QStringList{"Aaron", "Anna", "Ben", "Clara K", "Bernd"}));
+    a.emptyTable();
+    EXPECT_FALSE(a.isModified());
+    a.close();
+    EXPECT_EQ(onDisk(), QStringList{"Bernd"});
 }
 
 } // namespace

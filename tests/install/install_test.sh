@@ -5,7 +5,7 @@
 # (desktop entry, AppStream metainfo, icons, manual page), makes the prefix read-only and
 # runs the installed program offscreen with a temporary home: its window, pictures, texts
 # and help, a name saved into the per-user data folder and found again on the next start,
-# and the prefix unchanged afterwards. Then proves that the checks notice a missing file.
+# the command line's year calendar with that person, and the prefix unchanged afterwards. Then proves that the checks notice a missing file.
 #
 # Usage: install_test.sh <build folder> <driver library> <project version> <source folder>
 set -euo pipefail
@@ -195,6 +195,20 @@ run_program save Fenster Sternzeichenbild Sternzeichentext "Allgemeiner Text" Hi
   || fail "die Namensliste liegt nicht im Benutzerordner ~/.local/share/zuvododerod/BioTab"
 echo "-- second start: the name is there again"
 run_program check Fenster "Name gefunden"
+
+# The command line finds the name list the window made: the same per-user folder.
+echo "-- the installed command line reads the window's name list"
+env -i PATH=/usr/bin:/bin HOME="$home" LANG=C.UTF-8 \
+  timeout 120 "${run_as[@]}" "$prefix/bin/zuvododerod" --jahreskalender 2027 --region BY \
+  --person "Installierte Anna" --pdf "$home/kalender.pdf" >"$work/cli.log" 2>&1 \
+  || { cat "$work/cli.log" >&2; fail "die Kommandozeile mit --person endet mit Fehler"; }
+# Anna's birthday, 14 March, stands on the March page (the birthday line).
+pdftotext -layout "$home/kalender.pdf" "$work/kalender.txt" 2>/dev/null \
+  || fail "die Kommandozeile schreibt kein lesbares PDF"
+grep -q "Installierte Anna" "$work/kalender.txt" \
+  || fail "das PDF der Kommandozeile nennt den Geburtstag aus der Namensliste nicht"
+[ ! -e "$home/.local/share/Zuvododerod" ] \
+  || fail "die Kommandozeile legt einen zweiten Datenordner ~/.local/share/Zuvododerod an"
 
 chmod -R u+w "$prefix"
 listing >"$work/after"

@@ -231,7 +231,7 @@ TEST_F(NameList, DeletingOnAnEmptyListDoesNothing)
 {
     NameListModel model(names);
     int deletes = 0;
-    names.afterDelete = [&] { ++deletes; };
+    const auto counting = names.afterDelete.subscribe([&] { ++deletes; });
     model.deleteRow(0);
     model.deleteRow(-1);
     model.deleteRow(5);
