@@ -60,7 +60,8 @@ public:
 
     zuv::bio::BioPage& bioPage() { return *m_bioPage; }
     zuv::people::TForm3& nameListWindow() { return *m_nameList; }
-    zuv::info::TAboutBox& aboutBox() { return *m_about; }
+    // Made on first use: its fonts and the version read from the executable cost start-up time.
+    zuv::info::TAboutBox& aboutBox();
     zuv::photo::TForm10& reportWindow() { return *m_report; }
     zuv::photo::FotoPage& fotoPage() { return *m_fotoPage; }
     QTabWidget& pageControl() { return *m_pageControl; }
