@@ -84,11 +84,10 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
 
-    // The other windows exist hidden from the start, created in this order. Each belongs to
-    // the main window: it stays in front of it, opens centred on it and has no task-bar
-    // entry of its own.
+    // The other windows exist hidden from the start, created in this order (the about box
+    // when first asked for). Each belongs to the main window: it stays in front of it,
+    // opens centred on it and has no task-bar entry of its own.
     m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
-    m_about = std::make_unique<zuv::info::TAboutBox>(this);
     m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste, this);
     m_bioPage->setNameListWindow(m_nameList.get());
 
@@ -303,7 +302,6 @@ void TForm1::FormCreate()
 {
     applySizing();
     m_bioPage->setMarker(QColor(0xFF, 0xFF, 0x00), Qt::SolidLine);
-    m_about->FormCreate(QCoreApplication::applicationFilePath());
     const QDate now = today();
     openTables();
     m_fotoPage->initialise(now);
@@ -390,9 +388,18 @@ void TForm1::Inhalt1Click()
     zuv::info::Inhalt1Click(this);
 }
 
+zuv::info::TAboutBox& TForm1::aboutBox()
+{
+    if (!m_about) {
+        m_about = std::make_unique<zuv::info::TAboutBox>(this);
+        m_about->FormCreate(QCoreApplication::applicationFilePath());
+    }
+    return *m_about;
+}
+
 void TForm1::Info1Click()
 {
-    zuv::info::Info1Click(*m_about);
+    zuv::info::Info1Click(aboutBox());
 }
 
 void TForm1::Jahreskalender1Click()

@@ -63,7 +63,8 @@ public:
     // The biorhythm month shown now: the biorhythm page computes it, the other views read it.
     zuv::bio::BioMonthModel& bioMonth() { return m_bioMonth; }
     zuv::people::TForm3& nameListWindow() { return *m_nameList; }
-    zuv::info::TAboutBox& aboutBox() { return *m_about; }
+    // Made on first use: its fonts and the version read from the executable cost start-up time.
+    zuv::info::TAboutBox& aboutBox();
     zuv::photo::TForm10& reportWindow() { return *m_report; }
     zuv::photo::FotoPage& fotoPage() { return *m_fotoPage; }
     QTabWidget& pageControl() { return *m_pageControl; }

@@ -9,16 +9,6 @@
 
 namespace zuv::core {
 
-Error::Error(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
-
-QString Error::message() const
-{
-    return QString::fromStdString(what());
-}
-
 Dialogs::~Dialogs() = default;
 
 void Dialogs::information(QWidget* parent, const QString& text)

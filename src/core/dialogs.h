@@ -5,6 +5,8 @@
 // The program installs nothing and gets real boxes; tests install their own Dialogs to
 // answer every box without blocking.
 
+#include "error.h"
+
 #include <QString>
 #include <exception>
 #include <functional>
@@ -16,13 +18,6 @@ class QWidget;
 class QDialog;
 
 namespace zuv::core {
-
-// An error whose text is shown as it is in the application's error box.
-class Error : public std::runtime_error {
-public:
-    explicit Error(const QString& message);
-    QString message() const;
-};
 
 class Dialogs {
 public:

@@ -75,7 +75,7 @@ QString displayNumber(double v)
 // --- TableError -----------------------------------------------------------------------
 
 TableError::TableError(QString message, FileFault fault, QString cause)
-    : m_message(std::move(message)), m_cause(std::move(cause)), m_fault(fault),
+    : Error(message), m_message(std::move(message)), m_cause(std::move(cause)), m_fault(fault),
       m_utf8(m_message.toUtf8())
 {
 }

@@ -7,6 +7,7 @@
 // durable tables this holds across crashes and power cuts too. Loading validates the
 // whole file and refuses anything this program did not write.
 
+#include "error.h"
 #include "notifier.h"
 
 #include <QDate>
@@ -195,7 +196,7 @@ private:
     int m_beforeInsert = 0;           // current row to return to when an append is cancelled
 };
 
-class TableError : public std::exception {
+class TableError : public Error {
 public:
     explicit TableError(QString message, FileFault fault = FileFault::None, QString cause = {});
     const char* what() const noexcept override;

@@ -9,7 +9,6 @@
 // Day serials are whole day numbers on the same scale. Valid calendar dates run from
 // 01.01.0001 (kFirstDay) to 31.12.9999 (kLastDay). No clock, no locale, no Qt.
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -124,12 +123,13 @@ constexpr double dateValue(std::int32_t year, std::int32_t month, std::int32_t d
 // Inline: the holiday calendar asks it for every day it hands out.
 inline std::optional<std::int32_t> dayNumber(double value) noexcept
 {
-    if (!std::isfinite(value))
+    // Compared as doubles first: NaN fails, and the cast below stays in range.
+    if (!(value >= kFirstDay && value < kLastDay + 1.0))
         return std::nullopt;
-    const double day = std::floor(value);
-    if (day < kFirstDay || day > kLastDay)
-        return std::nullopt;
-    return static_cast<std::int32_t>(day);
+    auto day = static_cast<std::int32_t>(value); // towards zero ...
+    if (day > value)
+        --day;                                   // ... then down for negative fractions
+    return day;
 }
 
 // The day serial of Easter Sunday (Gregorian computus) of year 1..9999; nullopt for

@@ -145,13 +145,20 @@ const TYear& HolidayCalendar::YearTable() const noexcept
 }
 
 namespace {
-// Constant-initialised: asking for it costs no guard, and it holds no table until used.
-constinit thread_local HolidayCalendar t_defaultCalendar;
+// The owner is made on the thread's first query; the hot path reads a plain pointer.
+thread_local HolidayCalendar* t_defaultCalendar = nullptr;
+
+HolidayCalendar& MakeThreadCalendar()
+{
+    thread_local HolidayCalendar owner;
+    t_defaultCalendar = &owner;
+    return owner;
+}
 } // namespace
 
 HolidayCalendar& DefaultCalendar()
 {
-    return t_defaultCalendar;
+    return t_defaultCalendar ? *t_defaultCalendar : MakeThreadCalendar();
 }
 
 // The façade lives here, beside the calendar it forwards to, so that the compiler can
@@ -167,29 +174,29 @@ std::int32_t WholeDay(double date)
 
 void GetDayInfo(std::uint8_t region, TDayInfo& info, double date)
 {
-    t_defaultCalendar.GetDayInfo(region, info, date);
+    DefaultCalendar().GetDayInfo(region, info, date);
 }
 
 void GetYearInfo(std::uint8_t region, std::int32_t year, std::vector<TDayInfo>& days)
 {
-    t_defaultCalendar.GetYearInfo(region, year, days);
+    DefaultCalendar().GetYearInfo(region, year, days);
 }
 
 std::vector<TDayInfo> GetYearInfo(std::uint8_t region, std::int32_t year)
 {
     std::vector<TDayInfo> days;
-    t_defaultCalendar.GetYearInfo(region, year, days);
+    DefaultCalendar().GetYearInfo(region, year, days);
     return days;
 }
 
 void BuildYear(std::int32_t year)
 {
-    t_defaultCalendar.BuildYear(year);
+    DefaultCalendar().BuildYear(year);
 }
 
 const TYear& YearTable() noexcept
 {
-    return t_defaultCalendar.YearTable();
+    return DefaultCalendar().YearTable();
 }
 
 } // namespace KRV_Calendar

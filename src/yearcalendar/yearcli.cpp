@@ -13,6 +13,7 @@
 #include "yearpages.h"
 #include "yearrender.h"
 
+#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -26,40 +27,97 @@ using zuv::core::Error;
 
 namespace {
 
-struct OptionDef {
+[[noreturn]] void usage(const QString& message);
+
+// One row per option: its name (without "--"), the name of its value in the help
+// (nullptr: a switch), the help text and how it goes into the command line. Adding an
+// option is adding a row (and its field in CommandLine).
+struct OptionRow {
     const char* name;
-    const char* value;   // name of the value in the help, nullptr: takes none
+    const char* value;
     const char* help;
-};
-// Every option, in the order --help lists them.
-constexpr OptionDef kOptions[] = {
-    {"--jahreskalender", "JAHR", "Jahr des Kalenders (1 bis 9999)"},
-    {"--region", "REGION", "Bundesland oder Region: Kürzel (BY, NW, A, W ...) oder Name"},
-    {"--bilder", "ORDNER", "Bilder aus ORDNER nach Namen sortiert, eines je Monat"},
-    {"--projekt", "DATEI", "gespeichertes Jahreskalender-Projekt (statt --bilder)"},
-    {"--pdf", "DATEI", "Zieldatei: PDF mit Titelseite und zwölf Monaten"},
-    {"--person", "NAME", "Biorhythmus und kritische Tage dieser Person der Namensliste"},
-    {"--ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen"},
-    {"--ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen"},
-    {"--intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen"},
-    {"--bildanpassung", "ART", "zuschneiden (Vorgabe), einpassen oder verzerren"},
-    {"--papier", "FORMAT", "A4 (Vorgabe), A3 oder A5, hochkant"},
-    {"--beschnitt", nullptr, "für die Druckerei: 3 mm Beschnitt und Schnittmarken"},
-    {"--erster-monat", "MONAT", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"},
-    {"--ics", "DATEI", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"},
-    {"--termine", "DATEI", "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)"},
-    {"--namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"},
-    {"--help", nullptr, "diese Hilfe (auch -h)"},
+    void (*apply)(CommandLine& line, const QString& value);
 };
 
-const OptionDef* findOption(const QString& name)
+// Every option, in the order --help lists them; "-h" is the one short name (of "help").
+constexpr OptionRow kOptions[] = {
+    {"jahreskalender", "JAHR", "Jahr des Kalenders (1 bis 9999)",
+     [](CommandLine& l, const QString& v) {
+         bool ok = false;
+         const int year = v.toInt(&ok);
+         if (!ok || year < 1 || year > 9999)
+             usage(QStringLiteral("Das Jahr \"%1\" ist ungültig: erlaubt sind 1 bis 9999.").arg(v));
+         l.year = year;
+     }},
+    {"region", "REGION", "Bundesland oder Region: Kürzel (BY, NW, A, W ...) oder Name",
+     [](CommandLine& l, const QString& v) { l.region = v; }},
+    {"bilder", "ORDNER", "Bilder aus ORDNER nach Namen sortiert, eines je Monat",
+     [](CommandLine& l, const QString& v) { l.pictureFolder = v; }},
+    {"projekt", "DATEI", "gespeichertes Jahreskalender-Projekt (statt --bilder)",
+     [](CommandLine& l, const QString& v) { l.projectFile = v; }},
+    {"pdf", "DATEI", "Zieldatei: PDF mit Titelseite und zwölf Monaten",
+     [](CommandLine& l, const QString& v) { l.pdf = v; }},
+    {"person", "NAME", "Biorhythmus und kritische Tage dieser Person der Namensliste",
+     [](CommandLine& l, const QString& v) { l.person = v; }},
+    {"ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen",
+     [](CommandLine& l, const QString&) { l.noBirthdays = true; }},
+    {"ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen",
+     [](CommandLine& l, const QString&) { l.noCriticalDays = true; }},
+    {"intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen",
+     [](CommandLine& l, const QString&) { l.intuitive = true; }},
+    {"bildanpassung", "ART", "zuschneiden (Vorgabe), einpassen oder verzerren",
+     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--bildanpassung"), v, l.print); }},
+    {"papier", "FORMAT", "A4 (Vorgabe), A3 oder A5, hochkant",
+     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--papier"), v, l.print); }},
+    {"beschnitt", nullptr, "für die Druckerei: 3 mm Beschnitt und Schnittmarken",
+     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--beschnitt"), v, l.print); }},
+    {"erster-monat", "MONAT", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)",
+     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--erster-monat"), v, l.print); }},
+    {"ics", "DATEI", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage",
+     [](CommandLine& l, const QString& v) { l.ics = v; }},
+    {"termine", "DATEI", "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)",
+     [](CommandLine& l, const QString& v) { l.appointmentFiles << v; }},
+    {"namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen",
+     [](CommandLine& l, const QString& v) { l.importNames = v; }},
+    {"help", nullptr, "diese Hilfe (auch -h)", [](CommandLine& l, const QString&) { l.help = true; }},
+};
+
+// The row an argument names ("--pdf", "--pdf=k.pdf", "-h"); nullptr for anything else.
+const OptionRow* rowOf(const QString& argument)
 {
-    for (const OptionDef& o : kOptions)
-        if (name == QLatin1String(o.name))
-            return &o;
+    const QString name = argument.section(QLatin1Char('='), 0, 0);
     if (name == QLatin1String("-h"))
         return &kOptions[std::size(kOptions) - 1];
+    if (!name.startsWith(QLatin1String("--")))
+        return nullptr;
+    for (const OptionRow& o : kOptions)
+        if (QStringView(name).mid(2) == QLatin1String(o.name))
+            return &o;
     return nullptr;
+}
+
+QString callOf(const OptionRow& o)
+{
+    return QLatin1String("--") + QLatin1String(o.name);
+}
+
+// What the parser refused, said in German: walks the arguments as the parser does and
+// names the first that is no option of ours, a switch given a value, or a value option
+// at the end without its value.
+[[noreturn]] void refuse(const QStringList& arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const OptionRow* o = rowOf(a);
+        if (!o)
+            usage(QStringLiteral("Unbekanntes Argument \"%1\".").arg(a));
+        const bool inlineValue = a.contains(QLatin1Char('='));
+        if (!o->value && inlineValue)
+            usage(QStringLiteral("%1 nimmt keinen Wert.").arg(a.section(QLatin1Char('='), 0, 0)));
+        if (o->value && !inlineValue && ++i == arguments.size())
+            usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(a));
+    }
+    usage(QStringLiteral("Die Argumente sind nicht lesbar."));
 }
 
 [[noreturn]] void usage(const QString& message)
@@ -67,9 +125,10 @@ const OptionDef* findOption(const QString& name)
     throw Error(message + QStringLiteral("\nMehr mit: zuvododerod --help"));
 }
 
-struct Failure {
+// A failed run: the message for standard error and the exit status it ends with.
+struct Failure : Error {
+    Failure(int exitStatus, const QString& message) : Error(message), status(exitStatus) {}
     int status;
-    QString message;
 };
 
 // skipped: the files of the picture folder left out, each with its cause.
@@ -153,66 +212,40 @@ int importNames(const QString& file, zuv::core::Table& names, const QString& nam
 bool wantsCommandLine(const QStringList& arguments)
 {
     for (const QString& a : arguments)
-        if (findOption(a.section(QLatin1Char('='), 0, 0)))
+        if (rowOf(a))
             return true;
     return false;
 }
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    CommandLine line;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString arg = arguments[i];
-        const QString name = arg.section(QLatin1Char('='), 0, 0);
-        const OptionDef* option = findOption(name);
-        if (!option)
-            usage(QStringLiteral("Unbekanntes Argument \"%1\".").arg(arg));
-        const bool inlineValue = arg.contains(QLatin1Char('='));
-        QString value;
-        if (option->value) {
-            if (inlineValue)
-                value = arg.section(QLatin1Char('='), 1);
-            else if (i + 1 < arguments.size())
-                value = arguments[++i];
-            if (value.isEmpty())
-                usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(name));
-        } else if (inlineValue) {
-            usage(QStringLiteral("%1 nimmt keinen Wert.").arg(name));
-        }
+    QCommandLineParser parser;
+    // "-platform" and its kin are one name, never a row of one-letter switches.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionRow& o : kOptions) {
+        QStringList names{QLatin1String(o.name)};
+        if (QLatin1String(o.name) == QLatin1String("help"))
+            names << QStringLiteral("h");
+        parser.addOption(o.value ? QCommandLineOption(names, QString::fromUtf8(o.help), QLatin1String(o.value))
+                                 : QCommandLineOption(names, QString::fromUtf8(o.help)));
+    }
+    // The parser reads argv: the program's name comes first. Its own messages are
+    // English, so a refusal is worded by refuse(); so is a word that is no option.
+    if (!parser.parse(QStringList{QStringLiteral("zuvododerod")} + arguments)
+        || !parser.positionalArguments().isEmpty())
+        refuse(arguments);
 
-        const QLatin1String n(option->name);
-        if (parsePrintOption(n, value, line.print))
+    CommandLine line;
+    for (const OptionRow& o : kOptions) {
+        const QString name = QLatin1String(o.name);
+        if (!parser.isSet(name))
             continue;
-        if (n == QLatin1String("--help")) {
-            line.help = true;
-        } else if (n == QLatin1String("--jahreskalender")) {
-            bool ok = false;
-            const int year = value.toInt(&ok);
-            if (!ok || year < 1 || year > 9999)
-                usage(QStringLiteral("Das Jahr \"%1\" ist ungültig: erlaubt sind 1 bis 9999.").arg(value));
-            line.year = year;
-        } else if (n == QLatin1String("--region")) {
-            line.region = value;
-        } else if (n == QLatin1String("--bilder")) {
-            line.pictureFolder = value;
-        } else if (n == QLatin1String("--projekt")) {
-            line.projectFile = value;
-        } else if (n == QLatin1String("--pdf")) {
-            line.pdf = value;
-        } else if (n == QLatin1String("--person")) {
-            line.person = value;
-        } else if (n == QLatin1String("--ohne-geburtstage")) {
-            line.noBirthdays = true;
-        } else if (n == QLatin1String("--ohne-kritische-tage")) {
-            line.noCriticalDays = true;
-        } else if (n == QLatin1String("--intuitiv")) {
-            line.intuitive = true;
-        } else if (n == QLatin1String("--ics")) {
-            line.ics = value;
-        } else if (n == QLatin1String("--termine")) {
-            line.appointmentFiles << value;
-        } else if (n == QLatin1String("--namen-einlesen")) {
-            line.importNames = value;
+        // Options given more than once: the repeatable ones take every value, the others
+        // the last.
+        for (const QString& value : o.value ? parser.values(name) : QStringList{QString()}) {
+            if (o.value && value.isEmpty())
+                usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(callOf(o)));
+            o.apply(line, value);
         }
     }
     if (line.help || !line.importNames.isEmpty())
@@ -240,9 +273,8 @@ QString helpText()
         "Namensliste.\n"
         "\n"
         "Optionen:\n");
-    for (const OptionDef& o : kOptions) {
-        const QString call = QLatin1String(o.name)
-            + (o.value ? QLatin1Char(' ') + QLatin1String(o.value) : QString());
+    for (const OptionRow& o : kOptions) {
+        const QString call = callOf(o) + (o.value ? QLatin1Char(' ') + QLatin1String(o.value) : QString());
         text += QStringLiteral("  %1  %2\n").arg(call, -28).arg(QString::fromUtf8(o.help));
     }
     text += QStringLiteral("\nRegionen:\n");
@@ -325,7 +357,7 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         err.flush();
         return kExitOk;
     } catch (const Failure& f) {
-        err << QStringLiteral("Fehler: ") << f.message << '\n';
+        err << QStringLiteral("Fehler: ") << f.message() << '\n';
         err.flush();
         return f.status;
     }

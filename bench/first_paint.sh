@@ -1,0 +1,32 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Start to first paint of the program beside a bare Qt window, started in turns under one
+# virtual display; prints the median of each and their ratio.
+#   cmake --build build --target first_paint_bench && bench/first_paint.sh [build] [runs]
+set -euo pipefail
+build="$(realpath "${1:-build}")"
+runs="${2:-21}"
+if [ -z "${ZUV_IN_XVFB:-}" ]; then
+  exec env ZUV_IN_XVFB=1 xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$build" "$runs"
+fi
+probe="$(find "$build" -name libfirstpaint_probe.so | head -n1)"
+bare="$build/bench/bare_window"
+[ -x "$bare" ] || bare="$(find "$build" -name bare_window -type f | head -n1)"
+app="$build/bin/zuvododerod"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+# The program keeps its tables in a scratch home, never in the user's.
+export HOME="$work/home" XDG_DATA_HOME="$work/data"
+mkdir -p "$HOME"
+once() {
+  ZUV_T0="$(date +%s%N)" LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null | sed -n 's/^first-paint-ms //p'
+}
+for _ in $(seq "$runs"); do
+  once "$bare" >>"$work/bare"
+  once "$app" >>"$work/app"
+done
+median() { sort -n "$1" | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+b="$(median "$work/bare")"
+a="$(median "$work/app")"
+echo "first paint, median of $runs: bare Qt window $b ms, zuvododerod $a ms, ratio $(awk -v a="$a" -v b="$b" 'BEGIN {printf "%.2f", a / b}')"
