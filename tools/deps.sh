@@ -7,7 +7,7 @@
 ZUV_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
-  libsqlite3-dev
+  libsqlite3-dev tzdata
   libemf2svg-dev libwmf-dev libwmf-bin
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
