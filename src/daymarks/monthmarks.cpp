@@ -144,6 +144,7 @@ MonthMarks buildMonthMarks(int year, int month, const QString& regionCode,
     MonthMarks marks;
     marks.year = year;
     marks.month = month;
+    marks.secondRegionCode = options.secondRegion;
     QString entries;
     for (QDate d(year, month, 1); d.month() == month; d = d.addDays(1)) {
         DayMarks& m = marks.days[static_cast<std::size_t>(d.day())];

@@ -42,6 +42,7 @@ struct MonthMarks {
     int year = 0;
     int month = 0;
     std::array<DayMarks, 32> days{};
+    QString secondRegionCode;   // the tag of the second region's own holidays; empty: none
     // The month's holidays of the first region; with a second region also the days that are
     // holidays only there, each followed by that region's code in parentheses. Days that are
     // holidays in both appear once, untagged. Empty when the month has none.

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearcli.h"
 
+#include "birthdayrender.h"
 #include "datafolder.h"
+#include "germandate.h"
+#include "monthmarks.h"
 #include "dialogs.h"
 #include "namelist.h"
 #include "table.h"
@@ -37,6 +40,10 @@ constexpr OptionDef kOptions[] = {
     {"--ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen"},
     {"--ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen"},
     {"--intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen"},
+    {"--mondphasen", nullptr, "Mondphasen in den Tagen und als Zeile unter den Feiertagen"},
+    {"--region2", "REGION", "Feiertage einer zweiten Region, eigene mit Kürzel markiert"},
+    {"--brueckentage", nullptr, "Brückentage markieren und auflisten"},
+    {"--geburtstagskalender", nullptr, "immerwährender Geburtstagskalender statt Jahreskalender"},
     {"--help", nullptr, "diese Hilfe (auch -h)"},
 };
 
@@ -107,7 +114,44 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
         project.criticalDays = false;
     if (line.intuitive)
         project.intuitive = true;
+    if (line.moonPhases)
+        project.moonPhases = true;
+    if (line.bridgeDays)
+        project.bridgeDays = true;
+    if (!line.secondRegion.isEmpty()) {
+        const std::optional<Region> second = findRegion(line.secondRegion);
+        project.secondRegion = second ? second->code : line.secondRegion;
+        try {
+            zuv::daymarks::checkSecondRegion(project.regionCode, project.secondRegion);
+        } catch (const Error& e) {
+            throw Failure{kExitUsage, e.message()};
+        }
+    }
     return project;
+}
+
+int runBirthdayCalendar(const CommandLine& line, const YearProject& project,
+                       const std::vector<Person>& people, QTextStream& out, QTextStream& err)
+{
+    BirthdayCalendar calendar = buildBirthdayCalendar(people, project.pictures);
+    calendar.titleFont = project.titleFont;
+    std::vector<PictureProblem> problems;
+    try {
+        writeBirthdayPdf(line.pdf, calendar, problems);
+    } catch (const Error& e) {
+        throw Failure{kExitOutput, e.message()};
+    }
+    for (const PictureProblem& p : problems)
+        err << QStringLiteral("Warnung: ") << (p.month == 0 ? QStringLiteral("Titelseite")
+                                                             : zuv::core::monthName(p.month))
+            << QStringLiteral(": ") << QString(p.message).replace(QLatin1Char('\n'), QLatin1Char(' '))
+            << '\n';
+    out << QStringLiteral("Geburtstagskalender mit %1 Seiten gespeichert: %2\n")
+               .arg(calendar.pageCount())
+               .arg(QDir::toNativeSeparators(line.pdf));
+    out.flush();
+    err.flush();
+    return kExitOk;
 }
 
 } // namespace
@@ -167,12 +211,24 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.noCriticalDays = true;
         } else if (n == QLatin1String("--intuitiv")) {
             line.intuitive = true;
+        } else if (n == QLatin1String("--mondphasen")) {
+            line.moonPhases = true;
+        } else if (n == QLatin1String("--region2")) {
+            line.secondRegion = value;
+        } else if (n == QLatin1String("--brueckentage")) {
+            line.bridgeDays = true;
+        } else if (n == QLatin1String("--geburtstagskalender")) {
+            line.birthdayCalendar = true;
         }
     }
     if (line.help)
         return line;
     if (!line.pictureFolder.isEmpty() && !line.projectFile.isEmpty())
         usage(QStringLiteral("--bilder und --projekt schließen sich aus."));
+    if (line.pdf.isEmpty() && line.birthdayCalendar)
+        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI."));
+    if (line.birthdayCalendar)
+        return line;   // no year, no region: it serves for every year
     if (!line.year && line.projectFile.isEmpty())
         usage(QStringLiteral("Geben Sie das Jahr an: --jahreskalender JAHR."));
     if (line.region.isEmpty() && line.projectFile.isEmpty())
@@ -187,6 +243,7 @@ QString helpText()
     QString text = QStringLiteral(
         "Aufruf: zuvododerod --jahreskalender JAHR --region REGION [--bilder ORDNER] --pdf DATEI\n"
         "        zuvododerod --projekt DATEI [--jahreskalender JAHR] [--region REGION] --pdf DATEI\n"
+        "        zuvododerod --geburtstagskalender [--bilder ORDNER | --projekt DATEI] --pdf DATEI\n"
         "\n"
         "Erzeugt ohne Fenster einen Jahreskalender als PDF: eine Titelseite mit dem Jahr und dem\n"
         "ersten Bild des Januars, dann Januar bis Dezember mit Kalenderwochen, den Feiertagen der\n"
@@ -206,7 +263,7 @@ QString helpText()
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
         "  0  Kalender geschrieben\n"
-        "  2  falsche Argumente, unbekannte Region oder ungültiges Jahr\n"
+        "  2  falsche Argumente, unbekannte oder doppelte Region oder ungültiges Jahr\n"
         "  3  Bilderordner oder Projekt fehlt oder kann nicht gelesen werden\n"
         "  4  die PDF-Datei kann nicht geschrieben werden\n");
     return text;
@@ -222,6 +279,8 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
     }
     try {
         const YearProject project = projectOf(line, people);
+        if (line.birthdayCalendar)
+            return runBirthdayCalendar(line, project, people, out, err);
         YearDocument doc;
         try {
             doc = buildYearDocument(project, people);

@@ -38,6 +38,10 @@ struct CommandLine {
     bool noBirthdays = false;     // --ohne-geburtstage
     bool noCriticalDays = false;  // --ohne-kritische-tage
     bool intuitive = false;       // --intuitiv
+    bool moonPhases = false;      // --mondphasen
+    QString secondRegion;         // --region2 (code or name)
+    bool bridgeDays = false;      // --brueckentage
+    bool birthdayCalendar = false; // --geburtstagskalender: the perpetual one instead of the year
 };
 
 // True when the arguments (argv[0] excluded) ask for the command line rather than the

@@ -136,6 +136,12 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
         }
     }
     page.pictures = project.pictures[static_cast<std::size_t>(month - 1)].mid(0, kMaxPicturesPerMonth);
+    if (project.moonPhases || project.bridgeDays || !project.secondRegion.isEmpty()) {
+        page.marks = zuv::daymarks::buildMonthMarks(
+            project.year, month, region.code, region.name,
+            {project.moonPhases, project.secondRegion, project.bridgeDays});
+        page.grid.holidayLine = page.marks.holidayLine;
+    }
     return page;
 }
 
@@ -147,6 +153,8 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     const std::optional<Region> region = findRegion(project.regionCode);
     if (!region || region->code != project.regionCode)
         throw zuv::core::Error(QStringLiteral("Unbekannte Region \"%1\".").arg(project.regionCode));
+
+    zuv::daymarks::checkSecondRegion(project.regionCode, project.secondRegion);
 
     YearDocument doc;
     doc.titleFont = project.titleFont;

@@ -7,6 +7,7 @@
 // December). Plain values computed from the project; nothing here paints or reads files.
 
 #include "monthgrid.h"
+#include "monthmarks.h"
 #include "yearproject.h"
 
 #include <QDate>
@@ -73,6 +74,7 @@ struct MonthPage {
     std::vector<CriticalDay> criticalDays;
     QString birthdayLine;                 // second summary line
     QString legendLine;                   // third summary line
+    zuv::daymarks::MonthMarks marks;      // moon phases, second region, bridge days (as switched)
     QStringList pictures;                 // 0..3 paths
     std::optional<Person> chartPerson;    // biorhythm chart below the grid
 };
@@ -94,7 +96,7 @@ struct YearDocument {
 
 // Builds the pages of project with the people of the name list. Asks the holiday calendar
 // (not reentrant: call on one thread at a time). Throws zuv::core::Error for a year out of
-// range or an unknown region.
+// range, an unknown region or a bad second region.
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people);
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
                          const std::vector<Person>& people);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearproject.h"
 
+#include "monthmarks.h"
+
 #include "dialogs.h"
 #include "germandate.h"
 #include "namelist.h"
@@ -145,6 +147,9 @@ QByteArray projectToJson(const YearProject& project)
     root[QStringLiteral("geburtstage")] = project.birthdays;
     root[QStringLiteral("kritischeTage")] = project.criticalDays;
     root[QStringLiteral("intuitiv")] = project.intuitive;
+    root[QStringLiteral("mondphasen")] = project.moonPhases;
+    root[QStringLiteral("region2")] = project.secondRegion;
+    root[QStringLiteral("brueckentage")] = project.bridgeDays;
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -195,6 +200,14 @@ YearProject projectFromJson(const QByteArray& json)
     p.birthdays = root.value(QStringLiteral("geburtstage")).toBool(true);
     p.criticalDays = root.value(QStringLiteral("kritischeTage")).toBool(true);
     p.intuitive = root.value(QStringLiteral("intuitiv")).toBool(false);
+    p.moonPhases = root.value(QStringLiteral("mondphasen")).toBool(false);
+    p.secondRegion = root.value(QStringLiteral("region2")).toString();
+    try {
+        zuv::daymarks::checkSecondRegion(p.regionCode, p.secondRegion);
+    } catch (const Error& e) {
+        refuse(e.message());
+    }
+    p.bridgeDays = root.value(QStringLiteral("brueckentage")).toBool(false);
     return p;
 }
 

@@ -51,6 +51,9 @@ struct YearProject {
     bool birthdays = true;                         // birthdays of the name list in the grid
     bool criticalDays = true;                      // critical days of the person
     bool intuitive = false;                        // intuitive cycle among the critical days
+    bool moonPhases = false;                       // moon phase symbols and their line
+    QString secondRegion;                          // holidays of a second region; empty: none
+    bool bridgeDays = false;                       // bridge days marked and listed
     bool operator==(const YearProject&) const = default;
 };
 

@@ -34,6 +34,8 @@ const QSize kChartLogicalSize(900, 255);
 
 const QColor kBirthdayColour(0x80, 0x00, 0x80);
 const QColor kCriticalColour(0x00, 0x66, 0x00);
+const QColor kBridgeColour(0x00, 0x00, 0xC0);
+const QColor kBlack(0x00, 0x00, 0x00);
 
 QFont markFont(bool bold)
 {
@@ -87,6 +89,23 @@ QString problemText(const PictureProblem& problem, int year)
         ? QStringLiteral("Titelseite %1").arg(year)
         : QStringLiteral("%1 %2").arg(zuv::core::monthName(problem.month)).arg(year);
     return where + QStringLiteral(": ") + problem.message;
+}
+
+QString moonSymbol(zuv::astronomy::MoonPhase phase)
+{
+    static const std::array<QChar, 4> symbols{QChar(0x25CF), QChar(0x25D0), QChar(0x25CB),
+                                              QChar(0x25D1)};
+    return QString(symbols[static_cast<std::size_t>(phase)]);
+}
+
+QString summaryText(const MonthPage& page)
+{
+    QStringList lines{page.grid.holidayLine};
+    for (const QString& extra : {page.marks.moonLine, page.marks.bridgeLine})
+        if (!extra.isEmpty())
+            lines << extra;
+    lines << page.birthdayLine << page.legendLine;
+    return lines.join(QStringLiteral("\r\n"));
 }
 
 std::vector<int> pictureSlots(int pictureCount)
@@ -186,8 +205,7 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
     }
     const QString title = zuv::photo::monthBoxEntries()[page.month - 1] + QStringLiteral("  ")
         + QString::number(page.year);
-    const QString summary = page.grid.holidayLine + QStringLiteral("\r\n") + page.birthdayLine
-        + QStringLiteral("\r\n") + page.legendLine;
+    const QString summary = summaryText(page);
     report.onPrint = [&](ReportText& element, QString& value) {
         if (element.name == QLatin1String("QRLabel1"))
             value = title;
@@ -221,8 +239,32 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
             }
         for (const CriticalDay& c : page.criticalDays)
             if (c.day == day)
-                addMark(laid, kCriticalMarkName, cell.row, cell.rect, line, criticalMarks(c),
+                addMark(laid, kCriticalMarkName, cell.row, cell.rect, line++, criticalMarks(c),
                         kCriticalColour);
+        if (day < 1 || day > 31)
+            continue;
+        const zuv::daymarks::DayMarks& marks = page.marks.days[static_cast<std::size_t>(day)];
+        if (marks.moon) {
+            addMark(laid, kMoonMarkName, cell.row, cell.rect, line++, moonSymbol(*marks.moon),
+                    kBlack);
+            // A font that has the geometric shapes, larger than the letters beside it.
+            QFont shapes(QStringLiteral("DejaVu Sans"));
+            shapes.setPointSize(9);
+            laid.texts.back().font = shapes;
+        }
+        if (marks.bridgeDay)
+            addMark(laid, kBridgeMarkName, cell.row, cell.rect, line++, QStringLiteral("Br"),
+                    kBridgeColour);
+        if (marks.secondRegionOnly) {
+            // The second region's own holidays: an outline where the first region's are red.
+            const QRectF box = cell.rect.adjusted(-2, -1, 2, 1);
+            laid.lines.emplace_back(box.topLeft(), box.topRight());
+            laid.lines.emplace_back(box.topRight(), box.bottomRight());
+            laid.lines.emplace_back(box.bottomRight(), box.bottomLeft());
+            laid.lines.emplace_back(box.bottomLeft(), box.topLeft());
+            addMark(laid, kSecondRegionMarkName, cell.row, cell.rect, line++,
+                    page.marks.secondRegionCode, kBlack);
+        }
     }
     return laid;
 }

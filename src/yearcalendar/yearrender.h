@@ -48,6 +48,15 @@ zuv::photo::ReportPicture monthChartPicture(const MonthPage& page);
 // Names of the added marks in a laid-out page (row = detail row).
 inline const QString kBirthdayMarkName = QStringLiteral("Geburtstag");
 inline const QString kCriticalMarkName = QStringLiteral("KritischeTage");
+inline const QString kMoonMarkName = QStringLiteral("Mondphase");
+inline const QString kBridgeMarkName = QStringLiteral("Brueckentag");
+inline const QString kSecondRegionMarkName = QStringLiteral("Region2");
+
+// The symbol of a moon phase beside a day number: ● new, ◐ first quarter, ○ full, ◑ last.
+QString moonSymbol(zuv::astronomy::MoonPhase phase);
+// The summary under the grid: the holiday line, the moon and bridge-day lines when on, the
+// birthdays and the critical-day legend, one a line.
+QString summaryText(const MonthPage& page);
 
 // Lays out a month page on a copy of design (the month page's report with its fonts);
 // titleFont (QFont::toString, may be empty) replaces the title's font.
