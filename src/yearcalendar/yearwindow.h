@@ -55,6 +55,7 @@ public:
     void PrintClick();
     void CancelClick();
     void CloseClick();
+    void BirthdayCalendarClick();         // the perpetual birthday calendar as a PDF
 
     // The background PDF job: running, and waiting for its end (tests).
     bool isBusy() const { return m_thread != nullptr; }
@@ -95,6 +96,9 @@ private:
     QCheckBox* m_birthdays = nullptr;
     QCheckBox* m_criticalDays = nullptr;
     QCheckBox* m_intuitive = nullptr;
+    QCheckBox* m_moonPhases = nullptr;
+    QCheckBox* m_bridgeDays = nullptr;
+    QComboBox* m_secondRegion = nullptr;
     QLabel* m_titleFontLabel = nullptr;
     std::array<QPushButton*, 12> m_pictureButtons{};
     std::array<QLabel*, 12> m_pictureLabels{};
