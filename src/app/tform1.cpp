@@ -4,6 +4,7 @@
 
 #include "aboutbox.h"
 #include "biopage.h"
+#include "birthdaysave.h"
 #include "datafolder.h"
 #include "designscaler.h"
 #include "dialogs.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -88,6 +90,8 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
     m_about = std::make_unique<zuv::info::TAboutBox>(this);
     m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste, this);
+    connect(m_nameList.get(), &zuv::people::TForm3::birthdayCalendarRequested, this,
+            [this] { Geburtstagskalender1Click(); });
     m_bioPage->setNameListWindow(m_nameList.get());
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);
@@ -385,6 +389,21 @@ void TForm1::Inhalt1Click()
 void TForm1::Info1Click()
 {
     zuv::info::Info1Click(*m_about);
+}
+
+void TForm1::Geburtstagskalender1Click()
+{
+    // The year project's pictures and title font, when there is a project.
+    zuv::yearcal::YearProject project;
+    try {
+        const QString path = zuv::core::userDataPath(zuv::yearcal::kProjectFileName);
+        if (QFileInfo::exists(path))
+            project = zuv::yearcal::loadProject(path);
+    } catch (const zuv::core::Error&) {
+        // A damaged project only costs the pictures; the year window reports it.
+    }
+    zuv::yearcal::saveBirthdayCalendar(m_nameList.get(), zuv::yearcal::peopleOf(CDSNamensliste),
+                                       project.pictures, project.titleFont);
 }
 
 void TForm1::Jahreskalender1Click()

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+class QAction;
 class QPushButton;
 class QTableView;
 
@@ -42,6 +43,13 @@ public:
     void Button1Click();   // "&Fenster schliessen"
     void Button2Click();   // "&Name löschen": deletes the grid's current row, no question
     void FormClose();      // posts a pending change; a failing post is ignored
+
+    // "&Geburtstagskalender...", in the window's context menu (the window keeps its size):
+    // asks for the perpetual birthday calendar of the names, which the program makes.
+    QAction* BirthdayCalendarAction = nullptr;
+
+signals:
+    void birthdayCalendarRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
