@@ -131,16 +131,12 @@ QString bridgeLine(const std::vector<int>& days)
     return parts.isEmpty() ? QString() : QStringLiteral("Brückentage: ") + parts.join(u' ');
 }
 
-MonthMarks buildMonthMarks(int year, int month, const QString& regionCode,
-                           const QString& regionName, const MarkOptions& options)
-{
-    checkMonth(year, month);
-    RegionDays first(checkedRegion(regionCode));
-    checkSecondRegion(regionCode, options.secondRegion);
-    std::optional<RegionDays> second;
-    if (!options.secondRegion.isEmpty())
-        second.emplace(checkedRegion(options.secondRegion));
+namespace {
 
+MonthMarks monthMarks(int year, int month, const QString& regionName, const MarkOptions& options,
+                      RegionDays& first, std::optional<RegionDays>& second,
+                      const std::vector<zuv::astronomy::MoonEvent>& yearPhases)
+{
     MonthMarks marks;
     marks.year = year;
     marks.month = month;
@@ -165,9 +161,7 @@ MonthMarks buildMonthMarks(int year, int month, const QString& regionCode,
         marks.holidayLine = QStringLiteral("Feiertage in ") + regionName + QStringLiteral(": ") + entries;
 
     if (options.moonPhases) {
-        const auto events = zuv::astronomy::eventsInMonth(
-            zuv::astronomy::moonPhasesOfYear(year, zuv::astronomy::regionTimeZone(regionCode)),
-            year, month);
+        const auto events = zuv::astronomy::eventsInMonth(yearPhases, year, month);
         for (const auto& e : events)
             marks.days[static_cast<std::size_t>(e.localDay.day())].moon = e.phase;
         marks.moonLine = moonLine(events);
@@ -179,6 +173,42 @@ MonthMarks buildMonthMarks(int year, int month, const QString& regionCode,
         marks.bridgeLine = bridgeLine(days);
     }
     return marks;
+}
+
+} // namespace
+
+std::array<MonthMarks, 12> buildYearMarks(int year, const QString& regionCode,
+                                          const QString& regionName, const MarkOptions& options)
+{
+    checkMonth(year, 1);
+    RegionDays first(checkedRegion(regionCode));
+    checkSecondRegion(regionCode, options.secondRegion);
+    std::optional<RegionDays> second;
+    if (!options.secondRegion.isEmpty())
+        second.emplace(checkedRegion(options.secondRegion));
+    const auto phases = options.moonPhases
+        ? zuv::astronomy::moonPhasesOfYear(year, zuv::astronomy::regionTimeZone(regionCode))
+        : std::vector<zuv::astronomy::MoonEvent>{};
+    std::array<MonthMarks, 12> out;
+    for (int month = 1; month <= 12; ++month)
+        out[static_cast<std::size_t>(month - 1)] =
+            monthMarks(year, month, regionName, options, first, second, phases);
+    return out;
+}
+
+MonthMarks buildMonthMarks(int year, int month, const QString& regionCode,
+                           const QString& regionName, const MarkOptions& options)
+{
+    checkMonth(year, month);
+    RegionDays first(checkedRegion(regionCode));
+    checkSecondRegion(regionCode, options.secondRegion);
+    std::optional<RegionDays> second;
+    if (!options.secondRegion.isEmpty())
+        second.emplace(checkedRegion(options.secondRegion));
+    const auto phases = options.moonPhases
+        ? zuv::astronomy::moonPhasesOfYear(year, zuv::astronomy::regionTimeZone(regionCode))
+        : std::vector<zuv::astronomy::MoonEvent>{};
+    return monthMarks(year, month, regionName, options, first, second, phases);
 }
 
 } // namespace zuv::daymarks

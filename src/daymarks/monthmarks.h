@@ -76,5 +76,9 @@ QString bridgeLine(const std::vector<int>& days);
 // range, an unknown region, or a second region refused by checkSecondRegion.
 MonthMarks buildMonthMarks(int year, int month, const QString& regionCode,
                            const QString& regionName, const MarkOptions& options);
+// The twelve months at once (index 0 = January), asking for the year's phases and holidays
+// only once; each equals buildMonthMarks of its month.
+std::array<MonthMarks, 12> buildYearMarks(int year, const QString& regionCode,
+                                          const QString& regionName, const MarkOptions& options);
 
 } // namespace zuv::daymarks

@@ -116,6 +116,20 @@ QString criticalLegend(const QString& person, bool withIntuitive)
     return QStringLiteral("Kritische Tage von %1: %2").arg(person, parts.join(QStringLiteral("  ")));
 }
 
+namespace {
+
+bool withMarks(const YearProject& project)
+{
+    return project.moonPhases || project.bridgeDays || !project.secondRegion.isEmpty();
+}
+
+zuv::daymarks::MarkOptions markOptions(const YearProject& project)
+{
+    return {project.moonPhases, project.secondRegion, project.bridgeDays};
+}
+
+} // namespace
+
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
                          const std::vector<Person>& people)
 {
@@ -136,12 +150,23 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
         }
     }
     page.pictures = project.pictures[static_cast<std::size_t>(month - 1)].mid(0, kMaxPicturesPerMonth);
-    if (project.moonPhases || project.bridgeDays || !project.secondRegion.isEmpty()) {
-        page.marks = zuv::daymarks::buildMonthMarks(
-            project.year, month, region.code, region.name,
-            {project.moonPhases, project.secondRegion, project.bridgeDays});
+    if (withMarks(project)) {
+        page.marks = zuv::daymarks::buildMonthMarks(project.year, month, region.code, region.name,
+                                                    markOptions(project));
         page.grid.holidayLine = page.marks.holidayLine;
     }
+    return page;
+}
+
+MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people, const zuv::daymarks::MonthMarks& marks)
+{
+    YearProject plain = project;
+    plain.moonPhases = plain.bridgeDays = false;
+    plain.secondRegion.clear();
+    MonthPage page = buildMonthPage(plain, region, month, people);
+    page.marks = marks;
+    page.grid.holidayLine = marks.holidayLine;
     return page;
 }
 
@@ -162,8 +187,16 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     doc.cover.title = QString::number(project.year);
     doc.cover.subtitle = QStringLiteral("Feiertage: ") + region->name;
     doc.cover.picture = project.pictures[0].value(0);
-    for (int m = 1; m <= 12; ++m)
-        doc.months.push_back(buildMonthPage(project, *region, m, people));
+    if (withMarks(project)) {
+        const auto marks = zuv::daymarks::buildYearMarks(project.year, region->code, region->name,
+                                                         markOptions(project));
+        for (int m = 1; m <= 12; ++m)
+            doc.months.push_back(buildMonthPage(project, *region, m, people,
+                                                marks[static_cast<std::size_t>(m - 1)]));
+    } else {
+        for (int m = 1; m <= 12; ++m)
+            doc.months.push_back(buildMonthPage(project, *region, m, people));
+    }
     return doc;
 }
 

@@ -100,5 +100,8 @@ struct YearDocument {
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people);
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
                          const std::vector<Person>& people);
+// The same with the month's marks computed beforehand (zuv::daymarks::buildYearMarks).
+MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people, const zuv::daymarks::MonthMarks& marks);
 
 } // namespace zuv::yearcal

@@ -107,3 +107,19 @@ TEST(MonthMarks, RefusesABadSecondRegionInGerman)
 }
 
 } // namespace
+
+namespace {
+
+// The year's marks share the year's holidays and phases between months: no month may see
+// another's marks.
+TEST(MonthMarks, AYearAtOnceEqualsItsMonths)
+{
+    const MarkOptions all{true, QStringLiteral("W"), true};
+    const auto year = buildYearMarks(2027, QStringLiteral("BY"), QStringLiteral("Bayern"), all);
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(year[static_cast<std::size_t>(month - 1)],
+                  buildMonthMarks(2027, month, QStringLiteral("BY"), QStringLiteral("Bayern"), all))
+            << month;
+}
+
+} // namespace
