@@ -6,8 +6,9 @@
 
 #include "calendarreport.h"
 #include "monthgrid.h"
+#include "monthpage.h"
+#include "pagepictures.h"
 #include "pictureloader.h"
-#include "table.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -31,34 +32,17 @@ void BM_BuildMonthGrid(benchmark::State& state)
 BENCHMARK(BM_BuildMonthGrid)->Unit(benchmark::kMicrosecond);
 
 struct Sample {
-    zuv::core::Table table{QStringLiteral("CLDBildkalender")};
     CalendarReport report;
+    MonthPage page;
     QTemporaryDir dir;
 
     Sample()
     {
-        for (const auto& f : bildkalenderFields())
-            table.addFieldDef(f.name, f.type, f.size);
-        table.createDataSet();
-        appendGrid(table, buildMonthGrid(2010, 5, 4, QStringLiteral("Berlin")));
-        report.dataSet = &table;
-        report.onPrint = [](ReportText& e, QString& v) {
-            if (e.name == QLatin1String("QRLabel1"))
-                v = QStringLiteral("Mai  2010");
-            else if (e.name == QLatin1String("QRLabel10"))
-                v = buildMonthGrid(2010, 5, 4, QStringLiteral("Berlin")).holidayLine
-                    + QStringLiteral("\r\n\r\n");
-            else if (e.field >= 1 && e.field <= 6) {
-                // The report window's cell rule: holidays red, Saturdays blue, others black.
-                const bool holiday = v.endsWith(QLatin1Char('x'));
-                if (holiday)
-                    v.chop(1);
-                e.color = holiday ? QColor(Qt::red) : e.field == 6 ? QColor(Qt::blue) : QColor(Qt::black);
-            } else if (e.field == 7 && v.endsWith(QLatin1Char('x'))) {
-                v.chop(1);
-            }
-        };
-        report.applyLayout(kLayoutWithChart);
+        MonthPageInput input;
+        input.year = 2010;
+        input.month = 5;
+        input.regionCode = QStringLiteral("BE");
+        input.regionName = QStringLiteral("Berlin");
         // Camera-like pictures, loaded as the page loads them.
         const QColor colours[] = {QColor(200, 80, 40), QColor(40, 120, 200), QColor(60, 160, 60)};
         for (int i = 0; i < 3; ++i) {
@@ -70,8 +54,8 @@ struct Sample {
             p.end();
             const QString file = dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
             photo.save(file, "JPEG", 85);
-            ImageSlot& slot = report.image(2 + i);
-            slot.picture = loadPicture(file, slot.geometry.size());
+            input.pictureFiles << file;
+            input.loaded.push_back(loadPicture(file, QSizeF(201, 289)));
         }
         QPicture chart;
         QPainter p(&chart);
@@ -84,7 +68,8 @@ struct Sample {
             p.drawPolyline(line);
         }
         p.end();
-        report.image(5).picture = ReportPicture::fromPicture(chart, QSizeF(681, 193));
+        input.chart = ReportPicture::fromPicture(chart, QSizeF(681, 193));
+        page = buildMonthPage(input);
     }
 };
 
@@ -93,10 +78,9 @@ void BM_PageToImage300dpi(benchmark::State& state)
     Sample sample;
     QImage sheet(2480, 3508, QImage::Format_RGB32);
     for (auto _ : state) {
-        const ReportPage page = sample.report.generate();
         sheet.fill(Qt::white);
         QPainter painter(&sheet);
-        render(painter, QRectF(0, 0, sheet.width(), sheet.height()), page);
+        renderMonthPage(painter, QRectF(0, 0, sheet.width(), sheet.height()), sample.page, sample.report);
     }
 }
 BENCHMARK(BM_PageToImage300dpi)->Unit(benchmark::kMillisecond);
@@ -116,7 +100,7 @@ void BM_PageToPdf(benchmark::State& state)
             pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
             pdf.setResolution(300);
             QPainter painter(&pdf);
-            render(painter, QRectF(0, 0, pdf.width(), pdf.height()), sample.report.generate());
+            renderMonthPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), sample.page, sample.report);
         }
         if (first && !keep.isEmpty()) {
             QFile file(QString::fromLocal8Bit(keep));

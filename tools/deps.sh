@@ -12,9 +12,9 @@ ZUV_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth weston qt6-wayland
   cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
-  desktop-file-utils appstream dpkg-dev file man-db
+  desktop-file-utils appstream dpkg-dev file man-db lintian
 )
 
 zuv_install_deps() {

@@ -16,6 +16,17 @@ double fitFactor(QSize workArea, QSize frame, QSize chrome)
     return std::max(0.1, std::min(across, down));
 }
 
+QRect usableArea(QRect available, bool workAreaKnown)
+{
+    if (workAreaKnown)
+        return available;
+    const QSize room = available.size() - kUnknownPanelAllowance;
+    if (room.width() <= 0 || room.height() <= 0)
+        return available;
+    return {available.topLeft() + QPoint(kUnknownPanelAllowance.width() / 2, kUnknownPanelAllowance.height() / 2),
+            room};
+}
+
 namespace {
 
 QSize pageAt(double factor, bool roundUp)

@@ -8,6 +8,7 @@
 // screens and at any scale factor, where stretching the window to the screen in both
 // directions and the controls by the width alone pushed the lower controls out of sight.
 
+#include <QRect>
 #include <QSize>
 
 namespace zuv::app {
@@ -19,6 +20,10 @@ inline constexpr QSize kPageDesignSize{840, 478};
 inline constexpr double kSmallestReadableScale = 0.75;
 // What a window manager's frame usually takes when the real frame is not known yet.
 inline constexpr QSize kFrameEstimate{8, 32};
+
+// Room a Wayland session's panels and the window's own title bar may take: there the screen's
+// available geometry is the whole output, and the compositor does not say where its panels are.
+inline constexpr QSize kUnknownPanelAllowance{48, 112};
 
 struct Sizing {
     double factor = 1;       // pages, fonts, menu, tab bar and status bar
@@ -35,5 +40,10 @@ double fitFactor(QSize workArea, QSize frame, QSize chrome);
 // the page at the smallest readable scale for devicePixelRatio (physical pixels per logical
 // pixel), but never more than the page at factor, so the window fits the screen it was made for.
 Sizing sizingFor(double factor, QSize chrome, double devicePixelRatio);
+
+// The area the window may fill. Where the platform reports the desktop's work area
+// (`workAreaKnown`, X11 and the like) that is `available`; otherwise (Wayland) the output less
+// kUnknownPanelAllowance, centred, so the status bar stays visible under any usual panel.
+QRect usableArea(QRect available, bool workAreaKnown);
 
 } // namespace zuv::app

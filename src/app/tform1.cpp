@@ -19,6 +19,7 @@
 #include "sizing.h"
 #include "tform10.h"
 #include "tform3.h"
+#include "windowplacement.h"
 #include "yearwindow.h"
 
 #include <QAction>
@@ -266,6 +267,9 @@ void TForm1::fitToScreen(const QRect& workArea, double devicePixelRatio)
     for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
         page->setMinimumSize(m_sizing.minimumPage);
     resize(m_sizing.window);
+    // A Wayland compositor places windows itself and ignores a move.
+    if (!zuv::core::platformPlacesWindows(QGuiApplication::platformName()))
+        return;
     const QSize outer = m_sizing.window + frame;
     move(workArea.topLeft()
          + QPoint((workArea.width() - outer.width()) / 2, (workArea.height() - outer.height()) / 2));
@@ -276,7 +280,8 @@ void TForm1::applySizing()
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    fitToScreen(screen->availableGeometry(), screen->devicePixelRatio());
+    const bool workAreaKnown = zuv::core::platformPlacesWindows(QGuiApplication::platformName());
+    fitToScreen(usableArea(screen->availableGeometry(), workAreaKnown), screen->devicePixelRatio());
 }
 
 void TForm1::openTables()

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "germandate.h"
 
+#include "calendar.h"
+#include "regions.h"
+
 #include <cmath>
 
 namespace zuv::core {
@@ -94,20 +97,24 @@ DateValue toDateValue(const QDateTime& dateTime)
 
 QDate dateFromValue(DateValue value)
 {
+    if (const std::optional<std::int32_t> day = zuv::dates::dayNumber(value)) {
+        const zuv::dates::Date d = zuv::dates::dateOfSerial(*day);
+        return QDate(d.year, d.month, d.day);
+    }
+    // Outside the calendar's years: the same rounding, on QDate's wider range.
+    if (!std::isfinite(value))
+        return {};
     return QDate::fromJulianDay(static_cast<qint64>(std::floor(value)) + kJulianDayOf30Dec1899);
 }
 
 bool isLeapYear(int year)
 {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return zuv::dates::isLeapYear(year);
 }
 
 int daysInMonth(int year, int month)
 {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+    return zuv::dates::daysInMonth(year, month);
 }
 
 QString longWeekdayName(int dayOfWeek)
@@ -202,24 +209,14 @@ QString todayStatusText(const QDate& today)
 
 const std::array<FederalState, 16>& federalStates()
 {
-    static const std::array<FederalState, 16> states = {{
-        {QStringLiteral("Baden-Württemberg"), QStringLiteral("BW")},
-        {QStringLiteral("Bayern"), QStringLiteral("BY")},
-        {QStringLiteral("Sachsen"), QStringLiteral("SN")},
-        {QStringLiteral("Brandenburg"), QStringLiteral("BB")},
-        {QStringLiteral("Berlin"), QStringLiteral("BE")},
-        {QStringLiteral("Mecklenburg-Vorpommern"), QStringLiteral("MV")},
-        {QStringLiteral("Schleswig-Holstein"), QStringLiteral("SH")},
-        {QStringLiteral("Hamburg"), QStringLiteral("HH")},
-        {QStringLiteral("Niedersachsen"), QStringLiteral("NS")},
-        {QStringLiteral("Bremen"), QStringLiteral("HB")},
-        {QStringLiteral("Nordrhein-Westfalen"), QStringLiteral("NW")},
-        {QStringLiteral("Rheinland-Pfalz"), QStringLiteral("RP")},
-        {QStringLiteral("Saarland"), QStringLiteral("SL")},
-        {QStringLiteral("Hessen"), QStringLiteral("HE")},
-        {QStringLiteral("Sachsen-Anhalt"), QStringLiteral("ST")},
-        {QStringLiteral("Thüringen"), QStringLiteral("TH")},
-    }};
+    static const std::array<FederalState, 16> states = [] {
+        std::array<FederalState, 16> list;
+        const auto rows = zuv::dates::federalStates();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            list[i] = {QString::fromUtf8(rows[i].name.data(), qsizetype(rows[i].name.size())),
+                       QString::fromUtf8(rows[i].code.data(), qsizetype(rows[i].code.size()))};
+        return list;
+    }();
     return states;
 }
 

@@ -13,7 +13,8 @@
 
 namespace zuv::core {
 
-// Days since 30 December 1899; the whole part is the day, the fraction the time of day.
+// Days since 30 December 1899 plus the time of day as a fraction; the day is the whole
+// part rounded towards minus infinity (zuv::dates::dayNumber, the program's one rule).
 using DateValue = double;
 
 // Parses "dd.mm.yyyy": day, month, year in this order separated by "."; blanks before a
@@ -29,7 +30,8 @@ QString formatDate(const QDate& date);
 
 DateValue toDateValue(const QDate& date);
 DateValue toDateValue(const QDateTime& dateTime);
-// The day of a date value (fraction dropped towards minus infinity for negative values).
+// The day of a date value (fraction dropped towards minus infinity); a null date for a
+// value that is not finite.
 QDate dateFromValue(DateValue value);
 
 bool isLeapYear(int year);

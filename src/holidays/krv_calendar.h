@@ -19,10 +19,11 @@
 //     KRV_Calendar::GetYearInfo(KRV_Calendar::RegionIndex("BY"), 2025, days);
 //     // days[0] is 1 January, days[days.size() - 1] 31 December.
 //
-// The module keeps the tables of the last few years it built (kKeptYears); a query
-// of a kept year copies the asked day out without a rebuild, so a caller may move
-// between a few years (a month page, the year calendar, the week row across New
-// Year) at no cost. Single-threaded: no function here is reentrant.
+// Each calling thread gets its own calendar (HolidayCalendar in holidaycalendar.h,
+// DefaultCalendar()), which keeps the tables of the last few years it built
+// (kKeptYears); a query of a kept year copies the asked day out without a rebuild, so a
+// caller may move between a few years (a month page, the year calendar, the week row
+// across New Year) at no cost. The GUI thread and a PDF worker never share a table.
 // No clock, no locale, no Qt. Texts are UTF-8.
 
 #include "krv_date.h"
@@ -55,7 +56,7 @@ struct TDayInfo {
     bool operator==(const TDayInfo&) const = default;
 };
 
-// How many built years the module keeps; the least recently asked one is rebuilt
+// How many built years a calendar keeps; the least recently asked one is rebuilt
 // for a year not kept.
 inline constexpr std::size_t kKeptYears = 4;
 
@@ -76,6 +77,7 @@ struct TYear {
 // An unknown or empty code gives 0 ("BU", the holidays common to all of Germany).
 std::uint8_t RegionIndex(std::string_view code) noexcept;
 
+// The functions below work on the calling thread's DefaultCalendar().
 // Overwrites info with the record of the day of date (a date value, see krv_date.h),
 // its IsHoliday answered for region (false for indices above 53). Throws
 // CalendarError for a date outside 01.01.0001 .. 31.12.9999 and when the rule tables
@@ -99,7 +101,7 @@ void GetDayInfo(std::uint8_t region, TDayInfo& info, double date);
 void GetYearInfo(std::uint8_t region, std::int32_t year, std::vector<TDayInfo>& days);
 std::vector<TDayInfo> GetYearInfo(std::uint8_t region, std::int32_t year);
 
-// Rebuilds the module's table of year (1..9999) - a kept one, or the least recently
+// Rebuilds the calendar's table of year (1..9999) - a kept one, or the least recently
 // asked one: empties every day's names, regions and mark (weeks stay) and applies the
 // holiday rules (krv_rules.h). The rebuilt table becomes YearTable().
 void BuildYear(std::int32_t year);

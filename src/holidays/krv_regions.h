@@ -5,6 +5,8 @@
 // written as 64-bit masks (bit i = region index i), so that rule tables can be
 // constant data checked by the compiler.
 
+#include "regions.h"
+
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -14,29 +16,15 @@ namespace KRV_Calendar {
 
 using TRegionMask = std::uint64_t;
 
-inline constexpr std::size_t kRegionCount = 54;
+inline constexpr std::size_t kRegionCount = zuv::dates::kRegionCount;
 
-// A region's index is its position here. Swiss cantons are prefixed with the first
-// letter of their own code so that none equals a German code.
-inline constexpr std::array<std::string_view, kRegionCount> kRegionCodes = {
-    "BU",                                                             // 0: Germany as a whole
-    "SH", "HH", "HB", "NS", "NW", "RP", "HE", "BW",                   // 1..8
-    "BY", "SN", "ST", "MV", "BE", "BB", "TH", "SL",                   // 9..16
-    "A",                                                              // 17: Austria as a whole
-    "V", "T", "K", "Sb", "S", "O", "N", "W", "B",                     // 18..26
-    "CH",                                                             // 27: Switzerland as a whole
-    "AAG", "AAR", "AAI", "BBL", "BBS", "BBE", "FFR", "GGE", "GGL",    // 28..36
-    "GGR", "JJU", "LLU", "NNE", "NNW", "OOW", "SSG", "SSH", "SSZ",    // 37..45
-    "SSO", "TTG", "TTI", "UUR", "VVD", "VVS", "ZZG", "ZZH",           // 46..53
-};
+// A region's index is its position in the program's region codes (regions.h).
+inline constexpr const auto& kRegionCodes = zuv::dates::kRegionCodes;
 
 // Index of a code known at compile time; an unknown code does not compile.
 consteval std::uint8_t CodeIndex(std::string_view code)
 {
-    for (std::size_t i = 0; i < kRegionCount; ++i)
-        if (kRegionCodes[i] == code)
-            return static_cast<std::uint8_t>(i);
-    throw "unknown region code";
+    return zuv::dates::codeIndex(code);
 }
 
 consteval TRegionMask Set(std::initializer_list<std::string_view> codes)

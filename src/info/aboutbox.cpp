@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "aboutbox.h"
+#include "windowplacement.h"
 
 #include "fileversion.h"
 #include "programicon.h"
@@ -153,10 +154,7 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 void TAboutBox::showEvent(QShowEvent* event)
 {
     // Centred on the window it belongs to; without one, on the screen.
-    const QPoint centre = parentWidget() ? parentWidget()->window()->frameGeometry().center()
-                          : screen()     ? screen()->availableGeometry().center()
-                                         : frameGeometry().center();
-    move(centre - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    zuv::core::centreOnParent(this);
     QDialog::showEvent(event);
 }
 

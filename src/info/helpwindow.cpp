@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -24,6 +25,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_forward->setObjectName(QStringLiteral("ForwardButton"));
     m_contents = new QPushButton(QStringLiteral("&Inhalt"), this);
     m_contents->setObjectName(QStringLiteral("ContentsButton"));
+    m_close = new QPushButton(QStringLiteral("&Schließen"), this);
+    m_close->setObjectName(QStringLiteral("CloseButton"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     // Links to web addresses leave the help; topic links stay inside the window.
@@ -34,6 +37,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     buttons->addWidget(m_forward);
     buttons->addWidget(m_contents);
     buttons->addStretch();
+    buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
@@ -43,6 +47,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_contents, &QPushButton::clicked, this, [this] { showContents(m_contentsPath); });
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    // A modeless window has no dialog's Esc; both keys work wherever the focus is inside it.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's help window: a browser for the HTML help pages in BioHelp with back,
-// forward and contents buttons. Modeless; the program keeps one (see help.h).
+// forward and contents buttons. Modeless; the program keeps one (see help.h). It closes
+// with its button, Esc and Ctrl+W, as other help viewers do.
 
 #include <QString>
 #include <QWidget>
@@ -26,6 +27,7 @@ public:
     QPushButton* backButton() const { return m_back; }
     QPushButton* forwardButton() const { return m_forward; }
     QPushButton* contentsButton() const { return m_contents; }
+    QPushButton* closeButton() const { return m_close; }
     // The contents page last asked for.
     QString contentsPath() const { return m_contentsPath; }
 
@@ -34,6 +36,7 @@ private:
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
     QPushButton* m_contents = nullptr;
+    QPushButton* m_close = nullptr;
     QString m_contentsPath;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tform3.h"
+#include "windowplacement.h"
 
 #include "dialogs.h"
 #include "namelistdelegate.h"
@@ -156,13 +157,7 @@ void TForm3::showEvent(QShowEvent* event)
     if (!m_placed) {
         m_placed = true;
         // Centred on the main window; without one, on the screen.
-        QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
-        if (parentWidget() || desktop) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(parentWidget() ? parentWidget()->window()->frameGeometry().center()
-                                            : desktop->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        zuv::core::centreOnParent(this);
     }
     // Another running copy may have changed the list since it was last shown.
     m_names->reloadIfChanged();

@@ -2,13 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "calendarreport.h"
 
-#include "table.h"
-
-#include <QFontMetricsF>
-#include <QImage>
 #include <QPainter>
 #include <QPaintDevice>
-#include <optional>
 #include <stdexcept>
 
 namespace zuv::photo {
@@ -51,19 +46,8 @@ ReportText dayCellElement(const QString& name, int left, int field, const QFont&
     t.font = font;
     t.color = color;
     t.field = field;
+    t.role = TextRole::Field;
     return t;
-}
-
-// Text measurement happens at 96 dots per inch, so font points turn into report pixels.
-const QPaintDevice& reportDevice()
-{
-    static const QImage device = [] {
-        QImage img(1, 1, QImage::Format_RGB32);
-        img.setDotsPerMeterX(3780);   // 96 per inch
-        img.setDotsPerMeterY(3780);
-        return img;
-    }();
-    return device;
 }
 
 // The same font for a device whose painter is scaled from report pixels: its point size
@@ -98,6 +82,7 @@ CalendarReport::CalendarReport()
     TitleBand1 = {QStringLiteral("TitleBand1"), BandKind::Title, 155, titleBandFont(), kRed, {}, {}};
     ReportText title = label(QStringLiteral("QRLabel1"), 291, 112, {}, titleBandFont(), kRed);
     title.alignToBand = true;
+    title.role = TextRole::Title;
     TitleBand1.texts.push_back(title);
 
     ColumnHeaderBand1 = {QStringLiteral("ColumnHeaderBand1"), BandKind::ColumnHeader, 56,
@@ -124,6 +109,7 @@ CalendarReport::CalendarReport()
                    kWindowText, {}, {}};
     ReportText week = label(QStringLiteral("QRDBText1"), 8, 20, {}, calligraph9, kWindowText);
     week.field = 0;
+    week.role = TextRole::Field;
     DetailBand1.texts.push_back(week);
     struct Cell { const char* name; int left; QColor color; };
     const Cell cells[] = {
@@ -147,15 +133,8 @@ CalendarReport::CalendarReport()
     summary.wordWrap = true;
     summary.growsDownward = true;
     summary.transparent = true;
+    summary.role = TextRole::Summary;
     SummaryBand1.texts.push_back(summary);
-
-    images = {{
-        {QStringLiteral("QRImage1"), QRect(96, 768, 609, 289), {}},
-        {QStringLiteral("QRImage2"), QRect(72, 768, 201, 289), {}},
-        {QStringLiteral("QRImage3"), QRect(296, 768, 201, 289), {}},
-        {QStringLiteral("QRImage4"), QRect(520, 768, 201, 289), {}},
-        {QStringLiteral("QRImage5"), QRect(56, 528, 681, 193), {}},
-    }};
 }
 
 ReportText& CalendarReport::text(const QString& name)
@@ -167,9 +146,9 @@ ReportText& CalendarReport::text(const QString& name)
     throw std::out_of_range("unknown report element");
 }
 
-ImageSlot& CalendarReport::image(int number)
+const ReportText& CalendarReport::text(const QString& name) const
 {
-    return images.at(static_cast<std::size_t>(number - 1));
+    return const_cast<CalendarReport*>(this)->text(name);
 }
 
 ReportText& CalendarReport::heading(int weekday)
@@ -182,137 +161,9 @@ ReportText& CalendarReport::dayCell(int weekday)
     return text(QStringLiteral("QRDBText%1").arg(weekday + 1));
 }
 
-void CalendarReport::applyLayout(const PictureLayout& layout)
+const ReportText& CalendarReport::dayCell(int weekday) const
 {
-    if (layout.withChart)
-        image(5).geometry.moveTop(layout.chartTop);
-    image(1).geometry.moveTop(layout.singleTop);
-    image(1).geometry.setHeight(layout.singleHeight);
-    for (int i = 2; i <= 4; ++i)
-        image(i).geometry.moveTop(layout.threeTop);
-}
-
-void CalendarReport::clearPictures()
-{
-    for (ImageSlot& slot : images)
-        slot.picture = {};
-}
-
-void CalendarReport::placeText(ReportPage& page, ReportText& element, double bandTop, int row,
-                               const QString& value)
-{
-    QString printed = value;
-    if (onPrint)
-        onPrint(element, printed);
-
-    const QFontMetricsF fm(element.font, &reportDevice());
-    const double left = PageGeometry::kMargin;
-    QRectF rect(left + element.geometry.left(), bandTop + element.geometry.top(),
-                element.geometry.width(), element.geometry.height());
-    int flags = element.alignment;
-    if (element.wordWrap)
-        flags |= Qt::TextWordWrap;
-    if (element.autoSize) {
-        const QRectF bounds = fm.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft, printed);
-        rect.setSize(QSizeF(std::ceil(bounds.width()), std::ceil(bounds.height())));
-        if (element.alignToBand)
-            rect.moveLeft(left + (PageGeometry::kBandWidth - rect.width()) / 2.0);
-    } else if (element.growsDownward) {
-        const QRectF bounds =
-            fm.boundingRect(QRectF(0, 0, rect.width(), 1e6), flags, printed);
-        rect.setHeight(std::max<double>(rect.height(), std::ceil(bounds.height())));
-    }
-    page.texts.push_back({element.name, row, rect, printed, element.font, element.color, flags,
-                          !element.transparent});
-}
-
-ReportPage CalendarReport::generate()
-{
-    ReportPage page;
-    const int rows = dataSet && dataSet->isActive() ? dataSet->rowCount() : 0;
-    if (rows == 0)
-        return page;
-
-    const double left = PageGeometry::kMargin;
-    double top = PageGeometry::kMargin;
-    auto addShapes = [&](const ReportBand& band) {
-        for (const ReportShape& s : band.shapes) {
-            const QRectF r(left + s.geometry.left(), top + s.geometry.top(), s.geometry.width(),
-                           s.geometry.height());
-            if (s.orientation == Qt::Horizontal)
-                page.lines.emplace_back(r.left(), r.top() + std::floor(r.height() / 2),
-                                        r.right(), r.top() + std::floor(r.height() / 2));
-            else
-                page.lines.emplace_back(r.left(), r.top(), r.left(), r.bottom());
-        }
-    };
-    auto simpleBand = [&](ReportBand& band) {
-        page.bands.push_back({band.name, QRectF(left, top, PageGeometry::kBandWidth, band.height)});
-        for (ReportText& t : band.texts)
-            placeText(page, t, top, -1, t.caption);
-        addShapes(band);
-        top += band.height;
-    };
-
-    simpleBand(TitleBand1);
-    simpleBand(ColumnHeaderBand1);
-    for (int r = 0; r < rows; ++r) {
-        page.bands.push_back(
-            {DetailBand1.name, QRectF(left, top, PageGeometry::kBandWidth, DetailBand1.height)});
-        for (ReportText& t : DetailBand1.texts)
-            placeText(page, t, top, r, dataSet->cell(r, t.field).toString());
-        addShapes(DetailBand1);
-        top += DetailBand1.height;
-    }
-
-    // The summary band grows by as much as its text outgrows the label.
-    const std::size_t firstSummaryText = page.texts.size();
-    for (ReportText& t : SummaryBand1.texts)
-        placeText(page, t, top, -1, t.caption);
-    double growth = 0;
-    for (std::size_t i = firstSummaryText; i < page.texts.size(); ++i) {
-        const ReportText& design = text(page.texts[i].name);
-        growth = std::max(growth, page.texts[i].rect.height() - design.geometry.height());
-    }
-    page.bands.push_back({SummaryBand1.name,
-                          QRectF(left, top, PageGeometry::kBandWidth, SummaryBand1.height + growth)});
-
-    for (const ImageSlot& slot : images)
-        if (!slot.picture.isEmpty())
-            page.pictures.push_back({slot.name, QRectF(slot.geometry), slot.picture});
-    return page;
-}
-
-namespace {
-// Colours of a day cell at print time, by ISO weekday; no colour = the element keeps its own.
-struct CellColours {
-    std::optional<QColor> holiday;
-    std::optional<QColor> ordinary;
-};
-const CellColours kCellColours[8] = {
-    {},                          // unused
-    {kRed, kWindowText},         // Monday
-    {kRed, kWindowText},         // Tuesday
-    {kRed, kWindowText},         // Wednesday
-    {kRed, kWindowText},         // Thursday
-    {kRed, kWindowText},         // Friday
-    {kRed, kBlue},               // Saturday
-    {std::nullopt, std::nullopt} // Sunday: the font's own colour
-};
-} // namespace
-
-void applyDayCellRule(ReportText& cell, int weekday, QString& value)
-{
-    if (weekday < 1 || weekday > 7)
-        return;
-    const CellColours& colours = kCellColours[weekday];
-    if (value.endsWith(QLatin1Char('x'))) {
-        value.chop(1);
-        if (colours.holiday)
-            cell.color = *colours.holiday;
-    } else if (colours.ordinary) {
-        cell.color = *colours.ordinary;
-    }
+    return text(QStringLiteral("QRDBText%1").arg(weekday + 1));
 }
 
 void render(QPainter& painter, const QRectF& target, const ReportPage& page)

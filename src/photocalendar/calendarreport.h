@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The calendar page report QRBildkalender: a one-page banded report on A4 portrait. It
-// holds the bands with their elements (positions, fonts, colours), the five picture slots
-// and the print-time hooks; generate() lays out one page in report pixels (96 per inch)
-// from the grid table, and render() draws a laid-out page onto any painter.
+// The calendar page report QRBildkalender: the design of the one-page banded month page on
+// A4 portrait, that is its bands with their elements (positions, fonts, colours; the font
+// menus of the photo page change them), and the laid-out page (ReportPage: texts, lines
+// and pictures in report pixels at 96 per inch) with the render function that draws it
+// onto any painter. What goes on a month page is the MonthPage value (monthpage.h).
 
 #include "reportpicture.h"
 
@@ -13,13 +14,9 @@
 #include <QLineF>
 #include <QRect>
 #include <QString>
-#include <array>
-#include <functional>
 #include <vector>
 
 class QPainter;
-
-namespace zuv::core { class Table; }
 
 namespace zuv::photo {
 
@@ -31,6 +28,10 @@ struct PageGeometry {
     static constexpr int kMargin = 38;                                // 10 mm
     static constexpr int kBandWidth = 718;                            // 190 mm
 };
+
+// What a text element prints: its fixed caption, the page title, the summary lines, or a
+// field of the grid (0 the week number, 1..7 the days Monday..Sunday).
+enum class TextRole { Caption, Title, Summary, Field };
 
 // A text element (label or data field) of a band. Positions are relative to the band.
 struct ReportText {
@@ -46,6 +47,7 @@ struct ReportText {
     QColor color;
     QString caption;              // fixed text of a label
     int field = -1;               // field index of a data element, -1 for labels
+    TextRole role = TextRole::Caption;
 };
 
 // A ruled line: horizontal lines run through the middle of their box, vertical ones along
@@ -68,14 +70,7 @@ struct ReportBand {
     std::vector<ReportShape> shapes;
 };
 
-// A picture element placed on the sheet (relative to its top left corner).
-struct ImageSlot {
-    QString name;                 // "QRImage1" .. "QRImage5"
-    QRect geometry;
-    ReportPicture picture;
-};
-
-// Picture slot geometry applied before each preview.
+// Picture slot tops and heights of the two layouts (report pixels on the sheet).
 struct PictureLayout {
     bool withChart = false;
     int chartTop = 0;             // QRImage5 (only with chart)
@@ -115,48 +110,25 @@ struct ReportPage {
     const PageText* find(const QString& name, int row = -1) const;
 };
 
+// The design of the month page: a plain value, copied to worker threads as it is.
 class CalendarReport {
 public:
     CalendarReport();
 
-    // --- design ---
     ReportBand TitleBand1, ColumnHeaderBand1, DetailBand1, SummaryBand1;
-    std::array<ImageSlot, 5> images;          // QRImage1 .. QRImage5
 
     ReportText& text(const QString& name);    // throws std::out_of_range when unknown
-    ImageSlot& image(int number);             // 1..5
+    const ReportText& text(const QString& name) const;
     // The weekday heading (QRLabel2..8) and the day cell (QRDBText2..8) of a weekday 1..7.
     ReportText& heading(int weekday);
     ReportText& dayCell(int weekday);
-
-    void applyLayout(const PictureLayout& layout);
-    void clearPictures();
-
-    // --- data and hooks ---
-    // Grid table read by the detail band (not owned; nullptr prints no rows).
-    zuv::core::Table* dataSet = nullptr;
-    // Called with the element and the text about to be printed; may change both (the
-    // element's colour applies to this print).
-    std::function<void(ReportText& element, QString& text)> onPrint;
-
-    // Lays the page out: title, headings, one detail band per table row, the summary, and
-    // the picture slots. Runs onPrint for every element with a print callback.
-    ReportPage generate();
-
-private:
-    void placeText(ReportPage& page, ReportText& element, double bandTop, int row,
-                   const QString& value);
+    const ReportText& dayCell(int weekday) const;
 };
 
 // The design fonts of the report, for "Standard" and for tests.
 QFont titleBandFont();
 QFont headerBandFont();
 QFont detailBandFont();
-
-// The print-time rule of a day cell of weekday 1..7 (Monday..Sunday): a trailing "x" is cut
-// off and gives the holiday colour (red; Sunday keeps its font's colour), other cells take
-// the ordinary colour (black, Saturday blue, Sunday unchanged).
-void applyDayCellRule(ReportText& cell, int weekday, QString& value);
 
 // Draws a generated page into target (device coordinates of the whole sheet).
 void render(QPainter& painter, const QRectF& target, const ReportPage& page);

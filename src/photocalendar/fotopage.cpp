@@ -7,6 +7,8 @@
 #include "dialogs.h"
 #include "germandate.h"
 #include "monthgrid.h"
+#include "monthpage.h"
+#include "pagepictures.h"
 #include "pagewidgets.h"
 #include "programfolder.h"
 #include "table.h"
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace zuv::photo {
@@ -78,16 +81,6 @@ FotoPage::FotoPage(zuv::core::Table& CLDBildkalender, zuv::bio::BioPage& bioPage
     m_fontDialogColour = QColor(0x00, 0x00, 0x00);
     buildControls();
 
-    PageSource source;
-    source.monthText = [this] { return m_ComboBox1->currentText(); };
-    source.yearText = [this] { return m_LabeledEdit2->text(); };
-    source.holidayLine = [this] { return m_holidayLine; };
-    source.summaryLine2 = [this] { return m_summaryLine2; };
-    source.summaryLine3 = [this] { return m_summaryLine3; };
-    source.pictureFiles = [this] {
-        return std::array<QString, 3>{m_Bild1->text(), m_Bild2->text(), m_Bild3->text()};
-    };
-    m_report.setPageSource(std::move(source));
 }
 
 FotoPage::~FotoPage() = default;
@@ -372,7 +365,7 @@ std::optional<int> FotoPage::checkedEntry(QComboBox* box, const QString& refusal
     return index;
 }
 
-void FotoPage::buildAndPreview()
+bool FotoPage::startBuild()
 {
     // 1. Birth date, only with "Mit Zuvododerod".
     QString birthText;
@@ -380,7 +373,7 @@ void FotoPage::buildAndPreview()
         birthText = m_MaskEdit2->text();
         if (!zuv::core::IsDate(birthText)) {
             m_MaskEdit2->setFocus();
-            return;
+            return false;
         }
     }
     // 2. State.
@@ -388,61 +381,129 @@ void FotoPage::buildAndPreview()
     if (stateText.isEmpty()) {
         dialogs().information(this, QStringLiteral("Wählen Sie ein Bundesland aus."));
         m_ComboBox2->setFocus();
-        return;
+        return false;
     }
     const std::optional<int> state = checkedEntry(
         m_ComboBox2, QStringLiteral("\"%1\" ist kein Bundesland der Liste. Wählen Sie ein "
                                     "Bundesland aus."));
     if (!state)
-        return;
+        return false;
     // 3. Month.
     const std::optional<int> monthIndex = checkedEntry(
         m_ComboBox1, QStringLiteral("\"%1\" ist kein Monat der Liste. Wählen Sie einen Monat aus."));
     if (!monthIndex)
-        return;
+        return false;
     const int year = m_UpDown1->position();
     const int month = *monthIndex + 1;
-    const QDate firstDay(year, month, 1);
 
-    // 4.-7. Grid and holiday line; a build starts from an empty grid.
+    // 4.-8. The month page with its chart and pictures.
     m_holidayLine.clear();
-    m_summaryLine2.clear();
-    const MonthGrid grid = buildMonthGrid(year, month, *state, stateText);
+    MonthPageInput input;
+    input.year = year;
+    input.month = month;
+    input.regionCode = zuv::core::federalStates()[static_cast<std::size_t>(*state)].code;
+    input.regionName = stateText;
+    input.monthText = m_ComboBox1->currentText();
+    input.pictureFiles = {m_Bild1->text(), m_Bild2->text(), m_Bild3->text()};
+    if (m_CheckBox3->isChecked())
+        input.chart = monthChart(birthText, year, month);
+    const bool withChart = !input.chart.isEmpty();
+    const int toLoad = picturesToLoad(input.pictureFiles, withChart);
+    if (toLoad == 0) {
+        showPage(input);
+        return false;
+    }
+    // The pictures are decoded on a worker; the preview opens when they are ready, and the
+    // page waits meanwhile with a progress that can be cancelled.
+    m_pending = input;
+    m_Panel1->setEnabled(false);
+    m_progress = new QProgressDialog(QStringLiteral("Die Bilder werden geladen ..."),
+                                     QStringLiteral("Abbrechen"), 0, toLoad, this);
+    m_progress->setObjectName(QStringLiteral("BilderLaden"));
+    m_progress->setWindowTitle(QStringLiteral("Vorschau"));
+    m_progress->setMinimumDuration(400);
+    m_progress->setValue(0);
+    auto* watcher = new QFutureWatcher<PagePictures>(this);
+    connect(watcher, &QFutureWatcher<PagePictures>::progressValueChanged, m_progress,
+            &QProgressDialog::setValue);
+    connect(m_progress, &QProgressDialog::canceled, watcher, &QFutureWatcher<PagePictures>::cancel);
+    connect(watcher, &QFutureWatcher<PagePictures>::finished, this,
+            [this, watcher] { picturesLoaded(watcher); });
+    watcher->setFuture(loadPagePicturesAsync(input.pictureFiles, withChart));
+    return true;
+}
+
+void FotoPage::picturesLoaded(QFutureWatcher<PagePictures>* watcher)
+{
+    const QFuture<PagePictures> future = watcher->future();
+    watcher->deleteLater();
+    if (m_progress) {
+        m_progress->deleteLater();
+        m_progress = nullptr;
+    }
+    m_Panel1->setEnabled(true);
+    zuv::core::guarded(this, [this, &future] {
+        const bool cancelled = future.isCanceled() || future.resultCount() == 0;
+        const PagePictures loaded = cancelled ? PagePictures() : future.result();
+        if (cancelled || !loaded.error.isEmpty()) {
+            // As after a preview: the chart's colours come back and the grid stays empty.
+            m_report.QRBildkalenderAfterPreview();
+            if (!loaded.error.isEmpty())
+                throw zuv::core::Error(loaded.error);
+            return;
+        }
+        m_pending.loaded = loaded.pictures;
+        showPage(m_pending);
+    });
+    m_pending = {};
+    endBuild();
+}
+
+void FotoPage::showPage(const MonthPageInput& input)
+{
+    const MonthPage monthPage = buildMonthPage(input);
+    // The grid table holds the page's rows while it is shown; a build starts from an empty one.
     if (!m_CLDBildkalender.isEmpty())
         m_CLDBildkalender.emptyTable();
-    appendGrid(m_CLDBildkalender, grid);
-    m_holidayLine = grid.holidayLine;
-    const QDate lastDay(year, month, firstDay.daysInMonth());
-
-    // 8. Biorhythm chart.
-    CalendarReport& report = m_report.QRBildkalender;
-    if (m_CheckBox3->isChecked()) {
-        m_bioPage.MaskEdit1()->setText(birthText);
-        const QDate birth = zuv::core::parseDate(birthText).value_or(QDate());
-        m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, m_Button5);
-        zuv::charts::Chart* chart = m_bioPage.DBChart1();
-        QSize size = chart->size();
-        if (size.width() < 50 || size.height() < 50)
-            size = report.image(5).geometry.size();
-        auto* mime = new QMimeData;
-        mime->setImageData(chart->toImage(size));
-        mime->setData(QStringLiteral("image/svg+xml"), chart->toSvg(size));
-        QApplication::clipboard()->setMimeData(mime);
-        report.applyLayout(kLayoutWithChart);
-        report.image(5).picture = ReportPicture::fromPicture(chart->toPicture(size), size);
-    } else {
-        report.applyLayout(kLayoutWithoutChart);
-    }
+    appendGrid(m_CLDBildkalender, gridOf(monthPage));
+    m_holidayLine = monthPage.holidayLine;
     // 9. Preview; returns when it is closed.
-    m_report.preview();
+    m_report.preview(monthPage);
+}
+
+ReportPicture FotoPage::monthChart(const QString& birthText, int year, int month)
+{
+    // The biorhythm page draws the chart in print colours for the calendar's month; it is
+    // copied to the clipboard as well, as a picture and as a drawing.
+    const QDate firstDay(year, month, 1);
+    const QDate lastDay(year, month, firstDay.daysInMonth());
+    m_bioPage.MaskEdit1()->setText(birthText);
+    const QDate birth = zuv::core::parseDate(birthText).value_or(QDate());
+    m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, m_Button5);
+    zuv::charts::Chart* chart = m_bioPage.DBChart1();
+    QSize size = chart->size();
+    if (size.width() < 50 || size.height() < 50)
+        size = chartSlot(true).size().toSize();
+    auto* mime = new QMimeData;
+    mime->setImageData(chart->toImage(size));
+    mime->setData(QStringLiteral("image/svg+xml"), chart->toSvg(size));
+    QApplication::clipboard()->setMimeData(mime);
+    return ReportPicture::fromPicture(chart->toPicture(size), size);
 }
 
 void FotoPage::Button5Click()
 {
     if (m_building)
-        return;   // the preview of the previous build is still open
+        return;   // the previous build still loads its pictures or shows its preview
     m_building = true;
-    zuv::core::guarded(this, [this] { buildAndPreview(); });
+    bool loading = false;
+    zuv::core::guarded(this, [this, &loading] { loading = startBuild(); });
+    if (!loading)
+        endBuild();
+}
+
+void FotoPage::endBuild()
+{
     m_building = false;
     // 10. Always back in the program folder, whatever happened.
     QDir::setCurrent(zuv::core::programFolder());

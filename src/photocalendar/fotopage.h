@@ -8,9 +8,12 @@
 // calendar page report of the report window.
 
 #include "designscaler.h"
+#include "monthpage.h"
+#include "pagepictures.h"
 
 #include <QDate>
 #include <QFont>
+#include <QFutureWatcher>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -23,6 +26,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QProgressDialog;
 class QPushButton;
 
 namespace zuv::core { class Table; }
@@ -69,6 +73,8 @@ public:
     const QString& pictureDialogFile() const { return m_pictureDialogFile; }
     const QFont& fontDialogFont() const { return m_fontDialogFont; }
     const QColor& fontDialogColour() const { return m_fontDialogColour; }
+    // True from "Vorschau" until its preview is closed, also while the pictures load.
+    bool isBuilding() const { return m_building; }
 
     static QString bildabmessungenText();
     // The page's size at design; its controls follow the page's size from there.
@@ -84,7 +90,14 @@ private:
     void pictureButton(QLabel* label);
     // Runs the font dialog; true when the user confirmed.
     bool runFontDialog();
-    void buildAndPreview();
+    // Checks the entries and makes the chart; shows the page at once when it has no
+    // pictures to load, else starts loading them and returns true.
+    bool startBuild();
+    void picturesLoaded(QFutureWatcher<PagePictures>* watcher);
+    void showPage(const MonthPageInput& input);
+    void endBuild();
+    // The month chart of the birth date for the calendar's month, as the page prints it.
+    ReportPicture monthChart(const QString& birthText, int year, int month);
     // The list position of a typed box text, or a message and the focus on the box.
     std::optional<int> checkedEntry(QComboBox* box, const QString& refusal);
 
@@ -93,12 +106,12 @@ private:
     TForm10& m_report;
     std::function<void()> m_showFirstPage;
     QString m_holidayLine;
-    QString m_summaryLine2;
-    QString m_summaryLine3;
     QString m_pictureDialogFile;
     QFont m_fontDialogFont;
     QColor m_fontDialogColour;
     bool m_building = false;
+    MonthPageInput m_pending;              // the page whose pictures are loading
+    QProgressDialog* m_progress = nullptr;
     zuv::core::DesignScaler m_scaler;
     zuv::core::ScaleFactors m_scale;
 

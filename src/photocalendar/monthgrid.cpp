@@ -4,11 +4,7 @@
 
 #include "dialogs.h"
 #include "germandate.h"
-#include "krv_calendar.h"
-
-#include <QDate>
-#include <algorithm>
-#include <string>
+#include "monthpage.h"
 
 namespace zuv::photo {
 
@@ -40,40 +36,29 @@ MonthGrid buildMonthGrid(int year, int month, int statePosition, const QString& 
 MonthGrid buildMonthGridForRegion(int year, int month, const QString& regionCode,
                                   const QString& regionName)
 {
-    if (year < 1 || year > 9999 || month < 1 || month > 12)
-        throw zuv::core::Error(QStringLiteral("Ungültiges Datum: Monat %1 im Jahr %2")
-                                   .arg(month)
-                                   .arg(year));
-    const std::string code = regionCode.toStdString();
-    const auto& codes = KRV_Calendar::kRegionCodes;
-    if (std::find(codes.begin(), codes.end(), code) == codes.end())
-        throw zuv::core::Error(QStringLiteral("Unbekannte Region: %1").arg(regionCode));
+    MonthPageInput input;
+    input.year = year;
+    input.month = month;
+    input.regionCode = regionCode;
+    input.regionName = regionName;
+    return gridOf(buildMonthPage(input));
+}
 
-    const QDate firstDay(year, month, 1);
-    const int n = zuv::core::daysInMonth(year, month);
-    const std::uint8_t region = KRV_Calendar::RegionIndex(code);
-
+MonthGrid gridOf(const MonthPage& page)
+{
     MonthGrid grid;
-    KRV_Calendar::TDayInfo info;
-    for (int i = 0; i < n; ++i) {
-        const QDate date = firstDay.addDays(i);
-        KRV_Calendar::GetDayInfo(region, info, KRV_Calendar::DateValue(year, month, date.day()));
-        const bool marked = info.IsHoliday && !info.Names.empty();
-        if (marked)
-            grid.holidayLine += QStringLiteral("  ") + date.toString(QStringLiteral("dd."))
-                + QString::fromStdString(info.Names);
-        const int w = date.dayOfWeek();
-        if (w == 1 || i == 0) {
-            GridRow row;
-            row.week = QString::number(info.Week);
-            grid.rows.push_back(row);
+    for (const WeekRow& row : page.rows) {
+        GridRow out;
+        out.week = QString::number(row.isoWeek);
+        for (std::size_t w = 0; w < row.days.size(); ++w) {
+            const DayCell& cell = row.days[w];
+            if (cell.day > 0)
+                out.cells[w + 1] = QString::number(cell.day)
+                    + (cell.has(DayMarkKind::Holiday) ? QStringLiteral("x") : QString());
         }
-        grid.rows.back().cells[static_cast<std::size_t>(w)] =
-            QString::number(date.day()) + (marked ? QStringLiteral("x") : QString());
+        grid.rows.push_back(out);
     }
-    if (!grid.holidayLine.isEmpty())
-        grid.holidayLine = QStringLiteral("Feiertage in ") + regionName + QStringLiteral(": ")
-            + grid.holidayLine;
+    grid.holidayLine = page.holidayLine;
     return grid;
 }
 

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The month grid of the calendar page: one row per calendar week that holds a day of the
-// month, with the ISO week number and the day numbers under their weekday, holidays of the
-// chosen federal state marked with a trailing "x", and the month's holiday line.
+// The month grid as the grid table CLDBildkalender stores it: one row per calendar week
+// that holds a day of the month, with the ISO week number and the day numbers under their
+// weekday as text, holidays of the chosen federal state marked with a trailing "x", and the
+// month's holiday line. It is written from the month page (monthpage.h).
 
 #include "table.h"
 
@@ -13,6 +14,8 @@
 #include <vector>
 
 namespace zuv::photo {
+
+struct MonthPage;
 
 // Field list of the grid table CLDBildkalender: "KW" and "Mo" .. "So". A weekday's field
 // index equals its ISO day of the week (Monday 1 .. Sunday 7).
@@ -42,6 +45,9 @@ MonthGrid buildMonthGrid(int year, int month, int statePosition, const QString& 
 // goes into the holiday line's prefix. Throws zuv::core::Error for an unknown code.
 MonthGrid buildMonthGridForRegion(int year, int month, const QString& regionCode,
                                   const QString& regionName);
+
+// The grid of a month page: day numbers as text, "x" after a holiday.
+MonthGrid gridOf(const MonthPage& page);
 
 // Appends the grid's rows to the grid table in order; days outside the month stay empty
 // (null values).

@@ -5,15 +5,10 @@
 #include "dialogs.h"
 #include "pictureloader.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QThread>
 #include <algorithm>
-#include <exception>
-#include <functional>
 
 namespace zuv::photo {
 
@@ -33,36 +28,6 @@ void trim(Entries& entries, qint64 budget, Size size)
         total -= size(*oldest);
         entries.erase(oldest);
     }
-}
-
-// Runs work on a thread of its own when called on the GUI thread and waits for it with
-// the window still repainting (user input held back, so nothing can start a second page
-// meanwhile): decoding a camera photo or drawing a large metafile takes seconds. Elsewhere
-// (a worker building PDF pages) work runs right here.
-QImage awayFromTheWindow(const std::function<QImage()>& work)
-{
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() != app->thread())
-        return work();
-    QImage result;
-    std::exception_ptr failure;
-    QThread* thread = QThread::create([&] {
-        try {
-            result = work();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    QEventLoop loop;
-    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    if (!thread->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    thread->wait();
-    delete thread;
-    if (failure)
-        std::rethrow_exception(failure);
-    return result;
 }
 
 } // namespace
@@ -96,18 +61,18 @@ QImage PictureCache::image(const QString& path, const QSize& pixels)
     }
 
     const PictureFile file = readPictureFile(path);
-    const QImage decoded = awayFromTheWindow([&] {
-        try {
-            if (file.format == PictureFormat::Metafile || file.format == PictureFormat::EnhancedMetafile) {
-                const QByteArray svg = drawingFor(version,
-                                                  file.format == PictureFormat::EnhancedMetafile, file.bytes);
-                return renderDrawing(svg, pixels);
-            }
-            return decodeRaster(file.bytes, file.format, pixels);
-        } catch (const zuv::core::Error& e) {
-            throw zuv::core::Error(pictureError(path, e.message()));
+    QImage decoded;
+    try {
+        if (file.format == PictureFormat::Metafile || file.format == PictureFormat::EnhancedMetafile) {
+            const QByteArray svg =
+                drawingFor(version, file.format == PictureFormat::EnhancedMetafile, file.bytes);
+            decoded = renderDrawing(svg, pixels);
+        } else {
+            decoded = decodeRaster(file.bytes, file.format, pixels);
         }
-    });
+    } catch (const zuv::core::Error& e) {
+        throw zuv::core::Error(pictureError(path, e.message()));
+    }
 
     QMutexLocker lock(&m_mutex);
     ++m_stats.decodes;

@@ -17,8 +17,10 @@
 // exactly that size, transparent where it is empty) and are stretched into their slot by
 // the caller. Thread-safe: the lookups share a lock, decoding runs outside it, so pages may
 // be built on worker threads; two threads asking for the same new picture may both decode
-// it. Called on the GUI thread, a decoding runs on a thread of its own while the windows
-// keep repainting (user input waits), so a large drawing never freezes them. Memory stays within the budgets: the least recently used entries go first.
+// it. Decoding runs on the calling thread and can take seconds (a camera photo, a large
+// drawing), so the window asks for its pictures from a worker (loadPagePicturesAsync in
+// pagepictures.h). Memory stays within the budgets: the least recently used entries go
+// first.
 
 #include <QByteArray>
 #include <QImage>

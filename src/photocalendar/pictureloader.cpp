@@ -4,7 +4,6 @@
 
 #include "dialogs.h"
 #include "metafileconvert.h"
-#include "picturecache.h"
 #include "picturecheck.h"
 #include "programfolder.h"
 #include "safefile.h"
@@ -265,11 +264,6 @@ QSize printPixels(const QSizeF& slotSize)
     const double factor = double(kPrintDotsPerInch) / 96.0;
     return QSize(static_cast<int>(std::ceil(slotSize.width() * factor)),
                  static_cast<int>(std::ceil(slotSize.height() * factor)));
-}
-
-ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
-{
-    return ReportPicture::fromImage(pictureCache().image(path, printPixels(slotSize)));
 }
 
 QString metafileHelperPath()

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Loading the user's pictures for the calendar page. The format is taken from the file's
+// Reading and decoding the user's pictures for the calendar page. The format is taken from the file's
 // extension and checked against the content: JPEG, Windows bitmap and icon are read with
 // QImageReader (allocation limit kept) at the size the slot needs for 300 dpi print, EXIF
 // orientation honoured, a cut-off bitmap refused, an icon's largest entry chosen; Windows
@@ -9,7 +9,8 @@
 // bounded in memory and time, and drawn into an image of the slot's size. Every failure is
 // a zuv::core::Error with a German message naming the file and the cause (not found, no
 // permission, damaged or cut off, wrong file type, too large); nothing here can crash the
-// program. Decoded pictures are kept in the PictureCache (picturecache.h).
+// program. Decoded pictures are kept in the PictureCache (picturecache.h); pictures for a
+// page's slots are loaded through it by pagepictures.h.
 
 #include "reportpicture.h"
 
@@ -31,10 +32,6 @@ QSize printPixels(const QSizeF& slotSize);
 
 // Largest picture file read (bytes); metafiles have their own, smaller limit.
 inline constexpr qint64 kMaxPictureFileBytes = 256ll * 1024 * 1024;
-
-// Loads path for a slot of slotSize report pixels through pictureCache(): an image of at
-// most printPixels(slotSize). Throws zuv::core::Error.
-ReportPicture loadPicture(const QString& path, const QSizeF& slotSize);
 
 // The message the user sees for a picture that cannot be loaded: the file and the reason.
 QString pictureError(const QString& path, const QString& reason);
@@ -59,8 +56,7 @@ QImage renderDrawing(const QByteArray& svg, const QSize& pixels);
 // The metafile helper: its path (default: next to the running executable, else in the
 // installed helper folder) and the time a conversion may take before the helper is
 // killed. The helper's own processor-time limit (10 s) bounds the work; this bounds the
-// wait on a busy machine, where a large drawing's few seconds of work stretch out. The
-// window keeps repainting meanwhile.
+// wait on a busy machine, where a large drawing's few seconds of work stretch out.
 QString metafileHelperPath();
 void setMetafileHelperPath(const QString& path);
 inline constexpr int kMetafileTimeoutMs = 15000;

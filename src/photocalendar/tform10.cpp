@@ -6,7 +6,6 @@
 #include "chart.h"
 #include "dialogs.h"
 #include "pdfexport.h"
-#include "pictureloader.h"
 #include "table.h"
 
 #include <QCloseEvent>
@@ -62,70 +61,11 @@ TForm10::TForm10(zuv::core::Table& CLDBildkalender, zuv::core::Table& CLDSBio,
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Bild - Kalender"));
-    QRBildkalender.dataSet = &m_grid;
-    QRBildkalender.onPrint = [this](ReportText& element, QString& value) {
-        const QString& n = element.name;
-        if (n == QLatin1String("QRLabel1"))
-            QRLabel1Print(value);
-        else if (n == QLatin1String("QRLabel10"))
-            QRLabel10Print(value);
-        else if (n.startsWith(QLatin1String("QRDBText")) && element.field >= 1)
-            dayCellPrint(element.field, value);
-    };
 }
 
-void TForm10::QRLabel1Print(QString& value)
+PrintedCell TForm10::dayCellPrint(int weekday, const DayCell& cell) const
 {
-    value = (m_source.monthText ? m_source.monthText() : QString()) + QStringLiteral("  ")
-        + (m_source.yearText ? m_source.yearText() : QString());
-}
-
-void TForm10::dayCellPrint(int weekday, QString& value)
-{
-    applyDayCellRule(QRBildkalender.dayCell(weekday), weekday, value);
-}
-
-void TForm10::QRDBText2Print(QString& value) { dayCellPrint(1, value); }
-void TForm10::QRDBText3Print(QString& value) { dayCellPrint(2, value); }
-void TForm10::QRDBText4Print(QString& value) { dayCellPrint(3, value); }
-void TForm10::QRDBText5Print(QString& value) { dayCellPrint(4, value); }
-void TForm10::QRDBText6Print(QString& value) { dayCellPrint(5, value); }
-void TForm10::QRDBText7Print(QString& value) { dayCellPrint(6, value); }
-void TForm10::QRDBText8Print(QString& value) { dayCellPrint(7, value); }
-
-void TForm10::QRLabel10Print(QString& value)
-{
-    auto text = [](const std::function<QString()>& fn) { return fn ? fn() : QString(); };
-    value = text(m_source.holidayLine) + QStringLiteral("\r\n") + text(m_source.summaryLine2)
-        + QStringLiteral("\r\n") + text(m_source.summaryLine3);
-}
-
-void TForm10::loadSlot(int slot, const QString& file)
-{
-    ImageSlot& target = QRBildkalender.image(slot);
-    target.picture = {};
-    if (file.isEmpty())
-        return;   // a slot without a chosen picture stays empty
-    target.picture = loadPicture(file, target.geometry.size());
-}
-
-void TForm10::QRBildkalenderBeforePrint()
-{
-    const std::array<QString, 3> files =
-        m_source.pictureFiles ? m_source.pictureFiles() : std::array<QString, 3>{};
-    if (!files[0].isEmpty() && files[1].isEmpty()) {
-        loadSlot(1, files[0]);
-    } else if (!files[0].isEmpty() && !files[1].isEmpty()) {
-        loadSlot(2, files[0]);
-        loadSlot(3, files[1]);
-        loadSlot(4, files[2]);
-    }
-}
-
-ReportPage TForm10::generatePage()
-{
-    QRBildkalenderBeforePrint();
-    return QRBildkalender.generate();
+    return printedDayCell(cell, QRBildkalender.dayCell(weekday));
 }
 
 void TForm10::printPage(QPrinter& printer) const
@@ -140,16 +80,17 @@ void TForm10::printPage(QPrinter& printer) const
                                    .arg(printer.docName(), device));
     }
     const QRectF sheet = printer.pageLayout().fullRectPixels(printer.resolution());
-    zuv::photo::render(painter, QRectF(QPointF(0, 0), sheet.size()), m_page);
+    zuv::photo::render(painter, QRectF(QPointF(0, 0), sheet.size()), m_laid);
     if (!painter.end())
         throw zuv::core::Error(
             QStringLiteral("Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(printer.docName()));
 }
 
-void TForm10::preview()
+void TForm10::preview(const MonthPage& page)
 {
     try {
-        m_page = generatePage();
+        m_page = page;
+        m_laid = layoutMonthPage(m_page, QRBildkalender);
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
@@ -184,13 +125,12 @@ void TForm10::AlsPdfSpeichern1Click(QWidget* parent)
     zuv::core::guarded(parent, [this, parent] {
         QFileDialog dialog(parent, QStringLiteral("Als PDF speichern"));
         zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("PdfSaveDialog1"));
-        const QString title = m_source.monthText && m_source.yearText
-            ? (m_source.monthText().trimmed() + QLatin1Char(' ') + m_source.yearText())
-            : windowTitle();
+        const QString title = m_page.title.isEmpty() ? windowTitle()
+                                                     : m_page.title.simplified();
         dialog.selectFile(QStringLiteral("Kalender %1.pdf").arg(title));
         if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
-        writePagePdf(dialog.selectedFiles().constFirst(), title, m_page);
+        writePagePdf(dialog.selectedFiles().constFirst(), title, m_laid);
     });
 }
 
@@ -200,7 +140,7 @@ void TForm10::QRBildkalenderAfterPreview()
     // grid and empty slots.
     swallow([this] { m_grid.emptyTable(); });
     swallow([this] { m_bioTable.close(); });
-    swallow([this] { QRBildkalender.clearPictures(); });
+    swallow([this] { m_page = MonthPage(); });
     swallow([this] { close(); });
 }
 

@@ -4,7 +4,7 @@
 
 #include "dialogs.h"
 #include "pdfexport.h"
-#include "pictureloader.h"
+#include "pagepictures.h"
 #include "safefile.h"
 
 #include <QFontMetricsF>

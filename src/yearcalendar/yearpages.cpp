@@ -116,6 +116,13 @@ QString criticalLegend(const QString& person, bool withIntuitive)
     return QStringLiteral("Kritische Tage von %1: %2").arg(person, parts.join(QStringLiteral("  ")));
 }
 
+QString moonSymbol(zuv::astronomy::MoonPhase phase)
+{
+    static const std::array<QChar, 4> symbols{QChar(0x25CF), QChar(0x25D0), QChar(0x25CB),
+                                              QChar(0x25D1)};
+    return QString(symbols[static_cast<std::size_t>(phase)]);
+}
+
 namespace {
 
 bool withMarks(const YearProject& project)
@@ -128,15 +135,35 @@ zuv::daymarks::MarkOptions markOptions(const YearProject& project)
     return {project.moonPhases, project.secondRegion, project.bridgeDays};
 }
 
+// The moon phases, bridge days and the second region's own holidays as marks beside the
+// day numbers, their lines under the holiday line.
+void addMarks(zuv::photo::MonthPageInput& input, const zuv::daymarks::MonthMarks& marks)
+{
+    using zuv::photo::DayMarkKind;
+    for (int day = 1; day <= 31; ++day) {
+        const zuv::daymarks::DayMarks& m = marks.days[static_cast<std::size_t>(day)];
+        if (m.moon)
+            input.notes.push_back({day, {DayMarkKind::MoonPhase, moonSymbol(*m.moon)}});
+        if (m.bridgeDay)
+            input.notes.push_back({day, {DayMarkKind::BridgeDay, QStringLiteral("Br")}});
+        if (m.secondRegionOnly)
+            input.notes.push_back({day, {DayMarkKind::SecondRegion, marks.secondRegionCode}});
+    }
+    for (const QString& line : {marks.moonLine, marks.bridgeLine})
+        if (!line.isEmpty())
+            input.moreLines << line;
+}
+
 } // namespace
 
-MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
-                         const std::vector<Person>& people)
+namespace {
+
+MonthPage buildPage(const YearProject& project, const Region& region, int month,
+                    const std::vector<Person>& people, const zuv::daymarks::MonthMarks* marks)
 {
     MonthPage page;
     page.year = project.year;
     page.month = month;
-    page.grid = zuv::photo::buildMonthGridForRegion(project.year, month, region.code, region.name);
     if (project.birthdays) {
         page.birthdays = birthdaysInMonth(people, project.year, month);
         page.birthdayLine = birthdayLine(page.birthdays);
@@ -150,24 +177,46 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
         }
     }
     page.pictures = project.pictures[static_cast<std::size_t>(month - 1)].mid(0, kMaxPicturesPerMonth);
-    if (withMarks(project)) {
-        page.marks = zuv::daymarks::buildMonthMarks(project.year, month, region.code, region.name,
-                                                    markOptions(project));
-        page.grid.holidayLine = page.marks.holidayLine;
+
+    zuv::photo::MonthPageInput input;
+    input.year = project.year;
+    input.month = month;
+    input.regionCode = region.code;
+    input.regionName = region.name;
+    // One birthday mark per day, then the critical-day letters below it.
+    for (std::size_t i = 0; i < page.birthdays.size(); ++i)
+        if (i == 0 || page.birthdays[i].day != page.birthdays[i - 1].day)
+            input.notes.push_back({page.birthdays[i].day, {zuv::photo::DayMarkKind::Birthday, kBirthdayMark}});
+    for (const CriticalDay& c : page.criticalDays)
+        input.notes.push_back({c.day, {zuv::photo::DayMarkKind::CriticalDay, criticalMarks(c)}});
+    if (marks) {
+        page.marks = *marks;
+        addMarks(input, *marks);
     }
+    input.birthdayLine = page.birthdayLine;
+    input.legendLine = page.legendLine;
+    page.sheet = zuv::photo::buildMonthPage(input);
+    if (marks)
+        page.sheet.holidayLine = marks->holidayLine;
     return page;
+}
+
+} // namespace
+
+MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people)
+{
+    if (!withMarks(project))
+        return buildPage(project, region, month, people, nullptr);
+    const auto marks = zuv::daymarks::buildMonthMarks(project.year, month, region.code, region.name,
+                                                      markOptions(project));
+    return buildPage(project, region, month, people, &marks);
 }
 
 MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
                          const std::vector<Person>& people, const zuv::daymarks::MonthMarks& marks)
 {
-    YearProject plain = project;
-    plain.moonPhases = plain.bridgeDays = false;
-    plain.secondRegion.clear();
-    MonthPage page = buildMonthPage(plain, region, month, people);
-    page.marks = marks;
-    page.grid.holidayLine = marks.holidayLine;
-    return page;
+    return buildPage(project, region, month, people, &marks);
 }
 
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people)

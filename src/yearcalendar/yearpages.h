@@ -6,8 +6,8 @@
 // critical days of the chosen person, and the list of pages (a cover, then January to
 // December). Plain values computed from the project; nothing here paints or reads files.
 
-#include "monthgrid.h"
 #include "monthmarks.h"
+#include "monthpage.h"
 #include "yearproject.h"
 
 #include <QDate>
@@ -65,11 +65,15 @@ QString criticalLegend(const QString& person, bool withIntuitive);
 // Marks beside a day number: the birthday mark and the critical-day letters.
 inline const QString kBirthdayMark = QStringLiteral("*");
 
-// One month page: the month page's own grid and holiday line, and what the year adds.
+// The symbol of a moon phase beside a day number: ● new, ◐ first quarter, ○ full, ◑ last.
+QString moonSymbol(zuv::astronomy::MoonPhase phase);
+
+// One month page: the photo calendar's month page with what the year adds (birthday and
+// critical-day marks, their lines), and what the drawing adds: the pictures and the chart.
 struct MonthPage {
     int year = 0;
     int month = 0;                        // 1..12
-    zuv::photo::MonthGrid grid;           // rows, marks "x", holiday line
+    zuv::photo::MonthPage sheet;          // without pictures and chart
     std::vector<Birthday> birthdays;
     std::vector<CriticalDay> criticalDays;
     QString birthdayLine;                 // second summary line

@@ -5,7 +5,7 @@
 #include "monthmarks.h"
 
 #include "dialogs.h"
-#include "germandate.h"
+#include "regions.h"
 #include "namelist.h"
 #include "pictureloader.h"
 #include "table.h"
@@ -24,20 +24,6 @@ namespace zuv::yearcal {
 using zuv::core::Error;
 
 namespace {
-
-// Austria and its nine states follow the German states, by name.
-const Region kAustria[] = {
-    {QStringLiteral("Österreich"), QStringLiteral("A")},
-    {QStringLiteral("Burgenland"), QStringLiteral("B")},
-    {QStringLiteral("Kärnten"), QStringLiteral("K")},
-    {QStringLiteral("Niederösterreich"), QStringLiteral("N")},
-    {QStringLiteral("Oberösterreich"), QStringLiteral("O")},
-    {QStringLiteral("Salzburg"), QStringLiteral("Sb")},
-    {QStringLiteral("Steiermark"), QStringLiteral("S")},
-    {QStringLiteral("Tirol"), QStringLiteral("T")},
-    {QStringLiteral("Vorarlberg"), QStringLiteral("V")},
-    {QStringLiteral("Wien"), QStringLiteral("W")},
-};
 
 constexpr int kProjectVersion = 1;
 // A project file is a few kilobytes; anything far larger is not one.
@@ -87,10 +73,9 @@ const std::vector<Region>& yearRegions()
 {
     static const std::vector<Region> regions = [] {
         std::vector<Region> list;
-        for (const auto& state : zuv::core::federalStates())
-            list.push_back({state.name, state.code});
-        for (const Region& r : kAustria)
-            list.push_back(r);
+        for (const zuv::dates::Region& r : zuv::dates::yearCalendarRegions())
+            list.push_back({QString::fromUtf8(r.name.data(), qsizetype(r.name.size())),
+                            QString::fromUtf8(r.code.data(), qsizetype(r.code.size()))});
         return list;
     }();
     return regions;

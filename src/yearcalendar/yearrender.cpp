@@ -8,9 +8,8 @@
 #include "germandate.h"
 #include "monthchart.h"
 #include "pdfexport.h"
-#include "pictureloader.h"
+#include "pagepictures.h"
 #include "safefile.h"
-#include "table.h"
 
 #include <QImageReader>
 #include <QPagedPaintDevice>
@@ -21,29 +20,14 @@
 namespace zuv::yearcal {
 
 using zuv::photo::CalendarReport;
-using zuv::photo::PageText;
 using zuv::photo::ReportPage;
 using zuv::photo::ReportPicture;
-using zuv::photo::ReportText;
 
 namespace {
 
 // The chart is laid out at about the size it has on the biorhythm page and scaled into
 // its slot, so its texts keep their proportions.
 const QSize kChartLogicalSize(900, 255);
-
-const QColor kBirthdayColour(0x80, 0x00, 0x80);
-const QColor kCriticalColour(0x00, 0x66, 0x00);
-const QColor kBridgeColour(0x00, 0x00, 0xC0);
-const QColor kBlack(0x00, 0x00, 0x00);
-
-QFont markFont(bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    f.setBold(bold);
-    return f;
-}
 
 ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
                       std::vector<PictureProblem>& problems)
@@ -62,25 +46,6 @@ ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
     return {};
 }
 
-// The table the report's detail band reads: the month page's grid table, in memory.
-void fillGridTable(zuv::core::Table& table, const zuv::photo::MonthGrid& grid)
-{
-    for (const auto& f : zuv::photo::bildkalenderFields())
-        table.addFieldDef(f.name, f.type, f.size);
-    table.createDataSet();
-    zuv::photo::appendGrid(table, grid);
-}
-
-void addMark(ReportPage& page, const QString& name, int row, const QRectF& cell, int line,
-             const QString& text, const QColor& colour)
-{
-    const QFont font = markFont(name == kBirthdayMarkName);
-    // Right of the cell's box, top-aligned; the next weekday's cell starts 47 pixels on.
-    const QRectF rect(cell.right() + 1, cell.top() + line * 13, 34, 13);
-    page.texts.push_back({name, row, rect, text, font, colour,
-                          int(Qt::AlignLeft | Qt::AlignTop), false});
-}
-
 } // namespace
 
 QString problemText(const PictureProblem& problem, int year)
@@ -91,39 +56,15 @@ QString problemText(const PictureProblem& problem, int year)
     return where + QStringLiteral(": ") + problem.message;
 }
 
-QString moonSymbol(zuv::astronomy::MoonPhase phase)
-{
-    static const std::array<QChar, 4> symbols{QChar(0x25CF), QChar(0x25D0), QChar(0x25CB),
-                                              QChar(0x25D1)};
-    return QString(symbols[static_cast<std::size_t>(phase)]);
-}
-
-QString summaryText(const MonthPage& page)
-{
-    QStringList lines{page.grid.holidayLine};
-    for (const QString& extra : {page.marks.moonLine, page.marks.bridgeLine})
-        if (!extra.isEmpty())
-            lines << extra;
-    lines << page.birthdayLine << page.legendLine;
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-std::vector<int> pictureSlots(int pictureCount)
-{
-    if (pictureCount <= 0)
-        return {};
-    if (pictureCount == 1)
-        return {1};
-    return pictureCount == 2 ? std::vector<int>{2, 3} : std::vector<int>{2, 3, 4};
-}
-
-MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& design,
+MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
                                 std::vector<PictureProblem>& problems)
 {
-    CalendarReport report = design;
-    report.applyLayout(page.chartPerson ? zuv::photo::kLayoutWithChart
-                                        : zuv::photo::kLayoutWithoutChart);
-    const std::vector<int> targets = pictureSlots(static_cast<int>(page.pictures.size()));
+    // A slot without a file (the third of two pictures) stays empty.
+    std::vector<zuv::photo::SlotPlan> targets;
+    for (const zuv::photo::SlotPlan& plan :
+         zuv::photo::pictureSlots(page.pictures, page.chartPerson.has_value()))
+        if (!page.pictures.value(plan.index).isEmpty())
+            targets.push_back(plan);
     // The pictures of one page are decoded side by side (the picture cache is thread-safe);
     // the next page waits, so no more than one page's pictures are being decoded at once.
     struct Load {
@@ -131,9 +72,9 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
         std::vector<PictureProblem> problems;
     };
     std::vector<std::future<Load>> loads;
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        const QString file = page.pictures[static_cast<qsizetype>(i)];
-        const QSizeF slot = report.image(targets[i]).geometry.size();
+    for (const zuv::photo::SlotPlan& target : targets) {
+        const QString file = page.pictures.value(target.index);
+        const QSizeF slot = target.rect.size();
         loads.push_back(std::async(std::launch::async, [file, slot, month = page.month] {
             Load load;
             load.picture = loadOne(month, file, slot, load.problems);
@@ -143,7 +84,7 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport& des
     MonthPictures pictures;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         Load load = loads[i].get();
-        pictures.bySlot[static_cast<std::size_t>(targets[i] - 1)] = std::move(load.picture);
+        pictures.bySlot[static_cast<std::size_t>(targets[i].slot - 1)] = std::move(load.picture);
         problems.insert(problems.end(), load.problems.begin(), load.problems.end());
     }
     return pictures;
@@ -193,80 +134,21 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
                            const QString& titleFont, const MonthPictures& pictures,
                            const ReportPicture& chart)
 {
-    zuv::core::Table grid(QStringLiteral("CLDBildkalender"));
-    fillGridTable(grid, page.grid);
-
     CalendarReport report = design;
-    report.dataSet = &grid;
     if (!titleFont.isEmpty()) {
         QFont font;
         if (font.fromString(titleFont))
             report.text(QStringLiteral("QRLabel1")).font = font;
     }
-    const QString title = zuv::photo::monthBoxEntries()[page.month - 1] + QStringLiteral("  ")
-        + QString::number(page.year);
-    const QString summary = summaryText(page);
-    report.onPrint = [&](ReportText& element, QString& value) {
-        if (element.name == QLatin1String("QRLabel1"))
-            value = title;
-        else if (element.name == QLatin1String("QRLabel10"))
-            value = summary;
-        else if (element.name.startsWith(QLatin1String("QRDBText")) && element.field >= 1)
-            zuv::photo::applyDayCellRule(element, element.field, value);
-    };
-    report.applyLayout(page.chartPerson ? zuv::photo::kLayoutWithChart
-                                        : zuv::photo::kLayoutWithoutChart);
-    for (int slot = 1; slot <= 4; ++slot)
-        report.image(slot).picture = pictures.bySlot[static_cast<std::size_t>(slot - 1)];
-    report.image(5).picture = chart;
-
-    ReportPage laid = report.generate();
-
-    // The year's marks beside the day numbers of the grid.
-    const std::size_t cellTexts = laid.texts.size();
-    for (std::size_t i = 0; i < cellTexts; ++i) {
-        const PageText cell = laid.texts[i];
-        if (cell.row < 0 || !cell.name.startsWith(QLatin1String("QRDBText"))
-            || cell.name == QLatin1String("QRDBText1") || cell.text.isEmpty())
-            continue;
-        const int day = cell.text.toInt();
-        int line = 0;
-        for (const Birthday& b : page.birthdays)
-            if (b.day == day) {
-                addMark(laid, kBirthdayMarkName, cell.row, cell.rect, line++, kBirthdayMark,
-                        kBirthdayColour);
-                break;
-            }
-        for (const CriticalDay& c : page.criticalDays)
-            if (c.day == day)
-                addMark(laid, kCriticalMarkName, cell.row, cell.rect, line++, criticalMarks(c),
-                        kCriticalColour);
-        if (day < 1 || day > 31)
-            continue;
-        const zuv::daymarks::DayMarks& marks = page.marks.days[static_cast<std::size_t>(day)];
-        if (marks.moon) {
-            addMark(laid, kMoonMarkName, cell.row, cell.rect, line++, moonSymbol(*marks.moon),
-                    kBlack);
-            // A font that has the geometric shapes, larger than the letters beside it.
-            QFont shapes(QStringLiteral("DejaVu Sans"));
-            shapes.setPointSize(9);
-            laid.texts.back().font = shapes;
-        }
-        if (marks.bridgeDay)
-            addMark(laid, kBridgeMarkName, cell.row, cell.rect, line++, QStringLiteral("Br"),
-                    kBridgeColour);
-        if (marks.secondRegionOnly) {
-            // The second region's own holidays: an outline where the first region's are red.
-            const QRectF box = cell.rect.adjusted(-2, -1, 2, 1);
-            laid.lines.emplace_back(box.topLeft(), box.topRight());
-            laid.lines.emplace_back(box.topRight(), box.bottomRight());
-            laid.lines.emplace_back(box.bottomRight(), box.bottomLeft());
-            laid.lines.emplace_back(box.bottomLeft(), box.topLeft());
-            addMark(laid, kSecondRegionMarkName, cell.row, cell.rect, line++,
-                    page.marks.secondRegionCode, kBlack);
-        }
-    }
-    return laid;
+    // The pictures by their index among the month's files, as the slot rule placed them.
+    std::vector<ReportPicture> loaded(static_cast<std::size_t>(page.pictures.size()));
+    for (const zuv::photo::SlotPlan& plan : zuv::photo::pictureSlots(page.pictures, !chart.isEmpty()))
+        if (plan.index < page.pictures.size())
+            loaded[static_cast<std::size_t>(plan.index)] =
+                pictures.bySlot[static_cast<std::size_t>(plan.slot - 1)];
+    zuv::photo::MonthPage sheet = page.sheet;
+    zuv::photo::placePictures(sheet, page.pictures, loaded, chart);
+    return zuv::photo::layoutMonthPage(sheet, report);
 }
 
 QRectF fitInside(const QSizeF& size, const QRectF& box)

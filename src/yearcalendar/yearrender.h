@@ -1,15 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Drawing a year calendar: every month page is laid out by the month page's own report
-// (bands, fonts, colours, picture slots) and drawn by its render function; the year adds
-// birthday and critical-day marks beside the day numbers and two summary lines. The cover
+// Drawing a year calendar: every month page is the month page value of the photo calendar
+// (monthpage.h), laid out on the report's design and drawn by its render function; the
+// year's birthday and critical-day marks and its two summary lines are part of that value
+// (yearpages.h), the pictures and the chart are put on it here. The cover
 // page shows the year and the first picture of January. Pictures are decoded scaled, one
 // page at a time, so a year of camera photos stays small in memory.
 //
 // Everything here works on values passed in and may run on a worker thread.
 
 #include "calendarreport.h"
+#include "monthpage.h"
 #include "yearpages.h"
 
 #include <QString>
@@ -32,13 +34,11 @@ struct PictureProblem {
 // "März 2027: <message>" (the message names the file).
 QString problemText(const PictureProblem& problem, int year);
 
-// The pictures of a month page, loaded for the slots they go into: one picture fills
-// QRImage1, two or three go into QRImage2..4. Slot numbers 1..4 index bySlot[0..3].
+// The pictures of a month page, loaded for the slots the month page's slot rule
+// (zuv::photo::pictureSlots) gives them. Slot numbers 1..4 index bySlot[0..3].
 struct MonthPictures {
     std::array<zuv::photo::ReportPicture, 4> bySlot;
 };
-// The report slots (1..4) the month's pictures go into, in picture order.
-std::vector<int> pictureSlots(int pictureCount);
 MonthPictures loadMonthPictures(const MonthPage& page, const zuv::photo::CalendarReport& design,
                                 std::vector<PictureProblem>& problems);
 
@@ -52,14 +52,9 @@ inline const QString kMoonMarkName = QStringLiteral("Mondphase");
 inline const QString kBridgeMarkName = QStringLiteral("Brueckentag");
 inline const QString kSecondRegionMarkName = QStringLiteral("Region2");
 
-// The symbol of a moon phase beside a day number: ● new, ◐ first quarter, ○ full, ◑ last.
-QString moonSymbol(zuv::astronomy::MoonPhase phase);
-// The summary under the grid: the holiday line, the moon and bridge-day lines when on, the
-// birthdays and the critical-day legend, one a line.
-QString summaryText(const MonthPage& page);
-
-// Lays out a month page on a copy of design (the month page's report with its fonts);
-// titleFont (QFont::toString, may be empty) replaces the title's font.
+// Lays out a month page with the pictures and the chart on a copy of design (the month
+// page's report with its fonts); titleFont (QFont::toString, may be empty) replaces the
+// title's font.
 zuv::photo::ReportPage layoutMonthPage(const MonthPage& page,
                                        const zuv::photo::CalendarReport& design,
                                        const QString& titleFont, const MonthPictures& pictures,

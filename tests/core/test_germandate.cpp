@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace zuv::core;
 
 namespace {
@@ -76,6 +78,20 @@ TEST(GermanDate, DateValueCountsDaysSince30December1899)
     EXPECT_EQ(dateFromValue(36526.75), QDate(2000, 1, 1));
     EXPECT_EQ(dateFromValue(-0.5), QDate(1899, 12, 29));
     EXPECT_NEAR(toDateValue(QDateTime(QDate(1899, 12, 30), QTime(6, 48, 47))), 0.2838773148, 1e-9);
+}
+
+// A value written with a time of day comes back as its own day on both sides of 1899,
+// inside the calendar's years and outside; a value that is no number has no day.
+TEST(GermanDate, DateFromValueReadsBackWhatToDateValueWrote)
+{
+    const QDateTime times[] = {
+        {QDate(1899, 12, 29), QTime(18, 0)}, {QDate(1899, 12, 30), QTime(6, 0)},
+        {QDate(1, 1, 1), QTime(12, 0)},      {QDate(9999, 12, 31), QTime(23, 59)},
+        {QDate(-5, 3, 1), QTime(12, 0)},     {QDate(12000, 1, 1), QTime(6, 0)},
+    };
+    for (const QDateTime& t : times)
+        EXPECT_EQ(dateFromValue(toDateValue(t)), t.date()) << t.toString().toStdString();
+    EXPECT_FALSE(dateFromValue(std::nan("")).isValid());
 }
 
 TEST(GermanDate, DaysInMonthFollowTheGregorianRule)

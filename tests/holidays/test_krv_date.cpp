@@ -104,19 +104,20 @@ TEST(KrvDate, EasterOutsideRangeThrows)
     EXPECT_THROW(OsterSonn(-5), CalendarError);
 }
 
-TEST(KrvDate, WholeDayTruncatesTowardsZero)
+TEST(KrvDate, WholeDayIsTheDayTheValueFallsOn)
 {
-    // A date value's whole part is its day; for negative values too (-0.5 is 30.12.1899 noon).
+    // A date value is the day plus the time of day, on both sides of 30.12.1899: -0.5 is
+    // 29.12.1899 noon, as the German date helpers read it too.
     EXPECT_EQ(WholeDay(45000.99), 45000);
-    EXPECT_EQ(WholeDay(-0.5), 0);
-    EXPECT_EQ(WholeDay(-1.25), -1);
-    EXPECT_EQ(WholeDay(kFirstDay - 0.5), kFirstDay);
+    EXPECT_EQ(WholeDay(-0.5), -1);
+    EXPECT_EQ(WholeDay(-1.25), -2);
+    EXPECT_EQ(WholeDay(kFirstDay + 0.5), kFirstDay);
     EXPECT_EQ(WholeDay(kLastDay + 0.99), kLastDay);
 }
 
 TEST(KrvDate, WholeDayRejectsValuesOutsideTheCalendar)
 {
-    for (double bad : {kFirstDay - 1.0, kLastDay + 1.0, std::nan(""), 1e300,
+    for (double bad : {kFirstDay - 0.5, kLastDay + 1.0, std::nan(""), 1e300,
                        -std::numeric_limits<double>::infinity()})
         EXPECT_THROW(WholeDay(bad), CalendarError) << bad;
 }

@@ -3,10 +3,11 @@
 // The whole-year answer and the kept years: GetYearInfo against GetDayInfo, and which
 // tables are kept.
 
-#include "krv_calendar.h"
+#include "holidaycalendar.h"
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 using namespace KRV_Calendar;
@@ -98,4 +99,42 @@ TEST(KeptYears, KeepsTheLastFewYears)
     KRV_Calendar::BuildYear(3001);
     EXPECT_EQ(&YearTable(), first);
     EXPECT_EQ(YearTable().Year, 3001);
+}
+
+// Each calendar, and each thread's default calendar behind the free functions, keeps
+// its own tables: work on one never moves or rebuilds another's (the PDF worker builds
+// years while the GUI thread shows a month).
+TEST(KeptYears, CalendarsAndThreadsShareNoTable)
+{
+    HolidayCalendar mine;
+    HolidayCalendar other;
+    mine.BuildYear(2024);
+    other.BuildYear(2031);
+    EXPECT_EQ(mine.YearTable().Year, 2024);
+
+    TDayInfo info;
+    GetDayInfo(0, info, DateValue(2024, 5, 1));
+    const TYear* shown = &YearTable();
+    std::vector<std::vector<TDayInfo>> seen(2);
+    std::vector<std::thread> workers;
+    for (std::size_t w = 0; w < seen.size(); ++w)
+        workers.emplace_back([&seen, w] {
+            for (int year = 2000; year <= 2040; ++year) {
+                const std::vector<TDayInfo> days = GetYearInfo(RegionIndex("BY"), year);
+                seen[w].insert(seen[w].end(), days.begin(), days.end());
+            }
+        });
+    for (std::thread& t : workers)
+        t.join();
+    EXPECT_EQ(&YearTable(), shown);
+    EXPECT_EQ(YearTable().Year, 2024);
+
+    std::vector<TDayInfo> expected;
+    for (int year = 2000; year <= 2040; ++year) {
+        std::vector<TDayInfo> days;
+        other.GetYearInfo(RegionIndex("BY"), year, days);
+        expected.insert(expected.end(), days.begin(), days.end());
+    }
+    for (const std::vector<TDayInfo>& s : seen)
+        EXPECT_TRUE(s == expected);
 }

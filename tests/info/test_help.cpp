@@ -14,6 +14,9 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTest>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -152,8 +155,9 @@ TEST(Help, EveryTopicOfTheContentsExistsAndLeadsBack)
     QTextBrowser* browser = window->browser();
     const QUrl contents = browser->source();
     const QStringList topics = linksOf(*browser->document());
-    // biorhythm page, name list, photo calendar, holidays, printing
-    ASSERT_EQ(topics.size(), 5) << topics.join(QLatin1Char(' ')).toStdString();
+    // biorhythm page, name list, photo calendar, holidays, printing, year calendar,
+    // command line, where the files live
+    ASSERT_EQ(topics.size(), 8) << topics.join(QLatin1Char(' ')).toStdString();
     for (const QString& topic : topics) {
         const QUrl url = contents.resolved(QUrl(topic));
         ASSERT_TRUE(QFileInfo::exists(url.toLocalFile())) << topic.toStdString();
@@ -170,6 +174,26 @@ TEST(Help, EveryTopicOfTheContentsExistsAndLeadsBack)
         EXPECT_EQ(browser->source(), url);
         window->contentsButton()->click();
         EXPECT_EQ(browser->source(), contents);
+    }
+}
+
+TEST(Help, EscCtrlWAndTheButtonCloseTheWindow)
+{
+    QWidget owner;
+    const struct {
+        const char* how;
+        std::function<void(HelpWindow*)> close;
+    } ways[] = {
+        {"Esc", [](HelpWindow* w) { QTest::keyClick(w->browser(), Qt::Key_Escape); }},
+        {"Ctrl+W", [](HelpWindow* w) { QTest::keyClick(w->browser(), Qt::Key_W, Qt::ControlModifier); }},
+        {"button", [](HelpWindow* w) { w->closeButton()->click(); }},
+    };
+    for (const auto& way : ways) {
+        HelpWindow* window = Inhalt1Click(&owner);
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << way.how;
+        way.close(window);
+        EXPECT_FALSE(window->isVisible()) << way.how;
     }
 }
 

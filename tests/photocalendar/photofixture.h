@@ -12,6 +12,7 @@
 #include "fotopage.h"
 #include "monthgrid.h"
 #include "namelist.h"
+#include "pagepictures.h"
 #include "pictureloader.h"
 #include "printers.h"
 #include "programfolder.h"

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The calendar page report: band stacking, element positions, the print-time rules, the
-// picture layouts, and the page drawn onto an image and into a PDF.
+// picture slots, and the month page drawn onto an image and into a PDF.
 
 #include "calendarreport.h"
+#include "germandate.h"
+#include "monthpage.h"
 #include "photofixture.h"
 
 #include <QPainter>
@@ -18,28 +20,28 @@ using zuv::photo::CalendarReport;
 using zuv::photo::PageGeometry;
 using zuv::photo::ReportPage;
 
-void fillGrid(zuv::core::Table& table, int year, int month, int state)
+zuv::photo::MonthPageInput monthInput(int year, int month, int state)
 {
-    table.emptyTable();
-    zuv::photo::appendGrid(table, zuv::photo::buildMonthGrid(year, month, state, QStringLiteral("X")));
+    zuv::photo::MonthPageInput input;
+    input.year = year;
+    input.month = month;
+    input.regionCode = zuv::core::federalStates()[static_cast<std::size_t>(state)].code;
+    input.regionName = QStringLiteral("X");
+    return input;
 }
 
 class ReportLayout : public ::testing::Test {
 protected:
-    void SetUp() override
+    ReportPage layout(int year, int month, int state) const
     {
-        for (const auto& f : zuv::photo::bildkalenderFields())
-            table.addFieldDef(f.name, f.type, f.size);
-        table.createDataSet();
-        report.dataSet = &table;
+        return zuv::photo::layoutMonthPage(zuv::photo::buildMonthPage(monthInput(year, month, state)), report);
     }
-    zuv::core::Table table{QStringLiteral("CLDBildkalender")};
     CalendarReport report;
 };
 
 TEST_F(ReportLayout, EmptyGridPrintsNothing)
 {
-    const ReportPage page = report.generate();
+    const ReportPage page = zuv::photo::layoutMonthPage(zuv::photo::MonthPage(), report);
     EXPECT_TRUE(page.bands.empty());
     EXPECT_TRUE(page.texts.empty());
     EXPECT_TRUE(page.lines.empty());
@@ -48,8 +50,7 @@ TEST_F(ReportLayout, EmptyGridPrintsNothing)
 // Band tops: margin 38, title 155, headings 56, rows 48 each (report pixels at 96 dpi).
 TEST_F(ReportLayout, BandsStackFromTheTopMargin)
 {
-    fillGrid(table, 2010, 5, 4);   // six rows
-    const ReportPage page = report.generate();
+    const ReportPage page = layout(2010, 5, 4);   // six rows
     ASSERT_EQ(page.bands.size(), 9u);
     EXPECT_EQ(page.bands[0].rect, QRectF(38, 38, 718, 155));
     EXPECT_EQ(page.bands[1].rect, QRectF(38, 193, 718, 56));
@@ -64,8 +65,7 @@ TEST_F(ReportLayout, BandsStackFromTheTopMargin)
 
 TEST_F(ReportLayout, ElementsSitAtTheirDesignPositions)
 {
-    fillGrid(table, 2010, 2, 4);
-    const ReportPage page = report.generate();
+    const ReportPage page = layout(2010, 2, 4);
     struct Expected { const char* name; int row; double left, top; };
     // left = 38 + element left; top = band top + element top.
     const Expected cases[] = {
@@ -93,12 +93,7 @@ TEST_F(ReportLayout, ElementsSitAtTheirDesignPositions)
 
 TEST_F(ReportLayout, TitleIsCentredOnTheBand)
 {
-    fillGrid(table, 2010, 2, 4);
-    report.onPrint = [](zuv::photo::ReportText& e, QString& v) {
-        if (e.name == QLatin1String("QRLabel1"))
-            v = QStringLiteral("Februar   2010");
-    };
-    const ReportPage page = report.generate();
+    const ReportPage page = layout(2010, 2, 4);
     const auto* title = page.find(QStringLiteral("QRLabel1"));
     ASSERT_NE(title, nullptr);
     EXPECT_NEAR(title->rect.center().x(), 38 + 718 / 2.0, 0.5);
@@ -110,8 +105,7 @@ TEST_F(ReportLayout, TitleIsCentredOnTheBand)
 
 TEST_F(ReportLayout, RulesJoinAcrossRows)
 {
-    fillGrid(table, 2010, 2, 4);
-    const ReportPage page = report.generate();
+    const ReportPage page = layout(2010, 2, 4);
     // QRShape1: horizontal through the middle of its 9-pixel box; QRShape2 and one QRShape3
     // per row: vertical at x = 38 + 56.
     ASSERT_EQ(page.lines.size(), 2u + 4u);
@@ -124,89 +118,100 @@ TEST_F(ReportLayout, RulesJoinAcrossRows)
     // Each row's rule reaches the next row's start (top + 48 - 16 < top + 41).
 }
 
-TEST_F(ReportLayout, PictureLayoutsPlaceTheSlots)
+// The slot rule and the slot rectangles of the page design (left, top, width, height in
+// report pixels on the sheet, from the design's picture table and its two layouts).
+TEST(PictureSlots, PicturesGoWhereTheChoiceAndTheChartSay)
 {
-    struct Case { const char* what; zuv::photo::PictureLayout layout; int chartTop, singleTop, singleHeight, threeTop; };
-    // Slot tops from the report design: chart 580, pictures below it at 768; without the
-    // chart, the single picture at 640 (377 high), three pictures at 712.
+    using zuv::photo::SlotPlan;
+    struct Case { const char* what; QStringList files; bool chart; std::vector<SlotPlan> expected; };
+    const QString a = QStringLiteral("a.jpg"), b = QStringLiteral("b.jpg"), c = QStringLiteral("c.jpg");
     const Case cases[] = {
-        {"with chart", zuv::photo::kLayoutWithChart, 580, 768, 289, 768},
-        {"without chart", zuv::photo::kLayoutWithoutChart, 580, 640, 377, 712},
+        {"picture 1 alone", {a, {}, c}, false, {{0, 1, QRectF(96, 640, 609, 377)}}},
+        {"picture 1 alone, chart", {a}, true, {{0, 1, QRectF(96, 768, 609, 289)}}},
+        {"pictures 1 and 2", {a, b}, false,
+         {{0, 2, QRectF(72, 712, 201, 289)}, {1, 3, QRectF(296, 712, 201, 289)}, {2, 4, QRectF(520, 712, 201, 289)}}},
+        {"three, chart", {a, b, c}, true,
+         {{0, 2, QRectF(72, 768, 201, 289)}, {1, 3, QRectF(296, 768, 201, 289)}, {2, 4, QRectF(520, 768, 201, 289)}}},
+        {"no picture 1", {{}, b, c}, true, {}},
     };
-    EXPECT_EQ(report.image(5).geometry, QRect(56, 528, 681, 193));   // before any layout
-    EXPECT_EQ(report.image(1).geometry, QRect(96, 768, 609, 289));
-    for (const Case& c : cases) {
-        report.applyLayout(c.layout);
-        EXPECT_EQ(report.image(5).geometry, QRect(56, c.chartTop, 681, 193)) << c.what;
-        EXPECT_EQ(report.image(1).geometry, QRect(96, c.singleTop, 609, c.singleHeight)) << c.what;
-        EXPECT_EQ(report.image(2).geometry, QRect(72, c.threeTop, 201, 289)) << c.what;
-        EXPECT_EQ(report.image(3).geometry, QRect(296, c.threeTop, 201, 289)) << c.what;
-        EXPECT_EQ(report.image(4).geometry, QRect(520, c.threeTop, 201, 289)) << c.what;
-    }
+    for (const Case& k : cases)
+        EXPECT_EQ(zuv::photo::pictureSlots(k.files, k.chart), k.expected) << k.what;
+    EXPECT_EQ(zuv::photo::chartSlot(true), QRectF(56, 580, 681, 193));
+    EXPECT_TRUE(zuv::photo::chartSlot(false).isEmpty());
 }
 
-// --- print-time rules of the report window ---
+// --- the month page's texts ---
+
+TEST(MonthPageText, TitleIsMonthTextTwoBlanksAndYear)
+{
+    zuv::photo::MonthPageInput input = monthInput(2010, 2, 0);
+    EXPECT_EQ(zuv::photo::buildMonthPage(input).title, QStringLiteral("Februar   2010"));   // "Februar " keeps its blank
+    input.monthText = QStringLiteral("februar");   // as typed into the month box
+    EXPECT_EQ(zuv::photo::buildMonthPage(input).title, QStringLiteral("februar  2010"));
+}
+
+TEST(MonthPageText, SummaryIsHolidayLineFurtherLinesBirthdaysAndLegend)
+{
+    zuv::photo::MonthPage page;
+    EXPECT_EQ(page.summaryText(), QStringLiteral("\r\n\r\n"));
+    page.holidayLine = QStringLiteral("H");
+    page.moreLines = QStringList{QStringLiteral("M")};
+    page.legendLine = QStringLiteral("L");
+    EXPECT_EQ(page.summaryText(), QStringLiteral("H\r\nM\r\n\r\nL"));
+}
 
 class ReportWindow : public PhotoFixture {};
 
-TEST_F(ReportWindow, TitleIsMonthBoxTextTwoBlanksAndYear)
+// The print colours of day cells (red holiday, blue Saturday, Sunday in its font's colour,
+// black otherwise), read through the report window's cell callbacks.
+TEST_F(ReportWindow, DayCellsTakeTheirColours)
 {
-    auto* month = child<QComboBox>("ComboBox1");
-    month->setCurrentIndex(1);
-    QString title;
-    report->QRLabel1Print(title);
-    EXPECT_EQ(title, QStringLiteral("Februar   2010"));   // "Februar " keeps its blank
-    month->setCurrentIndex(9);
-    report->QRLabel1Print(title);
-    EXPECT_EQ(title, QStringLiteral("Oktober  2010"));
-}
-
-TEST_F(ReportWindow, SummaryIsHolidayLineAndTwoEmptyLines)
-{
-    QString summary = QStringLiteral("old");
-    report->QRLabel10Print(summary);
-    EXPECT_EQ(summary, QStringLiteral("\r\n\r\n"));
-}
-
-TEST_F(ReportWindow, DayCellsTakeTheirColoursAndLoseTheMark)
-{
-    struct Case { int weekday; const char* value; const char* printed; QColor colour; };
+    using zuv::photo::DayCell;
+    using zuv::photo::DayMarkKind;
+    using zuv::photo::PrintedCell;
     const QColor red(0xFF, 0, 0), black(0, 0, 0), blue(0, 0, 0xFF), green(0, 0x80, 0);
     // Sunday keeps its own colour: set to green here to see that nothing changes it.
     report->QRBildkalender.dayCell(7).color = green;
+    const DayMarkKind H = DayMarkKind::Holiday, Sa = DayMarkKind::Saturday, Su = DayMarkKind::Sunday;
+    struct Case { int weekday; int day; std::vector<DayMarkKind> marks; const char* printed; QColor colour; };
     const Case cases[] = {
-        {1, "25x", "25", red}, {1, "24", "24", black}, {5, "1x", "1", red},
-        {6, "1x", "1", red},   {6, "2", "2", blue},    {6, "", "", blue},
-        {7, "3x", "3", green}, {7, "10", "10", green}, {3, "", "", black},
+        {1, 25, {H}, "25", red},     {1, 24, {}, "24", black},    {5, 1, {H}, "1", red},
+        {6, 1, {Sa, H}, "1", red},   {6, 2, {Sa}, "2", blue},     {6, 0, {Sa}, "", blue},
+        {7, 3, {Su, H}, "3", green}, {7, 10, {Su}, "10", green},  {3, 0, {}, "", black},
     };
     for (const Case& c : cases) {
-        QString value = QString::fromLatin1(c.value);
+        DayCell cell;
+        cell.day = c.day;
+        for (DayMarkKind k : c.marks)
+            cell.marks.push_back({k, {}});
+        PrintedCell printed;
         switch (c.weekday) {
-        case 1: report->QRDBText2Print(value); break;
-        case 3: report->QRDBText4Print(value); break;
-        case 5: report->QRDBText6Print(value); break;
-        case 6: report->QRDBText7Print(value); break;
-        case 7: report->QRDBText8Print(value); break;
+        case 1: printed = report->QRDBText2Print(cell); break;
+        case 3: printed = report->QRDBText4Print(cell); break;
+        case 5: printed = report->QRDBText6Print(cell); break;
+        case 6: printed = report->QRDBText7Print(cell); break;
+        case 7: printed = report->QRDBText8Print(cell); break;
         }
-        EXPECT_EQ(value, QString::fromLatin1(c.printed)) << c.weekday << c.value;
-        EXPECT_EQ(report->QRBildkalender.dayCell(c.weekday).color, c.colour) << c.weekday << c.value;
+        EXPECT_EQ(printed.text, QString::fromLatin1(c.printed)) << c.weekday << " " << c.day;
+        EXPECT_EQ(printed.colour, c.colour) << c.weekday << " " << c.day;
     }
 }
 
-TEST_F(ReportWindow, GeneratedPageKeepsTheStoredMarks)
+TEST(MonthPageCells, HolidayMarkColoursTheCellAndStaysInTheGrid)
 {
-    fillGrid(grid, 2010, 1, 4);   // Berlin: 1 January (Friday) marked
-    const ReportPage first = report->generatePage();
-    const ReportPage second = report->generatePage();
+    // Berlin: 1 January 2010 (a Friday) is a holiday; 2 January an ordinary Saturday.
+    const zuv::photo::MonthPage page = zuv::photo::buildMonthPage(monthInput(2010, 1, 4));
+    const CalendarReport report;
+    const ReportPage first = zuv::photo::layoutMonthPage(page, report);
+    const ReportPage second = zuv::photo::layoutMonthPage(page, report);
     ASSERT_NE(first.find(QStringLiteral("QRDBText6"), 0), nullptr);
     EXPECT_EQ(first.find(QStringLiteral("QRDBText6"), 0)->text, QStringLiteral("1"));
     EXPECT_EQ(first.find(QStringLiteral("QRDBText6"), 0)->color, QColor(0xFF, 0, 0));
     EXPECT_EQ(first.find(QStringLiteral("QRDBText6"), 1)->color, QColor(0, 0, 0));
     EXPECT_EQ(first.find(QStringLiteral("QRDBText7"), 0)->color, QColor(0, 0, 0xFF));
-    EXPECT_EQ(grid.cell(0, 5).toString(), QStringLiteral("1x"));
-    EXPECT_EQ(second.find(QStringLiteral("QRDBText6"), 0)->text, QStringLiteral("1"));
-    EXPECT_EQ(second.find(QStringLiteral("QRDBText6"), 0)->color, QColor(0xFF, 0, 0));
     EXPECT_EQ(first.find(QStringLiteral("QRDBText1"), 0)->text, QStringLiteral("53"));
+    EXPECT_EQ(second.find(QStringLiteral("QRDBText6"), 0)->color, QColor(0xFF, 0, 0));
+    EXPECT_EQ(zuv::photo::gridOf(page).rows[0].cells[5], QStringLiteral("1x"));
 }
 
 // --- drawing ---
@@ -219,19 +224,20 @@ QImage solid(QSize size, QColor colour)
 }
 
 // A page of January 2010 with three coloured pictures and a green "chart" in slot 5.
-ReportPage samplePage(CalendarReport& report)
+zuv::photo::MonthPage samplePage()
 {
-    report.applyLayout(zuv::photo::kLayoutWithChart);
-    report.image(2).picture = zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::red));
-    report.image(3).picture = zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::blue));
-    report.image(4).picture = zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::yellow));
+    zuv::photo::MonthPageInput input = monthInput(2010, 1, 4);
+    input.pictureFiles = {QStringLiteral("rot"), QStringLiteral("blau"), QStringLiteral("gelb")};
+    input.loaded = {zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::red)),
+                    zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::blue)),
+                    zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::yellow))};
     QPicture chart;
     {
         QPainter p(&chart);
         p.fillRect(QRect(0, 0, 681, 193), QColor(0, 0xC0, 0));
     }
-    report.image(5).picture = zuv::photo::ReportPicture::fromPicture(chart, QSizeF(681, 193));
-    return report.generate();
+    input.chart = zuv::photo::ReportPicture::fromPicture(chart, QSizeF(681, 193));
+    return zuv::photo::buildMonthPage(input);
 }
 
 bool near(QColor a, QColor b, int tolerance = 40)
@@ -285,28 +291,16 @@ TEST(ReportPicture, VectorPictureFillsItsTargetAtAnyResolution)
 
 TEST_F(ReportLayout, RendersOntoAnImage)
 {
-    fillGrid(table, 2010, 1, 4);
-    report.onPrint = [](zuv::photo::ReportText& e, QString& v) {
-        if (e.name == QLatin1String("QRLabel1"))
-            v = QStringLiteral("Januar  2010");
-    };
-    const ReportPage page = samplePage(report);
     QImage sheet(794, 1123, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    zuv::photo::render(painter, QRectF(0, 0, 794, 1123), page);
+    zuv::photo::renderMonthPage(painter, QRectF(0, 0, 794, 1123), samplePage(), report);
     painter.end();
     checkSheet(sheet, 794 / PageGeometry::kWidth);
 }
 
 TEST_F(ReportLayout, RendersIntoAnA4Pdf)
 {
-    fillGrid(table, 2010, 1, 4);
-    report.onPrint = [](zuv::photo::ReportText& e, QString& v) {
-        if (e.name == QLatin1String("QRLabel1"))
-            v = QStringLiteral("Januar  2010");
-    };
-    const ReportPage page = samplePage(report);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("page.pdf"));
     {
@@ -315,7 +309,7 @@ TEST_F(ReportLayout, RendersIntoAnA4Pdf)
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(300);
         QPainter painter(&pdf);
-        zuv::photo::render(painter, QRectF(0, 0, pdf.width(), pdf.height()), page);
+        zuv::photo::renderMonthPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), samplePage(), report);
     }
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -72,11 +73,17 @@ protected:
             if (qobject_cast<QPrintPreviewDialog*>(&d)) {
                 previewRows = grid.rowCount();
                 shownPage = report->lastPage();
-                chartSlot = report->QRBildkalender.image(5).geometry;
+                chartSlot = {};
+                for (const auto& p : report->monthPage().pictures)
+                    if (p.slot == zuv::photo::kChartSlot)
+                        chartSlot = p.rect.toRect();
             }
             return int(QDialog::Accepted);
         };
         page->Button5Click();
+        // Chosen pictures load on a worker; the preview opens when they are ready.
+        while (page->isBuilding())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         dialogs.answer = {};
     }
     QString jpeg(const QString& name, QSize size, QColor colour) const
@@ -101,13 +108,7 @@ protected:
                 return &p;
         return nullptr;
     }
-    bool slotsEmpty() const
-    {
-        for (const auto& slot : report->QRBildkalender.images)
-            if (!slot.picture.isEmpty())
-                return false;
-        return true;
-    }
+    bool slotsEmpty() const { return report->monthPage().pictures.empty(); }
 
     int previewRows = -1;
     ReportPage shownPage;
@@ -451,6 +452,34 @@ TEST_F(FotoPageTest, PictureLayoutsFollowTheChosenPictures)
     EXPECT_EQ(shown("QRImage1")->rect, QRectF(96, 640, 609, 377));
 }
 
+// The pictures load on a worker: the click returns at once without running events of its
+// own (before, it spun an event loop while decoding), and the preview opens when they are
+// ready.
+TEST_F(FotoPageTest, PreviewOpensWhenItsPicturesAreReady)
+{
+    choosePictures({jpeg(QStringLiteral("a.jpg"), {300, 200}, Qt::red)});
+    previewRows = -1;
+    dialogs.answer = [this](QDialog& d) {
+        if (qobject_cast<QPrintPreviewDialog*>(&d))
+            previewRows = grid.rowCount();
+        return int(QDialog::Accepted);
+    };
+    bool eventRan = false;
+    QTimer::singleShot(0, [&eventRan] { eventRan = true; });
+    page->Button5Click();
+    EXPECT_FALSE(eventRan);
+    EXPECT_TRUE(page->isBuilding());
+    EXPECT_FALSE(child<QFrame>("Panel1")->isEnabled());
+    EXPECT_EQ(previewRows, -1);
+    page->Button5Click();   // a second click while loading starts nothing
+    while (page->isBuilding())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    dialogs.answer = {};
+    EXPECT_EQ(previewRows, 5);
+    EXPECT_TRUE(child<QFrame>("Panel1")->isEnabled());
+    EXPECT_EQ(dialogs.execs.count(QStringLiteral("QPrintPreviewDialog")), 1);
+}
+
 TEST_F(FotoPageTest, PicturesThatCannotBeLoadedAreReported)
 {
     QFile::copy(testData(QStringLiteral("seeds/sample.emf")), path(QStringLiteral("renamed.jpg")));
@@ -629,6 +658,8 @@ TEST_F(FotoPageTest, PreviewSavesTheMonthPageAsPdf)
         };
         dialogs.errors.clear();
         page->Button5Click();
+        while (page->isBuilding())   // the picture loads first
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         dialogs.answer = {};
         EXPECT_TRUE(saved);
         if (target.contains(QStringLiteral("fehlt"))) {

@@ -34,7 +34,7 @@ TEST(YearGrid, EveryMonthEqualsTheMonthPage)
         ASSERT_EQ(doc.months.size(), 12u);
         for (int m = 1; m <= 12; ++m) {
             const auto expected = zuv::photo::buildMonthGrid(c.year, m, c.statePosition, state.name);
-            EXPECT_EQ(doc.months[static_cast<std::size_t>(m - 1)].grid, expected)
+            EXPECT_EQ(zuv::photo::gridOf(doc.months[static_cast<std::size_t>(m - 1)].sheet), expected)
                 << state.code.toStdString() << " " << c.year << "-" << m;
         }
     }
@@ -76,11 +76,11 @@ TEST(YearGrid, AustrianRegionsMarkTheirOwnHolidays)
         project.year = 2027;
         project.regionCode = region->code;
         const MonthPage page = buildMonthPage(project, *region, 10, {});
-        EXPECT_EQ(cellOf(page.grid, c.day), QString::number(c.day) + (c.marked ? "x" : ""))
+        EXPECT_EQ(cellOf(zuv::photo::gridOf(page.sheet), c.day), QString::number(c.day) + (c.marked ? "x" : ""))
             << c.code << " " << c.day;
-        EXPECT_TRUE(page.grid.holidayLine.startsWith(QString::fromUtf8(c.prefix)))
-            << c.code << ": " << page.grid.holidayLine.toStdString();
-        EXPECT_EQ(page.grid.holidayLine.contains(QStringLiteral("  %1.").arg(c.day, 2, 10, QLatin1Char('0'))), c.marked)
+        EXPECT_TRUE(page.sheet.holidayLine.startsWith(QString::fromUtf8(c.prefix)))
+            << c.code << ": " << page.sheet.holidayLine.toStdString();
+        EXPECT_EQ(page.sheet.holidayLine.contains(QStringLiteral("  %1.").arg(c.day, 2, 10, QLatin1Char('0'))), c.marked)
             << c.code;
     }
 }

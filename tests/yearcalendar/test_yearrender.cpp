@@ -5,8 +5,8 @@
 
 #include "calendarreport.h"
 #include "dialogs.h"
-#include "monthgrid.h"
-#include "table.h"
+#include "germandate.h"
+#include "monthpage.h"
 #include "yearpages.h"
 #include "yearrender.h"
 #include "yeartesting.h"
@@ -39,27 +39,15 @@ YearProject bavaria2027()
 
 const Region kBayern{QStringLiteral("Bayern"), QStringLiteral("BY")};
 
-// The month page's report for the same month, filled as the report window fills it.
+// The photo calendar's month page for the same month, as the preview lays it out.
 ReportPage monthPageReport(int year, int month, int statePosition, const QString& stateName)
 {
-    const zuv::photo::MonthGrid grid = zuv::photo::buildMonthGrid(year, month, statePosition, stateName);
-    zuv::core::Table table(QStringLiteral("CLDBildkalender"));
-    for (const auto& f : zuv::photo::bildkalenderFields())
-        table.addFieldDef(f.name, f.type, f.size);
-    table.createDataSet();
-    zuv::photo::appendGrid(table, grid);
-    CalendarReport report;
-    report.dataSet = &table;
-    report.onPrint = [&](zuv::photo::ReportText& e, QString& v) {
-        if (e.name == QLatin1String("QRLabel1"))
-            v = zuv::photo::monthBoxEntries()[month - 1] + QStringLiteral("  ") + QString::number(year);
-        else if (e.name == QLatin1String("QRLabel10"))
-            v = grid.holidayLine + QStringLiteral("\r\n\r\n");
-        else if (e.field >= 1)
-            zuv::photo::applyDayCellRule(e, e.field, v);
-    };
-    report.applyLayout(zuv::photo::kLayoutWithoutChart);
-    return report.generate();
+    zuv::photo::MonthPageInput input;
+    input.year = year;
+    input.month = month;
+    input.regionCode = zuv::core::federalStates()[static_cast<std::size_t>(statePosition)].code;
+    input.regionName = stateName;
+    return zuv::photo::layoutMonthPage(zuv::photo::buildMonthPage(input), CalendarReport());
 }
 
 TEST(MonthLayout, WithoutExtrasItIsTheMonthPage)
@@ -123,7 +111,7 @@ TEST(MonthLayout, BirthdayAndCriticalMarksBesideTheirDays)
     // The summary: holiday line, birthdays, legend.
     const QStringList lines = laid.find(QStringLiteral("QRLabel10"))->text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], page.grid.holidayLine);
+    EXPECT_EQ(lines[0], page.sheet.holidayLine);
     EXPECT_EQ(lines[1], QStringLiteral("Geburtstage: 14. Anna (40)  31. Carl (28)"));
     EXPECT_EQ(lines[2], QStringLiteral("Kritische Tage von Bert: K körperlich  E emotional  G geistig"));
 }
@@ -162,7 +150,7 @@ TEST(MonthLayout, MoonSecondRegionAndBridgeMarksWhenSwitchedOn)
 
     // October: Vienna's own holiday on the 26th is outlined and tagged, not red.
     const MonthPage october = buildMonthPage(project, kBayern, 10, {});
-    EXPECT_TRUE(october.grid.holidayLine.endsWith(QStringLiteral("26. Nationalfeiertag (W)")));
+    EXPECT_TRUE(october.sheet.holidayLine.endsWith(QStringLiteral("26. Nationalfeiertag (W)")));
     const ReportPage laid = layoutMonthPage(october, CalendarReport(), {}, {}, {});
     EXPECT_EQ(marksByDay(laid, kSecondRegionMarkName), (std::map<int, QStringList>{{26, {QStringLiteral("W")}}}));
     const PageText* cell26 = nullptr;

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Year calendar pages compared with what they looked like before the month page became one
+// value with one render function: a month page with birthdays, critical days, the chart,
+// two pictures and the project's title font pixel for pixel, and the text of a whole year
+// PDF word for word.
+
+#include "calendarreport.h"
+#include "referenceimage.h"
+#include "yearpages.h"
+#include "yearrender.h"
+#include "yeartesting.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zuv::yearcal;
+
+QString reference(const char* name)
+{
+    return QStringLiteral(ZUV_TEST_DATA_DIR "/yearcalendar/reference/") + QString::fromUtf8(name);
+}
+
+QString picture(const char* name)
+{
+    return QStringLiteral(ZUV_TEST_DATA_DIR "/photocalendar/pictures/") + QString::fromUtf8(name);
+}
+
+// Bavaria 2027 with a person (chart and critical days, intuitive cycle too) and a name list
+// whose birthdays fall on a critical day, twice on one day and on 29 February.
+YearProject project2027()
+{
+    YearProject p;
+    p.year = 2027;
+    p.regionCode = QStringLiteral("BY");
+    p.person = Person{QStringLiteral("Anna"), QDate(1987, 3, 14)};
+    p.intuitive = true;
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setPointSize(24);
+    p.titleFont = title.toString();
+    p.pictures[2] = QStringList{picture("orange.jpg"), picture("halves24.bmp")};
+    p.pictures[4] = QStringList{picture("red16_green48.ico")};
+    return p;
+}
+
+const std::vector<Person> kPeople = {
+    {QStringLiteral("Anna"), QDate(1987, 3, 14)},
+    {QStringLiteral("Bert"), QDate(2000, 3, 14)},
+    {QStringLiteral("Carla"), QDate(1996, 2, 29)},
+    {QStringLiteral("Dora"), QDate(1950, 3, 30)},
+};
+
+TEST(YearPixels, MonthPagesLookAsBefore)
+{
+    const YearDocument doc = buildYearDocument(project2027(), kPeople);
+    const struct {
+        int month;
+        const char* reference;
+    } cases[] = {{2, "februar2027.png"}, {3, "maerz2027.png"}, {5, "mai2027.png"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reference);
+        std::vector<PictureProblem> problems;
+        const zuv::photo::ReportPage page = layoutPage(doc, c.month, zuv::photo::CalendarReport(), problems);
+        EXPECT_TRUE(problems.empty());
+        QImage sheet = zuv::testing::a4Sheet();
+        QPainter painter(&sheet);
+        zuv::photo::render(painter, QRectF(0, 0, sheet.width(), sheet.height()), page);
+        painter.end();
+        zuv::testing::expectSameAsReference(sheet, reference(c.reference));
+    }
+}
+
+TEST(YearPixels, YearPdfReadsWordForWordAsBefore)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("jahr.pdf"));
+    std::vector<PictureProblem> problems;
+    ASSERT_TRUE(writeYearPdf(pdf, buildYearDocument(project2027(), kPeople),
+                             zuv::photo::CalendarReport(), problems));
+    const QString text = yeartest::poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QFile expected(reference("jahr2027.txt"));
+    if (qEnvironmentVariableIsSet("ZUV_WRITE_REFERENCES")) {
+        ASSERT_TRUE(expected.open(QIODevice::WriteOnly));
+        expected.write(text.toUtf8());
+        return;
+    }
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text, QString::fromUtf8(expected.readAll()));
+}
+
+} // namespace
