@@ -293,6 +293,12 @@ std::vector<MoonEvent> moonPhasesOfYear(int year, const QTimeZone& zone)
     for (std::int64_t k = first;; ++k) {
         for (int p = 0; p < 4; ++p) {
             const auto phase = static_cast<MoonPhase>(p);
+            // The series moves a phase by less than a day from its mean time, the local day
+            // lies a few hours after UT and UT before TT: phases whose mean time is more than
+            // three days before the year (the secular term adds up to one) cannot fall in it.
+            const double kq = static_cast<double>(k) + 0.25 * p;
+            if (dateValueOfJulianDay(2451550.09766 + kMeanLunation * kq) + 3.0 < start)
+                continue;
             const double jde = phaseJde(k, phase);
             const double decimalYear = 2000.0 + (jde - 2451545.0) / 365.25;
             const double ut = dateValueOfJulianDay(jde) - deltaTSeconds(decimalYear) / 86400.0;
