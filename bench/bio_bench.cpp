@@ -41,7 +41,8 @@ void BM_FullRefresh(benchmark::State& state)
     {
         zuv::core::Table bio, percent, names;
         zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
-        zuv::bio::BioPage page(bio, percent, names);
+        zuv::bio::BioMonthModel month;
+        zuv::bio::BioPage page(month, bio, percent, names);
         page.initialise(QDate(2024, 7, 15));
         page.MaskEdit1()->setText(QStringLiteral("03.02.1985"));
         for (auto _ : state) {

@@ -13,6 +13,7 @@
 #include "help.h"
 #include "monthgrid.h"
 #include "namelist.h"
+#include "person.h"
 #include "printing.h"
 #include "programicon.h"
 #include "programfolder.h"
@@ -81,7 +82,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     layout->addWidget(m_panel12);
     setCentralWidget(central);
 
-    m_bioPage = new zuv::bio::BioPage(CLDSBio, CLDProzent, CDSNamensliste);
+    m_bioPage = new zuv::bio::BioPage(m_bioMonth, CLDSBio, CLDProzent, CDSNamensliste);
     m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
 
@@ -416,7 +417,7 @@ void TForm1::Jahreskalender1Click()
     if (!m_yearWindow) {
         m_yearWindow = std::make_unique<zuv::yearcal::YearWindow>(
             zuv::core::userDataPath(zuv::yearcal::kProjectFileName),
-            [this] { return zuv::yearcal::peopleOf(CDSNamensliste); },
+            [this] { return zuv::people::peopleOf(CDSNamensliste); },
             // The pages take the fonts the month page's report has now.
             [this] { return m_report->QRBildkalender; }, this);
         m_yearWindow->openProject(today().year());

@@ -3,8 +3,9 @@
 #pragma once
 // The main window "Zuvododerod": the two pages, the main menu that follows the page, the
 // status bar with its clock, the Enter key that refreshes the biorhythm page, and the four
-// tables it owns for the run.
+// tables and the biorhythm month it owns for the run.
 
+#include "biomonthmodel.h"
 #include "sizing.h"
 #include "table.h"
 
@@ -60,6 +61,8 @@ public:
     zuv::yearcal::YearWindow* yearWindow() { return m_yearWindow.get(); }
 
     zuv::bio::BioPage& bioPage() { return *m_bioPage; }
+    // The biorhythm month shown now: the biorhythm page computes it, the other views read it.
+    zuv::bio::BioMonthModel& bioMonth() { return m_bioMonth; }
     zuv::people::TForm3& nameListWindow() { return *m_nameList; }
     zuv::info::TAboutBox& aboutBox() { return *m_about; }
     zuv::photo::TForm10& reportWindow() { return *m_report; }
@@ -105,6 +108,7 @@ private:
     QDate today() const;
 
     std::function<QDateTime()> m_clock;
+    zuv::bio::BioMonthModel m_bioMonth;
     QTabWidget* m_pageControl = nullptr;
     zuv::bio::BioPage* m_bioPage = nullptr;
     zuv::photo::FotoPage* m_fotoPage = nullptr;

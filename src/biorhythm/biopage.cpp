@@ -70,9 +70,10 @@ private:
 
 } // namespace
 
-BioPage::BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
+BioPage::BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
                  zuv::core::Table& CDSNamensliste, QWidget* parent)
     : QWidget(parent)
+    , m_month(month)
     , m_CLDSBio(CLDSBio)
     , m_CLDProzent(CLDProzent)
     , m_CDSNamensliste(CDSNamensliste)
@@ -81,6 +82,7 @@ BioPage::BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
     buildControls();
     placeControls();
     connectHandlers();
+    showMonth();
 }
 
 BioPage::~BioPage()
@@ -89,8 +91,6 @@ BioPage::~BioPage()
     m_CDSNamensliste.afterPost = nullptr;
     m_CDSNamensliste.afterDelete = nullptr;
     m_CDSNamensliste.beforePost = nullptr;
-    m_DBChart1->bindTable(nullptr);
-    m_DBChart2->bindTable(nullptr);
 }
 
 QSize BioPage::designSize()
@@ -226,6 +226,7 @@ void BioPage::placeControls()
     m_Panel28->setGeometry(QRect(QPoint(0, 0), kPageDesignSize));
     m_scaler.capture(m_Panel28, kPageDesignSize);
     resize(kPageDesignSize);
+    m_month.setChartSize(m_DBChart1->size(), m_DBChart1->contentScale());
     m_CheckBox4->setChecked(false);
 }
 
@@ -236,12 +237,15 @@ void BioPage::resizeEvent(QResizeEvent* event)
     m_scale = m_scaler.apply(size());
     m_DBChart1->setContentScale(m_scale.font);
     m_DBChart2->setContentScale(m_scale.font);
+    m_month.setChartSize(m_DBChart1->size(), m_DBChart1->contentScale());
 }
 
 void BioPage::connectHandlers()
 {
-    m_DBChart1->bindTable(&m_CLDSBio);
-    m_DBChart2->bindTable(&m_CLDProzent);
+    connect(&m_month, &BioMonthModel::monthChanged, this, [this] { showMonth(); });
+    connect(&m_month, &BioMonthModel::birthDateEntered, m_MaskEdit1, &QLineEdit::setText);
+    // The marker stands at the picker's day at once, as the picker moves.
+    connect(m_DTP1, &DayPicker::valueChanged, this, [this] { m_month.setMarkerDay(m_DTP1->value()); });
     m_DBChart1->hooks().afterDraw = [this](QPainter& painter, const QRect& plot) {
         DBChart1AfterDraw(painter, plot);
     };
@@ -272,23 +276,31 @@ void BioPage::initialise(const QDate& today)
     m_UpDown5->setPosition(today.year());
     refillNameBox(false);
     m_ComboBox4->setCurrentIndex(today.month() - 1);
-    const MonthBounds bounds = monthBounds(year(), month());
     zuv::core::guarded(this, [&] { m_DTP1->setDate(today); });
-    auto& model = m_DBChart1->model();
-    model.gradientStart = QColor(0x00, 0x00, 0xFF);
-    model.gradientEnd = Qt::white;
-    model.bottom.dateFormat = QStringLiteral("ddd dd");
-    model.bottom.minimum = zuv::core::toDateValue(bounds.first);
-    model.bottom.maximum = zuv::core::toDateValue(bounds.last);
+    BioMonth empty = emptyMonth(year(), month());
+    empty.chosen = m_DTP1->value();
+    m_month.setMonth(std::move(empty), ChartColours::Screen);
     m_MaskEdit1->setText(zuv::core::formatDate(today));
-    m_DBChart1->update();
 }
 
 void BioPage::setMarker(const QColor& colour, Qt::PenStyle style)
 {
-    m_MarkerColor = colour;
-    m_MarkerStyle = style;
+    m_month.setMarkerLook(colour, style);
+}
+
+void BioPage::showMonth()
+{
+    const BioMonth& month = m_month.month();
+    m_DBChart1->model() = monthChartModel(month, m_month.colours());
     m_DBChart1->update();
+    // The day form: one bar per cycle for the chosen day, none when it lies outside the month.
+    auto& bars = m_DBChart2->model().series;
+    for (size_t c = 0; c < bars.size(); ++c) {
+        bars[c].points.clear();
+        if (month.chosenDay && c < month.chosenDay->values.size())
+            bars[c].points.emplace_back(0, month.chosenDay->values[c]);
+    }
+    m_DBChart2->update();
 }
 
 QLineEdit* BioPage::MaskEdit1() const
@@ -308,14 +320,12 @@ QLabel* BioPage::Image2() const
 
 void BioPage::setScreenColours()
 {
-    zuv::bio::setScreenColours(m_DBChart1->model());
-    m_DBChart1->update();
+    m_month.setColours(ChartColours::Screen);
 }
 
 void BioPage::setPrintColours()
 {
-    zuv::bio::setPrintColours(m_DBChart1->model());
-    m_DBChart1->update();
+    m_month.setColours(ChartColours::Print);
 }
 
 int BioPage::year() const

@@ -3,9 +3,11 @@
 #pragma once
 // The "Zuvododerod" page: birth date, month and year in, the month's biorhythm chart, the
 // day form of one chosen day and the sign of the zodiac out. Owns every control of the page
-// (on the panel Panel28); works on the main window's tables, passed in. Reads its controls
-// afresh on every run and keeps no state of its own.
+// (on the panel Panel28); works on the main window's tables and computes into its biorhythm
+// month model, both passed in; its two charts show that model. Reads its controls afresh on
+// every run and keeps no state of its own.
 
+#include "biomonthmodel.h"
 #include "chart.h"
 #include "designscaler.h"
 #include "table.h"
@@ -36,27 +38,30 @@ class UpDown;
 class BioPage : public QWidget {
     Q_OBJECT
 public:
-    BioPage(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
+    // month, the tables and the name list window outlive the page.
+    BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
             zuv::core::Table& CDSNamensliste, QWidget* parent = nullptr);
     ~BioPage() override;
 
-    // First values for `today`: year, name box, month, picker (today, 06:48:47), month
-    // chart gradient and range, birth date = today. Does not refresh.
+    // First values for `today`: year, name box, month, picker (today, 06:48:47), the
+    // month chart's range in screen colours, birth date = today. Does not refresh.
     void initialise(const QDate& today);
     void setNameListWindow(zuv::people::TForm3* window) { m_nameList = window; }
     // Colour and pen style of the day marker (yellow, solid unless set).
     void setMarker(const QColor& colour, Qt::PenStyle style);
-    const QColor& MarkerColor() const { return m_MarkerColor; }
-    Qt::PenStyle MarkerStyle() const { return m_MarkerStyle; }
+    QColor MarkerColor() const { return m_month.options().markerColour; }
+    Qt::PenStyle MarkerStyle() const { return m_month.options().markerStyle; }
+    BioMonthModel& monthModel() { return m_month; }
 
     // --- handlers ---
     // The refresh: checks the birth date and the month, keeps the picker in the month,
     // fills the tables, redraws and shows the zodiac sign. Errors reach the error box.
     void Button4Click();
-    // Fills CLDSBio for the month and CLDProzent for the picker's day and labels the month
-    // chart; Sender named "Button5" (calendar page) gives the print colours.
+    // Fills CLDSBio for the month and CLDProzent for the picker's day and makes the month,
+    // in colours, the model's current one (the calendar page asks for print colours).
+    // FirstDay and LastDay are the month's 1st and last day.
     void BiorhtClick(int Year, int Month, QDate FirstDay, QDate LastDay, QDate BirthDate,
-                     QObject* Sender);
+                     ChartColours colours);
     void DTP1Change();
     void MaskEdit1Exit();
     void ComboBox4Select();
@@ -93,7 +98,7 @@ public:
     QLabel* Image2() const;
     QLabel* Image3() const { return m_Image3; }
     // Month chart colours: screen (labels white, gradient blue→white) or print (labels
-    // black, gradient white). Repaint the chart.
+    // black, gradient white), set on the model.
     void setScreenColours();
     void setPrintColours();
 
@@ -114,6 +119,8 @@ private:
     int year() const;
     int month() const;
     void showWeekday();
+    // Both charts take what the model holds now.
+    void showMonth();
     // Reloads the name table when its file changed and refills the box if it is behind.
     void bringNameBoxUpToDate();
     void refillNameBox(bool clearText);
@@ -122,14 +129,13 @@ private:
     // The birth date of MaskEdit1, or nullopt after telling the user and focusing the field.
     std::optional<QDate> birthDateOrAsk();
 
+    BioMonthModel& m_month;
     zuv::core::Table& m_CLDSBio;
     zuv::core::Table& m_CLDProzent;
     zuv::core::Table& m_CDSNamensliste;
     zuv::people::TForm3* m_nameList = nullptr;
     zuv::core::DesignScaler m_scaler;
     zuv::core::ScaleFactors m_scale;
-    QColor m_MarkerColor = Qt::yellow;
-    Qt::PenStyle m_MarkerStyle = Qt::SolidLine;
 
     QFrame* m_Panel28 = nullptr;
     zuv::charts::Chart* m_DBChart1 = nullptr;

@@ -5,6 +5,7 @@
 
 #include "biopage.h"
 
+#include "biomonth.h"
 #include "biorhythm.h"
 #include "daychart.h"
 #include "daypicker.h"
@@ -68,31 +69,23 @@ void BioPage::Button4Click()
             m_DBChart2->model().title = QStringList{dayChartTitle(m_DTP1->date())};
             m_DBChart2->update();
         }
-        BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, m_Button4);
+        BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, ChartColours::Screen);
         ShowZodiacSign(*birth);
     });
 }
 
-void BioPage::BiorhtClick(int Year, int Month, QDate FirstDay, QDate LastDay, QDate BirthDate,
-                          QObject* Sender)
+void BioPage::BiorhtClick(int Year, int Month, [[maybe_unused]] QDate FirstDay,
+                          [[maybe_unused]] QDate LastDay, QDate BirthDate, ChartColours colours)
 {
-    m_DBChart1->clearSeries();
-    reopenEmpty(m_CLDSBio, kMonthTableFile, monthTableFields());
+    // The month knows its own first and last day; the callers pass the same.
+    Q_ASSERT(FirstDay == monthBounds(Year, Month).first && LastDay == monthBounds(Year, Month).last);
     const QString name = m_CheckBox4->isChecked() ? m_ComboBox3->currentText() : QString();
-    auto& model = m_DBChart1->model();
-    model.title = QStringList{chartTitle(Month, Year, name)};
-    model.bottom.minimum = zuv::core::toDateValue(FirstDay);
-    model.bottom.maximum = zuv::core::toDateValue(LastDay);
-    model.bottom.title = axisCaption(Month, Year);
-    if (Sender && Sender->objectName() == QLatin1String("Button5"))
-        zuv::bio::setPrintColours(model);
-    else
-        zuv::bio::setScreenColours(model);
-    fillMonthTable(m_CLDSBio, monthValues(Year, Month, BirthDate));
+    BioMonth month = biorhythmMonth(name, BirthDate, Year, Month, m_DTP1->value());
+    reopenEmpty(m_CLDSBio, kMonthTableFile, monthTableFields());
+    fillMonthTable(m_CLDSBio, month.days);
     reopenEmpty(m_CLDProzent, kDayPercentFile, dayPercentTableFields());
     copyDayPercent(m_CLDSBio, m_CLDProzent, m_DTP1->date());
-    m_DBChart1->refreshFromTable();
-    m_DBChart2->refreshFromTable();
+    m_month.setMonth(std::move(month), colours);
 }
 
 void BioPage::DTP1Change()
@@ -106,7 +99,7 @@ void BioPage::DTP1Change()
             m_DTP1->setDate(*birth);
         const int Year = year();
         const MonthBounds bounds = monthBounds(Year, Month);
-        BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, m_Button4);
+        BiorhtClick(Year, Month, bounds.first, bounds.last, *birth, ChartColours::Screen);
         m_DBChart2->model().title = QStringList{dayChartTitle(m_DTP1->date())};
         m_DBChart2->update();
         showWeekday();
@@ -133,14 +126,13 @@ void BioPage::UpDown5Click()
 
 void BioPage::DBChart1AfterDraw(QPainter& painter, const QRect& plot)
 {
-    drawZeroLine(painter, plot, 2);
-    const double x = dateToPixel(m_DBChart1->model(), plot, m_DTP1->value());
-    DrawCross(painter, qRound(x) - kMarkerShift, plot);
+    drawMonthChartMarks(painter, plot, m_DBChart1->model(), m_month.month(), m_month.options());
 }
 
 void BioPage::DrawCross(QPainter& painter, int X, const QRect& plot)
 {
-    drawMarkerBand(painter, X, plot, m_MarkerColor, m_MarkerStyle);
+    const MonthChartOptions look = m_month.options();
+    drawMarkerBand(painter, X, plot, look.markerColour, look.markerStyle);
 }
 
 void BioPage::DBChart1GetAxisLabel(zuv::charts::AxisId axis, const QString& text,

@@ -98,13 +98,18 @@ void DayPicker::limitTo(const QDate& first, const QDate& last)
 
 void DayPicker::display(const DayRange& range)
 {
+    const bool moved = range.value() != m_range.value();
     m_range = range;
-    const QSignalBlocker block(this);
-    m_showing = true;
-    setDateTimeRange(QDateTime(range.minimum(), QTime(0, 0), QTimeZone::utc()),
-                     QDateTime(range.maximum(), QTime(23, 59, 59, 999), QTimeZone::utc()));
-    setDateTime(range.value());
-    m_showing = false;
+    {
+        const QSignalBlocker block(this);
+        m_showing = true;
+        setDateTimeRange(QDateTime(range.minimum(), QTime(0, 0), QTimeZone::utc()),
+                         QDateTime(range.maximum(), QTime(23, 59, 59, 999), QTimeZone::utc()));
+        setDateTime(range.value());
+        m_showing = false;
+    }
+    if (moved)
+        emit valueChanged();
 }
 
 void DayPicker::takeUserChange(const QDateTime& shown)
@@ -120,6 +125,7 @@ void DayPicker::takeUserChange(const QDateTime& shown)
         return;
     }
     m_range = next;
+    emit valueChanged();
     emit userChanged();
 }
 

@@ -53,7 +53,7 @@ private:
 };
 
 // Shows a DayRange as "dd.MM.yyyy" with spin buttons; the user steps day, month or year
-// inside the range. Changes made by the program do not emit userChanged.
+// inside the range. Changes made by the program emit valueChanged only.
 class DayPicker : public QDateTimeEdit {
     Q_OBJECT
 public:
@@ -69,7 +69,10 @@ public:
     void limitTo(const QDate& first, const QDate& last);
 
 signals:
+    // The user stepped the date.
     void userChanged();
+    // The date changed, by the user or the program (emitted before userChanged).
+    void valueChanged();
 
 private:
     void display(const DayRange& range);

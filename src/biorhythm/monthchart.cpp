@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "monthchart.h"
 
+#include "biomonth.h"
 #include "biorhythm.h"
 #include "chartrender.h"
 #include "germandate.h"
@@ -50,7 +51,6 @@ void configureMonthChart(ChartModel& m)
     m.titleColor = Qt::black;
     m.panelColor = QColor(0xF2, 0xF2, 0xF2);
     m.gradient = true;
-    m.gradientEnd = Qt::white;
     // The start colour lies under the day labels and the axis caption, which are white on
     // screen: blue at the bottom keeps them readable.
     m.gradientDirection = zuv::charts::GradientDirection::BottomTop;
@@ -108,21 +108,116 @@ void configureMonthChart(ChartModel& m)
         s.yField = cycles()[i].field;
         m.series.push_back(s);
     }
-    setScreenColours(m);
+    setColours(m, ChartColours::Screen);
 }
 
-void setScreenColours(ChartModel& m)
+namespace {
+
+struct ColourScheme {
+    ChartColours scheme;
+    QColor dayLabels;
+    QColor gradientStart;
+    QColor gradientEnd;
+};
+
+// The start colour decides the colour of ordinary day labels (see dayLabelColour).
+const std::array<ColourScheme, 2>& colourSchemes()
 {
-    m.bottom.labelColor = Qt::white;
-    m.gradientStart = QColor(0x00, 0x00, 0xFF);
-    m.gradientEnd = Qt::white;
+    static const std::array<ColourScheme, 2> schemes = {{
+        {ChartColours::Screen, Qt::white, QColor(0x00, 0x00, 0xFF), Qt::white},
+        {ChartColours::Print, Qt::black, Qt::white, Qt::white},
+    }};
+    return schemes;
 }
 
-void setPrintColours(ChartModel& m)
+} // namespace
+
+void setColours(ChartModel& m, ChartColours colours)
 {
-    m.bottom.labelColor = Qt::black;
-    m.gradientStart = Qt::white;
-    m.gradientEnd = Qt::white;
+    for (const ColourScheme& s : colourSchemes()) {
+        if (s.scheme != colours)
+            continue;
+        m.bottom.labelColor = s.dayLabels;
+        m.gradientStart = s.gradientStart;
+        m.gradientEnd = s.gradientEnd;
+    }
+}
+
+ChartModel monthChartModel(const BioMonth& month, ChartColours colours)
+{
+    ChartModel m;
+    configureMonthChart(m);
+    setColours(m, colours);
+    if (!month.title.isEmpty())
+        m.title = QStringList{month.title};
+    if (month.first.isValid()) {
+        m.bottom.minimum = zuv::core::toDateValue(month.first);
+        m.bottom.maximum = zuv::core::toDateValue(month.last);
+    }
+    m.bottom.title = month.axisCaption;
+    for (size_t c = 0; c < m.series.size(); ++c) {
+        auto& points = m.series[c].points;
+        points.reserve(month.days.size());
+        for (const DayValues& d : month.days)
+            points.emplace_back(zuv::core::toDateValue(d.day), d.values[c]);
+    }
+    return m;
+}
+
+void drawMonthChartMarks(QPainter& painter, const QRect& plot, const ChartModel& chart,
+                         const BioMonth& month, const MonthChartOptions& options)
+{
+    drawZeroLine(painter, plot, 2);
+    if (!month.chosen.isValid())
+        return;
+    const double x = dateToPixel(chart, plot, month.chosen);
+    drawMarkerBand(painter, qRound(x) - kMarkerShift, plot, options.markerColour,
+                   options.markerStyle);
+}
+
+zuv::charts::ChartLayout renderMonthChart(QPainter& painter, const QRect& target,
+                                          const BioMonth& month, const MonthChartOptions& options)
+{
+    const ChartModel chart = monthChartModel(month, options.colours);
+    zuv::charts::ChartHooks hooks;
+    hooks.afterDraw = [&](QPainter& p, const QRect& plot) {
+        drawMonthChartMarks(p, plot, chart, month, options);
+    };
+    hooks.axisLabel = [&](zuv::charts::AxisId axis, const QString& text, QColor& colour) {
+        if (axis == zuv::charts::AxisId::Bottom)
+            colour = dayLabelColour(text, chart.gradientStart);
+    };
+    const double scale = options.contentScale > 0 ? options.contentScale : 1.0;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(scale, scale);
+    const QSize logical = (QSizeF(target.size()) / scale).toSize();
+    zuv::charts::RenderOptions render;
+    render.xorMarkers = options.xorMarker;
+    const zuv::charts::ChartLayout layout =
+        zuv::charts::render(painter, QRect(QPoint(0, 0), logical), chart, hooks, render);
+    painter.restore();
+    return layout;
+}
+
+QImage monthChartImage(const BioMonth& month, const MonthChartOptions& options, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderMonthChart(painter, image.rect(), month, options);
+    return image;
+}
+
+QPicture monthChartPicture(const BioMonth& month, MonthChartOptions options, QSize size)
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    options.xorMarker = false;
+    renderMonthChart(painter, QRect(QPoint(0, 0), size), month, options);
+    painter.end();
+    picture.setBoundingRect(QRect(QPoint(0, 0), size));
+    return picture;
 }
 
 const std::array<LabelColourRule, 2>& weekendLabelColours()

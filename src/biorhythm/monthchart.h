@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The biorhythm month chart DBChart1: its fixed settings, the screen and print colour
-// schemes, the weekday colours of the day labels, and what is drawn after the chart
-// (the red zero line and the XOR marker of the chosen day).
+// schemes, the weekday colours of the day labels, what is drawn after the chart (the red
+// zero line and the XOR marker of the chosen day), and renderMonthChart(), the one drawing
+// of a month for the page, printing, the clipboard and the calendar page.
 
 #include "chartmodel.h"
+#include "chartrender.h"
 
 #include <QColor>
 #include <QDateTime>
+#include <QImage>
+#include <QPicture>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -17,14 +21,33 @@ class QPainter;
 
 namespace zuv::bio {
 
-// Title, axes, legend, background and the four line series of the month chart, all
-// fields of CLDSBio ("Tag" as x in date values).
+struct BioMonth;
+
+// Title, axes, legend, background and the four line series of the month chart at design
+// (title "Zuvododerod", screen colours, no points).
 void configureMonthChart(zuv::charts::ChartModel& model);
 
 // Screen: day labels white, gradient blue to white. Print (calendar page, printer): day
 // labels black, gradient white to white.
-void setScreenColours(zuv::charts::ChartModel& model);
-void setPrintColours(zuv::charts::ChartModel& model);
+enum class ChartColours { Screen, Print };
+void setColours(zuv::charts::ChartModel& model, ChartColours colours);
+
+// How a month chart is drawn besides its month.
+struct MonthChartOptions {
+    ChartColours colours = ChartColours::Screen;
+    QColor markerColour = Qt::yellow;      // the day marker
+    Qt::PenStyle markerStyle = Qt::SolidLine;
+    // false where the device cannot combine pixels (printer, PDF, vector picture).
+    bool xorMarker = true;
+    // Texts and lines this many times their design size (> 0), laid out on the target's
+    // size divided by it, as the page draws its chart.
+    double contentScale = 1;
+};
+
+// The chart of month: the design settings with the month's title, range, caption, the
+// colours and the four cycles as points (x in date values). Before the first computation
+// (no days) the design title stays.
+zuv::charts::ChartModel monthChartModel(const BioMonth& month, ChartColours colours);
 
 struct LabelColourRule {
     QString prefix;   // first two characters of the label ("ddd dd" gives "So 07")
@@ -47,6 +70,24 @@ double dateToPixel(const zuv::charts::ChartModel& model, const QRect& plot,
 // The day marker sits 9 pixels left of the picker's value on the axis.
 inline constexpr int kMarkerShift = 9;
 inline constexpr int kMarkerWidth = 6;
+
+// What is drawn after the chart: the red zero line across the plot and, when the month has
+// a chosen day, the marker 9 pixels left of its place on the bottom axis.
+void drawMonthChartMarks(QPainter& painter, const QRect& plot,
+                         const zuv::charts::ChartModel& chart, const BioMonth& month,
+                         const MonthChartOptions& options);
+
+// The one drawing of a month chart: month in the options' colours into target of any
+// painter (widget buffer, image, printer, PDF, picture, SVG), marks and weekday label
+// colours included. Returns the layout used, in the chart's own pixels.
+zuv::charts::ChartLayout renderMonthChart(QPainter& painter, const QRect& target,
+                                          const BioMonth& month,
+                                          const MonthChartOptions& options);
+
+// Copies of the month chart at size (device pixels): an RGB32 image with the exclusive-or
+// marker, and a vector picture (marker drawn plainly) whose bounding rectangle is size.
+QImage monthChartImage(const BioMonth& month, const MonthChartOptions& options, QSize size);
+QPicture monthChartPicture(const BioMonth& month, MonthChartOptions options, QSize size);
 
 // Vertical band of width 6 from the plot's top to its bottom at column x. Each pixel
 // becomes background XOR colour where the device can combine pixels that way (screen,

@@ -46,8 +46,7 @@ void ClickLabel::focusOutEvent(QFocusEvent* event)
 MaskEdit::MaskEdit(QWidget* parent)
     : QLineEdit(parent)
 {
-    // Qt masks: 0 = digit optional, 9 = digit required; blanks show as spaces.
-    setInputMask(QStringLiteral("00.00.9999; "));
+    setInputMask(QString::fromLatin1(zuv::core::kDateInputMask));
     setMaxLength(10);
     // A date the program puts in (start, a chosen name) is the one Esc returns to; what the
     // user types counts once it is confirmed with Enter or the field is entered again.

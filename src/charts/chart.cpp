@@ -2,91 +2,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "chart.h"
 
-#include "germandate.h"
-#include "table.h"
-
 #include <QBuffer>
 #include <QPainter>
-#include <QPointer>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <optional>
 
 namespace zuv::charts {
-
-namespace {
-
-// An x or y value read from a table cell; nullopt for an empty or non-numeric cell.
-std::optional<double> cellValue(const QVariant& v)
-{
-    if (v.isNull() || !v.isValid())
-        return std::nullopt;
-    switch (v.typeId()) {
-    case QMetaType::QDate:
-        return zuv::core::toDateValue(v.toDate());
-    case QMetaType::QDateTime:
-        return zuv::core::toDateValue(v.toDateTime());
-    default:
-        break;
-    }
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
-} // namespace
 
 Chart::Chart(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void Chart::bindTable(zuv::core::Table* table)
-{
-    if (m_table == table)
-        return;
-    if (m_table)
-        m_table->onDataChanged = std::move(m_previousListener);
-    m_previousListener = nullptr;
-    m_table = table;
-    if (m_table) {
-        m_previousListener = m_table->onDataChanged;
-        QPointer<Chart> self(this);
-        m_table->onDataChanged = [self, previous = m_previousListener] {
-            if (previous)
-                previous();
-            if (self)
-                self->refreshFromTable();
-        };
-    }
-    refreshFromTable();
-}
-
-void Chart::refreshFromTable()
-{
-    clearSeries();
-    if (m_table && m_table->isActive()) {
-        const int rows = m_table->rowCount();
-        for (Series& s : m_model.series) {
-            const int yi = s.yField.isEmpty() ? -1 : m_table->fieldIndex(s.yField);
-            if (yi < 0)
-                continue;
-            const int xi = s.xField.isEmpty() ? -1 : m_table->fieldIndex(s.xField);
-            s.points.reserve(rows);
-            for (int row = 0; row < rows; ++row) {
-                const std::optional<double> y = cellValue(m_table->cell(row, yi));
-                if (!y)
-                    continue;
-                // An empty x cell places the point at its row number.
-                const std::optional<double> x = xi >= 0 ? cellValue(m_table->cell(row, xi))
-                                                        : std::nullopt;
-                s.points.emplace_back(x.value_or(row), *y);
-            }
-            std::stable_sort(s.points.begin(), s.points.end(),
-                             [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-        }
-    }
-    update();
 }
 
 void Chart::clearSeries()

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The chart widget: holds a ChartModel, optionally bound to a table whose fields feed the
-// series, repaints through render() and makes copies of itself for printing and the clipboard.
+// The chart widget: holds a ChartModel whose series carry their points as values, repaints
+// through render() and makes copies of itself for printing and the clipboard.
 
 #include "chartmodel.h"
 #include "chartrender.h"
@@ -11,8 +11,6 @@
 #include <QImage>
 #include <QPicture>
 #include <QWidget>
-
-namespace zuv::core { class Table; }
 
 namespace zuv::charts {
 
@@ -25,16 +23,6 @@ public:
     const ChartModel& model() const { return m_model; }
     ChartHooks& hooks() { return m_hooks; }
 
-    // Series read their points from this table (xField/yField) whenever it changes.
-    // The chart does not own the table; nullptr unbinds. The table's previous
-    // onDataChanged listener keeps running before the chart's re-read; binding another
-    // table (or nullptr) gives the old table its previous listener back, so the old table
-    // must still exist then. A listener left behind after the chart is gone does nothing
-    // but run the previous one.
-    void bindTable(zuv::core::Table* table);
-    zuv::core::Table* boundTable() const { return m_table; }
-    // Re-reads the bound table into the series' points and repaints.
-    void refreshFromTable();
     // Removes every point of every series.
     void clearSeries();
 
@@ -67,8 +55,6 @@ private:
 
     ChartModel m_model;
     ChartHooks m_hooks;
-    zuv::core::Table* m_table = nullptr;
-    std::function<void()> m_previousListener;   // the bound table's listener before ours
     QImage m_buffer;                            // raster surface of paintEvent
     double m_contentScale = 1;
 };

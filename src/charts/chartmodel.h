@@ -36,7 +36,7 @@ struct Series {
     Qt::PenStyle lineStyle = Qt::SolidLine;
     int lineWidth = 2;
     int barWidthPixels = 0;         // 0: bars share the plot width ("100 %")
-    QString xField;                 // field of the bound table, empty: row number
+    QString xField;                 // the table field the values are stored in, if any
     QString yField;
     std::vector<QPointF> points;    // x in date values for date axes, y in axis units
 };

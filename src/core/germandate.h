@@ -27,6 +27,10 @@ bool IsDate(const QString& text);
 
 // "dd.mm.yyyy", year with four digits (0001..9999). Empty text for a null date.
 QString formatDate(const QDate& date);
+// Input mask of every field that takes a date: two digits each for day and month, up to four
+// for the year, the dots already in place (Qt: 0 optional digit, 9 required; blanks shown as
+// spaces).
+inline constexpr char kDateInputMask[] = "00.00.9999; ";
 
 DateValue toDateValue(const QDate& date);
 DateValue toDateValue(const QDateTime& dateTime);

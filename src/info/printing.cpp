@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "printing.h"
 
+#include <biomonthmodel.h>
 #include <biopage.h>
 #include <chart.h>
-#include <chartrender.h>
 #include <dialogs.h>
+#include <monthchart.h>
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -33,11 +34,6 @@ void deletePrinter()
 QString jobTitle(const charts::Chart& chart)
 {
     return chart.objectName().isEmpty() ? QStringLiteral("DBChart1") : chart.objectName();
-}
-
-QSize screenSize(const charts::Chart& chart)
-{
-    return chart.size().isEmpty() ? kDesignChartSize : chart.logicalSize();
 }
 
 } // namespace
@@ -137,31 +133,38 @@ QRect chartPrintRect(const QRect& paper, const QSize& chartSize)
     return {area.x() + (area.width() - w) / 2, area.y() + (area.height() - h) / 2, w, h};
 }
 
-void renderChartPage(QPainter& painter, const QRect& target, charts::Chart& chart)
+QSize chartScreenSize(const bio::BioMonthModel& month)
 {
-    const int resolution = chart.property(kPrintResolutionProperty).toInt();
-    const QSize logical = screenSize(chart) * (100.0 + resolution) / 100.0;
+    const QSize shown = month.chartSize();
+    if (shown.isEmpty())
+        return kDesignChartSize;
+    return (QSizeF(shown) / month.chartContentScale()).toSize();
+}
+
+void renderChartPage(QPainter& painter, const QRect& target, const bio::BioMonthModel& month,
+                     int resolution)
+{
+    const QSize logical = chartScreenSize(month) * (100.0 + resolution) / 100.0;
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(double(target.width()) / logical.width(),
                   double(target.height()) / logical.height());
-    charts::RenderOptions options;
+    bio::MonthChartOptions options = month.options();
     // Printers and PDF cannot invert what is already on the page.
-    options.xorMarkers = false;
-    charts::render(painter, QRect(QPoint(0, 0), logical), chart.model(), chart.hooks(), options);
+    options.xorMarker = false;
+    bio::renderMonthChart(painter, QRect(QPoint(0, 0), logical), month.month(), options);
     painter.restore();
 }
 
-void printChart(charts::Chart& chart, QPrinter& printer)
+void printChart(const bio::BioMonthModel& month, int resolution, const QString& title,
+                QPrinter& printer)
 {
-    chart.setProperty(kPrintResolutionProperty, kPrintResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!hasPrinter(printer)) {
         throw core::Error(QStringLiteral(
             "Es ist kein Drucker verfügbar. Bitte richten Sie einen Drucker ein und wählen "
             "Sie ihn unter „Datei“ > „Drucker auswählen“ aus."));
     }
-    const QString title = jobTitle(chart);
     printer.setDocName(title);
     printer.setFullPage(false);
 
@@ -178,7 +181,7 @@ void printChart(charts::Chart& chart, QPrinter& printer)
     const QRect paper(QPoint(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
     try {
-        renderChartPage(painter, chartPrintRect(paper, screenSize(chart)), chart);
+        renderChartPage(painter, chartPrintRect(paper, chartScreenSize(month)), month, resolution);
     } catch (...) {
         printer.abort();
         painter.end();
@@ -191,7 +194,9 @@ void printChart(charts::Chart& chart, QPrinter& printer)
 void printMonthChart(bio::BioPage& page, QPrinter& printer)
 {
     page.setPrintColours();
-    printChart(*page.DBChart1(), printer);
+    charts::Chart& chart = *page.DBChart1();
+    chart.setProperty(kPrintResolutionProperty, kPrintResolution);
+    printChart(page.monthModel(), kPrintResolution, jobTitle(chart), printer);
     page.Button4Click();
 }
 

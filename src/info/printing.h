@@ -12,8 +12,7 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-namespace zuv::charts { class Chart; }
-namespace zuv::bio { class BioPage; }
+namespace zuv::bio { class BioPage; class BioMonthModel; }
 
 namespace zuv::info {
 
@@ -50,18 +49,26 @@ QString printStartFailureCause(const QPrinter& printer);
 // Integer arithmetic; an empty chart size fills the area inside the margins.
 QRect chartPrintRect(const QRect& paper, const QSize& chartSize);
 
-// Draws the chart, with its own hooks and its print resolution, into target of painter.
-void renderChartPage(QPainter& painter, const QRect& target, charts::Chart& chart);
+// The size the month chart is laid out at on screen (its size on the page divided by the
+// page's content scale); the design size while the page has given none.
+QSize chartScreenSize(const bio::BioMonthModel& month);
 
-// Prints chart on printer as one landscape page in a job titled with the chart's name
-// ("DBChart1"): sets the chart's print resolution and the printer's landscape orientation
-// (kept for later jobs), then renders. Throws zuv::core::Error with a German message when
-// there is no printer or the job fails (an unfinished job is aborted).
-void printChart(charts::Chart& chart, QPrinter& printer);
+// Draws the model's month in its colours, without exclusive-or marks, laid out at its
+// screen size enlarged by resolution percent, stretched into target of painter.
+void renderChartPage(QPainter& painter, const QRect& target, const bio::BioMonthModel& month,
+                     int resolution);
 
-// Prints the page's month chart on printer: print colours, printChart, then the page's
-// refresh, which brings the screen colours back. On an error the refresh is skipped and the
-// chart keeps the print colours; the error is thrown on.
+// Prints the model's month chart on printer as one landscape page in a job titled title:
+// sets the printer's landscape orientation (kept for later jobs), then renders. Throws
+// zuv::core::Error with a German message when there is no printer or the job fails (an
+// unfinished job is aborted).
+void printChart(const bio::BioMonthModel& month, int resolution, const QString& title,
+                QPrinter& printer);
+
+// Prints the page's month chart on printer: print colours, the chart's print resolution,
+// printChart in a job named after the chart ("DBChart1"), then the page's refresh, which
+// brings the screen colours back. On an error the refresh is skipped and the chart keeps
+// the print colours; the error is thrown on.
 void printMonthChart(bio::BioPage& page, QPrinter& printer);
 
 // "Drucken": printMonthChart on currentPrinter(); an error is shown in the error box.

@@ -4,6 +4,7 @@
 
 #include "characters.h"
 #include "dialogs.h"
+#include "germandate.h"
 #include "namelist.h"
 #include "namelistmodel.h"
 
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace zuv::people {
 
@@ -35,7 +37,8 @@ bool leavesTheCell(int key)
 }
 
 // Cuts a name at the limit without splitting a character (an emoji, a letter with its
-// marks); a plain maxLength would count UTF-16 code units.
+// marks); a plain maxLength would count UTF-16 code units. The cut is said beside the cell,
+// so a pasted name does not lose its end unnoticed.
 void keepWithinLimit(QLineEdit* editor)
 {
     const QString text = editor->text();
@@ -46,9 +49,15 @@ void keepWithinLimit(QLineEdit* editor)
     const QString kept = zuv::core::firstCharacters(text, kNameLength);
     editor->setText(kept);
     editor->setCursorPosition(std::min<int>(cursor, static_cast<int>(kept.size())));
+    QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), nameCutNotice(), editor);
 }
 
 } // namespace
+
+QString nameCutNotice()
+{
+    return QStringLiteral("Der Name wurde nach %1 Zeichen abgeschnitten.").arg(kNameLength);
+}
 
 QWidget* NameListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const
@@ -56,7 +65,8 @@ QWidget* NameListDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     if (index.column() == NameListModel::BirthDateColumn) {
-        editor->setMaxLength(10);   // "dd.mm.yyyy"
+        // As the birth-date field: digits only, the dots stand already.
+        editor->setInputMask(QString::fromLatin1(zuv::core::kDateInputMask));
         editor->setAlignment(Qt::AlignCenter);
     } else {
         connect(editor, &QLineEdit::textChanged, editor, [editor] { keepWithinLimit(editor); });

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Cell editor of the name grid: a line edit that takes at most 30 characters of a name or
-// a date "dd.mm.yyyy" (centred). Knows its open editor so the window can commit it before
+// Cell editor of the name grid: a line edit that takes at most 30 characters of a name (a
+// longer one is cut, and the cut said) or a date "dd.mm.yyyy" through the birth-date field's
+// mask (centred). Knows its open editor so the window can commit it before
 // closing.
 
 #include <QPersistentModelIndex>
@@ -10,6 +11,9 @@
 #include <QStyledItemDelegate>
 
 namespace zuv::people {
+
+// What the grid says when a name was cut at the 30-character limit.
+QString nameCutNotice();
 
 class NameListDelegate : public QStyledItemDelegate {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 
@@ -56,7 +57,8 @@ protected:
             return true;
         if (!zuv::core::guarded(m_grid, [this] { m_model->postPending(); }))
             return true;
-        m_grid->setCurrentIndex(m_model->index(m_model->rowCount() - 1, current.column()));
+        // The next person starts with a name.
+        m_grid->setCurrentIndex(m_model->index(m_model->rowCount() - 1, NameListModel::NameColumn));
         return true;
     }
 
@@ -134,6 +136,16 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
+    // Enter in a cell of the new row: once name and date are in, the row is stored and the
+    // next begins, as Down does. The grid closes the editor first; the move follows after.
+    connect(m_delegate, &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::SubmitModelCache)
+                    QTimer::singleShot(0, this, [this] { startNextRowIfComplete(); });
+            });
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] { undoDelete(); });
+
     // The program may end with the window still open; its last edit is stored all the same
     // (an invalid date in the open editor is dropped: nobody is left to correct it).
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
@@ -209,11 +221,50 @@ void TForm3::Button2Click()
     // Deleting the row is the end of its edit, an invalid date included.
     if (!m_delegate->commitOpenEditor())
         m_delegate->discardOpenEditor();
+    const DeletedName deleted{
+        m_model->data(m_model->index(current.row(), NameListModel::NameColumn)).toString(),
+        m_model->data(m_model->index(current.row(), NameListModel::BirthDateColumn)).toString()};
     try {
+        const int before = m_names->rowCount();
         m_model->deleteRow(current.row());
+        if (m_names->rowCount() < before)
+            m_lastDeleted = deleted;
     } catch (...) {
         // A failed delete leaves the table as it was; the window says nothing.
     }
+}
+
+void TForm3::undoDelete()
+{
+    if (!m_lastDeleted || !m_delegate->commitOpenEditor())
+        return;
+    if (!zuv::core::guarded(this, [this] { m_model->postPending(); }))
+        return;
+    const int row = m_model->rowCount() - 1;   // the trailing row for new entries
+    if (!m_model->isNewRow(row))
+        return;
+    if (!m_model->setData(m_model->index(row, NameListModel::NameColumn), m_lastDeleted->name)
+        || !m_model->setData(m_model->index(row, NameListModel::BirthDateColumn), m_lastDeleted->birthDate)) {
+        m_model->revertPending();
+        return;
+    }
+    if (zuv::core::guarded(this, [this] { m_model->postPending(); })) {
+        m_lastDeleted.reset();
+        followTableCursor();
+    }
+}
+
+void TForm3::startNextRowIfComplete()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (!current.isValid() || m_model->pendingRow() != current.row() || !m_model->isNewRow(current.row()))
+        return;
+    for (int column : {int(NameListModel::NameColumn), int(NameListModel::BirthDateColumn)})
+        if (m_model->data(m_model->index(current.row(), column)).toString().isEmpty())
+            return;
+    if (!zuv::core::guarded(this, [this] { m_model->postPending(); }))
+        return;
+    DBGrid1->setCurrentIndex(m_model->index(m_model->rowCount() - 1, NameListModel::NameColumn));
 }
 
 void TForm3::FormClose()

@@ -8,6 +8,9 @@
 #include "table.h"
 
 #include <QDialog>
+#include <QString>
+
+#include <optional>
 
 class QAction;
 class QPushButton;
@@ -42,6 +45,9 @@ public:
 
     void Button1Click();   // "&Fenster schliessen"
     void Button2Click();   // "&Name löschen": deletes the grid's current row, no question
+    // Ctrl+Z: since a delete asks nothing, the last deleted name comes back as a new row.
+    void undoDelete();
+    bool canUndoDelete() const { return m_lastDeleted.has_value(); }
     void FormClose();      // posts a pending change; a failing post is ignored
 
     // "&Geburtstagskalender...", in the window's context menu (the window keeps its size):
@@ -58,13 +64,21 @@ protected:
     void reject() override;
 
 private:
+    struct DeletedName {
+        QString name;
+        QString birthDate;   // "dd.mm.yyyy" or empty
+    };
+
     void DBGrid1RowChanged(int currentRow, int previousRow);
+    // A filled new row is stored and the next one begins in the name column.
+    void startNextRowIfComplete();
 
     zuv::core::Table* m_names;
     NameListModel* m_model = nullptr;
     NameListDelegate* m_delegate = nullptr;
     bool m_placed = false;
     bool m_inRowChange = false;
+    std::optional<DeletedName> m_lastDeleted;
 };
 
 } // namespace zuv::people

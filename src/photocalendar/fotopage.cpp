@@ -3,9 +3,9 @@
 #include "fotopage.h"
 
 #include "biopage.h"
-#include "chart.h"
 #include "dialogs.h"
 #include "germandate.h"
+#include "monthchart.h"
 #include "monthgrid.h"
 #include "monthpage.h"
 #include "pagepictures.h"
@@ -15,6 +15,7 @@
 #include "tform10.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -26,8 +27,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSvgGenerator>
 
 namespace zuv::photo {
 
@@ -66,6 +69,25 @@ void applyFont(ReportText& element, const QFont& font, const QColor& colour)
 {
     element.font = font;
     element.color = colour;
+}
+
+// The month chart as SVG for the clipboard, titled with the chart's name.
+QByteArray chartSvg(const zuv::bio::BioMonth& month, zuv::bio::MonthChartOptions options,
+                    QSize size)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(QStringLiteral("DBChart1"));
+    options.xorMarker = false;
+    QPainter painter(&generator);
+    zuv::bio::renderMonthChart(painter, QRect(QPoint(0, 0), size), month, options);
+    painter.end();
+    return data;
 }
 
 } // namespace
@@ -473,22 +495,25 @@ void FotoPage::showPage(const MonthPageInput& input)
 
 ReportPicture FotoPage::monthChart(const QString& birthText, int year, int month)
 {
-    // The biorhythm page draws the chart in print colours for the calendar's month; it is
-    // copied to the clipboard as well, as a picture and as a drawing.
+    // The biorhythm month in print colours for the calendar's month; it is copied to the
+    // clipboard as well, as a picture and as a drawing.
     const QDate firstDay(year, month, 1);
     const QDate lastDay(year, month, firstDay.daysInMonth());
-    m_bioPage.MaskEdit1()->setText(birthText);
+    zuv::bio::BioMonthModel& bio = m_bioPage.monthModel();
+    bio.enterBirthDate(birthText);
     const QDate birth = zuv::core::parseDate(birthText).value_or(QDate());
-    m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, m_Button5);
-    zuv::charts::Chart* chart = m_bioPage.DBChart1();
-    QSize size = chart->size();
+    m_bioPage.BiorhtClick(year, month, firstDay, lastDay, birth, zuv::bio::ChartColours::Print);
+    // The copy keeps the size and proportions the chart has on the biorhythm page.
+    zuv::bio::MonthChartOptions options = bio.options();
+    options.contentScale = bio.chartContentScale();
+    QSize size = bio.chartSize();
     if (size.width() < 50 || size.height() < 50)
         size = chartSlot(true).size().toSize();
     auto* mime = new QMimeData;
-    mime->setImageData(chart->toImage(size));
-    mime->setData(QStringLiteral("image/svg+xml"), chart->toSvg(size));
+    mime->setImageData(zuv::bio::monthChartImage(bio.month(), options, size));
+    mime->setData(QStringLiteral("image/svg+xml"), chartSvg(bio.month(), options, size));
     QApplication::clipboard()->setMimeData(mime);
-    return ReportPicture::fromPicture(chart->toPicture(size), size);
+    return ReportPicture::fromPicture(zuv::bio::monthChartPicture(bio.month(), options, size), size);
 }
 
 void FotoPage::Button5Click()

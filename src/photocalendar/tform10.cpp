@@ -146,11 +146,7 @@ void TForm10::QRBildkalenderAfterPreview()
 
 void TForm10::FormClose()
 {
-    if (zuv::charts::Chart* chart = m_bioPage.DBChart1()) {
-        chart->model().gradientStart = QColor(0x00, 0x00, 0xFF);
-        chart->model().gradientEnd = QColor(0xFF, 0xFF, 0xFF);
-        chart->update();
-    }
+    m_bioPage.setScreenColours();
     m_bioPage.Button4Click();
 }
 

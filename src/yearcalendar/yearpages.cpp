@@ -2,119 +2,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearpages.h"
 
-#include "biorhythm.h"
 #include "dialogs.h"
 
 #include <algorithm>
 
 namespace zuv::yearcal {
-
-namespace {
-
-struct CycleName {
-    const char* letter;
-    const char* legend;
-};
-// In the order of the month chart's lines.
-constexpr CycleName kCycleNames[kCycleCount] = {
-    {"K", "körperlich"},
-    {"E", "emotional"},
-    {"G", "geistig"},
-    {"I", "intuitiv"},
-};
-
-// Mathematical remainder, also for negative ages.
-qint64 modulo(qint64 a, qint64 m)
-{
-    const qint64 r = a % m;
-    return r < 0 ? r + m : r;
-}
-
-} // namespace
-
-std::vector<Birthday> birthdaysInMonth(const std::vector<Person>& people, int year, int month)
-{
-    std::vector<Birthday> list;
-    const int lastDay = QDate(year, month, 1).daysInMonth();
-    for (const Person& p : people) {
-        if (!p.birthDate.isValid() || p.name.trimmed().isEmpty() || p.birthDate.month() != month)
-            continue;
-        const int day = std::min(p.birthDate.day(), lastDay);   // 29 February -> 28
-        const int age = year - p.birthDate.year();
-        if (age < 0)
-            continue;
-        list.push_back({day, p.name.trimmed(), age});
-    }
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Birthday& a, const Birthday& b) { return a.day < b.day; });
-    return list;
-}
-
-QString birthdayLine(const std::vector<Birthday>& birthdays)
-{
-    if (birthdays.empty())
-        return {};
-    QStringList parts;
-    for (const Birthday& b : birthdays)
-        parts << QStringLiteral("%1. %2 (%3)").arg(b.day).arg(b.name).arg(b.age);
-    return QStringLiteral("Geburtstage: ") + parts.join(QStringLiteral("  "));
-}
-
-bool crossesZero(qint64 t, int period)
-{
-    // Crossings at x = k·p/2, that is 2x = k·p; the day covers 2t <= 2x < 2t + 2.
-    return modulo(2 * t, period) == 0 || modulo(2 * t + 1, period) == 0;
-}
-
-std::vector<CriticalDay> criticalDaysInMonth(const QDate& birth, int year, int month,
-                                             bool withIntuitive)
-{
-    std::vector<CriticalDay> days;
-    if (!birth.isValid())
-        return days;
-    const auto& cycles = zuv::bio::cycles();
-    const QDate first(year, month, 1);
-    for (int d = 0; d < first.daysInMonth(); ++d) {
-        const qint64 t = birth.daysTo(first.addDays(d));
-        if (t < 0)
-            continue;
-        CriticalDay day{d + 1, {}};
-        bool any = false;
-        for (int c = 0; c < kCycleCount; ++c) {
-            if (c == 3 && !withIntuitive)
-                continue;
-            day.cycles[static_cast<std::size_t>(c)] = crossesZero(t, cycles[static_cast<std::size_t>(c)].period);
-            any = any || day.cycles[static_cast<std::size_t>(c)];
-        }
-        if (any)
-            days.push_back(day);
-    }
-    return days;
-}
-
-QString cycleLetter(int cycle)
-{
-    return QString::fromUtf8(kCycleNames[cycle].letter);
-}
-
-QString criticalMarks(const CriticalDay& day)
-{
-    QString marks;
-    for (int c = 0; c < kCycleCount; ++c)
-        if (day.cycles[static_cast<std::size_t>(c)])
-            marks += cycleLetter(c);
-    return marks;
-}
-
-QString criticalLegend(const QString& person, bool withIntuitive)
-{
-    QStringList parts;
-    for (int c = 0; c < kCycleCount; ++c)
-        if (c < 3 || withIntuitive)
-            parts << QString::fromUtf8(kCycleNames[c].letter) + QLatin1Char(' ')
-                    + QString::fromUtf8(kCycleNames[c].legend);
-    return QStringLiteral("Kritische Tage von %1: %2").arg(person, parts.join(QStringLiteral("  ")));
-}
 
 QString moonSymbol(zuv::astronomy::MoonPhase phase)
 {

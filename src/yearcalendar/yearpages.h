@@ -6,8 +6,10 @@
 // critical days of the chosen person, and the list of pages (a cover, then January to
 // December). Plain values computed from the project; nothing here paints or reads files.
 
+#include "criticaldays.h"
 #include "monthmarks.h"
 #include "monthpage.h"
+#include "person.h"
 #include "yearproject.h"
 
 #include <QDate>
@@ -19,48 +21,16 @@
 
 namespace zuv::yearcal {
 
-// A birthday on a month page. In common years a person born on 29 February is shown on
-// 28 February.
-struct Birthday {
-    int day = 0;       // day of the month the birthday is shown on
-    QString name;
-    int age = 0;       // years completed in the page's year (0 in the year of birth)
-    bool operator==(const Birthday&) const = default;
-};
-
-// The birthdays of people in month (1..12) of year, by day and then in list order. People
-// without a birth date, with an empty name or born after that month are left out.
-std::vector<Birthday> birthdaysInMonth(const std::vector<Person>& people, int year, int month);
-
-// "Geburtstage: 14. Anna (40)  29. Bert (1)"; empty for no birthdays.
-QString birthdayLine(const std::vector<Birthday>& birthdays);
-
-// The four cycles in the order of the month chart: physical, emotional, intellectual,
-// intuitive.
-inline constexpr int kCycleCount = 4;
-
-// A day on which at least one cycle crosses zero. A cycle of period p crosses zero at ages
-// k·p/2 days; the crossing belongs to the day (age t .. t+1) in which it falls.
-struct CriticalDay {
-    int day = 0;                              // day of the month
-    std::array<bool, kCycleCount> cycles{};   // which cycles cross on it
-    bool operator==(const CriticalDay&) const = default;
-};
-
-// True when the cycle of period days crosses zero during the day of age t (t >= 0).
-bool crossesZero(qint64 t, int period);
-
-// Critical days of a person born on birth in month (1..12) of year; days before the birth
-// have none. The intuitive cycle counts only when withIntuitive is set.
-std::vector<CriticalDay> criticalDaysInMonth(const QDate& birth, int year, int month,
-                                             bool withIntuitive);
-
-// One letter per cycle for the grid marks: "K", "E", "G", "I".
-QString cycleLetter(int cycle);
-// Marks of one day, e.g. "KG".
-QString criticalMarks(const CriticalDay& day);
-// "Kritische Tage von Anna: K körperlich  E emotional  G geistig" (+ "  I intuitiv").
-QString criticalLegend(const QString& person, bool withIntuitive);
+using zuv::people::Birthday;
+using zuv::people::birthdayLine;
+using zuv::people::birthdaysInMonth;
+using zuv::bio::kCycleCount;
+using zuv::bio::CriticalDay;
+using zuv::bio::crossesZero;
+using zuv::bio::criticalDaysInMonth;
+using zuv::bio::cycleLetter;
+using zuv::bio::criticalMarks;
+using zuv::bio::criticalLegend;
 
 // Marks beside a day number: the birthday mark and the critical-day letters.
 inline const QString kBirthdayMark = QStringLiteral("*");

@@ -5,10 +5,9 @@
 #include "monthmarks.h"
 
 #include "dialogs.h"
+#include "germandate.h"
 #include "regions.h"
-#include "namelist.h"
 #include "pictureloader.h"
-#include "table.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,18 +95,6 @@ std::optional<Region> findRegion(const QString& text)
         if (r.name.compare(wanted, Qt::CaseInsensitive) == 0)
             return r;
     return std::nullopt;
-}
-
-std::vector<Person> peopleOf(const zuv::core::Table& names)
-{
-    std::vector<Person> people;
-    const int nameField = names.fieldIndex(zuv::people::kNameField);
-    const int dateField = names.fieldIndex(zuv::people::kBirthDateField);
-    if (nameField < 0 || dateField < 0)
-        return people;
-    for (int row = 0; row < names.rowCount(); ++row)
-        people.push_back({names.cell(row, nameField).toString(), names.cell(row, dateField).toDate()});
-    return people;
 }
 
 QByteArray projectToJson(const YearProject& project)

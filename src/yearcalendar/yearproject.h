@@ -6,14 +6,14 @@
 // A plain value, stored as a small JSON file ("Jahreskalender.json" in the per-user data
 // folder by default; the path is always passed in). Pictures are kept as paths.
 
+#include "person.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
-
-namespace zuv::core { class Table; }
 
 namespace zuv::yearcal {
 
@@ -29,16 +29,8 @@ const std::vector<Region>& yearRegions();
 // blanks at both ends). nullopt when none fits.
 std::optional<Region> findRegion(const QString& text);
 
-// A person of the name list.
-struct Person {
-    QString name;
-    QDate birthDate;   // null: no birth date stored
-    bool operator==(const Person&) const = default;
-};
-
-// The people of the name list table (fields "Name" and "Geburtsdatum"), in table order;
-// empty when the table lacks those fields.
-std::vector<Person> peopleOf(const zuv::core::Table& names);
+using zuv::people::Person;
+using zuv::people::peopleOf;
 
 inline constexpr int kMaxPicturesPerMonth = 3;
 

@@ -96,7 +96,7 @@ ReportPicture monthChartPicture(const MonthPage& page)
         return {};
     zuv::charts::ChartModel model;
     zuv::bio::configureMonthChart(model);
-    zuv::bio::setPrintColours(model);
+    zuv::bio::setColours(model, zuv::bio::ChartColours::Print);
     model.title = QStringList{zuv::bio::chartTitle(page.month, page.year, page.chartPerson->name)};
     const zuv::bio::MonthBounds bounds = zuv::bio::monthBounds(page.year, page.month);
     model.bottom.minimum = zuv::core::toDateValue(bounds.first);

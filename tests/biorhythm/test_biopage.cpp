@@ -51,7 +51,7 @@ protected:
         makeProgramFolder(m_dir.path());
         zuv::core::setProgramFolder(m_dir.path());
         zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
-        page = std::make_unique<zuv::bio::BioPage>(bio, percent, names);
+        page = std::make_unique<zuv::bio::BioPage>(month, bio, percent, names);
         page->initialise(kToday);
         page->Button4Click();
     }
@@ -76,6 +76,7 @@ protected:
 
     QTemporaryDir m_dir;
     RecordingDialogs dialogs;
+    zuv::bio::BioMonthModel month;
     zuv::core::Table bio{QStringLiteral("CLDSBio")};
     zuv::core::Table percent{QStringLiteral("CLDProzent")};
     zuv::core::Table names{QStringLiteral("CDSNamensliste")};
@@ -263,10 +264,8 @@ TEST_F(BioPageTest, NameInTheTitleAndPrintColoursForTheCalendar)
 {
     page->ComboBox3()->setEditText(QStringLiteral("Anna"));
     page->CheckBox4()->setChecked(true);
-    QPushButton calendarButton;
-    calendarButton.setObjectName(QStringLiteral("Button5"));
     const auto b = zuv::bio::monthBounds(2023, 12);
-    page->BiorhtClick(2023, 12, b.first, b.last, QDate(1980, 1, 1), &calendarButton);
+    page->BiorhtClick(2023, 12, b.first, b.last, QDate(1980, 1, 1), zuv::bio::ChartColours::Print);
     EXPECT_EQ(title(), QStringLiteral("Zuvododerod für Monat Dezember 2023 ( Anna )"));
     const auto& m = page->DBChart1()->model();
     EXPECT_EQ(m.gradientStart, QColor(Qt::white));

@@ -45,11 +45,11 @@ TEST(MonthChart, SchemesSwitchLabelsAndGradient)
     zuv::bio::configureMonthChart(m);
     EXPECT_EQ(m.gradientStart, kBlue);
     EXPECT_EQ(m.bottom.labelColor, kWhite);
-    zuv::bio::setPrintColours(m);
+    zuv::bio::setColours(m, zuv::bio::ChartColours::Print);
     EXPECT_EQ(m.gradientStart, kWhite);
     EXPECT_EQ(m.gradientEnd, kWhite);
     EXPECT_EQ(m.bottom.labelColor, QColor(Qt::black));
-    zuv::bio::setScreenColours(m);
+    zuv::bio::setColours(m, zuv::bio::ChartColours::Screen);
     EXPECT_EQ(m.gradientStart, kBlue);
     EXPECT_EQ(m.gradientEnd, kWhite);
     EXPECT_EQ(m.bottom.labelColor, kWhite);

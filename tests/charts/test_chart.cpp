@@ -4,7 +4,6 @@
 
 #include "chart.h"
 #include "chart_test_models.h"
-#include "table.h"
 
 #include <QBuffer>
 #include <QPicture>
@@ -247,108 +246,6 @@ TEST_F(ChartTest, PrintScalesTheScreenLayout)
     EXPECT_TRUE(near(page.pixelColor(10, top + 1), QColor(0, 0, 0xFF), 8));
     const int wallY = top + 2 * (L.plot.top() + 3);
     EXPECT_EQ(page.pixelColor(2 * L.plot.left() + 3, wallY), QColor(Qt::white));
-}
-
-// ---------------------------------------------------------------- table binding
-
-namespace {
-
-std::unique_ptr<zuv::core::Table> dayTable()
-{
-    using zuv::core::FieldType;
-    auto t = std::make_unique<zuv::core::Table>(QStringLiteral("CLDSBio"));
-    t->addFieldDef(QStringLiteral("Tag"), FieldType::Date);
-    t->addFieldDef(QStringLiteral("Sns"), FieldType::Float);
-    t->addFieldDef(QStringLiteral("Sns1"), FieldType::Float);
-    t->createDataSet();
-    return t;
-}
-
-void appendRow(zuv::core::Table& t, const QVariant& day, double sns, double sns1)
-{
-    t.append();
-    if (!day.isNull())
-        t.setValue(QStringLiteral("Tag"), day);
-    t.setValue(QStringLiteral("Sns"), sns);
-    t.setValue(QStringLiteral("Sns1"), sns1);
-    t.post();
-}
-
-void bindSeries(Chart& chart)
-{
-    chart.model() = monthModel(2024, 1);
-    chart.model().series.resize(2);
-    chart.model().series[0].xField = QStringLiteral("Tag");
-    chart.model().series[0].yField = QStringLiteral("Sns");
-    chart.model().series[1].xField = QStringLiteral("Tag");
-    chart.model().series[1].yField = QStringLiteral("Sns1");
-}
-
-} // namespace
-
-TEST_F(ChartTest, BoundTableIsReReadOnEveryChange)
-{
-    auto table = dayTable();
-    int previousCalls = 0;
-    table->onDataChanged = [&] { ++previousCalls; };
-    Chart chart;
-    bindSeries(chart);
-    chart.bindTable(table.get());
-    EXPECT_TRUE(chart.model().series[0].points.empty());
-
-    appendRow(*table, QDate(2024, 1, 3), 10, -10);
-    appendRow(*table, QDate(2024, 1, 1), 30, -30);
-    EXPECT_EQ(previousCalls, 2);   // the earlier listener still runs
-    const auto& p0 = chart.model().series[0].points;
-    ASSERT_EQ(p0.size(), 2u);
-    // Sorted by date value.
-    EXPECT_EQ(p0[0], QPointF(toDateValue(QDate(2024, 1, 1)), 30));
-    EXPECT_EQ(p0[1], QPointF(toDateValue(QDate(2024, 1, 3)), 10));
-    EXPECT_EQ(chart.model().series[1].points[0].y(), -30);
-
-    table->emptyTable();
-    EXPECT_TRUE(chart.model().series[0].points.empty());
-
-    // Unbinding gives the table its listener back and leaves the chart alone.
-    chart.bindTable(nullptr);
-    appendRow(*table, QDate(2024, 1, 5), 50, 50);
-    EXPECT_EQ(previousCalls, 4);
-    EXPECT_TRUE(chart.model().series[0].points.empty());
-}
-
-TEST_F(ChartTest, EmptyXCellPlacesThePointAtItsRow)
-{
-    auto table = dayTable();
-    Chart chart;
-    bindSeries(chart);
-    chart.bindTable(table.get());
-    appendRow(*table, QVariant(), 27, -3);
-    ASSERT_EQ(chart.model().series[0].points.size(), 1u);
-    EXPECT_EQ(chart.model().series[0].points[0], QPointF(0, 27));
-    // An unknown y field gives no points rather than zeros.
-    chart.model().series[1].yField = QStringLiteral("Sns9");
-    chart.refreshFromTable();
-    EXPECT_TRUE(chart.model().series[1].points.empty());
-}
-
-TEST_F(ChartTest, TableOutlivingTheChartStaysSafe)
-{
-    auto table = dayTable();
-    int previousCalls = 0;
-    table->onDataChanged = [&] { ++previousCalls; };
-    {
-        Chart first;
-        Chart second;
-        bindSeries(first);
-        bindSeries(second);
-        first.bindTable(table.get());
-        second.bindTable(table.get());   // chains onto the first chart's listener
-        appendRow(*table, QDate(2024, 1, 2), 1, 2);
-        EXPECT_EQ(first.model().series[0].points.size(), 1u);
-        EXPECT_EQ(second.model().series[0].points.size(), 1u);
-    }
-    appendRow(*table, QDate(2024, 1, 3), 1, 2);
-    EXPECT_EQ(previousCalls, 2);
 }
 
 // ---------------------------------------------------------------- text on other devices

@@ -52,7 +52,8 @@ PageFixture::PageFixture(const QDate& today)
 
     zuv::core::openOrCreate(m_CDSNamensliste, QStringLiteral("BioTab/Namensliste"),
                             zuv::people::nameListFields());
-    m_page = std::make_unique<zuv::bio::BioPage>(m_CLDSBio, m_CLDProzent, m_CDSNamensliste);
+    m_page = std::make_unique<zuv::bio::BioPage>(m_month, m_CLDSBio, m_CLDProzent,
+                                                 m_CDSNamensliste);
     m_page->resize(zuv::bio::BioPage::designSize());
     m_page->initialise(today);
     m_page->MaskEdit1()->setText(QStringLiteral("15.06.1990"));

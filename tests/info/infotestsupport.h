@@ -4,6 +4,7 @@
 // Shared pieces of the info tests: a dialog seam that records, a biorhythm page on its own
 // tables in a temporary program folder, and a small reader for the page facts of a PDF.
 
+#include <biomonthmodel.h>
 #include <dialogs.h>
 #include <recordingdialogs.h>
 #include <table.h>
@@ -38,6 +39,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    zuv::bio::BioMonthModel m_month;
     zuv::core::Table m_CLDSBio;
     zuv::core::Table m_CLDProzent;
     zuv::core::Table m_CDSNamensliste;

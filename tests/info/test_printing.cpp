@@ -3,13 +3,18 @@
 #include "infotestsupport.h"
 
 #include <biopage.h>
+#include <biomonthmodel.h>
 #include <chart.h>
+#include <chartrender.h>
+#include <germandate.h>
 #include <printing.h>
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QProcess>
@@ -138,38 +143,43 @@ TEST(Printing, PrintsOneLandscapePageAndRestoresTheScreenColours)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST(Printing, ChartIsDrawnInPrintColoursWithItsOwnHooks)
+// What goes onto the paper: the shown month in print colours, laid out at the chart's screen
+// size enlarged by the print resolution (793 x 287 + 25 %), with the marker drawn plainly
+// because a printer cannot invert the page.
+TEST(Printing, ChartIsDrawnInPrintColoursWithAPlainMarker)
 {
     RecordingDialogs dialogs;
     PageFixture fixture;
-    zuv::charts::Chart& chart = *fixture.page().DBChart1();
-    // Watches the chart's own after-draw hook (zero line and day marker) during the print.
-    struct Seen {
-        QColor gradientStart;
-        QColor labels;
-        QRect plot;
+    zuv::bio::BioMonthModel& month = fixture.page().monthModel();
+    const QSize logical(991, 358);
+    const auto drawn = [&] {
+        QImage image(logical, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        renderChartPage(painter, image.rect(), month, kPrintResolution);
+        return image;
     };
-    QList<Seen> seen;
-    const auto original = chart.hooks().afterDraw;
-    ASSERT_TRUE(bool(original));
-    chart.hooks().afterDraw = [&](QPainter& p, const QRect& plot) {
-        seen << Seen{chart.model().gradientStart, chart.model().bottom.labelColor, plot};
-        original(p, plot);
-    };
-    QTemporaryDir out;
-    QPrinter printer(QPrinter::HighResolution);
-    toPdf(printer, out.filePath(QStringLiteral("chart.pdf")));
-    printMonthChart(fixture.page(), printer);
-    chart.hooks().afterDraw = original;
+    const QImage screen = drawn();
+    month.setColours(zuv::bio::ChartColours::Print);
+    const QImage print = drawn();
 
-    ASSERT_FALSE(seen.isEmpty());
-    // The print's drawing is the first after the print colours were set.
-    EXPECT_EQ(seen.front().gradientStart, QColor(Qt::white));
-    EXPECT_EQ(seen.front().labels, QColor(Qt::black));
-    // Laid out on the chart's screen size enlarged by the print resolution (793 x 287 +25 %).
-    EXPECT_LE(seen.front().plot.right(), 991);
-    EXPECT_LE(seen.front().plot.bottom(), 358);
-    expectScreenColours(chart);
+    const zuv::charts::ChartModel chart =
+        zuv::bio::monthChartModel(month.month(), zuv::bio::ChartColours::Print);
+    const QRect plot = zuv::charts::layoutChart(QRect(QPoint(0, 0), logical), chart).plot;
+    const int markerX = qRound(zuv::charts::xToPixel(plot, chart, zuv::core::toDateValue(
+                                                                      month.month().chosen)))
+        - zuv::bio::kMarkerShift;
+    // Gradient start at the bottom: blue on screen, white on paper.
+    const QPoint corner(3, logical.height() - 3);
+    EXPECT_LT(qRed(screen.pixel(corner)), 0x10);
+    EXPECT_EQ(qBlue(screen.pixel(corner)), 0xFF);
+    EXPECT_EQ(print.pixel(corner) & 0xFFFFFF, 0xFFFFFFu);
+    // The marker is yellow itself; exclusive-or on the white wall would give blue. At 50 %
+    // no cycle of 20.6.1990 (ages 5 and 6 days) passes.
+    const int y = plot.top() + plot.height() / 4;
+    EXPECT_EQ(print.pixel(markerX, y) & 0xFFFFFF, 0xFFFF00u);
+    EXPECT_EQ(print.pixel(markerX + 6, y) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 namespace {

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -469,3 +470,55 @@ TEST_F(NameListWindow, NameLimitNeverSplitsACharacter)
 }
 
 } // namespace
+
+// The name grid as a new user fills it: digits alone make a date, Enter or Down after a
+// complete row begins the next person with the name, a cut name is said, and Ctrl+Z brings
+// the last deleted name back (deleting asks nothing).
+TEST_F(NameListWindow, NewUserFillsTheGrid)
+{
+    TForm3 form(&names);
+    form.model()->setToday([] { return QDate(2026, 12, 9); });
+    form.showNameList();
+    QApplication::setActiveWindow(&form);
+    const struct {
+        const char* leave;
+        Qt::Key key;
+    } ways[] = {{"Enter", Qt::Key_Return}, {"Down", Qt::Key_Down}};
+    int stored = 0;
+    for (const auto& way : ways) {
+        const int row = form.model()->rowCount() - 1;
+        QLineEdit* name = startTyping(form, row, NameListModel::NameColumn, QStringLiteral("Anna"));
+        ASSERT_NE(name, nullptr) << way.leave;
+        QTest::keyClick(name, Qt::Key_Tab);
+        QLineEdit* date = openEditor(form);   // Tab went on editing the date
+        ASSERT_NE(date, nullptr) << way.leave;
+        QTest::keyClicks(date, QStringLiteral("01021980"));
+        ASSERT_NE(date, nullptr) << way.leave;
+        QTest::keyClick(date, way.key);
+        // The grid closes the editor after Enter in a queued call; the next row follows that.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(names.rowCount(), ++stored) << way.leave;
+        EXPECT_EQ(names.cell(stored - 1, 1).toDate(), QDate(1980, 2, 1)) << way.leave;
+        const QModelIndex next = form.DBGrid1->currentIndex();
+        EXPECT_TRUE(form.model()->isNewRow(next.row())) << way.leave;
+        EXPECT_EQ(next.column(), int(NameListModel::NameColumn)) << way.leave;
+    }
+
+    QLineEdit* longName = startTyping(form, form.model()->rowCount() - 1, NameListModel::NameColumn,
+                                      QString(31, QLatin1Char('x')));
+    ASSERT_NE(longName, nullptr);
+    EXPECT_EQ(QToolTip::text(), nameCutNotice());
+    QTest::keyClick(longName, Qt::Key_Escape);
+    form.model()->revertPending();
+
+    form.DBGrid1->setCurrentIndex(form.model()->index(0, NameListModel::NameColumn));
+    form.Button2Click();
+    ASSERT_EQ(names.rowCount(), 1);
+    QTest::keyClick(form.DBGrid1, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(names.rowCount(), 2);
+    EXPECT_EQ(names.cell(1, 0).toString(), QStringLiteral("Anna"));
+    EXPECT_EQ(names.cell(1, 1).toDate(), QDate(1980, 2, 1));
+    EXPECT_FALSE(form.canUndoDelete());
+    form.close();
+}

@@ -57,7 +57,7 @@ protected:
         zuv::core::openOrCreate(grid, QStringLiteral("BioTab/Bildkalender"),
                                 zuv::photo::bildkalenderFields());
         grid.emptyTable();
-        bioPage = std::make_unique<zuv::bio::BioPage>(bio, percent, names);
+        bioPage = std::make_unique<zuv::bio::BioPage>(bioMonth, bio, percent, names);
         bioPage->initialise(kToday);
         bioPage->Button4Click();
         report = std::make_unique<zuv::photo::TForm10>(grid, bio, *bioPage);
@@ -88,6 +88,7 @@ protected:
     QString m_startDir = QDir::currentPath();
     QTemporaryDir m_dir;
     RecordingDialogs dialogs;
+    zuv::bio::BioMonthModel bioMonth;
     zuv::core::Table bio{QStringLiteral("CLDSBio")};
     zuv::core::Table percent{QStringLiteral("CLDProzent")};
     zuv::core::Table names{QStringLiteral("CDSNamensliste")};
