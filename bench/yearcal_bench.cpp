@@ -45,6 +45,16 @@ YearProject project()
     return p;
 }
 
+// The same with moon phases, a second region and bridge days switched on.
+YearProject projectWithAllMarks()
+{
+    YearProject p = project();
+    p.moonPhases = true;
+    p.secondRegion = QStringLiteral("W");
+    p.bridgeDays = true;
+    return p;
+}
+
 double peakRssMegabytes()
 {
     rusage usage{};
@@ -110,6 +120,13 @@ void BM_YearDocument(benchmark::State& state)
 }
 BENCHMARK(BM_YearDocument)->Unit(benchmark::kMillisecond);
 
+void BM_YearDocumentAllMarks(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(buildYearDocument(projectWithAllMarks(), kPeople));
+}
+BENCHMARK(BM_YearDocumentAllMarks)->Unit(benchmark::kMillisecond);
+
 void BM_YearPdfWithoutPhotos(benchmark::State& state)
 {
     QTemporaryDir dir;
@@ -121,6 +138,17 @@ void BM_YearPdfWithoutPhotos(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(QFileInfo(pdf).size());
 }
 BENCHMARK(BM_YearPdfWithoutPhotos)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_YearPdfWithoutPhotosAllMarks(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("jahr.pdf"));
+    for (auto _ : state) {
+        std::vector<PictureProblem> problems;
+        writeYearPdf(pdf, buildYearDocument(projectWithAllMarks(), kPeople), zuv::photo::CalendarReport(), problems);
+    }
+}
+BENCHMARK(BM_YearPdfWithoutPhotosAllMarks)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void BM_YearPdf36CameraPhotos(benchmark::State& state)
 {

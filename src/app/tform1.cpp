@@ -4,6 +4,7 @@
 
 #include "aboutbox.h"
 #include "biopage.h"
+#include "birthdaysave.h"
 #include "datafolder.h"
 #include "designscaler.h"
 #include "dialogs.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -89,6 +91,8 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     // opens centred on it and has no task-bar entry of its own.
     m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
     m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste, this);
+    connect(m_nameList.get(), &zuv::people::TForm3::birthdayCalendarRequested, this,
+            [this] { Geburtstagskalender1Click(); });
     m_bioPage->setNameListWindow(m_nameList.get());
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);
@@ -400,6 +404,21 @@ zuv::info::TAboutBox& TForm1::aboutBox()
 void TForm1::Info1Click()
 {
     zuv::info::Info1Click(aboutBox());
+}
+
+void TForm1::Geburtstagskalender1Click()
+{
+    // The year project's pictures and title font, when there is a project.
+    zuv::yearcal::YearProject project;
+    try {
+        const QString path = zuv::core::userDataPath(zuv::yearcal::kProjectFileName);
+        if (QFileInfo::exists(path))
+            project = zuv::yearcal::loadProject(path);
+    } catch (const zuv::core::Error&) {
+        // A damaged project only costs the pictures; the year window reports it.
+    }
+    zuv::yearcal::saveBirthdayCalendar(m_nameList.get(), zuv::yearcal::peopleOf(CDSNamensliste),
+                                       project.pictures, project.titleFont);
 }
 
 void TForm1::Jahreskalender1Click()

@@ -57,6 +57,7 @@ public:
     void Info1Click();
     // "Jahreskalender...": the year calendar window, made on first use.
     void Jahreskalender1Click();
+    void Geburtstagskalender1Click();   // from the name-list window
     zuv::yearcal::YearWindow* yearWindow() { return m_yearWindow.get(); }
 
     zuv::bio::BioPage& bioPage() { return *m_bioPage; }

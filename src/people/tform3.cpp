@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -123,6 +124,12 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
     Button2->setGeometry(40, 144, 97, 25);
     Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+
+    BirthdayCalendarAction = new QAction(QStringLiteral("&Geburtstagskalender..."), this);
+    BirthdayCalendarAction->setObjectName(QStringLiteral("BirthdayCalendarAction"));
+    addAction(BirthdayCalendarAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(BirthdayCalendarAction, &QAction::triggered, this, &TForm3::birthdayCalendarRequested);
 
     Button1 = new QPushButton(QStringLiteral("&Fenster schliessen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

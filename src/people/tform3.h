@@ -12,6 +12,7 @@
 
 #include <optional>
 
+class QAction;
 class QPushButton;
 class QTableView;
 
@@ -50,6 +51,13 @@ public:
     bool canUndoDelete() const { return m_lastDeleted.has_value(); }
     void Button3Click();   // "&Einlesen…": nameimportdialog.h
     void FormClose();      // posts a pending change; a failing post is ignored
+
+    // "&Geburtstagskalender...", in the window's context menu (the window keeps its size):
+    // asks for the perpetual birthday calendar of the names, which the program makes.
+    QAction* BirthdayCalendarAction = nullptr;
+
+signals:
+    void birthdayCalendarRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

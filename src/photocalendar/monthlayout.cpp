@@ -35,11 +35,20 @@ struct TextMarkStyle {
     const char* name;
     bool bold;
     QColor colour;
+    const char* family = "Arial";
+    int pointSize = 8;
 };
 const TextMarkStyle kTextMarkStyles[] = {
     {DayMarkKind::Birthday, "Geburtstag", true, QColor(0x80, 0x00, 0x80)},
     {DayMarkKind::CriticalDay, "KritischeTage", false, QColor(0x00, 0x66, 0x00)},
+    // The moon's symbols are geometric shapes, which Arial lacks.
+    {DayMarkKind::MoonPhase, "Mondphase", false, kBlack, "DejaVu Sans", 9},
+    {DayMarkKind::BridgeDay, "Brueckentag", false, QColor(0x00, 0x00, 0xC0)},
+    {DayMarkKind::SecondRegion, "Region2", false, kBlack},
 };
+// Marks that draw a box around the day number: the second region's holidays are outlined
+// where the page's own are red.
+const DayMarkKind kOutlinedMarks[] = {DayMarkKind::SecondRegion};
 // One line per mark, right of the cell's box and top-aligned; the next weekday's cell
 // starts 47 pixels on.
 constexpr double kMarkLineHeight = 13;
@@ -198,13 +207,21 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design)
 
     // Text marks beside the day numbers, over everything else of the grid.
     for (const CellBox& box : cells) {
+        for (DayMarkKind outlined : kOutlinedMarks)
+            if (box.cell->has(outlined)) {
+                const QRectF r = box.rect.adjusted(-2, -1, 2, 1);
+                laid.lines.emplace_back(r.topLeft(), r.topRight());
+                laid.lines.emplace_back(r.topRight(), r.bottomRight());
+                laid.lines.emplace_back(r.bottomRight(), r.bottomLeft());
+                laid.lines.emplace_back(r.bottomLeft(), r.topLeft());
+            }
         int line = 0;
         for (const DayMark& mark : box.cell->marks) {
             const TextMarkStyle* style = textMarkStyle(mark.kind);
             if (!style || mark.text.isEmpty())
                 continue;
-            QFont font(QStringLiteral("Arial"));
-            font.setPointSize(8);
+            QFont font(QString::fromLatin1(style->family));
+            font.setPointSize(style->pointSize);
             font.setBold(style->bold);
             const QRectF rect(box.rect.right() + 1, box.rect.top() + line * kMarkLineHeight,
                               kMarkWidth, kMarkLineHeight);

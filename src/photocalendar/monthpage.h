@@ -39,6 +39,9 @@ enum class DayMarkKind {
     Birthday,      // text: "*"
     CriticalDay,   // text: the letters of the cycles, "KG"
     Appointment,   // a day of a multi-day appointment: a shaded band behind the cell
+    MoonPhase,     // text: the phase's symbol
+    BridgeDay,     // text: "Br"
+    SecondRegion,  // a holiday of a second region only; text: its code; the number is outlined
 };
 
 struct DayMark {

@@ -3,7 +3,10 @@
 #include "yearcli.h"
 
 #include "beforebirth.h"
+#include "birthdayrender.h"
 #include "datafolder.h"
+#include "germandate.h"
+#include "monthmarks.h"
 #include "dialogs.h"
 #include "namelist.h"
 #include "picturechoice.h"
@@ -79,6 +82,14 @@ constexpr OptionRow kOptions[] = {
      [](CommandLine& l, const QString& v) { l.appointmentFiles << v; }},
     {"namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen",
      [](CommandLine& l, const QString& v) { l.importNames = v; }},
+    {"mondphasen", nullptr, "Mondphasen in den Tagen und als Zeile unter den Feiertagen",
+     [](CommandLine& l, const QString&) { l.moonPhases = true; }},
+    {"region2", "REGION", "Feiertage einer zweiten Region, eigene mit Kürzel markiert",
+     [](CommandLine& l, const QString& v) { l.secondRegion = v; }},
+    {"brueckentage", nullptr, "Brückentage markieren und auflisten",
+     [](CommandLine& l, const QString&) { l.bridgeDays = true; }},
+    {"geburtstagskalender", nullptr, "immerwährender Geburtstagskalender statt Jahreskalender",
+     [](CommandLine& l, const QString&) { l.birthdayCalendar = true; }},
     {"help", nullptr, "diese Hilfe (auch -h)", [](CommandLine& l, const QString&) { l.help = true; }},
 };
 
@@ -184,6 +195,19 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
         project.intuitive = true;
     applyPrintOptions(line.print, project.print);
     project.appointmentFiles << line.appointmentFiles;
+    if (line.moonPhases)
+        project.moonPhases = true;
+    if (line.bridgeDays)
+        project.bridgeDays = true;
+    if (!line.secondRegion.isEmpty()) {
+        const std::optional<Region> second = findRegion(line.secondRegion);
+        project.secondRegion = second ? second->code : line.secondRegion;
+        try {
+            zuv::daymarks::checkSecondRegion(project.regionCode, project.secondRegion);
+        } catch (const Error& e) {
+            throw Failure{kExitUsage, e.message()};
+        }
+    }
     return project;
 }
 
@@ -205,6 +229,30 @@ int importNames(const QString& file, zuv::core::Table& names, const QString& nam
         return kNamesNotWritten;
     }
     return runNameImport(file, names, out, err);
+}
+
+int runBirthdayCalendar(const CommandLine& line, const YearProject& project,
+                       const std::vector<Person>& people, QTextStream& out, QTextStream& err)
+{
+    BirthdayCalendar calendar = buildBirthdayCalendar(people, project.pictures);
+    calendar.titleFont = project.titleFont;
+    std::vector<PictureProblem> problems;
+    try {
+        writeBirthdayPdf(line.pdf, calendar, problems);
+    } catch (const Error& e) {
+        throw Failure{kExitOutput, e.message()};
+    }
+    for (const PictureProblem& p : problems)
+        err << QStringLiteral("Warnung: ") << (p.month == 0 ? QStringLiteral("Titelseite")
+                                                             : zuv::core::monthName(p.month))
+            << QStringLiteral(": ") << QString(p.message).replace(QLatin1Char('\n'), QLatin1Char(' '))
+            << '\n';
+    out << QStringLiteral("Geburtstagskalender mit %1 Seiten gespeichert: %2\n")
+               .arg(calendar.pageCount())
+               .arg(QDir::toNativeSeparators(line.pdf));
+    out.flush();
+    err.flush();
+    return kExitOk;
 }
 
 } // namespace
@@ -252,6 +300,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return line;
     if (!line.pictureFolder.isEmpty() && !line.projectFile.isEmpty())
         usage(QStringLiteral("--bilder und --projekt schließen sich aus."));
+    if (line.pdf.isEmpty() && line.birthdayCalendar)
+        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI."));
+    if (line.birthdayCalendar)
+        return line;   // no year, no region: it serves for every year
     if (!line.year && line.projectFile.isEmpty())
         usage(QStringLiteral("Geben Sie das Jahr an: --jahreskalender JAHR."));
     if (line.region.isEmpty() && line.projectFile.isEmpty())
@@ -266,6 +318,7 @@ QString helpText()
     QString text = QStringLiteral(
         "Aufruf: zuvododerod --jahreskalender JAHR --region REGION [--bilder ORDNER] --pdf DATEI\n"
         "        zuvododerod --projekt DATEI [--jahreskalender JAHR] [--region REGION] --pdf DATEI\n"
+        "        zuvododerod --geburtstagskalender [--bilder ORDNER | --projekt DATEI] --pdf DATEI\n"
         "\n"
         "Erzeugt ohne Fenster einen Jahreskalender als PDF: eine Titelseite mit dem Jahr und dem\n"
         "ersten Bild des ersten Monats, dann zwölf Monate (Januar bis Dezember oder ab\n"
@@ -285,9 +338,9 @@ QString helpText()
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
         "  0  Kalender geschrieben, Namen eingelesen\n"
-        "  2  falsche Argumente, unbekannte Region, Bildanpassung oder Papier, ungültiges Jahr\n"
-        "     oder ungültiger erster Monat; bei --namen-einlesen: weder vCard noch CSV mit\n"
-        "     Name und Geburtstag\n"
+        "  2  falsche Argumente, unbekannte oder doppelte Region, Bildanpassung oder Papier,\n"
+        "     ungültiges Jahr oder ungültiger erster Monat; bei --namen-einlesen: weder\n"
+        "     vCard noch CSV mit Name und Geburtstag\n"
         "  3  Bilderordner, Projekt oder Namensdatei fehlt oder kann nicht gelesen werden\n"
         "  4  die PDF-, Kalender- oder Namenslisten-Datei kann nicht geschrieben werden\n");
     return text;
@@ -318,6 +371,8 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
                 err << QStringLiteral("Warnung: ") << m.toString() << '\n';
             out << QStringLiteral("Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());
         }
+        if (line.birthdayCalendar)
+            return runBirthdayCalendar(line, project, people, out, err);
         YearDocument doc;
         try {
             doc = buildYearDocument(project, people, termine.appointments);

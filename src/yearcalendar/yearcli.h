@@ -43,6 +43,10 @@ struct CommandLine {
     QString ics;                  // --ics: the year as a calendar file
     QStringList appointmentFiles; // --termine, repeatable
     QString importNames;          // --namen-einlesen: contacts into the name list
+    bool moonPhases = false;      // --mondphasen
+    QString secondRegion;         // --region2 (code or name)
+    bool bridgeDays = false;      // --brueckentage
+    bool birthdayCalendar = false; // --geburtstagskalender: the perpetual one instead of the year
 };
 
 // True when the arguments (argv[0] excluded) ask for the command line rather than the

@@ -10,16 +10,48 @@
 
 namespace zuv::yearcal {
 
-MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
-                         const std::vector<Person>& people,
-                         const std::vector<zuv::exchange::Appointment>& appointments)
+QString moonSymbol(zuv::astronomy::MoonPhase phase)
 {
-    return buildMonthPage(project, region, CalendarMonth{project.year, month}, people, appointments);
+    static const std::array<QChar, 4> symbols{QChar(0x25CF), QChar(0x25D0), QChar(0x25CB),
+                                              QChar(0x25D1)};
+    return QString(symbols[static_cast<std::size_t>(phase)]);
 }
 
-MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth when,
-                         const std::vector<Person>& people,
-                         const std::vector<zuv::exchange::Appointment>& appointments)
+namespace {
+
+bool withMarks(const YearProject& project)
+{
+    return project.moonPhases || project.bridgeDays || !project.secondRegion.isEmpty();
+}
+
+zuv::daymarks::MarkOptions markOptions(const YearProject& project)
+{
+    return {project.moonPhases, project.secondRegion, project.bridgeDays};
+}
+
+// The moon phases, bridge days and the second region's own holidays as marks beside the
+// day numbers, their lines under the holiday line.
+void addMarks(zuv::photo::MonthPageInput& input, const zuv::daymarks::MonthMarks& marks)
+{
+    using zuv::photo::DayMarkKind;
+    for (int day = 1; day <= 31; ++day) {
+        const zuv::daymarks::DayMarks& m = marks.days[static_cast<std::size_t>(day)];
+        if (m.moon)
+            input.notes.push_back({day, {DayMarkKind::MoonPhase, moonSymbol(*m.moon)}});
+        if (m.bridgeDay)
+            input.notes.push_back({day, {DayMarkKind::BridgeDay, QStringLiteral("Br")}});
+        if (m.secondRegionOnly)
+            input.notes.push_back({day, {DayMarkKind::SecondRegion, marks.secondRegionCode}});
+    }
+    for (const QString& line : {marks.moonLine, marks.bridgeLine})
+        if (!line.isEmpty())
+            input.moreLines << line;
+}
+
+MonthPage buildPage(const YearProject& project, const Region& region, CalendarMonth when,
+                    const std::vector<Person>& people,
+                    const std::vector<zuv::exchange::Appointment>& appointments,
+                    const zuv::daymarks::MonthMarks* marks)
 {
     const int month = when.month;
     const int year = when.year;
@@ -61,10 +93,42 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, Calen
     for (int d = 1; d <= 31; ++d)
         if (band[static_cast<std::size_t>(d)])
             input.notes.push_back({d, {zuv::photo::DayMarkKind::Appointment, {}}});
+    if (marks) {
+        page.marks = *marks;
+        addMarks(input, *marks);
+    }
     input.birthdayLine = page.birthdayLine;
     input.legendLine = page.legendLine;
     page.sheet = zuv::photo::buildMonthPage(input);
+    if (marks)
+        page.sheet.holidayLine = marks->holidayLine;
     return page;
+}
+
+} // namespace
+
+MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments)
+{
+    return buildMonthPage(project, region, CalendarMonth{project.year, month}, people, appointments);
+}
+
+MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth when,
+                         const std::vector<Person>& people,
+                         const std::vector<zuv::exchange::Appointment>& appointments)
+{
+    if (!withMarks(project))
+        return buildPage(project, region, when, people, appointments, nullptr);
+    const auto marks = zuv::daymarks::buildMonthMarks(when.year, when.month, region.code, region.name,
+                                                      markOptions(project));
+    return buildPage(project, region, when, people, appointments, &marks);
+}
+
+MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people, const zuv::daymarks::MonthMarks& marks)
+{
+    return buildPage(project, region, CalendarMonth{project.year, month}, people, {}, &marks);
 }
 
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people,
@@ -77,6 +141,7 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     if (!region || region->code != project.regionCode)
         throw zuv::core::Error(QStringLiteral("Unbekannte Region \"%1\".").arg(project.regionCode));
 
+    zuv::daymarks::checkSecondRegion(project.regionCode, project.secondRegion);
     const auto months = calendarMonths(project.year, project.print.firstMonth);
     YearDocument doc;
     doc.titleFont = project.titleFont;
@@ -85,8 +150,23 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     doc.cover.title = spanTitle(project.year, project.print.firstMonth);
     doc.cover.subtitle = QStringLiteral("Feiertage: ") + region->name;
     doc.cover.picture = project.pictures[static_cast<std::size_t>(months[0].month - 1)].value(0);
-    for (const CalendarMonth& m : months)
-        doc.months.push_back(buildMonthPage(project, *region, m, people, appointments));
+    // A calendar year's marks are worked out at once; a school year's month by month.
+    const bool marked = withMarks(project);
+    std::array<zuv::daymarks::MonthMarks, 12> yearMarks;
+    if (marked && project.print.firstMonth == 1)
+        yearMarks = zuv::daymarks::buildYearMarks(project.year, region->code, region->name, markOptions(project));
+    for (const CalendarMonth& m : months) {
+        if (!marked) {
+            doc.months.push_back(buildPage(project, *region, m, people, appointments, nullptr));
+        } else if (project.print.firstMonth == 1) {
+            doc.months.push_back(buildPage(project, *region, m, people, appointments,
+                                           &yearMarks[static_cast<std::size_t>(m.month - 1)]));
+        } else {
+            const auto marks = zuv::daymarks::buildMonthMarks(m.year, m.month, region->code, region->name,
+                                                              markOptions(project));
+            doc.months.push_back(buildPage(project, *region, m, people, appointments, &marks));
+        }
+    }
     return doc;
 }
 

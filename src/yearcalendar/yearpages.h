@@ -7,6 +7,7 @@
 // December). Plain values computed from the project; nothing here paints or reads files.
 
 #include "criticaldays.h"
+#include "monthmarks.h"
 #include "monthpage.h"
 #include "appointments.h"
 #include "person.h"
@@ -36,6 +37,9 @@ using zuv::bio::criticalLegend;
 // Marks beside a day number: the birthday mark and the critical-day letters.
 inline const QString kBirthdayMark = QStringLiteral("*");
 
+// The symbol of a moon phase beside a day number: ● new, ◐ first quarter, ○ full, ◑ last.
+QString moonSymbol(zuv::astronomy::MoonPhase phase);
+
 // One month page: the photo calendar's month page with what the year adds (birthday and
 // critical-day marks, their lines), and what the drawing adds: the pictures and the chart.
 struct MonthPage {
@@ -46,6 +50,7 @@ struct MonthPage {
     std::vector<CriticalDay> criticalDays;
     QString birthdayLine;                 // second summary line
     QString legendLine;                   // third summary line
+    zuv::daymarks::MonthMarks marks;      // moon phases, second region, bridge days (as switched)
     QStringList pictures;                 // 0..3 paths
     std::optional<Person> chartPerson;    // biorhythm chart below the grid
 };
@@ -68,7 +73,7 @@ struct YearDocument {
 
 // Builds the pages of project with the people of the name list. Asks the holiday calendar
 // (not reentrant: call on one thread at a time). Throws zuv::core::Error for a year out of
-// range or an unknown region.
+// range, an unknown region or a bad second region.
 // appointments (from the project's calendar files, zuv::exchange::readIcsFiles) add the line
 // "Termine: ..." under the holidays and a shaded band on the days of multi-day ones.
 YearDocument buildYearDocument(const YearProject& project, const std::vector<Person>& people,
@@ -80,5 +85,8 @@ MonthPage buildMonthPage(const YearProject& project, const Region& region, int m
 MonthPage buildMonthPage(const YearProject& project, const Region& region, CalendarMonth month,
                          const std::vector<Person>& people,
                          const std::vector<zuv::exchange::Appointment>& appointments = {});
+// The same with the month's marks computed beforehand (zuv::daymarks::buildYearMarks).
+MonthPage buildMonthPage(const YearProject& project, const Region& region, int month,
+                         const std::vector<Person>& people, const zuv::daymarks::MonthMarks& marks);
 
 } // namespace zuv::yearcal

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearproject.h"
 
+#include "monthmarks.h"
+
 #include "dialogs.h"
 #include "germandate.h"
 #include "regions.h"
@@ -120,6 +122,9 @@ QByteArray projectToJson(const YearProject& project)
     writePrintSettings(root, project.print);
     if (!project.appointmentFiles.isEmpty())
         root[QStringLiteral("termine")] = QJsonArray::fromStringList(project.appointmentFiles);
+    root[QStringLiteral("mondphasen")] = project.moonPhases;
+    root[QStringLiteral("region2")] = project.secondRegion;
+    root[QStringLiteral("brueckentage")] = project.bridgeDays;
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -178,6 +183,14 @@ YearProject projectFromJson(const QByteArray& json)
     for (const QJsonValue& f : root.value(QStringLiteral("termine")).toArray())
         if (f.isString() && !f.toString().isEmpty())
             p.appointmentFiles << f.toString();
+    p.moonPhases = root.value(QStringLiteral("mondphasen")).toBool(false);
+    p.secondRegion = root.value(QStringLiteral("region2")).toString();
+    try {
+        zuv::daymarks::checkSecondRegion(p.regionCode, p.secondRegion);
+    } catch (const Error& e) {
+        refuse(e.message());
+    }
+    p.bridgeDays = root.value(QStringLiteral("brueckentage")).toBool(false);
     return p;
 }
 

@@ -46,6 +46,9 @@ struct YearProject {
     bool intuitive = false;                        // intuitive cycle among the critical days
     PrintSettings print;                           // fit, paper, bleed, first month, names
     QStringList appointmentFiles;                  // calendar files (.ics) whose events go on the pages
+    bool moonPhases = false;                       // moon phase symbols and their line
+    QString secondRegion;                          // holidays of a second region; empty: none
+    bool bridgeDays = false;                       // bridge days marked and listed
     bool operator==(const YearProject&) const = default;
 };
 

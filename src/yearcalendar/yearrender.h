@@ -53,6 +53,9 @@ zuv::photo::ReportPicture monthChartPicture(const MonthPage& page);
 // Names of the added marks in a laid-out page (row = detail row).
 inline const QString kBirthdayMarkName = QStringLiteral("Geburtstag");
 inline const QString kCriticalMarkName = QStringLiteral("KritischeTage");
+inline const QString kMoonMarkName = QStringLiteral("Mondphase");
+inline const QString kBridgeMarkName = QStringLiteral("Brueckentag");
+inline const QString kSecondRegionMarkName = QStringLiteral("Region2");
 
 // Lays out a month page with the pictures and the chart on a copy of design (the month
 // page's report with its fonts); titleFont (QFont::toString, may be empty) replaces the

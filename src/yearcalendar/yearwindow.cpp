@@ -3,6 +3,7 @@
 #include "yearwindow.h"
 
 #include "beforebirth.h"
+#include "birthdaysave.h"
 #include "dialogs.h"
 #include "germandate.h"
 #include "picturechoice.h"
@@ -110,6 +111,18 @@ void YearWindow::buildControls()
     marks->addWidget(m_intuitive);
     marks->addStretch();
     form->addRow(QString(), marks);
+    auto* extras = new QHBoxLayout;
+    m_moonPhases = named(new QCheckBox(QStringLiteral("&Mondphasen"), this), "MoonPhasesBox");
+    m_bridgeDays = named(new QCheckBox(QStringLiteral("Br&ückentage"), this), "BridgeDaysBox");
+    m_secondRegion = named(new QComboBox(this), "SecondRegionBox");
+    m_secondRegion->addItem(QStringLiteral("(keine zweite Region)"), QString());
+    for (const Region& r : yearRegions())
+        m_secondRegion->addItem(QStringLiteral("2. Region: ") + r.name, r.code);
+    extras->addWidget(m_moonPhases);
+    extras->addWidget(m_bridgeDays);
+    extras->addWidget(m_secondRegion);
+    extras->addStretch();
+    form->addRow(QString(), extras);
     auto* font = new QHBoxLayout;
     QPushButton* fontButton = button(QStringLiteral("&Titelschrift..."), "TitleFontButton", this);
     m_titleFontLabel = named(new QLabel(this), "TitleFontLabel");
@@ -148,10 +161,13 @@ void YearWindow::buildControls()
     m_printButton = button(QStringLiteral("&Drucken..."), "PrintButton", this);
     m_icsButton = button(QStringLiteral("Als &Kalenderdatei speichern..."), "SaveIcsButton", this);
     QPushButton* close = button(QStringLiteral("&Schließen"), "CloseButton", this);
+    QPushButton* birthdays = button(QStringLiteral("&Geburtstagskalender..."), "BirthdayCalendarButton", this);
     actions->addWidget(m_previewButton);
     actions->addWidget(m_pdfButton);
     actions->addWidget(m_printButton);
     actions->addWidget(m_icsButton);
+    actions->addWidget(birthdays);
+    connect(birthdays, &QPushButton::clicked, this, &YearWindow::BirthdayCalendarClick);
     actions->addStretch();
     actions->addWidget(close);
     top->addLayout(actions);
@@ -232,6 +248,9 @@ void YearWindow::setProject(const YearProject& project)
     m_criticalDays->setChecked(project.criticalDays);
     m_intuitive->setChecked(project.intuitive);
     m_intuitive->setEnabled(project.criticalDays);
+    m_moonPhases->setChecked(project.moonPhases);
+    m_bridgeDays->setChecked(project.bridgeDays);
+    m_secondRegion->setCurrentIndex(std::max(m_secondRegion->findData(project.secondRegion), 0));
     m_titleFont = project.titleFont;
     QFont font;
     m_titleFontLabel->setText(!m_titleFont.isEmpty() && font.fromString(m_titleFont)
@@ -258,6 +277,9 @@ YearProject YearWindow::project() const
     p.criticalDays = m_criticalDays->isChecked();
     p.intuitive = m_intuitive->isChecked();
     p.appointmentFiles = m_appointmentFiles;
+    p.moonPhases = m_moonPhases->isChecked();
+    p.bridgeDays = m_bridgeDays->isChecked();
+    p.secondRegion = m_secondRegion->currentData().toString();
     return p;
 }
 
@@ -500,6 +522,16 @@ void YearWindow::SavePdfClick()
             pdfJobDone(result->first, result->second, path);
         });
         m_thread->start();
+    });
+}
+
+void YearWindow::BirthdayCalendarClick()
+{
+    guarded(this, [this] {
+        const QString path = saveBirthdayCalendar(this, m_people ? m_people() : std::vector<Person>{},
+                                                  m_pictures, m_titleFont);
+        if (!path.isEmpty())
+            m_statusBar->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     });
 }
 

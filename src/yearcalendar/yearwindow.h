@@ -60,6 +60,7 @@ public:
     void CloseClick();
     // Esc ends here too: cancels a running PDF job and saves the project, then hides.
     void reject() override;
+    void BirthdayCalendarClick();         // the perpetual birthday calendar as a PDF
 
     // The background PDF job: running, and waiting for its end (tests).
     bool isBusy() const { return m_thread != nullptr; }
@@ -104,6 +105,9 @@ private:
     QCheckBox* m_criticalDays = nullptr;
     QCheckBox* m_intuitive = nullptr;
     QLabel* m_beforeBirth = nullptr;
+    QCheckBox* m_moonPhases = nullptr;
+    QCheckBox* m_bridgeDays = nullptr;
+    QComboBox* m_secondRegion = nullptr;
     QLabel* m_titleFontLabel = nullptr;
     QStringList m_appointmentFiles;
     QLabel* m_appointmentLabel = nullptr;

@@ -6,6 +6,7 @@
 #include "namelistdelegate.h"
 #include "tform3.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -69,6 +70,19 @@ protected:
     QComboBox box;
     RecordingDialogs dialogs;
 };
+
+// The birthday calendar is asked for from the context menu; the window keeps its size.
+TEST_F(NameListWindow, ContextMenuAsksForTheBirthdayCalendar)
+{
+    TForm3 form(&names);
+    int asked = 0;
+    QObject::connect(&form, &TForm3::birthdayCalendarRequested, [&] { ++asked; });
+    ASSERT_TRUE(form.actions().contains(form.BirthdayCalendarAction));
+    EXPECT_EQ(form.contextMenuPolicy(), Qt::ActionsContextMenu);
+    form.BirthdayCalendarAction->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(form.size(), QSize(364, 178));
+}
 
 TEST_F(NameListWindow, LayoutAndCaptions)
 {

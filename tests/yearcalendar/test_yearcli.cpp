@@ -36,6 +36,7 @@ TEST(CommandLineParse, RefusesWithAGermanReason)
         {{"--jahreskalender", "2027", "--region", "BY"}, "--pdf DATEI"},
         {{"--jahreskalender", "2027", "--region", "BY", "--bilder", "b", "--projekt", "p", "--pdf", "k.pdf"}, "schließen sich aus"},
         {{"--jahreskalender", "2027", "--region", "BY", "--pdf", "k.pdf", "--intuitiv=ja"}, "--intuitiv nimmt keinen Wert"},
+        {{"--geburtstagskalender", "--bilder", "b"}, "--pdf DATEI"},
     };
     for (const Case& c : cases) {
         try {
@@ -91,6 +92,17 @@ CliRun run(const QStringList& args, const std::vector<Person>& people = {})
     return r;
 }
 
+TEST(CommandLineRun, BirthdayCalendarNeedsNoYearOrRegion)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("g.pdf"));
+    const CliRun r = run({"--geburtstagskalender", "--pdf", pdf},
+                         {{QStringLiteral("Anna"), QDate(1987, 3, 14)}});
+    ASSERT_EQ(r.status, kExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Geburtstagskalender mit 13 Seiten"))) << r.out.toStdString();
+    EXPECT_TRUE(yeartest::pdfText(pdf, 4).contains(QStringLiteral("14. Anna (1987)")));
+}
+
 TEST(CommandLineRun, ExitStatusesAndMessages)
 {
     QTemporaryDir dir;
@@ -111,6 +123,8 @@ TEST(CommandLineRun, ExitStatusesAndMessages)
         {{"--jahreskalender", "2027", "--region", "BY", "--pdf", dir.path()}, kExitOutput, "kann nicht geschrieben werden"},
         {{"--jahreskalender", "2027", "--region", "BY", "--person", "Niemand", "--pdf", pdf}, kExitUsage, "nicht in der Namensliste"},
         {{"--jahreskalender", "2027", "--region", "BY", "--person", "ohne datum", "--pdf", pdf}, kExitUsage, "kein Geburtsdatum"},
+        {{"--jahreskalender", "2027", "--region", "BY", "--region2", "bayern", "--pdf", pdf}, kExitUsage, "dieselbe wie die erste"},
+        {{"--jahreskalender", "2027", "--region", "BY", "--region2", "XY", "--pdf", pdf}, kExitUsage, "Unbekannte zweite Region"},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.args, people);

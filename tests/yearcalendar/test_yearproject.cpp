@@ -30,6 +30,9 @@ YearProject sampleProject()
     p.birthdays = false;
     p.criticalDays = true;
     p.intuitive = true;
+    p.moonPhases = true;
+    p.secondRegion = QStringLiteral("BY");
+    p.bridgeDays = true;
     return p;
 }
 
@@ -71,6 +74,9 @@ TEST(ProjectFile, RefusesWhatIsNoProject)
          "zwölf Monate"},
         {"person without date", R"({"jahr": 2027, "region": "BY", "person": {"name": "X"}})",
          "kein gültiges Geburtsdatum"},
+        {"second region equal", R"({"jahr": 2027, "region": "BY", "region2": "BY"})", "dieselbe"},
+        {"second region Swiss", R"({"jahr": 2027, "region": "BY", "region2": "ZZH"})",
+         "Unbekannte zweite Region"},
     };
     for (const Case& c : cases) {
         try {

@@ -116,6 +116,57 @@ TEST(MonthLayout, BirthdayAndCriticalMarksBesideTheirDays)
     EXPECT_EQ(lines[2], QStringLiteral("Kritische Tage von Bert: K körperlich  E emotional  G geistig"));
 }
 
+// The marks of each day by the day number of the cell they stand beside.
+std::map<int, QStringList> marksByDay(const ReportPage& laid, const QString& name)
+{
+    std::map<int, QStringList> out;
+    for (const PageText& t : laid.texts)
+        if (t.name == name)
+            for (const PageText& c : laid.texts)
+                if (c.row == t.row && c.name.startsWith(QLatin1String("QRDBText"))
+                    && qFuzzyCompare(c.rect.right() + 1, t.rect.left()))
+                    out[c.text.toInt()] << t.text;
+    return out;
+}
+
+TEST(MonthLayout, MoonSecondRegionAndBridgeMarksWhenSwitchedOn)
+{
+    YearProject project = bavaria2027();
+    project.moonPhases = true;
+    project.secondRegion = QStringLiteral("W");
+    project.bridgeDays = true;
+
+    // May 2027: phases 6, 13, 20, 28 (reference file of the moon tests); bridge days 7, 28.
+    const ReportPage may = layoutMonthPage(buildMonthPage(project, kBayern, 5, {}), CalendarReport(), {}, {}, {});
+    EXPECT_EQ(marksByDay(may, kMoonMarkName),
+              (std::map<int, QStringList>{{6, {QStringLiteral("●")}}, {13, {QStringLiteral("◐")}},
+                                          {20, {QStringLiteral("○")}}, {28, {QStringLiteral("◑")}}}));
+    EXPECT_EQ(marksByDay(may, kBridgeMarkName),
+              (std::map<int, QStringList>{{7, {QStringLiteral("Br")}}, {28, {QStringLiteral("Br")}}}));
+    const QStringList lines = may.find(QStringLiteral("QRLabel10"))->text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Mondphasen: 06. Neumond  13. Erstes Viertel")));
+    EXPECT_EQ(lines[2], QStringLiteral("Brückentage: 07. 28."));
+
+    // October: Vienna's own holiday on the 26th is outlined and tagged, not red.
+    const MonthPage october = buildMonthPage(project, kBayern, 10, {});
+    EXPECT_TRUE(october.sheet.holidayLine.endsWith(QStringLiteral("26. Nationalfeiertag (W)")));
+    const ReportPage laid = layoutMonthPage(october, CalendarReport(), {}, {}, {});
+    EXPECT_EQ(marksByDay(laid, kSecondRegionMarkName), (std::map<int, QStringList>{{26, {QStringLiteral("W")}}}));
+    const PageText* cell26 = nullptr;
+    for (const PageText& t : laid.texts)
+        if (t.name.startsWith(QLatin1String("QRDBText")) && t.text == QStringLiteral("26"))
+            cell26 = &t;
+    ASSERT_NE(cell26, nullptr);
+    EXPECT_EQ(cell26->color, QColor(0, 0, 0));
+    const QRectF box = cell26->rect.adjusted(-2, -1, 2, 1);
+    int sides = 0;
+    for (const QLineF& l : laid.lines)
+        sides += box.contains(l.p1()) && box.contains(l.p2()) && (l.p1().x() == box.left() || l.p1().x() == box.right()
+                                                                   || l.p1().y() == box.top() || l.p1().y() == box.bottom());
+    EXPECT_EQ(sides, 4);
+}
+
 TEST(MonthLayout, PictureSlotsAndChartAsOnTheMonthPage)
 {
     // Slot tops and heights of the month page's two layouts.

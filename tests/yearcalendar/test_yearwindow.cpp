@@ -17,6 +17,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +84,9 @@ TEST_F(YearWindowTest, ANewProjectThenTheSavedOneAsItWas)
     p.pictures[1] = QStringList{QStringLiteral("/b/feb.jpg")};
     p.birthdays = false;
     p.intuitive = true;
+    p.moonPhases = true;
+    p.secondRegion = QStringLiteral("W");
+    p.bridgeDays = true;
     w->setProject(p);
     EXPECT_EQ(w->project(), p);
     EXPECT_EQ(child<QLabel>(*w, "PicturesLabel2")->text(), QStringLiteral("feb.jpg"));
@@ -91,6 +95,24 @@ TEST_F(YearWindowTest, ANewProjectThenTheSavedOneAsItWas)
 
     auto again = makeWindow();
     EXPECT_EQ(again->project(), p);
+}
+
+TEST_F(YearWindowTest, BirthdayCalendarAndABadSecondRegion)
+{
+    auto w = makeWindow();
+    const QString pdf = dir.filePath(QStringLiteral("geburtstage.pdf"));
+    answerFiles({pdf});
+    child<QPushButton>(*w, "BirthdayCalendarButton")->click();
+    EXPECT_EQ(yeartest::pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("13"));
+    EXPECT_TRUE(yeartest::pdfText(pdf, 4).contains(QStringLiteral("14. Anna (1987)")));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+
+    YearProject p = w->project();
+    p.secondRegion = p.regionCode;
+    w->setProject(p);
+    child<QPushButton>(*w, "SavePdfButton")->click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("dieselbe wie die erste"))) << dialogs.errors[0].toStdString();
 }
 
 TEST_F(YearWindowTest, ADamagedProjectIsReportedAndANewOneBegins)
