@@ -52,20 +52,11 @@ NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::N
 
 void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
 {
-    const bool rowLevel = names.rowLevelWrites();
-    if (rowLevel)
+    // Each row goes into the file as the name grid's rows do, keyed by its own id, so a
+    // second running copy's names are never written over; a failure takes back the rows this
+    // import already added, so nothing is left half-imported.
+    if (names.rowLevelWrites())
         names.reloadIfChanged();
-    // Row by row, each post would be its own write: the import is one write instead.
-    names.setRowLevelWrites(false);
-    auto afterPost = std::move(names.afterPost);
-    auto afterDelete = std::move(names.afterDelete);
-    names.afterPost = nullptr;
-    names.afterDelete = nullptr;
-    auto restore = [&] {
-        names.afterPost = std::move(afterPost);
-        names.afterDelete = std::move(afterDelete);
-        names.setRowLevelWrites(rowLevel);
-    };
     const int before = names.rowCount();
     try {
         for (const zuv::exchange::NamedDate& r : rows) {
@@ -74,21 +65,22 @@ void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDat
             names.setValue(kBirthDateField, r.date);
             names.post();
         }
-        names.saveToFile();
+        if (!names.rowLevelWrites())
+            names.saveToFile();
     } catch (...) {
         if (names.isActive()) {
             names.cancel();
-            while (names.rowCount() > before) {
-                names.setCurrentRow(names.rowCount() - 1);
-                names.deleteRow();
+            try {
+                while (names.rowCount() > before) {
+                    names.setCurrentRow(names.rowCount() - 1);
+                    names.deleteRow();
+                }
+            } catch (...) {
+                // The file refuses every write: the rows it took stay and are shown.
             }
         }
-        restore();
         throw;
     }
-    restore();
-    if (names.afterPost)
-        names.afterPost();
 }
 
 } // namespace zuv::people
