@@ -24,11 +24,10 @@ struct NameFile {
 };
 NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::NamedDate>& existing);
 
-// Appends rows to the name table ("Name", "Geburtsdatum") and writes its file once, in one
-// transaction, also when the table writes row by row otherwise (rows another program wrote
-// meanwhile are read first). When anything fails the table holds the rows it had before and
-// the file is unchanged; the error is thrown (zuv::core::TableError). afterPost runs once at
-// the end, not per row.
+// Appends rows to the name table ("Name", "Geburtsdatum"). A table that writes row by row
+// stores each row as the grid does (rows another program wrote meanwhile are read first and
+// kept); otherwise the file is written once at the end. When anything fails the rows this
+// call added are taken back and the error is thrown (zuv::core::TableError).
 void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows);
 
 } // namespace zuv::people
