@@ -389,9 +389,13 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
             for (const PictureProblem& p : problems)
                 err << QStringLiteral("Warnung: ")
                     << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
-            qsizetype placed = -qsizetype(problems.size());
+            // Pictures that reached their month page: a soft one is placed all the same, a
+            // cover picture is not one of the months'.
+            qsizetype placed = 0;
             for (const MonthPage& m : doc.months)
                 placed += m.pictures.size();
+            for (const PictureProblem& p : problems)
+                placed -= !p.softOnly && p.month != 0;
             out << QStringLiteral("Jahreskalender %1 mit %2 Seiten und %3 gespeichert: %4\n")
                        .arg(project.year)
                        .arg(doc.pageCount())
