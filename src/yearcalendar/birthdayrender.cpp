@@ -48,23 +48,6 @@ QRectF pictureBox()
     return QRectF(L::kLeft, L::kTop + L::kTitleHeight, L::kRight - L::kLeft, L::kPictureHeight);
 }
 
-ReportPicture loadPictureFor(int month, const QString& file, const QSizeF& slot,
-                             std::vector<PictureProblem>& problems)
-{
-    if (file.isEmpty())
-        return {};
-    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
-    if (!check.ok()) {
-        problems.push_back({month, file, zuv::core::fileProblemMessage(file, check.problem)});
-        return {};
-    }
-    try {
-        return zuv::photo::loadPicture(file, slot);
-    } catch (const zuv::core::Error& e) {
-        problems.push_back({month, file, e.message()});
-    }
-    return {};
-}
 
 } // namespace
 
@@ -165,10 +148,10 @@ ReportPage layoutBirthdayPage(const BirthdayCalendar& calendar, int index,
 {
     if (index == 0)
         return layoutBirthdayCover(
-            calendar, loadPictureFor(0, calendar.coverPicture, kCoverPictureBox.size(), problems));
+            calendar, loadCheckedPicture(0, calendar.coverPicture, kCoverPictureBox.size(), problems));
     const BirthdayMonthPage& page = calendar.months.at(static_cast<std::size_t>(index - 1));
     return layoutBirthdayMonth(page, calendar.titleFont,
-                               loadPictureFor(page.month, page.picture, pictureBox().size(), problems));
+                               loadCheckedPicture(page.month, page.picture, pictureBox().size(), problems));
 }
 
 void render(QPainter& painter, const QRectF& target, const BirthdayCalendar& calendar, int index,

@@ -30,22 +30,6 @@ namespace {
 // its slot, so its texts keep their proportions.
 const QSize kChartLogicalSize(900, 255);
 
-ReportPicture loadOne(int month, const QString& file, const QSizeF& slot,
-                      std::vector<PictureProblem>& problems)
-{
-    // A FIFO, a folder or an unreadable file is refused before anything opens it.
-    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
-    if (!check.ok()) {
-        problems.push_back({month, file, zuv::core::fileProblemMessage(file, check.problem)});
-        return {};
-    }
-    try {
-        return zuv::photo::loadPicture(file, slot);
-    } catch (const zuv::core::Error& e) {
-        problems.push_back({month, file, e.message()});
-    }
-    return {};
-}
 
 // A month's picture fitted into its slot as the project says, with a note when it prints
 // soft; a picture that cannot be used costs its slot only.
@@ -78,6 +62,25 @@ ReportPicture placeOne(const MonthPage& page, int number, const QString& file, c
 }
 
 } // namespace
+
+ReportPicture loadCheckedPicture(int month, const QString& file, const QSizeF& slot,
+                                 std::vector<PictureProblem>& problems)
+{
+    if (file.isEmpty())
+        return {};
+    // A FIFO, a folder or an unreadable file is refused before anything opens it.
+    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
+    if (!check.ok()) {
+        problems.push_back({month, file, zuv::core::fileProblemMessage(file, check.problem)});
+        return {};
+    }
+    try {
+        return zuv::photo::loadPicture(file, slot);
+    } catch (const zuv::core::Error& e) {
+        problems.push_back({month, file, e.message()});
+    }
+    return {};
+}
 
 QString problemText(const PictureProblem& problem, int year)
 {
@@ -250,9 +253,9 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
             const QSizeF slot = (size.isEmpty() ? kCoverPictureBox.size()
                                                 : fitInside(size, kCoverPictureBox).size())
                 * doc.print.sheet.printScale();
-            picture = loadOne(0, doc.cover.picture, slot, problems);
+            picture = loadCheckedPicture(0, doc.cover.picture, slot, problems);
         } else if (!doc.cover.picture.isEmpty()) {
-            picture = loadOne(0, doc.cover.picture, kCoverPictureBox.size(), problems);
+            picture = loadCheckedPicture(0, doc.cover.picture, kCoverPictureBox.size(), problems);
         }
         return layoutCoverPage(doc.cover, doc.titleFont, picture);
     }

@@ -37,6 +37,11 @@ struct PictureProblem {
 // "März 2027: <message>" (the message names the file); a soft picture's message as it is.
 QString problemText(const PictureProblem& problem, int year);
 
+// The picture file for a slot of slot's size (points), or an empty picture when file is empty
+// or cannot be used; then its cause is added to problems for month (0: the cover).
+zuv::photo::ReportPicture loadCheckedPicture(int month, const QString& file, const QSizeF& slot,
+                                              std::vector<PictureProblem>& problems);
+
 // The pictures of a month page, loaded for the slots the month page's slot rule
 // (zuv::photo::pictureSlots) gives them. Slot numbers 1..4 index bySlot[0..3].
 struct MonthPictures {
