@@ -92,8 +92,20 @@ void requireSafeEntries(const QString& path, bool mustExist)
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     // The file itself may be a link to a regular file; stat follows it.
-    if (::stat(native.constData(), &st) != 0) {
-        if (errno == ENOENT && !exists(native, st)) {
+    int found = ::stat(native.constData(), &st);
+    if (found != 0 && errno == ENOENT) {
+        struct stat entry {};
+        // Another running copy may have linked the file into place between the two looks:
+        // only a symbolic link whose target is missing leads nowhere.
+        if (exists(native, entry) && !S_ISLNK(entry.st_mode))
+            found = ::stat(native.constData(), &st);
+        else if (!exists(native, entry))
+            errno = ENOENT;
+        else
+            errno = ELOOP;
+    }
+    if (found != 0) {
+        if (errno == ENOENT) {
             if (mustExist)
                 throw Failure{QStringLiteral("die Datei fehlt"), FileFault::Missing};
         } else if (errno == EACCES) {
