@@ -17,6 +17,7 @@
 #include "printing.h"
 #include "programicon.h"
 #include "programfolder.h"
+#include "settings.h"
 #include "sizing.h"
 #include "tform10.h"
 #include "tform3.h"
@@ -56,6 +57,9 @@ QFont designWindowFont()
     return QFont(QStringLiteral("MS Sans Serif"), 8);
 }
 constexpr int kStatusPanelWidths[3] = {80, 350, 50};
+
+const QString kSizeKey = QStringLiteral("Hauptfenster/Groesse");
+const QString kMaximisedKey = QStringLiteral("Hauptfenster/Maximiert");
 
 } // namespace
 
@@ -302,9 +306,34 @@ void TForm1::openTables()
     });
 }
 
+void TForm1::restoreWindowSettings(const QRect& workArea)
+{
+    const zuv::core::Settings& kept = zuv::core::settings();
+    // A size from a larger screen is cut to this one; the minimum holds anyway.
+    const QSize size = kept.size(kSizeKey);
+    if (size.isValid())
+        resize(size.boundedTo(workArea.size() - frameExtent()).expandedTo(minimumSizeHint()));
+    if (kept.boolean(kMaximisedKey, false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::saveWindowSettings()
+{
+    zuv::core::Settings& kept = zuv::core::settings();
+    const bool maximised = isMaximized() || isFullScreen();
+    // The size to come back to from maximised, not the screen's.
+    kept.set(kSizeKey, maximised ? normalGeometry().size() : size());
+    kept.set(kMaximisedKey, maximised);
+    kept.sync();
+}
+
 void TForm1::FormCreate()
 {
     applySizing();
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        restoreWindowSettings(usableArea(screen->availableGeometry(),
+                                         zuv::core::platformPlacesWindows(QGuiApplication::platformName())));
+    }
     m_bioPage->setMarker(QColor(0xFF, 0xFF, 0x00), Qt::SolidLine);
     const QDate now = today();
     openTables();
@@ -474,6 +503,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     // Each table on its own, so one failing write-back cannot keep the names from theirs.
     for (zuv::core::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
         guarded(this, [t] { t->close(); });
+    saveWindowSettings();
     event->accept();
 }
 

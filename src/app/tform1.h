@@ -106,6 +106,9 @@ private:
     QSize chromeSize();
     QSize frameExtent() const;
     void openTables();
+    // The size and state of the last run (kept in zuv::core::settings()), cut to workArea.
+    void restoreWindowSettings(const QRect& workArea);
+    void saveWindowSettings();
     QDate today() const;
 
     std::function<QDateTime()> m_clock;

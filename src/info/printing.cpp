@@ -7,6 +7,7 @@
 #include <chart.h>
 #include <dialogs.h>
 #include <monthchart.h>
+#include <settings.h>
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace zuv::info {
 
@@ -30,6 +32,11 @@ void deletePrinter()
     delete g_printer;
     g_printer = nullptr;
 }
+
+const QString kPrinterKey = QStringLiteral("Drucker/Name");
+const QString kPdfKey = QStringLiteral("Drucker/PDF");
+const QString kPdfFileKey = QStringLiteral("Drucker/PDF-Datei");
+const QString kPaperKey = QStringLiteral("Drucker/Papier");
 
 QString jobTitle(const charts::Chart& chart)
 {
@@ -47,8 +54,36 @@ QPrinter& currentPrinter()
         g_printer = new QPrinter(QPrinter::HighResolution);
         // Gone with the application, while the print system is still there.
         qAddPostRoutine(deletePrinter);
+        restorePrinterChoice(*g_printer, core::settings());
     }
     return *g_printer;
+}
+
+void restorePrinterChoice(QPrinter& printer, const core::Settings& kept)
+{
+    if (kept.boolean(kPdfKey, false)) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(kept.string(kPdfFileKey));
+        g_pdfFileAskedAtPrint = true;
+    } else {
+        // A printer removed since is not asked for: the system's default stays.
+        const QString name = kept.string(kPrinterKey);
+        if (!name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull())
+            printer.setPrinterName(name);
+    }
+    const int paper = kept.integer(kPaperKey, -1, 0, QPageSize::LastPageSize);
+    if (paper >= 0 && paper != QPageSize::Custom)
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+}
+
+void savePrinterChoice(const QPrinter& printer, core::Settings& kept)
+{
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    kept.set(kPdfKey, pdf);
+    kept.set(kPrinterKey, pdf ? QString() : printer.printerName());
+    kept.set(kPdfFileKey, pdf ? printer.outputFileName() : QString());
+    kept.set(kPaperKey, int(printer.pageLayout().pageSize().id()));
+    kept.sync();
 }
 
 bool hasPrinter(const QPrinter& printer)
@@ -73,8 +108,10 @@ int Druckerauswhlen1Click(QWidget* parent)
     }
     const int result = core::dialogs().exec(dialog);
     // A PDF "printer" asks for its file when something is printed, not now.
-    if (result == QDialog::Accepted)
+    if (result == QDialog::Accepted) {
         g_pdfFileAskedAtPrint = printer.outputFormat() == QPrinter::PdfFormat;
+        savePrinterChoice(printer, core::settings());
+    }
     return result;
 }
 
@@ -91,6 +128,7 @@ bool choosePdfTarget(QWidget* parent, QPrinter& printer)
     if (core::dialogs().exec(save) != QDialog::Accepted || save.selectedFiles().isEmpty())
         return false;
     printer.setOutputFileName(save.selectedFiles().constFirst());
+    savePrinterChoice(printer, core::settings());
     return true;
 }
 

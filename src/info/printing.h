@@ -13,6 +13,7 @@ class QPrinter;
 class QWidget;
 
 namespace zuv::bio { class BioPage; class BioMonthModel; }
+namespace zuv::core { class Settings; }
 
 namespace zuv::info {
 
@@ -29,6 +30,12 @@ inline constexpr QSize kDesignChartSize{793, 287};
 // The printer of the program: one for the whole run, created on first use. What the printer
 // dialog chooses stays in it for every later print.
 QPrinter& currentPrinter();
+// The printer choice of an earlier run, kept in settings: a PDF file (asked for again at each
+// print, the last one offered) or a system printer that still exists, and the paper. A
+// printer gone since leaves the system's default.
+void restorePrinterChoice(QPrinter& printer, const core::Settings& kept);
+// Keeps printer's choice for the next run (after the printer dialog or a chosen PDF file).
+void savePrinterChoice(const QPrinter& printer, core::Settings& kept);
 // True when the printer can take a job: a named system printer or a PDF file to write.
 bool hasPrinter(const QPrinter& printer);
 

@@ -8,6 +8,7 @@
 #include <chartrender.h>
 #include <germandate.h>
 #include <printing.h>
+#include <settings.h>
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -413,3 +414,31 @@ TEST(Printing, StartFailuresNameTheirCause)
 }
 
 } // namespace
+
+// The printer choice comes back in the next run; a printer removed since is not forced on it.
+TEST(Printing, PrinterChoiceIsKeptForTheNextRun)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("z.conf"));
+    {
+        zuv::core::Settings kept(path);
+        QPrinter chosen(QPrinter::HighResolution);
+        chosen.setOutputFormat(QPrinter::PdfFormat);
+        chosen.setOutputFileName(dir.filePath(QStringLiteral("monat.pdf")));
+        chosen.setPageSize(QPageSize(QPageSize::A5));
+        savePrinterChoice(chosen, kept);
+    }
+    zuv::core::Settings kept(path);
+    QPrinter next(QPrinter::HighResolution);
+    restorePrinterChoice(next, kept);
+    EXPECT_EQ(next.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(next.outputFileName(), dir.filePath(QStringLiteral("monat.pdf")));
+    EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::A5);
+
+    kept.set(QStringLiteral("Drucker/PDF"), false);
+    kept.set(QStringLiteral("Drucker/Name"), QStringLiteral("Abgebauter Drucker"));
+    QPrinter fresh(QPrinter::HighResolution);
+    const QString systemDefault = fresh.printerName();
+    restorePrinterChoice(fresh, kept);
+    EXPECT_EQ(fresh.printerName(), systemDefault);
+}
