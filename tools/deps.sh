@@ -15,7 +15,8 @@ ZUV_PACKAGES=(
   fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
   xvfb xauth weston qt6-wayland
   cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
-  desktop-file-utils appstream dpkg-dev file man-db lintian
+  desktop-file-utils appstream dpkg-dev file man-db lintian binutils
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 zuv_install_deps() {

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a temporary prefix, checks that every file is there and valid
-# (desktop entry, AppStream metainfo, icons, manual page), makes the prefix read-only and
+# (desktop entry, AppStream metainfo, icons, manual pages, hardening of the executables),
+# runs lintian on the Debian package, makes the prefix read-only and
 # runs the installed program offscreen with a temporary home: its window, pictures, texts
 # and help, a name saved into the per-user data folder and found again on the next start,
 # the command line's year calendar with that person, and the prefix unchanged afterwards. Then proves that the checks notice a missing file.
@@ -34,11 +35,30 @@ required_files() {
   done
   echo share/man/man1/zuvododerod.1.gz
   echo share/man/de/man1/zuvododerod.1.gz
+  echo share/man/man1/zuvododerod-metafile.1.gz
   echo share/doc/zuvododerod/copyright
   echo share/zuvododerod/BioTab/BiorhythText.rtf
   echo share/zuvododerod/BioHelp/BioHilfe.html
   # Every data file of the source tree, so that a new one cannot be forgotten.
   (cd "$source/data" && find BioBMPs TZeichen BioHelp -type f | sed 's|^|share/zuvododerod/|')
+}
+
+# The hardening of an executable, read from its ELF headers (what hardening-check reads):
+# PIE, full RELRO (relro and bind now), stack protector, fortified libc calls, and on x86
+# the control-flow protection notes (IBT, SHSTK).
+check_hardening() {
+  local elf="$1" bad=0 name
+  name="$(basename "$elf")"
+  readelf -h "$elf" | grep -q 'Type:.*DYN' || { echo "$name: kein PIE"; bad=1; }
+  readelf -d "$elf" | grep -q 'FLAGS_1.*PIE' || { echo "$name: kein PIE"; bad=1; }
+  readelf -d "$elf" | grep -qE 'BIND_NOW|FLAGS.* NOW' || { echo "$name: ohne -z now"; bad=1; }
+  readelf -lW "$elf" | grep -q GNU_RELRO || { echo "$name: ohne RELRO"; bad=1; }
+  readelf --dyn-syms -W "$elf" | grep -q '__stack_chk_fail' || { echo "$name: ohne Stack-Schutz"; bad=1; }
+  readelf --dyn-syms -W "$elf" | grep -qE '__[a-z_]+_chk@' || { echo "$name: ohne _FORTIFY_SOURCE"; bad=1; }
+  if [ "$(uname -m)" = x86_64 ]; then
+    readelf -nW "$elf" | grep -q 'IBT, SHSTK' || { echo "$name: ohne -fcf-protection"; bad=1; }
+  fi
+  return $bad
 }
 
 # Checks an installed prefix; prints each fault and returns non-zero when there is one.
@@ -85,21 +105,34 @@ check_prefix() {
     file -b "$png" | grep -q "PNG image data, $size x $size," \
       || { echo "Symbol ${size}x${size} hat die falsche Größe: $(file -b "$png")"; bad=1; }
   done
-  local man="$p/share/man/man1/zuvododerod.1.gz"
-  if [ -f "$man" ]; then
+  local man="$p/share/man/man1/zuvododerod.1.gz" page
+  for page in man1/zuvododerod.1.gz de/man1/zuvododerod.1.gz man1/zuvododerod-metafile.1.gz; do
+    [ -f "$p/share/man/$page" ] || continue
     local warnings
-    warnings="$(zcat "$man" | groff -k -man -ww -z -Tutf8 2>&1)"
-    [ -z "$warnings" ] || { echo "Handbuchseite: $warnings"; bad=1; }
+    warnings="$(zcat "$p/share/man/$page" | groff -k -man -ww -z -Tutf8 2>&1)"
+    [ -z "$warnings" ] || { echo "Handbuchseite $page: $warnings"; bad=1; }
+  done
+  # English in man1, German in de/man1.
+  [ -f "$man" ] && ! zgrep -q '^\.SH NAME' "$man" && { echo "man1/zuvododerod.1 ist nicht englisch"; bad=1; }
+  [ -f "$p/share/man/de/man1/zuvododerod.1.gz" ] && ! zgrep -q '^\.SH BEZEICHNUNG' "$p/share/man/de/man1/zuvododerod.1.gz" \
+    && { echo "de/man1/zuvododerod.1 ist nicht deutsch"; bad=1; }
+  if [ -f "$man" ]; then
     LC_ALL=C man -M "$p/share/man" -w zuvododerod >/dev/null 2>&1 \
       || { echo "man zuvododerod findet die Seite nicht"; bad=1; }
-    # Every option the installed program lists in its --help is described.
+    # Every option the installed program lists in its --help is described in both pages.
     local option options
     options="$(QT_QPA_PLATFORM=offscreen "$p/bin/zuvododerod" --help 2>&1 | grep -oE -- '(^|[[:space:]])--[a-z-]+' | tr -d ' \t' | sort -u)"
     [ -n "$options" ] || { echo "zuvododerod --help nennt keine Optionen"; bad=1; }
     for option in $options; do
-      zcat "$man" | grep -qF -- "$(sed 's/-/\\-/g' <<<"$option")" || { echo "Handbuchseite: $option fehlt"; bad=1; }
+      for page in "$man" "$p/share/man/de/man1/zuvododerod.1.gz"; do
+        zcat "$page" | grep -qF -- "$(sed 's/-/\\-/g' <<<"$option")" || { echo "Handbuchseite $page: $option fehlt"; bad=1; }
+      done
     done
   fi
+  local elf
+  for elf in bin/zuvododerod libexec/zuvododerod-metafile; do
+    [ -f "$p/$elf" ] && ! check_hardening "$p/$elf" && bad=1
+  done
   return $bad
 }
 
@@ -124,6 +157,8 @@ share/metainfo/$app_id.metainfo.xml
 share/icons/hicolor/scalable/apps/$app_id.svg
 share/icons/hicolor/48x48/apps/$app_id.png
 share/man/man1/zuvododerod.1.gz
+share/man/de/man1/zuvododerod.1.gz
+share/man/man1/zuvododerod-metafile.1.gz
 share/zuvododerod/TZeichen/Fische.rtf
 share/zuvododerod/BioBMPs/Widder.bmp
 share/zuvododerod/BioHelp/BioHilfe.html
@@ -145,6 +180,10 @@ if [ -n "$deb" ]; then
     grep -q "\b$lib\b" <<<"$depends" || fail "das Paket hängt nicht von $lib ab"
   done
   rm -rf "$work/deb"
+  # What Debian's own checker says: no error and no warning.
+  lintian --fail-on error,warning --display-level '>=info' "$deb" >"$work/lintian.log" 2>&1 \
+    || { cat "$work/lintian.log" >&2; fail "lintian meldet Fehler oder Warnungen"; }
+  sed 's/^/   lintian: /' "$work/lintian.log"
 else
   fail "kein Paket zuvododerod_${version}_*.deb gebaut"
 fi
