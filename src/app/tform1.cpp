@@ -80,6 +80,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     // The tab bar shows no focus: it is no tab stop; Ctrl+Tab switches the pages.
     m_pageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
+    m_pageControl->setAccessibleName(tr("Seiten"));
     layout->addWidget(m_pageControl, 1);
     m_panel12 = new QWidget(central);
     m_panel12->setObjectName(QStringLiteral("Panel12"));
@@ -89,6 +90,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     m_bioPage = new zuv::bio::BioPage(m_bioMonth, CLDSBio, CLDProzent, CDSNamensliste);
     m_bioPage->setObjectName(QStringLiteral("TabSheet1"));
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
+    m_bioPage->setAccessibleName(m_pageControl->tabText(0));
 
     // The other windows exist hidden from the start, created in this order (the about box
     // when first asked for). Each belongs to the main window: it stays in front of it,
@@ -106,6 +108,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
         PageControl1Change();
     });
     m_pageControl->addTab(m_fotoPage, QStringLiteral("Foto Kalender"));
+    m_fotoPage->setAccessibleName(m_pageControl->tabText(1));
     connect(m_pageControl, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 
     buildMenus();

@@ -3,6 +3,7 @@
 #include "biopage.h"
 
 #include "biorhythm.h"
+#include "chartdescription.h"
 #include "daychart.h"
 #include "daypicker.h"
 #include "dialogs.h"
@@ -14,6 +15,7 @@
 #include "pagewidgets.h"
 #include "richtextview.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -32,6 +34,8 @@ const QColor kActiveBorder(0xB4, 0xB4, 0xB4);
 const QColor kButtonFace(0xF0, 0xF0, 0xF0);
 // Dark enough on the button face for small text (5.7:1), still the red of the button.
 const QColor kButtonRed(0xC0, 0x00, 0x00);
+// Marks a ClickLabel that is a link (and not a picture that can be clicked).
+constexpr const char* kLinkProperty = "zuvLink";
 
 QFont pointFont(const QString& family, int points)
 {
@@ -68,6 +72,32 @@ private:
     std::function<void()> m_onDoubleClick;
 };
 
+// The name-list link is a link to assistive technology: its press action opens the window,
+// as a click or the space bar does.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ClickLabel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* linkAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ClickLabel::staticMetaObject.className())
+        && object->property(kLinkProperty).toBool())
+        return new LinkAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 BioPage::BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
@@ -79,6 +109,11 @@ BioPage::BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Tab
     , m_CDSNamensliste(CDSNamensliste)
 {
     setObjectName(QStringLiteral("BioPage"));
+    static const bool linksInstalled = [] {
+        QAccessible::installFactory(linkAccessible);
+        return true;
+    }();
+    Q_UNUSED(linksInstalled);
     buildControls();
     placeControls();
     connectHandlers();
@@ -156,6 +191,7 @@ void BioPage::buildControls()
         QStringLiteral("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
     // Reachable with Tab and opened with the space bar, like a link.
     m_StaticText5->setFocusPolicy(Qt::StrongFocus);
+    m_StaticText5->setProperty(kLinkProperty, true);
 
     m_Label3 = new QLabel(QStringLiteral("Sternzeich."), p);
     m_Label3->setFont(pointFont(QStringLiteral("MS Serif"), 8));
@@ -173,9 +209,13 @@ void BioPage::buildControls()
     m_Shape1->setPalette(grey);
     m_RichEdit1 = new zuv::core::RichTextView(p);
     m_RichEdit1->setReadOnly(true);
-    // Without a border the box could not show that it has the focus: no tab stop.
-    m_RichEdit1->setFocusPolicy(Qt::ClickFocus);
+    // A tab stop, so that the keyboard and a screen reader reach the sign's text: without
+    // a border of its own it shows the focus with one.
+    m_RichEdit1->setFocusPolicy(Qt::StrongFocus);
     m_RichEdit1->setFrameStyle(QFrame::NoFrame);
+    m_RichEdit1->setStyleSheet(
+        QStringLiteral("QTextEdit { border: 2px solid transparent; }"
+                       "QTextEdit:focus { border: 2px solid palette(highlight); }"));
     m_RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_RichEdit1->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
@@ -189,7 +229,6 @@ void BioPage::buildControls()
     m_Label4 = new QLabel(p);
     m_Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_DTP1 = new DayPicker(p);
-    m_DTP1->setFocusPolicy(Qt::ClickFocus);
     m_StaticText1->setBuddy(m_DTP1);
     m_DBChart2 = new zuv::charts::Chart(p);
     configureDayChart(m_DBChart2->model());
@@ -200,6 +239,24 @@ void BioPage::buildControls()
     for (QWidget* hand : std::initializer_list<QWidget*>{m_MaskEdit1, m_ComboBox4, m_UpDown5,
                                                          m_DTP1, m_StaticText5})
         hand->setCursor(Qt::PointingHandCursor);
+    nameForAssistiveTechnology();
+}
+
+void BioPage::nameForAssistiveTechnology()
+{
+    // What a screen reader calls a control: its caption (without the accelerator's "&").
+    const std::initializer_list<std::pair<QWidget*, QLabel*>> captioned = {
+        {m_MaskEdit1, m_Label28}, {m_ComboBox4, m_Label29}, {m_LabeledEdit1, m_LabeledEdit1Label},
+        {m_ComboBox3, m_Label30}, {m_ComboBox3->lineEdit(), m_Label30}, {m_DTP1, m_StaticText1}};
+    for (const auto& [control, caption] : captioned)
+        control->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    m_RichEdit1->setAccessibleName(tr("Text zum Sternzeichen"));
+    m_Image2->setAccessibleName(tr("Sternzeichen"));
+    // Reading order, column by column: name, birth date to refresh, the sign's text, the day.
+    QWidget* order[] = {m_CheckBox4, m_ComboBox3, m_StaticText5, m_MaskEdit1, m_ComboBox4,
+                        m_LabeledEdit1, m_Button4, m_RichEdit1, m_DTP1};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void BioPage::placeControls()
@@ -298,6 +355,12 @@ void BioPage::showMonth()
             bars[c].points.emplace_back(0, month.chosenDay->values[c]);
     }
     m_DBChart2->update();
+    // A screen reader's view of both charts, renewed with them.
+    m_DBChart1->setAccessibleName(month.title.simplified());
+    m_DBChart1->setAccessibleDescription(monthChartDescription(month));
+    m_DBChart2->setAccessibleName(month.chosenDay ? dayChartTitle(month.chosenDay->day)
+                                                  : tr("Tagesform"));
+    m_DBChart2->setAccessibleDescription(dayChartDescription(month));
 }
 
 QLineEdit* BioPage::MaskEdit1() const

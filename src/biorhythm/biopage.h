@@ -114,6 +114,8 @@ protected:
 
 private:
     void buildControls();
+    // Accessible names from the captions, and the reading order of Tab.
+    void nameForAssistiveTechnology();
     void placeControls();
     void connectHandlers();
     int year() const;

@@ -153,6 +153,8 @@ void BioPage::ShowZodiacSign(const QDate& birth)
     const zuv::people::ZodiacSign& sign = zuv::people::zodiacSignFor(birth);
     zuv::people::applyZodiacSign(sign, *m_Label3, *m_Image2, *m_Image3, *m_RichEdit1,
                                  zuv::core::programFolder());
+    for (QLabel* picture : {static_cast<QLabel*>(m_Image2), m_Image3})
+        picture->setAccessibleName(tr("Sternzeichen %1").arg(sign.sign));
 }
 
 void BioPage::Image2Click()

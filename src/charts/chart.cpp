@@ -2,15 +2,36 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "chart.h"
 
+#include <QAccessibleWidget>
 #include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
 
 namespace zuv::charts {
 
+namespace {
+
+// A chart is a chart to assistive technology too (a plain widget is an unnamed filler):
+// its name and description are the widget's accessible name and description, which the
+// owner keeps current.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(Chart::staticMetaObject.className()) && object
+        && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+} // namespace
+
 Chart::Chart(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool installed = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void Chart::clearSeries()

@@ -29,6 +29,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_close->setObjectName(QStringLiteral("CloseButton"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    m_browser->setAccessibleName(tr("Hilfetext"));
     // Links to web addresses leave the help; topic links stay inside the window.
     m_browser->setOpenExternalLinks(true);
 

@@ -26,6 +26,32 @@ namespace zuv::people {
 
 namespace {
 
+// Gives the focus to the next (or previous) control outside grid that Tab reaches.
+void leaveGrid(QTableView* grid, bool forward)
+{
+    QWidget* w = grid;
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    } while (w != grid && w->window() == grid->window()
+             && (grid->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisible()
+                 || !w->isEnabled()));
+    if (w != grid)
+        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+// Whether a Tab key leaves the grid rather than moving between its cells: always with Ctrl,
+// and at the last cell (Tab) or the first (Shift+Tab), so that the keyboard is never caught.
+bool tabLeavesGrid(const QKeyEvent& key, const QModelIndex& current, int rows, int columns)
+{
+    const bool back = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
+    if (key.modifiers() & Qt::ControlModifier)
+        return true;
+    if (!current.isValid())
+        return true;
+    return back ? current.row() == 0 && current.column() == 0
+                : current.row() == rows - 1 && current.column() == columns - 1;
+}
+
 // Handles the grid's Down key on the last row: a data grid stores the new row and opens
 // the next empty one.
 class GridKeys : public QObject {
@@ -50,6 +76,13 @@ protected:
             return QObject::eventFilter(watched, event);
         auto* key = static_cast<QKeyEvent*>(event);
         const QModelIndex current = m_grid->currentIndex();
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            if (!tabLeavesGrid(*key, current, m_model->rowCount(), m_model->columnCount()))
+                return QObject::eventFilter(watched, event);
+            leaveGrid(m_grid, !back);
+            return true;
+        }
         if (key->key() != Qt::Key_Down || key->modifiers() != Qt::NoModifier
             || !current.isValid() || !m_model->isNewRow(current.row()))
             return QObject::eventFilter(watched, event);
@@ -99,6 +132,7 @@ TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
                              | QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::SelectedClicked);
     DBGrid1->setTabKeyNavigation(true);
+    DBGrid1->setAccessibleName(tr("Namensliste"));
     DBGrid1->setWordWrap(false);
     QHeaderView* columns = DBGrid1->horizontalHeader();
     columns->setHighlightSections(false);
