@@ -522,3 +522,32 @@ TEST_F(NameListWindow, NewUserFillsTheGrid)
     EXPECT_FALSE(form.canUndoDelete());
     form.close();
 }
+
+// Tab moves between the grid's cells but never keeps the keyboard there: Ctrl+Tab leaves at
+// once, Tab at the last cell and Shift+Tab at the first leave too.
+TEST_F(NameListWindow, TabLeavesTheGrid)
+{
+    addPerson(names, QStringLiteral("Anna"), QDate(1980, 2, 1));
+    TForm3 form(&names);
+    form.showNameList();
+    QApplication::setActiveWindow(&form);
+    QTableView* grid = form.DBGrid1;
+    const int last = form.model()->rowCount() - 1;
+    struct Case { int row; int column; Qt::Key key; Qt::KeyboardModifiers modifiers; bool leaves; };
+    const Case cases[] = {
+        {0, 0, Qt::Key_Tab, Qt::NoModifier, false},
+        {0, 0, Qt::Key_Tab, Qt::ControlModifier, true},
+        {last, 1, Qt::Key_Tab, Qt::NoModifier, true},
+        {0, 0, Qt::Key_Backtab, Qt::ShiftModifier, true},
+    };
+    for (const Case& c : cases) {
+        grid->setFocus(Qt::OtherFocusReason);
+        grid->setCurrentIndex(form.model()->index(c.row, c.column));
+        QTest::keyClick(grid, c.key, c.modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        const bool inGrid = focus == grid || grid->isAncestorOf(focus);
+        EXPECT_EQ(!inGrid, c.leaves) << c.row << "," << c.column << " key " << c.key
+                                     << " focus " << (focus ? focus->objectName().toStdString() : "-");
+    }
+    form.close();
+}
