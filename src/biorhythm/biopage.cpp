@@ -250,6 +250,7 @@ void BioPage::nameForAssistiveTechnology()
         {m_ComboBox3, m_Label30}, {m_ComboBox3->lineEdit(), m_Label30}, {m_DTP1, m_StaticText1}};
     for (const auto& [control, caption] : captioned)
         control->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    m_StaticText5->setAccessibleName(m_StaticText5->text());
     m_RichEdit1->setAccessibleName(tr("Text zum Sternzeichen"));
     m_Image2->setAccessibleName(tr("Sternzeichen"));
     // Reading order, column by column: name, birth date to refresh, the sign's text, the day.
@@ -358,8 +359,9 @@ void BioPage::showMonth()
     // A screen reader's view of both charts, renewed with them.
     m_DBChart1->setAccessibleName(month.title.simplified());
     m_DBChart1->setAccessibleDescription(monthChartDescription(month));
-    m_DBChart2->setAccessibleName(month.chosenDay ? dayChartTitle(month.chosenDay->day)
-                                                  : tr("Tagesform"));
+    m_DBChart2->setAccessibleName(
+        month.chosenDay ? tr("Tagesform am %1").arg(zuv::core::formatDate(month.chosenDay->day))
+                        : tr("Tagesform"));
     m_DBChart2->setAccessibleDescription(dayChartDescription(month));
 }
 

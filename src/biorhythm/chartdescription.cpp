@@ -40,6 +40,20 @@ QString crossingsText(const CycleCourse& course)
     return tr("Nulldurchgänge %1").arg(days.join(QStringLiteral(", ")));
 }
 
+// One sentence per part; a part that already ends with a full stop ("am 24.") gets no second.
+QString sentences(const QStringList& parts)
+{
+    QString text;
+    for (const QString& part : parts) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += part;
+        if (!part.endsWith(QLatin1Char('.')))
+            text += QLatin1Char('.');
+    }
+    return text;
+}
+
 } // namespace
 
 CycleCourse cycleCourse(const std::vector<DayValues>& days, int cycle)
@@ -78,7 +92,7 @@ QString monthChartDescription(const BioMonth& month)
     QStringList parts{month.title.simplified()};
     if (month.days.empty()) {
         parts << tr("Noch keine Werte.");
-        return parts.join(QStringLiteral(". "));
+        return sentences(parts);
     }
     if (month.chosenDay) {
         parts << tr("Am %1: %2")
@@ -90,7 +104,7 @@ QString monthChartDescription(const BioMonth& month)
                      .arg(cycles()[c].lineTitle, percent(course.high), dayOfMonth(course.highDay),
                           percent(course.low), dayOfMonth(course.lowDay), crossingsText(course));
     }
-    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
+    return sentences(parts);
 }
 
 QString dayChartDescription(const BioMonth& month)

@@ -51,7 +51,7 @@ TEST(ChartDescription, MonthChartSaysTheChosenDayAndEachCyclesCourse)
         << said.toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral(
         "Körperlich: höchster Wert 100 % am 7., tiefster Wert -100 % am 18., "
-        "Nulldurchgänge am 1., zwischen 12. und 13., am 24.")))
+        "Nulldurchgänge am 1., zwischen 12. und 13., am 24. Emotional:")))
         << said.toStdString();
     EXPECT_EQ(dayChartDescription(month),
               QStringLiteral("Tagesform am 01.12.2026: Körperlich 0 %, Emotional 0 %, Geistig 0 %, "
