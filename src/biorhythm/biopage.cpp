@@ -27,6 +27,11 @@
 
 namespace zuv::bio {
 
+using widgets::ClickLabel;
+using widgets::DayPicker;
+using widgets::MaskEdit;
+using widgets::UpDown;
+
 namespace {
 
 // The system's active-border colour, which the page's input fields wear.
@@ -100,8 +105,8 @@ QAccessibleInterface* linkAccessible(const QString& className, QObject* object)
 
 } // namespace
 
-BioPage::BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
-                 zuv::core::Table& CDSNamensliste, QWidget* parent)
+BioPage::BioPage(BioMonthModel& month, zuv::store::Table& CLDSBio, zuv::store::Table& CLDProzent,
+                 zuv::store::Table& CDSNamensliste, QWidget* parent)
     : QWidget(parent)
     , m_month(month)
     , m_CLDSBio(CLDSBio)
@@ -207,7 +212,7 @@ void BioPage::buildControls()
     QPalette grey = m_Shape1->palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     m_Shape1->setPalette(grey);
-    m_RichEdit1 = new zuv::core::RichTextView(p);
+    m_RichEdit1 = new zuv::richtext::RichTextView(p);
     m_RichEdit1->setReadOnly(true);
     // A tab stop, so that the keyboard and a screen reader reach the sign's text: without
     // a border of its own it shows the focus with one.
