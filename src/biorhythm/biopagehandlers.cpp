@@ -161,7 +161,7 @@ void BioPage::Image2Click()
         const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
         if (!birth)
             throw zuv::core::Error(
-                QStringLiteral("'%1' ist kein gültiges Datum.").arg(m_MaskEdit1->text()));
+                tr("'%1' ist kein gültiges Datum.").arg(m_MaskEdit1->text()));
         ShowZodiacSign(*birth);
     });
 }

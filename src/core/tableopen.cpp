@@ -6,6 +6,7 @@
 #include "datafolder.h"
 #include "tablefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ void tell(OpenReport& report, const QString& text)
 
 QString cannotOpen(const QString& path, const QString& why)
 {
-    return QStringLiteral("Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
+    return QCoreApplication::translate("Tables", "Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
                           "Die Datei bleibt unverändert; Änderungen an dieser Tabelle "
                           "werden in dieser Sitzung nicht gespeichert.")
         .arg(shown(path), why);
@@ -82,12 +83,12 @@ void keepBadRows(const Table& table, const QString& path, OpenReport& report)
     if (!kept.path.isEmpty() && !kept.made)
         return;
     const QString copy = kept.path;
-    QString text = QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
+    QString text = QCoreApplication::translate("Tables", "In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
                                   "werden; die übrigen Zeilen sind geladen.")
                        .arg(shown(path))
                        .arg(report.badRows);
     if (!copy.isEmpty())
-        text += QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".").arg(shown(copy));
+        text += QCoreApplication::translate("Tables", "\nEine unveränderte Kopie der Datei liegt in \"%1\".").arg(shown(copy));
     tell(report, text);
 }
 
@@ -155,7 +156,7 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
             table.setFileName(QString());
             table.close();
             table.setFileName(path);
-            why = QStringLiteral("die Datei hat andere Felder");
+            why = QCoreApplication::translate("Tables", "die Datei hat andere Felder");
         } catch (const TableError& e) {
             fault = e.fault();
             why = e.cause();
@@ -187,7 +188,7 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
             copy = tablefile::keepDamaged(path, seen);
         } catch (const tablefile::Failure& f) {
             refuse(table,
-                   QStringLiteral("Die beschädigte Tabellendatei \"%1\" kann nicht beiseitegelegt "
+                   QCoreApplication::translate("Tables", "Die beschädigte Tabellendatei \"%1\" kann nicht beiseitegelegt "
                                   "werden: %2\nSie bleibt unverändert; Änderungen an dieser Tabelle "
                                   "werden in dieser Sitzung nicht gespeichert.")
                        .arg(shown(path), f.why),
@@ -196,7 +197,7 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
         if (copy.isEmpty())
             continue;   // no longer the file that was read: look at the new one
         report.keptCopy = copy;
-        tell(report, QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
+        tell(report, QCoreApplication::translate("Tables", "Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
                                     "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
                                     "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
                          .arg(shown(path), why, shown(copy)));

@@ -181,7 +181,7 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
         const int size = m_names.fieldDefs()[static_cast<size_t>(field)].size;
         if (size > 0 && zuv::core::characterCount(text) > size) {
             zuv::core::dialogs().information(
-                m_messageParent, QStringLiteral("Ein Name hat höchstens %1 Zeichen.").arg(size));
+                m_messageParent, tr("Ein Name hat höchstens %1 Zeichen.").arg(size));
             return false;
         }
         stored = text;
@@ -242,7 +242,7 @@ QString NameListModel::dateProblem(const QString& text) const
         blank = blank && (c == QLatin1Char('.') || c.isSpace());
     if (blank || parseGridDate(trimmed, m_today()))
         return {};
-    return QStringLiteral("\"%1\" ist kein gültiges Datum.\n"
+    return tr("\"%1\" ist kein gültiges Datum.\n"
                           "Geben Sie das Datum als TT.MM.JJJJ ein.")
         .arg(trimmed);
 }

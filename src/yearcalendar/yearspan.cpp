@@ -5,6 +5,8 @@
 #include "dialogs.h"
 #include "germandate.h"
 
+#include <QCoreApplication>
+
 namespace zuv::yearcal {
 
 std::array<CalendarMonth, 12> calendarMonths(int year, int firstMonth)
@@ -13,7 +15,7 @@ std::array<CalendarMonth, 12> calendarMonths(int year, int firstMonth)
         throw zuv::core::Error(firstMonthProblem(QString::number(firstMonth)));
     if (year < 1 || year > 9999 || (year == 9999 && firstMonth > 1))
         throw zuv::core::Error(
-            QStringLiteral("Ein Kalender ab %1 %2 reicht über das Jahr 9999 hinaus.")
+            QCoreApplication::translate("YearCalendar", "Ein Kalender ab %1 %2 reicht über das Jahr 9999 hinaus.")
                 .arg(zuv::core::monthName(firstMonth))
                 .arg(year));
     std::array<CalendarMonth, 12> months;
@@ -42,7 +44,7 @@ std::optional<int> firstMonthFromText(const QString& text)
 
 QString firstMonthProblem(const QString& text)
 {
-    return QStringLiteral("Der erste Monat \"%1\" ist ungültig: erlaubt sind 1 (Januar) bis 12 "
+    return QCoreApplication::translate("YearCalendar", "Der erste Monat \"%1\" ist ungültig: erlaubt sind 1 (Januar) bis 12 "
                           "(Dezember).")
         .arg(text);
 }
