@@ -4,6 +4,7 @@
 
 #include "datafolder.h"
 #include "dialogs.h"
+#include "language.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -19,7 +20,7 @@ Application::Application(int& argc, char** argv)
     // Ties the windows to the installed desktop entry (task bar icon, Wayland app id).
     setDesktopFileName(QStringLiteral("de.zuvododerod.Zuvododerod"));
     registerFontSubstitutions();
-    installQtGermanCatalogue(*this);
+    installLanguage(*this, systemLanguage());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
