@@ -1653,7 +1653,7 @@ Exit status:
     </message>
     <message>
         <source>Name i.d.Titel an&amp;z.</source>
-        <translation>Name in the title</translation>
+        <translation>Name in the &amp;title</translation>
     </message>
     <message>
         <source>&amp;Name</source>

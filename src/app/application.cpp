@@ -7,8 +7,6 @@
 #include "language.h"
 
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QWidget>
 
 namespace zuv::app {
@@ -37,15 +35,9 @@ bool Application::notify(QObject* receiver, QEvent* event)
 
 bool installQtGermanCatalogue(QCoreApplication& app, const QString& folder)
 {
-    // Qt's own dialogs (print, page setup, file, font, preview) speak German too.
-    auto* catalogue = new QTranslator(&app);
-    const QString where = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
-                                           : folder;
-    if (!catalogue->load(QStringLiteral("qtbase_de"), where)) {
-        delete catalogue;
-        return false;
-    }
-    return QCoreApplication::installTranslator(catalogue);
+    // Qt's own dialogs (print, page setup, file, font, preview) speak German too; the
+    // catalogue takes the place of any language installed before.
+    return installLanguage(app, Language::German, folder);
 }
 
 void registerFontSubstitutions()
