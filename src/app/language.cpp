@@ -16,44 +16,44 @@ namespace zuv::app {
 
 namespace {
 
-// The locale variables in the order they override each other.
-constexpr std::array<const char*, 3> kLocaleVariables = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    // The locale variables in the order they override each other.
+    constexpr std::array<const char*, 3> kLocaleVariables = {"LC_ALL", "LC_MESSAGES", "LANG"};
 
-struct LanguagePrefix {
-    const char* prefix;
-    Language language;
-};
-constexpr std::array<LanguagePrefix, 2> kLanguages = {{
-    {"en", Language::English},
-    {"de", Language::German},
-}};
+    struct LanguagePrefix {
+        const char* prefix;
+        Language language;
+    };
+    constexpr std::array<LanguagePrefix, 2> kLanguages = {{
+        {"en", Language::English},
+        {"de", Language::German},
+    }};
 
-// The language of one locale or LANGUAGE entry ("en_US.UTF-8", "de"), if the program has it.
-const LanguagePrefix* languageOf(const QString& entry)
-{
-    for (const LanguagePrefix& l : kLanguages) {
-        const QString prefix = QLatin1String(l.prefix);
-        if (entry == prefix || entry.startsWith(prefix + QLatin1Char('_'))
-            || entry.startsWith(prefix + QLatin1Char('.')) || entry.startsWith(prefix + QLatin1Char('@')))
-            return &l;
+    // The language of one locale or LANGUAGE entry ("en_US.UTF-8", "de"), if the program has it.
+    const LanguagePrefix* languageOf(const QString& entry)
+    {
+        for (const LanguagePrefix& l : kLanguages) {
+            const QString prefix = QLatin1String(l.prefix);
+            if (entry == prefix || entry.startsWith(prefix + QLatin1Char('_'))
+                || entry.startsWith(prefix + QLatin1Char('.')) || entry.startsWith(prefix + QLatin1Char('@')))
+                return &l;
+        }
+        return nullptr;
     }
-    return nullptr;
-}
 
-// The translators installed last, replaced by the next call.
-QPointer<QTranslator> g_program;
-QPointer<QTranslator> g_qt;
+    // The translators installed last, replaced by the next call.
+    QPointer<QTranslator> g_program;
+    QPointer<QTranslator> g_qt;
 
-void replace(QPointer<QTranslator>& slot, QTranslator* next)
-{
-    if (slot) {
-        QCoreApplication::removeTranslator(slot);
-        delete slot;
+    void replace(QPointer<QTranslator>& slot, QTranslator* next)
+    {
+        if (slot) {
+            QCoreApplication::removeTranslator(slot);
+            delete slot;
+        }
+        slot = next;
+        if (next)
+            QCoreApplication::installTranslator(next);
     }
-    slot = next;
-    if (next)
-        QCoreApplication::installTranslator(next);
-}
 
 } // namespace
 
@@ -94,8 +94,7 @@ bool installLanguage(QCoreApplication& app, Language language, const QString& qt
     replace(g_program, program);
 
     auto* qt = new QTranslator(&app);
-    const QString folder = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
-                                              : qtFolder;
+    const QString folder = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
     if (!qt->load(english ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_de"), folder)) {
         delete qt;
         qt = nullptr;

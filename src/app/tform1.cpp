@@ -143,8 +143,9 @@ void TForm1::buildMenus()
     m_drucken3 = action(m_dateiMenu, "Drucken3", tr("Drucken"), [this] { Drucken3Click(); });
     m_drucken3->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     m_dateiMenu->addSeparator();
-    action(m_dateiMenu, "Beenden1", tr("Beenden"), [this] { Beenden1Click(); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    action(m_dateiMenu, "Beenden1", tr("Beenden"), [this] {
+        Beenden1Click();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     // Ctrl+P prints the chart on the first page and shows the calendar page's preview on the
     // second; only one of the two is enabled at a time (see PageControl1Change).
     m_previewShortcut = new QAction(this);
@@ -157,24 +158,20 @@ void TForm1::buildMenus()
 
     m_zuvododerodMenu = bar->addMenu(QStringLiteral("Zuvododerod"));
     m_zuvododerodMenu->setObjectName(QStringLiteral("Zuvododerod1"));
-    action(m_zuvododerodMenu, "Allgemeines1", tr("Allgemeines"),
-           [this] { Allgemeines1Click(); });
+    action(m_zuvododerodMenu, "Allgemeines1", tr("Allgemeines"), [this] { Allgemeines1Click(); });
 
     m_kalenderMenu = bar->addMenu(tr("&Foto Kalender"));
     m_kalenderMenu->setObjectName(QStringLiteral("Kalender1"));
     zuv::photo::FotoPage* page = m_fotoPage;
-    action(m_kalenderMenu, "Bildabessungen1", tr("Bildabessungen"),
-           [page] { page->Bildabessungen1Click(); });
-    action(m_kalenderMenu, "Jahreskalender1", tr("Jahreskalender..."),
-           [this] { Jahreskalender1Click(); });
+    action(m_kalenderMenu, "Bildabessungen1", tr("Bildabessungen"), [page] { page->Bildabessungen1Click(); });
+    action(m_kalenderMenu, "Jahreskalender1", tr("Jahreskalender..."), [this] { Jahreskalender1Click(); });
     QAction* year = m_fotoPage->PopupMenu1()->addAction(tr("Jahreskalender..."));
     year->setObjectName(QStringLiteral("Jahreskalender2"));
     connect(year, &QAction::triggered, this, [this] { guarded(this, [this] { Jahreskalender1Click(); }); });
     QMenu* fonts = m_kalenderMenu->addMenu(tr("Schriftart"));
     fonts->setObjectName(QStringLiteral("Schriftart1"));
     action(fonts, "SchriftartTitel1", tr("Titel"), [page] { page->SchriftartTitel1Click(); });
-    action(fonts, "SchriftartWochentage1", tr("Wochentage"),
-           [page] { page->SchriftartWochentage1Click(); });
+    action(fonts, "SchriftartWochentage1", tr("Wochentage"), [page] { page->SchriftartWochentage1Click(); });
     action(fonts, "SchriftartTageszahlen1", tr("Tageszahlen"),
            [page] { page->SchriftartTageszahlen1Click(); });
     fonts->addSeparator();
@@ -183,8 +180,9 @@ void TForm1::buildMenus()
 
     m_hilfeMenu = bar->addMenu(tr("Hilfe"));
     m_hilfeMenu->setObjectName(QStringLiteral("Hilfe1"));
-    action(m_hilfeMenu, "Inhalt1", tr("Inhalt"), [this] { Inhalt1Click(); })
-        ->setShortcut(QKeySequence(Qt::Key_F1));
+    action(m_hilfeMenu, "Inhalt1", tr("Inhalt"), [this] {
+        Inhalt1Click();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
     action(m_hilfeMenu, "Info1", tr("Info"), [this] { Info1Click(); });
 }
 

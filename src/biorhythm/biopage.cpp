@@ -142,8 +142,7 @@ void BioPage::buildControls()
     m_ComboBox3->setInsertPolicy(QComboBox::NoInsert);
     m_ComboBox3->setToolTip(tr("Mit einem Doppelklick wird der Text gelöscht."));
     m_Label30->setBuddy(m_ComboBox3);
-    m_StaticText5 = new ClickLabel(
-        tr("Name und Geburtsdatum eintragen / ändern / löschen?"), p);
+    m_StaticText5 = new ClickLabel(tr("Name und Geburtsdatum eintragen / ändern / löschen?"), p);
     m_StaticText5->setWordWrap(true);
     m_StaticText5->setFrameStyle(QFrame::Box | QFrame::Plain);
     QPalette blue = m_StaticText5->palette();
@@ -152,8 +151,7 @@ void BioPage::buildControls()
     blue.setColor(QPalette::Window, kButtonFace);
     m_StaticText5->setPalette(blue);
     m_StaticText5->setAutoFillBackground(true);
-    m_StaticText5->setToolTip(
-        tr("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
+    m_StaticText5->setToolTip(tr("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
     // Reachable with Tab and opened with the space bar, like a link.
     m_StaticText5->setFocusPolicy(Qt::StrongFocus);
 

@@ -84,7 +84,8 @@ QString criticalLegend(const QString& person, bool withIntuitive)
         if (c < 3 || withIntuitive)
             parts << QString::fromUtf8(kCycleNames[c].letter) + QLatin1Char(' ')
                     + QCoreApplication::translate("Biorhythm", kCycleNames[c].legend);
-    return QCoreApplication::translate("Biorhythm", "Kritische Tage von %1: %2").arg(person, parts.join(QStringLiteral("  ")));
+    return QCoreApplication::translate("Biorhythm", "Kritische Tage von %1: %2")
+        .arg(person, parts.join(QStringLiteral("  ")));
 }
 
 } // namespace zuv::bio

@@ -16,25 +16,24 @@ namespace {
 constexpr qint64 kJulianDayOf30Dec1899 = 2415019;
 
 // Translated at every look-up, so the names follow the language installed at start.
-constexpr const char* kLongWeekdays[7] = {
-    QT_TRANSLATE_NOOP("Dates", "Montag"), QT_TRANSLATE_NOOP("Dates", "Dienstag"),
-    QT_TRANSLATE_NOOP("Dates", "Mittwoch"), QT_TRANSLATE_NOOP("Dates", "Donnerstag"),
-    QT_TRANSLATE_NOOP("Dates", "Freitag"), QT_TRANSLATE_NOOP("Dates", "Samstag"),
-    QT_TRANSLATE_NOOP("Dates", "Sonntag")};
+constexpr const char* kLongWeekdays[7]
+    = {QT_TRANSLATE_NOOP("Dates", "Montag"),   QT_TRANSLATE_NOOP("Dates", "Dienstag"),
+       QT_TRANSLATE_NOOP("Dates", "Mittwoch"), QT_TRANSLATE_NOOP("Dates", "Donnerstag"),
+       QT_TRANSLATE_NOOP("Dates", "Freitag"),  QT_TRANSLATE_NOOP("Dates", "Samstag"),
+       QT_TRANSLATE_NOOP("Dates", "Sonntag")};
 
-constexpr const char* kShortWeekdays[7] = {
-    QT_TRANSLATE_NOOP("Dates", "Mo"), QT_TRANSLATE_NOOP("Dates", "Di"),
-    QT_TRANSLATE_NOOP("Dates", "Mi"), QT_TRANSLATE_NOOP("Dates", "Do"),
-    QT_TRANSLATE_NOOP("Dates", "Fr"), QT_TRANSLATE_NOOP("Dates", "Sa"),
-    QT_TRANSLATE_NOOP("Dates", "So")};
+constexpr const char* kShortWeekdays[7]
+    = {QT_TRANSLATE_NOOP("Dates", "Mo"), QT_TRANSLATE_NOOP("Dates", "Di"), QT_TRANSLATE_NOOP("Dates", "Mi"),
+       QT_TRANSLATE_NOOP("Dates", "Do"), QT_TRANSLATE_NOOP("Dates", "Fr"), QT_TRANSLATE_NOOP("Dates", "Sa"),
+       QT_TRANSLATE_NOOP("Dates", "So")};
 
-constexpr const char* kMonthNames[12] = {
-    QT_TRANSLATE_NOOP("Dates", "Januar"), QT_TRANSLATE_NOOP("Dates", "Februar"),
-    QT_TRANSLATE_NOOP("Dates", "März"), QT_TRANSLATE_NOOP("Dates", "April"),
-    QT_TRANSLATE_NOOP("Dates", "Mai"), QT_TRANSLATE_NOOP("Dates", "Juni"),
-    QT_TRANSLATE_NOOP("Dates", "Juli"), QT_TRANSLATE_NOOP("Dates", "August"),
-    QT_TRANSLATE_NOOP("Dates", "September"), QT_TRANSLATE_NOOP("Dates", "Oktober"),
-    QT_TRANSLATE_NOOP("Dates", "November"), QT_TRANSLATE_NOOP("Dates", "Dezember")};
+constexpr const char* kMonthNames[12]
+    = {QT_TRANSLATE_NOOP("Dates", "Januar"),    QT_TRANSLATE_NOOP("Dates", "Februar"),
+       QT_TRANSLATE_NOOP("Dates", "März"),      QT_TRANSLATE_NOOP("Dates", "April"),
+       QT_TRANSLATE_NOOP("Dates", "Mai"),       QT_TRANSLATE_NOOP("Dates", "Juni"),
+       QT_TRANSLATE_NOOP("Dates", "Juli"),      QT_TRANSLATE_NOOP("Dates", "August"),
+       QT_TRANSLATE_NOOP("Dates", "September"), QT_TRANSLATE_NOOP("Dates", "Oktober"),
+       QT_TRANSLATE_NOOP("Dates", "November"),  QT_TRANSLATE_NOOP("Dates", "Dezember")};
 
 // Reads blanks, then one to `maxDigits` digits. False when no digit follows the blanks.
 bool readNumber(const QString& text, qsizetype& pos, int maxDigits, int& value)
@@ -133,14 +132,16 @@ int daysInMonth(int year, int month)
 
 QString longWeekdayName(int dayOfWeek)
 {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QCoreApplication::translate("Dates", kLongWeekdays[dayOfWeek - 1])
-                                            : QString();
+    return dayOfWeek >= 1 && dayOfWeek <= 7
+        ? QCoreApplication::translate("Dates", kLongWeekdays[dayOfWeek - 1])
+        : QString();
 }
 
 QString shortWeekdayName(int dayOfWeek)
 {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QCoreApplication::translate("Dates", kShortWeekdays[dayOfWeek - 1])
-                                            : QString();
+    return dayOfWeek >= 1 && dayOfWeek <= 7
+        ? QCoreApplication::translate("Dates", kShortWeekdays[dayOfWeek - 1])
+        : QString();
 }
 
 std::array<QString, 12> MonthNames()
@@ -154,7 +155,7 @@ std::array<QString, 12> MonthNames()
 QString monthName(int month)
 {
     return month >= 1 && month <= 12 ? QCoreApplication::translate("Dates", kMonthNames[month - 1])
-                                      : QString();
+                                     : QString();
 }
 
 QString formatDateTime(const QString& pattern, const QDateTime& dateTime)

@@ -64,12 +64,18 @@ QString fileProblemText(FileProblem problem)
 {
     switch (problem) {
     case FileProblem::None: return {};
-    case FileProblem::Missing: return QCoreApplication::translate("Files", "nicht gefunden");
-    case FileProblem::NoPermission: return QCoreApplication::translate("Files", "keine Berechtigung");
-    case FileProblem::NotRegular: return QCoreApplication::translate("Files", "kein normaler Datei-Typ");
-    case FileProblem::TooLarge: return QCoreApplication::translate("Files", "zu groß");
-    case FileProblem::Damaged: return QCoreApplication::translate("Files", "beschädigt");
-    case FileProblem::ReadError: return QCoreApplication::translate("Files", "Lesefehler");
+    case FileProblem::Missing:
+        return QCoreApplication::translate("Files", "nicht gefunden");
+    case FileProblem::NoPermission:
+        return QCoreApplication::translate("Files", "keine Berechtigung");
+    case FileProblem::NotRegular:
+        return QCoreApplication::translate("Files", "kein normaler Datei-Typ");
+    case FileProblem::TooLarge:
+        return QCoreApplication::translate("Files", "zu groß");
+    case FileProblem::Damaged:
+        return QCoreApplication::translate("Files", "beschädigt");
+    case FileProblem::ReadError:
+        return QCoreApplication::translate("Files", "Lesefehler");
     }
     return {};
 }

@@ -32,7 +32,8 @@ void Table::loadFromFile()
 {
     const QString shown = QDir::toNativeSeparators(m_fileName);
     if (m_fileName.isEmpty())
-        throw TableError(QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
     tablefile::Content content;
     try {
         content = tablefile::read(m_fileName);
@@ -58,15 +59,18 @@ void Table::loadFromFile()
 void Table::saveToFile()
 {
     if (m_fileName.isEmpty())
-        throw TableError(QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
     if (m_fields.empty())
-        throw TableError(QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keine Felder.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keine Felder.").arg(m_name));
     try {
         m_ids = tablefile::write(m_fileName, m_durable, m_fields, m_rows, m_replaceWhole);
     } catch (const tablefile::Failure& d) {
-        throw TableError(QCoreApplication::translate("Tables", "Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                             .arg(QDir::toNativeSeparators(m_fileName), d.why),
-                         d.fault, d.why);
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(m_fileName), d.why),
+            d.fault, d.why);
     }
     m_replaceWhole = false;
     m_knownCounter = tablefile::changeCounter(m_fileName);
@@ -108,9 +112,10 @@ void Table::noteOwnWrite(quint32 counterBefore, bool changed)
 
 TableError Table::writeError(const tablefile::Failure& d) const
 {
-    return TableError(QCoreApplication::translate("Tables", "Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                          .arg(QDir::toNativeSeparators(m_fileName), d.why),
-                      d.fault, d.why);
+    return TableError(
+        QCoreApplication::translate("Tables", "Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+            .arg(QDir::toNativeSeparators(m_fileName), d.why),
+        d.fault, d.why);
 }
 
 std::optional<qint64> Table::idBefore(int row) const

@@ -234,7 +234,9 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
     w.zone = zoneOf(startProp, start, zones, &unknownZone);
     w.localZone = zones.local();
     if (!unknownZone.isEmpty())
-        warning = QCoreApplication::translate("Exchange", "Die Zeitzone „%1“ ist unbekannt; die Zeit gilt als Ortszeit.").arg(unknownZone);
+        warning = QCoreApplication::translate("Exchange",
+                                              "Die Zeitzone „%1“ ist unbekannt; die Zeit gilt als Ortszeit.")
+                      .arg(unknownZone);
     if (QString why = lengthOf(ev, start, w.zone, zones, w.len); !why.isEmpty())
         return why;
     const char* uid = icalcomponent_get_uid(ev);
@@ -278,7 +280,8 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
         }
         icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
         if (!it)
-            return QCoreApplication::translate("Exchange", "hat eine Wiederholungsregel (RRULE), die nicht zu seinem Beginn passt");
+            return QCoreApplication::translate(
+                "Exchange", "hat eine Wiederholungsregel (RRULE), die nicht zu seinem Beginn passt");
         // Jump close to the window: occurrences that end before it need no walk.
         const int reach = std::max(w.len.days, static_cast<int>(w.len.seconds / 86400) + 1) + 1;
         if (rule.count == 0 && dateOf(start) < from.addDays(-reach)) {
@@ -293,7 +296,9 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
         for (icaltimetype s = icalrecur_iterator_next(it); !icaltime_is_null_time(s);
              s = icalrecur_iterator_next(it)) {
             if (++steps > kMaxSteps) {
-                warning = QCoreApplication::translate("Exchange", "Die Wiederholung ist zu dicht; nach %1 Schritten abgebrochen.").arg(kMaxSteps);
+                warning = QCoreApplication::translate(
+                              "Exchange", "Die Wiederholung ist zu dicht; nach %1 Schritten abgebrochen.")
+                              .arg(kMaxSteps);
                 break;
             }
             s.zone = start.zone;

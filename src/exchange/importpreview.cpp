@@ -93,9 +93,12 @@ QString previewSummary(const ImportPreview& preview)
     parts << (added == 1 ? QCoreApplication::translate("Exchange", "%1 Name neu")
                          : QCoreApplication::translate("Exchange", "%1 Namen neu"))
                  .arg(added);
-    parts << QCoreApplication::translate("Exchange", "%1 schon vorhanden").arg(preview.count(RowStatus::AlreadyThere));
-    parts << QCoreApplication::translate("Exchange", "%1 ohne Geburtsjahr übersprungen").arg(preview.count(RowStatus::NoYear));
-    parts << QCoreApplication::translate("Exchange", "%1 nicht lesbar").arg(preview.count(RowStatus::Unreadable));
+    parts << QCoreApplication::translate("Exchange", "%1 schon vorhanden")
+                 .arg(preview.count(RowStatus::AlreadyThere));
+    parts << QCoreApplication::translate("Exchange", "%1 ohne Geburtsjahr übersprungen")
+                 .arg(preview.count(RowStatus::NoYear));
+    parts << QCoreApplication::translate("Exchange", "%1 nicht lesbar")
+                 .arg(preview.count(RowStatus::Unreadable));
     if (preview.withoutBirthday > 0)
         parts << QCoreApplication::translate("Exchange", "%1 ohne Geburtstag").arg(preview.withoutBirthday);
     return parts.join(QStringLiteral(", "));

@@ -46,9 +46,12 @@ std::vector<ExportEvent> holidayEvents(int year, const QString& regionCode)
     const std::string code = regionCode.toStdString();
     const auto& codes = KRV_Calendar::kRegionCodes;
     if (std::find(codes.begin(), codes.end(), code) == codes.end())
-        throw zuv::core::Error(QCoreApplication::translate("Exchange", "Unbekannte Region: %1").arg(regionCode));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Exchange", "Unbekannte Region: %1").arg(regionCode));
     if (year < 1 || year > 9999)
-        throw zuv::core::Error(QCoreApplication::translate("Exchange", "Das Jahr %1 liegt nicht zwischen 1 und 9999.").arg(year));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Exchange", "Das Jahr %1 liegt nicht zwischen 1 und 9999.")
+                .arg(year));
 
     const std::vector<KRV_Calendar::TDayInfo> days =
         KRV_Calendar::GetYearInfo(KRV_Calendar::RegionIndex(code), year);

@@ -73,11 +73,12 @@ void HelpWindow::showContents(const QString& path)
 
 QString missingHelpFileHtml(const QString& path)
 {
-    return QCoreApplication::translate("Help", "<h2>Hilfe nicht verfügbar</h2>"
-                          "<p>Die Hilfedatei wurde nicht gefunden:</p>"
-                          "<p><b>%1</b></p>"
-                          "<p>Sie gehört in den Ordner <b>BioHelp</b> neben dem Programm. "
-                          "Bitte installieren Sie das Programm vollständig.</p>")
+    return QCoreApplication::translate("Help",
+                                       "<h2>Hilfe nicht verfügbar</h2>"
+                                       "<p>Die Hilfedatei wurde nicht gefunden:</p>"
+                                       "<p><b>%1</b></p>"
+                                       "<p>Sie gehört in den Ordner <b>BioHelp</b> neben dem Programm. "
+                                       "Bitte installieren Sie das Programm vollständig.</p>")
         .arg(path.toHtmlEscaped());
 }
 

@@ -97,15 +97,17 @@ bool choosePdfTarget(QWidget* parent, QPrinter& printer)
 QString printedToText(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QCoreApplication::translate("Printing", "Gespeichert: %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
+        return QCoreApplication::translate("Printing", "Gespeichert: %1")
+            .arg(QDir::toNativeSeparators(printer.outputFileName()));
     return QCoreApplication::translate("Printing", "Gedruckt auf „%1“").arg(printer.printerName());
 }
 
 QString printStartFailureCause(const QPrinter& printer)
 {
     if (printer.outputFormat() != QPrinter::PdfFormat)
-        return QCoreApplication::translate("Printing", "Der Drucker nimmt keine Aufträge an: Er ist ausgeschaltet, "
-                              "angehalten oder nicht erreichbar.");
+        return QCoreApplication::translate("Printing",
+                                           "Der Drucker nimmt keine Aufträge an: Er ist ausgeschaltet, "
+                                           "angehalten oder nicht erreichbar.");
     const QFileInfo target(printer.outputFileName());
     const QFileInfo folder(target.absolutePath());
     const auto shown = [](const QFileInfo& f) {
@@ -114,10 +116,13 @@ QString printStartFailureCause(const QPrinter& printer)
     if (!folder.isDir())
         return QCoreApplication::translate("Printing", "Der Ordner „%1“ existiert nicht.").arg(shown(folder));
     if (target.isDir())
-        return QCoreApplication::translate("Printing", "„%1“ ist ein Ordner, keine Datei.").arg(shown(target));
+        return QCoreApplication::translate("Printing", "„%1“ ist ein Ordner, keine Datei.")
+            .arg(shown(target));
     if (!folder.isWritable() || (target.exists() && !target.isWritable()))
-        return QCoreApplication::translate("Printing", "Für „%1“ fehlt die Schreibberechtigung.").arg(shown(target));
-    return QCoreApplication::translate("Printing", "Die Datei „%1“ kann nicht angelegt werden.").arg(shown(target));
+        return QCoreApplication::translate("Printing", "Für „%1“ fehlt die Schreibberechtigung.")
+            .arg(shown(target));
+    return QCoreApplication::translate("Printing", "Die Datei „%1“ kann nicht angelegt werden.")
+        .arg(shown(target));
 }
 
 QRect chartPrintRect(const QRect& paper, const QSize& chartSize)
@@ -166,7 +171,8 @@ void printChart(const bio::BioMonthModel& month, int resolution, const QString& 
 {
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!hasPrinter(printer)) {
-        throw core::Error(QCoreApplication::translate("Printing", 
+        throw core::Error(QCoreApplication::translate(
+            "Printing",
             "Es ist kein Drucker verfügbar. Bitte richten Sie einen Drucker ein und wählen "
             "Sie ihn unter „Datei“ > „Drucker auswählen“ aus."));
     }
@@ -175,12 +181,12 @@ void printChart(const bio::BioMonthModel& month, int resolution, const QString& 
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        throw core::Error(QCoreApplication::translate("Printing", "Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ "
-                                         "nicht gestartet werden.\n%3")
+        throw core::Error(QCoreApplication::translate("Printing",
+                                                      "Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ "
+                                                      "nicht gestartet werden.\n%3")
                               .arg(title,
-                                   printer.outputFormat() == QPrinter::PdfFormat
-                                       ? printer.outputFileName()
-                                       : printer.printerName(),
+                                   printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                                 : printer.printerName(),
                                    printStartFailureCause(printer)));
     }
     const QRect paper(QPoint(0, 0),
@@ -193,7 +199,8 @@ void printChart(const bio::BioMonthModel& month, int resolution, const QString& 
         throw;
     }
     if (!painter.end())
-        throw core::Error(QCoreApplication::translate("Printing", "Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(title));
+        throw core::Error(
+            QCoreApplication::translate("Printing", "Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(title));
 }
 
 void printMonthChart(bio::BioPage& page, QPrinter& printer)

@@ -44,9 +44,8 @@ NameImportDialog::NameImportDialog(const QString& fileName, const zuv::exchange:
     Summary->setWordWrap(true);
 
     const int adding = preview.count(zuv::exchange::RowStatus::Add);
-    OkButton = new QPushButton(adding == 1 ? tr("1 Namen &übernehmen")
-                                           : tr("%1 Namen &übernehmen").arg(adding),
-                               this);
+    OkButton = new QPushButton(
+        adding == 1 ? tr("1 Namen &übernehmen") : tr("%1 Namen &übernehmen").arg(adding), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setEnabled(adding > 0);
     OkButton->setDefault(adding > 0);
@@ -72,7 +71,8 @@ void importNames(zuv::core::Table& names, QWidget* parent)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QCoreApplication::translate("NameImport", "Kontakte (*.vcf *.vcard *.csv *.txt)"), QCoreApplication::translate("NameImport", "Alle Dateien (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("NameImport", "Kontakte (*.vcf *.vcard *.csv *.txt)"),
+                           QCoreApplication::translate("NameImport", "Alle Dateien (*)")});
     if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     importNamesFrom(names, dialog.selectedFiles().constFirst(), parent);

@@ -85,8 +85,10 @@ void connectNameTable(Table& names, std::function<void()> refill, QWidget* error
             }
             if (!problem.isNull()) {
                 zuv::core::dialogs().error(
-                    parent, QCoreApplication::translate("People", "Die Namensliste konnte nicht gespeichert werden.\n%1")
-                                .arg(problem));
+                    parent,
+                    QCoreApplication::translate("People",
+                                                "Die Namensliste konnte nicht gespeichert werden.\n%1")
+                        .arg(problem));
             }
         }
         if (refill)

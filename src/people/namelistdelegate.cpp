@@ -57,7 +57,8 @@ void keepWithinLimit(QLineEdit* editor)
 
 QString nameCutNotice()
 {
-    return QCoreApplication::translate("People", "Der Name wurde nach %1 Zeichen abgeschnitten.").arg(kNameLength);
+    return QCoreApplication::translate("People", "Der Name wurde nach %1 Zeichen abgeschnitten.")
+        .arg(kNameLength);
 }
 
 QWidget* NameListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

@@ -180,8 +180,8 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
         const QString text = value.toString();
         const int size = m_names.fieldDefs()[static_cast<size_t>(field)].size;
         if (size > 0 && zuv::core::characterCount(text) > size) {
-            zuv::core::dialogs().information(
-                m_messageParent, tr("Ein Name hat höchstens %1 Zeichen.").arg(size));
+            zuv::core::dialogs().information(m_messageParent,
+                                             tr("Ein Name hat höchstens %1 Zeichen.").arg(size));
             return false;
         }
         stored = text;
@@ -243,7 +243,7 @@ QString NameListModel::dateProblem(const QString& text) const
     if (blank || parseGridDate(trimmed, m_today()))
         return {};
     return tr("\"%1\" ist kein gültiges Datum.\n"
-                          "Geben Sie das Datum als TT.MM.JJJJ ein.")
+              "Geben Sie das Datum als TT.MM.JJJJ ein.")
         .arg(trimmed);
 }
 

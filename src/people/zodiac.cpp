@@ -126,10 +126,12 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     if (picture.isNull()) {
         // The reader's own English text never reaches the user.
         const QString cause = reader.error() == QImageReader::UnsupportedFormatError
-            ? QCoreApplication::translate("People", "Die Datei enthält kein Bild in einem bekannten Format (falscher Dateityp).")
+            ? QCoreApplication::translate(
+                "People", "Die Datei enthält kein Bild in einem bekannten Format (falscher Dateityp).")
             : QCoreApplication::translate("People", "Die Datei ist beschädigt oder abgeschnitten.");
-        throw zuv::core::Error(QCoreApplication::translate("People", "Das Bild \"%1\" kann nicht geladen werden:\n%2")
-                                   .arg(QDir::toNativeSeparators(picturePath), cause));
+        throw zuv::core::Error(
+            QCoreApplication::translate("People", "Das Bild \"%1\" kann nicht geladen werden:\n%2")
+                .arg(QDir::toNativeSeparators(picturePath), cause));
     }
     slot->setScaledContents(true);
     slot->setPixmap(transparentPicture(picture));

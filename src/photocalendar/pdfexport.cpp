@@ -20,8 +20,9 @@ namespace {
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& reason)
 {
-    throw zuv::core::Error(QCoreApplication::translate("Photo", "Die PDF-Datei \"%1\" kann nicht geschrieben werden:\n%2")
-                               .arg(QDir::toNativeSeparators(path), reason));
+    throw zuv::core::Error(
+        QCoreApplication::translate("Photo", "Die PDF-Datei \"%1\" kann nicht geschrieben werden:\n%2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void drawCropMarks(QPainter& painter, const PrintSheet& paper, double pixelsPerMm)
@@ -66,7 +67,8 @@ bool writePdf(const QString& path, const QString& title, int pageCount,
         pdf.setCreator(QStringLiteral("Zuvododerod"));
         QPainter painter(&pdf);
         if (!painter.isActive())
-            cannotWrite(path, QCoreApplication::translate("Photo", "Die PDF-Ausgabe kann nicht begonnen werden."));
+            cannotWrite(path,
+                        QCoreApplication::translate("Photo", "Die PDF-Ausgabe kann nicht begonnen werden."));
         const double pixelsPerMm = pdf.resolution() / 25.4;
         const QRectF trim = paper.trimMm();
         // Without bleed the page is the whole sheet as the writer made it (whole points).

@@ -118,21 +118,25 @@ std::optional<QString> bitmapProblem(const QByteArray& file)
     if (width <= 0 || height <= 0 || bits <= 0)
         return std::nullopt;   // nonsense sizes: the reader refuses the file itself
     if (offBits >= size)
-        return QCoreApplication::translate("Pictures", "Die Datei ist abgeschnitten: ihre Bilddaten fehlen ganz.");
+        return QCoreApplication::translate("Pictures",
+                                           "Die Datei ist abgeschnitten: ihre Bilddaten fehlen ganz.");
     if (uncompressed(compression)) {
         const qint64 stride = (width * bits + 31) / 32 * 4;
         const qint64 rowsPresent = (size - offBits) / stride;
         if (rowsPresent < height)
-            return QCoreApplication::translate("Pictures", "Die Datei ist abgeschnitten: es fehlen %1 von %2 Bildzeilen.")
+            return QCoreApplication::translate("Pictures",
+                                               "Die Datei ist abgeschnitten: es fehlen %1 von %2 Bildzeilen.")
                 .arg(height - rowsPresent)
                 .arg(height);
     } else if (compression == 1 || compression == 2) {
         if (imageBytes > 0 && size < qint64(offBits) + imageBytes)
-            return QCoreApplication::translate("Pictures", "Die Datei ist abgeschnitten: es fehlen %1 Bytes der Bilddaten.")
+            return QCoreApplication::translate(
+                       "Pictures", "Die Datei ist abgeschnitten: es fehlen %1 Bytes der Bilddaten.")
                 .arg(qint64(offBits) + imageBytes - size);
         if (!runsComplete(file, offBits, compression == 2))
-            return QCoreApplication::translate("Pictures", "Die Datei ist abgeschnitten: die Bilddaten enden vor ihrem "
-                                  "Schlusszeichen.");
+            return QCoreApplication::translate("Pictures",
+                                               "Die Datei ist abgeschnitten: die Bilddaten enden vor ihrem "
+                                               "Schlusszeichen.");
     }
     return std::nullopt;
 }
@@ -147,7 +151,8 @@ IconChoice chooseIconEntry(const QByteArray& file)
     }
     const int count = le16(file, 4);
     if (le16(file, 0) != 0 || (le16(file, 2) != 1 && le16(file, 2) != 2)) {
-        choice.problem = QCoreApplication::translate("Pictures", "Die Datei ist keine Symboldatei (falscher Dateityp).");
+        choice.problem
+            = QCoreApplication::translate("Pictures", "Die Datei ist keine Symboldatei (falscher Dateityp).");
         return choice;
     }
     if (count == 0) {
@@ -155,7 +160,8 @@ IconChoice chooseIconEntry(const QByteArray& file)
         return choice;
     }
     if (6 + 16 * qint64(count) > size) {
-        choice.problem = QCoreApplication::translate("Pictures", "Die Datei ist abgeschnitten: ihr Bildverzeichnis ist unvollständig.");
+        choice.problem = QCoreApplication::translate(
+            "Pictures", "Die Datei ist abgeschnitten: ihr Bildverzeichnis ist unvollständig.");
         return choice;
     }
     qint64 bestArea = -1;
@@ -168,8 +174,9 @@ IconChoice chooseIconEntry(const QByteArray& file)
         e.bytes = le32(file, at + 8);
         e.offset = le32(file, at + 12);
         if (qint64(e.offset) + e.bytes > size) {
-            choice.problem = QCoreApplication::translate("Pictures", "Die Datei ist abgeschnitten: Bild %1 von %2 reicht "
-                                            "über das Dateiende hinaus.")
+            choice.problem = QCoreApplication::translate("Pictures",
+                                                         "Die Datei ist abgeschnitten: Bild %1 von %2 reicht "
+                                                         "über das Dateiende hinaus.")
                                  .arg(i + 1)
                                  .arg(count);
             choice.index = -1;

@@ -107,10 +107,11 @@ FocusPoint checkedFocus(FocusPoint focus)
 {
     const auto inside = [](double v) { return v >= 0.0 && v <= 1.0; };   // false for NaN
     if (!inside(focus.x) || !inside(focus.y))
-        throw zuv::core::Error(
-            QCoreApplication::translate("Pictures", "Der Bildausschnitt (%1 / %2) liegt außerhalb des Bildes: erlaubt sind "
-                           "Werte von 0 bis 1 (0 links oder oben, 1 rechts oder unten).")
-                .arg(decimal(focus.x), decimal(focus.y)));
+        throw zuv::core::Error(QCoreApplication::translate(
+                                   "Pictures",
+                                   "Der Bildausschnitt (%1 / %2) liegt außerhalb des Bildes: erlaubt sind "
+                                   "Werte von 0 bis 1 (0 links oder oben, 1 rechts oder unten).")
+                                   .arg(decimal(focus.x), decimal(focus.y)));
     return focus;
 }
 
@@ -192,7 +193,8 @@ FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit f
                 size = decodeRaster(file.bytes, file.format, QSize(1 << 14, 1 << 14)).size();
         }
         if (size.isEmpty())
-            throw zuv::core::Error(QCoreApplication::translate("Pictures", "Die Bildgröße kann nicht gelesen werden."));
+            throw zuv::core::Error(
+                QCoreApplication::translate("Pictures", "Die Bildgröße kann nicht gelesen werden."));
         const FittedRect fitted = fitPicture(QSizeF(size), slot, fit, focus);
         placed.target = fitted.target;
         // A drawing is sharp at any size; it is rendered at the resolution pictures are kept at.

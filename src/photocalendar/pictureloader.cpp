@@ -43,16 +43,22 @@ QString g_helperPath;
 // The content's format as QImageReader names it, in the words of the message.
 QString contentName(const QByteArray& readerName)
 {
-    static const struct { const char* reader; const char* name; } kNames[] = {
-        {"jpeg", QT_TRANSLATE_NOOP("Pictures", "ein JPEG-Bild")}, {"png", QT_TRANSLATE_NOOP("Pictures", "ein PNG-Bild")},
-        {"gif", QT_TRANSLATE_NOOP("Pictures", "ein GIF-Bild")}, {"bmp", QT_TRANSLATE_NOOP("Pictures", "eine Windows-Bitmap")},
-        {"ico", QT_TRANSLATE_NOOP("Pictures", "ein Symbol")}, {"svg", QT_TRANSLATE_NOOP("Pictures", "eine SVG-Zeichnung")},
-        {"tiff", QT_TRANSLATE_NOOP("Pictures", "ein TIFF-Bild")}, {"webp", QT_TRANSLATE_NOOP("Pictures", "ein WebP-Bild")},
+    static const struct { const char* reader; const char* name;
+    } kNames[] = {
+        {"jpeg", QT_TRANSLATE_NOOP("Pictures", "ein JPEG-Bild")},
+        {"png", QT_TRANSLATE_NOOP("Pictures", "ein PNG-Bild")},
+        {"gif", QT_TRANSLATE_NOOP("Pictures", "ein GIF-Bild")},
+        {"bmp", QT_TRANSLATE_NOOP("Pictures", "eine Windows-Bitmap")},
+        {"ico", QT_TRANSLATE_NOOP("Pictures", "ein Symbol")},
+        {"svg", QT_TRANSLATE_NOOP("Pictures", "eine SVG-Zeichnung")},
+        {"tiff", QT_TRANSLATE_NOOP("Pictures", "ein TIFF-Bild")},
+        {"webp", QT_TRANSLATE_NOOP("Pictures", "ein WebP-Bild")},
     };
     for (const auto& n : kNames)
         if (readerName == n.reader)
             return QCoreApplication::translate("Pictures", n.name);
-    return QCoreApplication::translate("Pictures", "ein Bild im Format %1").arg(QString::fromLatin1(readerName.toUpper()));
+    return QCoreApplication::translate("Pictures", "ein Bild im Format %1")
+        .arg(QString::fromLatin1(readerName.toUpper()));
 }
 
 // QImageReader's own errors in German; its English text never reaches the user.
@@ -60,11 +66,13 @@ QString readerProblem(const QImageReader& reader)
 {
     switch (reader.error()) {
     case QImageReader::UnsupportedFormatError:
-        return QCoreApplication::translate("Pictures", "Das Bildformat wird nicht unterstützt (falscher Dateityp).");
+        return QCoreApplication::translate("Pictures",
+                                           "Das Bildformat wird nicht unterstützt (falscher Dateityp).");
     case QImageReader::DeviceError:
         return QCoreApplication::translate("Pictures", "Die Datei kann nicht gelesen werden (Lesefehler).");
     default:
-        return QCoreApplication::translate("Pictures", "Die Datei ist beschädigt: die Bilddaten lassen sich nicht lesen.");
+        return QCoreApplication::translate(
+            "Pictures", "Die Datei ist beschädigt: die Bilddaten lassen sich nicht lesen.");
     }
 }
 
@@ -86,11 +94,14 @@ QString fileReason(zuv::core::FileProblem problem, const QFileInfo& info, qint64
     case FileProblem::Missing:
         return QCoreApplication::translate("Pictures", "Die Datei wurde nicht gefunden.");
     case FileProblem::NoPermission:
-        return QCoreApplication::translate("Pictures", "Keine Berechtigung: die Datei darf nicht gelesen werden.");
+        return QCoreApplication::translate("Pictures",
+                                           "Keine Berechtigung: die Datei darf nicht gelesen werden.");
     case FileProblem::NotRegular:
-        return info.isDir() ? QCoreApplication::translate("Pictures", "Das ist ein Ordner, keine Bilddatei.")
-                            : QCoreApplication::translate("Pictures", "Das ist keine gewöhnliche Datei (sondern z. B. ein "
-                                             "Gerät oder eine Pipe).");
+        return info.isDir()
+            ? QCoreApplication::translate("Pictures", "Das ist ein Ordner, keine Bilddatei.")
+            : QCoreApplication::translate("Pictures",
+                                          "Das ist keine gewöhnliche Datei (sondern z. B. ein "
+                                          "Gerät oder eine Pipe).");
     case FileProblem::TooLarge:
         return QCoreApplication::translate("Pictures", "Die Datei ist zu groß (%1 MB, höchstens %2 MB).")
             .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
@@ -120,13 +131,17 @@ PictureFile readPictureFile(const QString& path)
     if (!check.ok())
         fail(path, fileReason(check.problem, info, limit));
     if (!format)
-        fail(path, QCoreApplication::translate("Pictures", "Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
-                                  "Möglich sind %2.")
-                       .arg(info.suffix(), readableFormatsText()));
+        fail(path,
+             QCoreApplication::translate("Pictures",
+                                         "Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
+                                         "Möglich sind %2.")
+                 .arg(info.suffix(), readableFormatsText()));
     if (!formatReadable(*format))
-        fail(path, QCoreApplication::translate("Pictures", "Bilder im Format %1 kann dieses System nicht lesen: das "
-                                  "Qt-Bildmodul dafür fehlt (Paket qt6-image-formats-plugins).")
-                       .arg(QString::fromLatin1(formatInfo(*format).reader).toUpper()));
+        fail(path,
+             QCoreApplication::translate("Pictures",
+                                         "Bilder im Format %1 kann dieses System nicht lesen: das "
+                                         "Qt-Bildmodul dafür fehlt (Paket qt6-image-formats-plugins).")
+                 .arg(QString::fromLatin1(formatInfo(*format).reader).toUpper()));
     zuv::core::FileProblem problem = zuv::core::FileProblem::None;
     PictureFile result{info.absoluteFilePath(), *format,
                        zuv::core::readRegularFile(path, limit, problem)};
@@ -147,9 +162,11 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
     const QByteArray content = QImageReader::imageFormat(&buffer);
     if (content != expected) {
         if (content.isEmpty())
-            refuse(QCoreApplication::translate("Pictures", "Die Datei enthält %1 (falscher Dateityp oder beschädigt).")
+            refuse(QCoreApplication::translate("Pictures",
+                                               "Die Datei enthält %1 (falscher Dateityp oder beschädigt).")
                        .arg(QCoreApplication::translate("Pictures", info.invalid)));
-        refuse(QCoreApplication::translate("Pictures", "Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
+        refuse(QCoreApplication::translate("Pictures",
+                                           "Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
                    .arg(contentName(content), QCoreApplication::translate("Pictures", info.name)));
     }
     if (format == PictureFormat::Bitmap)
@@ -164,7 +181,8 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
         if (choice.index < 0)
             refuse(choice.problem);
         if (choice.index > 0 && !reader.jumpToImage(choice.index))
-            refuse(QCoreApplication::translate("Pictures", "Die Symboldatei ist beschädigt: ihr größtes Bild fehlt."));
+            refuse(QCoreApplication::translate("Pictures",
+                                               "Die Symboldatei ist beschädigt: ihr größtes Bild fehlt."));
     }
     const QSize original = reader.size();
     if (original.isValid()) {
@@ -194,7 +212,8 @@ QImage renderDrawing(const QByteArray& svg, const QSize& pixels)
 {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
-        refuse(QCoreApplication::translate("Pictures", "Die Zeichnung ist beschädigt und kann nicht gelesen werden."));
+        refuse(QCoreApplication::translate("Pictures",
+                                           "Die Zeichnung ist beschädigt und kann nicht gelesen werden."));
     if (renderer.viewBoxF().isEmpty())
         refuse(QCoreApplication::translate("Pictures", "Die Zeichnung ist leer."));
     if (pixels.isEmpty())
@@ -238,8 +257,9 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
     helper.setArguments({enhanced ? QStringLiteral("emf") : QStringLiteral("wmf")});
     helper.start();
     if (!helper.waitForStarted(timeoutMs))
-        throw zuv::core::Error(QCoreApplication::translate("Pictures", "Das Umwandlungsprogramm für Metadateien (%1) "
-                                              "kann nicht gestartet werden.")
+        throw zuv::core::Error(QCoreApplication::translate("Pictures",
+                                                           "Das Umwandlungsprogramm für Metadateien (%1) "
+                                                           "kann nicht gestartet werden.")
                                    .arg(QDir::toNativeSeparators(helper.program())));
     helper.write(metafile);
     helper.closeWriteChannel();
@@ -254,8 +274,9 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
             helper.waitForFinished(1000);
             throw zuv::core::Error(svg.size() > maxSvgBytes
                                        ? QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes))
-                                       : QCoreApplication::translate("Pictures", "Die Umwandlung der Metadatei dauert zu "
-                                                        "lange und wurde abgebrochen."));
+                                       : QCoreApplication::translate("Pictures",
+                                                                     "Die Umwandlung der Metadatei dauert zu "
+                                                                     "lange und wurde abgebrochen."));
         }
         helper.waitForFinished(static_cast<int>(std::min<qint64>(left, 100)));
         svg += helper.readAllStandardOutput();
@@ -268,8 +289,9 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
     if (svg.size() > maxSvgBytes)
         throw zuv::core::Error(QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes)));
     if (helper.exitStatus() == QProcess::CrashExit)
-        throw zuv::core::Error(QCoreApplication::translate("Pictures", "Die Metadatei ist beschädigt: die Umwandlung "
-                                              "ist abgestürzt."));
+        throw zuv::core::Error(QCoreApplication::translate("Pictures",
+                                                           "Die Metadatei ist beschädigt: die Umwandlung "
+                                                           "ist abgestürzt."));
     if (helper.exitCode() != 0) {
         QString reason = QString::fromUtf8(helper.readAllStandardError()).trimmed();
         if (reason.isEmpty())

@@ -24,17 +24,20 @@ QString beforeBirthNote(const Person& person, int year)
         return {};
     const QString born = person.birthDate.toString(QStringLiteral("dd.MM.yyyy"));
     if (last == 12)
-        return QCoreApplication::translate("YearCalendar", "%1 ist am %2 geboren: das ganze Jahr %3 "
-                                                           "erscheint ohne Biorhythmus und kritische Tage.")
+        return QCoreApplication::translate("YearCalendar",
+                                           "%1 ist am %2 geboren: das ganze Jahr %3 "
+                                           "erscheint ohne Biorhythmus und kritische Tage.")
             .arg(person.name, born)
             .arg(year);
     if (last == 1)
-        return QCoreApplication::translate("YearCalendar", "%1 ist am %2 geboren: Januar %3 erscheint "
-                                                           "ohne Biorhythmus und kritische Tage.")
+        return QCoreApplication::translate("YearCalendar",
+                                           "%1 ist am %2 geboren: Januar %3 erscheint "
+                                           "ohne Biorhythmus und kritische Tage.")
             .arg(person.name, born)
             .arg(year);
-    return QCoreApplication::translate("YearCalendar", "%1 ist am %2 geboren: Januar bis %3 %4 "
-                                                       "erscheinen ohne Biorhythmus und kritische Tage.")
+    return QCoreApplication::translate("YearCalendar",
+                                       "%1 ist am %2 geboren: Januar bis %3 %4 "
+                                       "erscheinen ohne Biorhythmus und kritische Tage.")
         .arg(person.name, born, zuv::core::monthName(last))
         .arg(year);
 }

@@ -44,53 +44,80 @@ struct OptionRow {
 
 // Every option, in the order --help lists them; "-h" is the one short name (of "help").
 constexpr OptionRow kOptions[] = {
-    {"jahreskalender", QT_TRANSLATE_NOOP("YearCommandLine", "JAHR"), QT_TRANSLATE_NOOP("YearCommandLine", "Jahr des Kalenders (1 bis 9999)"),
+    {"jahreskalender", QT_TRANSLATE_NOOP("YearCommandLine", "JAHR"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Jahr des Kalenders (1 bis 9999)"),
      [](CommandLine& l, const QString& v) {
          bool ok = false;
          const int year = v.toInt(&ok);
          if (!ok || year < 1 || year > 9999)
-             usage(QCoreApplication::translate("YearCommandLine", "Das Jahr \"%1\" ist ungültig: erlaubt sind 1 bis 9999.").arg(v));
+             usage(QCoreApplication::translate("YearCommandLine",
+                                               "Das Jahr \"%1\" ist ungültig: erlaubt sind 1 bis 9999.")
+                       .arg(v));
          l.year = year;
      }},
-    {"region", QT_TRANSLATE_NOOP("YearCommandLine", "REGION"), QT_TRANSLATE_NOOP("YearCommandLine", "Bundesland oder Region: Kürzel (BY, NW, A, W ...) oder Name"),
+    {"region", QT_TRANSLATE_NOOP("YearCommandLine", "REGION"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Bundesland oder Region: Kürzel (BY, NW, A, W ...) oder Name"),
      [](CommandLine& l, const QString& v) { l.region = v; }},
-    {"bilder", QT_TRANSLATE_NOOP("YearCommandLine", "ORDNER"), QT_TRANSLATE_NOOP("YearCommandLine", "Bilder aus ORDNER nach Namen sortiert, eines je Monat"),
+    {"bilder", QT_TRANSLATE_NOOP("YearCommandLine", "ORDNER"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Bilder aus ORDNER nach Namen sortiert, eines je Monat"),
      [](CommandLine& l, const QString& v) { l.pictureFolder = v; }},
-    {"projekt", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"), QT_TRANSLATE_NOOP("YearCommandLine", "gespeichertes Jahreskalender-Projekt (statt --bilder)"),
+    {"projekt", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "gespeichertes Jahreskalender-Projekt (statt --bilder)"),
      [](CommandLine& l, const QString& v) { l.projectFile = v; }},
-    {"pdf", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"), QT_TRANSLATE_NOOP("YearCommandLine", "Zieldatei: PDF mit Titelseite und zwölf Monaten"),
+    {"pdf", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Zieldatei: PDF mit Titelseite und zwölf Monaten"),
      [](CommandLine& l, const QString& v) { l.pdf = v; }},
-    {"person", QT_TRANSLATE_NOOP("YearCommandLine", "NAME"), QT_TRANSLATE_NOOP("YearCommandLine", "Biorhythmus und kritische Tage dieser Person der Namensliste"),
+    {"person", QT_TRANSLATE_NOOP("YearCommandLine", "NAME"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Biorhythmus und kritische Tage dieser Person der Namensliste"),
      [](CommandLine& l, const QString& v) { l.person = v; }},
-    {"ohne-geburtstage", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "keine Geburtstage der Namensliste eintragen"),
+    {"ohne-geburtstage", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "keine Geburtstage der Namensliste eintragen"),
      [](CommandLine& l, const QString&) { l.noBirthdays = true; }},
     {"ohne-kritische-tage", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "keine kritischen Tage eintragen"),
      [](CommandLine& l, const QString&) { l.noCriticalDays = true; }},
-    {"intuitiv", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "auch den intuitiven Rhythmus bei den kritischen Tagen"),
+    {"intuitiv", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "auch den intuitiven Rhythmus bei den kritischen Tagen"),
      [](CommandLine& l, const QString&) { l.intuitive = true; }},
-    {"bildanpassung", QT_TRANSLATE_NOOP("YearCommandLine", "ART"), QT_TRANSLATE_NOOP("YearCommandLine", "zuschneiden (Vorgabe), einpassen oder verzerren"),
-     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--bildanpassung"), v, l.print); }},
-    {"papier", QT_TRANSLATE_NOOP("YearCommandLine", "FORMAT"), QT_TRANSLATE_NOOP("YearCommandLine", "A4 (Vorgabe), A3 oder A5, hochkant"),
+    {"bildanpassung", QT_TRANSLATE_NOOP("YearCommandLine", "ART"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "zuschneiden (Vorgabe), einpassen oder verzerren"),
+     [](CommandLine& l, const QString& v) {
+         parsePrintOption(QStringLiteral("--bildanpassung"), v, l.print);
+     }},
+    {"papier", QT_TRANSLATE_NOOP("YearCommandLine", "FORMAT"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "A4 (Vorgabe), A3 oder A5, hochkant"),
      [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--papier"), v, l.print); }},
-    {"beschnitt", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "für die Druckerei: 3 mm Beschnitt und Schnittmarken"),
+    {"beschnitt", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "für die Druckerei: 3 mm Beschnitt und Schnittmarken"),
      [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--beschnitt"), v, l.print); }},
-    {"erster-monat", QT_TRANSLATE_NOOP("YearCommandLine", "MONAT"), QT_TRANSLATE_NOOP("YearCommandLine", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"),
-     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--erster-monat"), v, l.print); }},
-    {"ics", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"), QT_TRANSLATE_NOOP("YearCommandLine", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"),
+    {"erster-monat", QT_TRANSLATE_NOOP("YearCommandLine", "MONAT"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"),
+     [](CommandLine& l, const QString& v) {
+         parsePrintOption(QStringLiteral("--erster-monat"), v, l.print);
+     }},
+    {"ics", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine",
+                       "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"),
      [](CommandLine& l, const QString& v) { l.ics = v; }},
-    {"termine", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"), QT_TRANSLATE_NOOP("YearCommandLine", "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)"),
+    {"termine", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine",
+                       "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)"),
      [](CommandLine& l, const QString& v) { l.appointmentFiles << v; }},
-    {"namen-einlesen", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"), QT_TRANSLATE_NOOP("YearCommandLine", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"),
+    {"namen-einlesen", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"),
      [](CommandLine& l, const QString& v) { l.importNames = v; }},
-    {"mondphasen", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "Mondphasen in den Tagen und als Zeile unter den Feiertagen"),
+    {"mondphasen", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "Mondphasen in den Tagen und als Zeile unter den Feiertagen"),
      [](CommandLine& l, const QString&) { l.moonPhases = true; }},
-    {"region2", QT_TRANSLATE_NOOP("YearCommandLine", "REGION"), QT_TRANSLATE_NOOP("YearCommandLine", "Feiertage einer zweiten Region, eigene mit Kürzel markiert"),
+    {"region2", QT_TRANSLATE_NOOP("YearCommandLine", "REGION"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Feiertage einer zweiten Region, eigene mit Kürzel markiert"),
      [](CommandLine& l, const QString& v) { l.secondRegion = v; }},
     {"brueckentage", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "Brückentage markieren und auflisten"),
      [](CommandLine& l, const QString&) { l.bridgeDays = true; }},
-    {"geburtstagskalender", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "immerwährender Geburtstagskalender statt Jahreskalender"),
+    {"geburtstagskalender", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "immerwährender Geburtstagskalender statt Jahreskalender"),
      [](CommandLine& l, const QString&) { l.birthdayCalendar = true; }},
-    {"help", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "diese Hilfe (auch -h)"), [](CommandLine& l, const QString&) { l.help = true; }},
+    {"help", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "diese Hilfe (auch -h)"),
+     [](CommandLine& l, const QString&) { l.help = true; }},
 };
 
 // The row an argument names ("--pdf", "--pdf=k.pdf", "-h"); nullptr for anything else.
@@ -124,7 +151,8 @@ QString callOf(const OptionRow& o)
             usage(QCoreApplication::translate("YearCommandLine", "Unbekanntes Argument \"%1\".").arg(a));
         const bool inlineValue = a.contains(QLatin1Char('='));
         if (!o->value && inlineValue)
-            usage(QCoreApplication::translate("YearCommandLine", "%1 nimmt keinen Wert.").arg(a.section(QLatin1Char('='), 0, 0)));
+            usage(QCoreApplication::translate("YearCommandLine", "%1 nimmt keinen Wert.")
+                      .arg(a.section(QLatin1Char('='), 0, 0)));
         if (o->value && !inlineValue && ++i == arguments.size())
             usage(QCoreApplication::translate("YearCommandLine", "Bei %1 fehlt der Wert.").arg(a));
     }
@@ -161,8 +189,10 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
             QStringList codes;
             for (const Region& r : yearRegions())
                 codes << r.code;
-            throw Failure{kExitUsage, QCoreApplication::translate("YearCommandLine", "Unbekannte Region \"%1\". Möglich sind: %2")
-                                          .arg(line.region, codes.join(QStringLiteral(", ")))};
+            throw Failure {
+                kExitUsage,
+                QCoreApplication::translate("YearCommandLine", "Unbekannte Region \"%1\". Möglich sind: %2")
+                    .arg(line.region, codes.join(QStringLiteral(", ")))};
         }
         project.regionCode = region->code;
     }
@@ -181,10 +211,14 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
             return p.name.compare(line.person, Qt::CaseInsensitive) == 0;
         });
         if (it == people.end())
-            throw Failure{kExitUsage,
-                          QCoreApplication::translate("YearCommandLine", "\"%1\" steht nicht in der Namensliste.").arg(line.person)};
+            throw Failure {
+                kExitUsage,
+                QCoreApplication::translate("YearCommandLine", "\"%1\" steht nicht in der Namensliste.")
+                    .arg(line.person)};
         if (!it->birthDate.isValid())
-            throw Failure{kExitUsage, QCoreApplication::translate("YearCommandLine", "\"%1\" hat kein Geburtsdatum.").arg(it->name)};
+            throw Failure {kExitUsage,
+                           QCoreApplication::translate("YearCommandLine", "\"%1\" hat kein Geburtsdatum.")
+                               .arg(it->name)};
         project.person = *it;
     }
     if (line.noBirthdays)
@@ -225,7 +259,8 @@ int importNames(const QString& file, zuv::core::Table& names, const QString& nam
             names.createDataSet();
         }
     } catch (const std::exception& e) {
-        err << QCoreApplication::translate("YearCommandLine", "Fehler: ") << QString::fromUtf8(e.what()) << '\n';
+        err << QCoreApplication::translate("YearCommandLine", "Fehler: ") << QString::fromUtf8(e.what())
+            << '\n';
         return kNamesNotWritten;
     }
     return runNameImport(file, names, out, err);
@@ -243,11 +278,13 @@ int runBirthdayCalendar(const CommandLine& line, const YearProject& project,
         throw Failure{kExitOutput, e.message()};
     }
     for (const PictureProblem& p : problems)
-        err << QCoreApplication::translate("YearCommandLine", "Warnung: ") << (p.month == 0 ? QCoreApplication::translate("YearCommandLine", "Titelseite")
-                                                             : zuv::core::monthName(p.month))
+        err << QCoreApplication::translate("YearCommandLine", "Warnung: ")
+            << (p.month == 0 ? QCoreApplication::translate("YearCommandLine", "Titelseite")
+                             : zuv::core::monthName(p.month))
             << QStringLiteral(": ") << QString(p.message).replace(QLatin1Char('\n'), QLatin1Char(' '))
             << '\n';
-    out << QCoreApplication::translate("YearCommandLine", "Geburtstagskalender mit %1 Seiten gespeichert: %2\n")
+    out << QCoreApplication::translate("YearCommandLine",
+                                       "Geburtstagskalender mit %1 Seiten gespeichert: %2\n")
                .arg(calendar.pageCount())
                .arg(QDir::toNativeSeparators(line.pdf));
     out.flush();
@@ -292,7 +329,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         // the last.
         for (const QString& value : o.value ? parser.values(name) : QStringList{QString()}) {
             if (o.value && value.isEmpty())
-                usage(QCoreApplication::translate("YearCommandLine", "Bei %1 fehlt der Wert.").arg(callOf(o)));
+                usage(
+                    QCoreApplication::translate("YearCommandLine", "Bei %1 fehlt der Wert.").arg(callOf(o)));
             o.apply(line, value);
         }
     }
@@ -305,17 +343,20 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (line.birthdayCalendar)
         return line;   // no year, no region: it serves for every year
     if (!line.year && line.projectFile.isEmpty())
-        usage(QCoreApplication::translate("YearCommandLine", "Geben Sie das Jahr an: --jahreskalender JAHR."));
+        usage(
+            QCoreApplication::translate("YearCommandLine", "Geben Sie das Jahr an: --jahreskalender JAHR."));
     if (line.region.isEmpty() && line.projectFile.isEmpty())
         usage(QCoreApplication::translate("YearCommandLine", "Geben Sie die Region an: --region REGION."));
     if (line.pdf.isEmpty() && line.ics.isEmpty())
-        usage(QCoreApplication::translate("YearCommandLine", "Geben Sie die Zieldatei an: --pdf DATEI oder --ics DATEI."));
+        usage(QCoreApplication::translate("YearCommandLine",
+                                          "Geben Sie die Zieldatei an: --pdf DATEI oder --ics DATEI."));
     return line;
 }
 
 QString helpText()
 {
-    QString text = QCoreApplication::translate("YearCommandLine", 
+    QString text = QCoreApplication::translate(
+        "YearCommandLine",
         "Aufruf: zuvododerod --jahreskalender JAHR --region REGION [--bilder ORDNER] --pdf DATEI\n"
         "        zuvododerod --projekt DATEI [--jahreskalender JAHR] [--region REGION] --pdf DATEI\n"
         "        zuvododerod --geburtstagskalender [--bilder ORDNER | --projekt DATEI] --pdf DATEI\n"
@@ -337,7 +378,8 @@ QString helpText()
     text += QCoreApplication::translate("YearCommandLine", "\nRegionen:\n");
     for (const Region& r : yearRegions())
         text += QStringLiteral("  %1  %2\n").arg(r.code, -3).arg(r.name);
-    text += QCoreApplication::translate("YearCommandLine", 
+    text += QCoreApplication::translate(
+        "YearCommandLine",
         "\nEin Bild, das fehlt oder nicht gelesen werden kann, bleibt mit einer Meldung leer;\n"
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
@@ -364,7 +406,8 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         for (const QString& s : skipped)
             err << QCoreApplication::translate("YearCommandLine", "Übersprungen: ") << s << '\n';
         if (project.person && !beforeBirthNote(*project.person, project.year).isEmpty())
-            err << QCoreApplication::translate("YearCommandLine", "Hinweis: ") << beforeBirthNote(*project.person, project.year) << '\n';
+            err << QCoreApplication::translate("YearCommandLine", "Hinweis: ")
+                << beforeBirthNote(*project.person, project.year) << '\n';
         zuv::exchange::IcsResult termine;
         if (!project.appointmentFiles.isEmpty() && project.year >= 1 && project.year <= 9999) {
             // The twelve months the calendar shows, also when it starts after January.
@@ -373,7 +416,9 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
                                                   first.addMonths(12).addDays(-1));
             for (const zuv::exchange::IcsMessage& m : termine.messages)
                 err << QCoreApplication::translate("YearCommandLine", "Warnung: ") << m.toString() << '\n';
-            out << QCoreApplication::translate("YearCommandLine", "Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());
+            out << QCoreApplication::translate("YearCommandLine", "Termine %1: %2\n")
+                       .arg(project.year)
+                       .arg(termine.appointments.size());
         }
         if (line.birthdayCalendar)
             return runBirthdayCalendar(line, project, people, out, err);
@@ -468,8 +513,9 @@ int runCommandLine(int argc, char** argv, void (*setup)())
             names.loadFromFile();
             people = peopleOf(names);
         } catch (const std::exception&) {
-            err << QCoreApplication::translate("YearCommandLine", "Warnung: Die Namensliste kann nicht gelesen werden; der "
-                                  "Kalender erscheint ohne Geburtstage.\n");
+            err << QCoreApplication::translate("YearCommandLine",
+                                               "Warnung: Die Namensliste kann nicht gelesen werden; der "
+                                               "Kalender erscheint ohne Geburtstage.\n");
         }
     }
     return runCommandLine(line, people, out, err);

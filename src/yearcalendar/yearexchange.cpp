@@ -23,10 +23,12 @@ std::vector<zuv::exchange::ExportEvent> criticalDayEvents(const YearProject& pro
     for (int m = 1; m <= 12; ++m)
         for (const zuv::bio::CriticalDay& d :
              zuv::bio::criticalDaysInMonth(person.birthDate, project.year, m, project.intuitive))
-            days.push_back({QCoreApplication::translate("YearCalendar", "Kritischer Tag: %1 (%2)").arg(person.name, zuv::bio::criticalMarks(d)),
+            days.push_back({QCoreApplication::translate("YearCalendar", "Kritischer Tag: %1 (%2)")
+                                .arg(person.name, zuv::bio::criticalMarks(d)),
                             QDate(project.year, m, d.day)});
     return zuv::exchange::markedDayEvents(days, QStringLiteral("kritisch"),
-                                          person.name + QLatin1Char('|') + person.birthDate.toString(Qt::ISODate),
+                                          person.name + QLatin1Char('|')
+                                              + person.birthDate.toString(Qt::ISODate),
                                           QCoreApplication::translate("YearCalendar", "Kritischer Tag"),
                                           zuv::bio::criticalLegend(person.name, project.intuitive));
 }
@@ -78,13 +80,16 @@ int runNameImport(const QString& path, zuv::core::Table& names, QTextStream& out
     try {
         zuv::people::addNames(names, file.preview.toAdd());
     } catch (const std::exception& e) {
-        err << QCoreApplication::translate("YearCalendar", "Fehler: Die Namensliste kann nicht geschrieben werden; nichts wurde "
-                              "eingelesen: ")
+        err << QCoreApplication::translate(
+            "YearCalendar",
+            "Fehler: Die Namensliste kann nicht geschrieben werden; nichts wurde "
+            "eingelesen: ")
             << QString::fromUtf8(e.what()) << '\n';
         err.flush();
         return kNamesNotWritten;
     }
-    out << QCoreApplication::translate("YearCalendar", "Namen eingelesen: ") << zuv::exchange::previewSummary(file.preview) << '\n';
+    out << QCoreApplication::translate("YearCalendar", "Namen eingelesen: ")
+        << zuv::exchange::previewSummary(file.preview) << '\n';
     out.flush();
     return kNamesOk;
 }

@@ -138,10 +138,12 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
 {
     if (project.year < 1 || project.year > 9999)
         throw zuv::core::Error(
-            QCoreApplication::translate("YearCalendar", "Das Jahr %1 liegt nicht zwischen 1 und 9999.").arg(project.year));
+            QCoreApplication::translate("YearCalendar", "Das Jahr %1 liegt nicht zwischen 1 und 9999.")
+                .arg(project.year));
     const std::optional<Region> region = findRegion(project.regionCode);
     if (!region || region->code != project.regionCode)
-        throw zuv::core::Error(QCoreApplication::translate("YearCalendar", "Unbekannte Region \"%1\".").arg(project.regionCode));
+        throw zuv::core::Error(
+            QCoreApplication::translate("YearCalendar", "Unbekannte Region \"%1\".").arg(project.regionCode));
 
     zuv::daymarks::checkSecondRegion(project.regionCode, project.secondRegion);
     const auto months = calendarMonths(project.year, project.print.firstMonth);

@@ -285,7 +285,8 @@ bool writeYearPdf(const QString& path, const YearDocument& doc, const CalendarRe
 {
     std::vector<PictureProblem> found;
     const bool done = zuv::photo::writePdf(
-        path, QCoreApplication::translate("YearCalendar", "Jahreskalender %1").arg(doc.cover.year), doc.pageCount(),
+        path, QCoreApplication::translate("YearCalendar", "Jahreskalender %1").arg(doc.cover.year),
+        doc.pageCount(),
         [&](QPainter& painter, const QRectF& sheet, int index) {
             // Decoded pictures live only while their page is drawn.
             zuv::photo::render(painter, sheet, layoutPage(doc, index, design, found));
