@@ -1272,6 +1272,10 @@ It was set aside unchanged as &quot;%3&quot;; a new, empty table was created.</t
         <source>Der erste Monat &quot;%1&quot; ist ungültig: erlaubt sind 1 (Januar) bis 12 (Dezember).</source>
         <translation>The first month &quot;%1&quot; is invalid: allowed are 1 (January) to 12 (December).</translation>
     </message>
+    <message>
+        <source>immerwährend</source>
+        <translation>perpetual</translation>
+    </message>
 </context>
 <context>
     <name>YearCommandLine</name>
