@@ -5,6 +5,7 @@
 #include "datafolder.h"
 #include "dialogs.h"
 #include "language.h"
+#include "programfolder.h"
 
 #include <QFont>
 #include <QWidget>
