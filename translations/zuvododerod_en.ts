@@ -1689,13 +1689,6 @@ Exit status:
     </message>
 </context>
 <context>
-    <name>zuv::bio::MaskEdit</name>
-    <message>
-        <source>Ungültiger Eingabewert. Mit Esc werden die Änderungen rückgängig gemacht.</source>
-        <translation>Invalid input. Press Esc to undo the changes.</translation>
-    </message>
-</context>
-<context>
     <name>zuv::info::HelpWindow</name>
     <message>
         <source>Zuvododerod - Hilfe</source>
@@ -1798,6 +1791,13 @@ Please enter the date as DD.MM.YYYY.</translation>
     <message>
         <source>Namen einlesen… (vCard- oder CSV-Datei)</source>
         <translation>Import names… (vCard or CSV file)</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::widgets::MaskEdit</name>
+    <message>
+        <source>Ungültiger Eingabewert. Mit Esc werden die Änderungen rückgängig gemacht.</source>
+        <translation>Invalid input. Press Esc to undo the changes.</translation>
     </message>
 </context>
 </TS>
