@@ -4,11 +4,10 @@
 
 #include "datafolder.h"
 #include "dialogs.h"
+#include "language.h"
 #include "programfolder.h"
 
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QWidget>
 
 namespace zuv::app {
@@ -20,7 +19,7 @@ Application::Application(int& argc, char** argv)
     // Ties the windows to the installed desktop entry (task bar icon, Wayland app id).
     setDesktopFileName(QStringLiteral("de.zuvododerod.Zuvododerod"));
     registerFontSubstitutions();
-    installQtGermanCatalogue(*this);
+    installLanguage(*this, systemLanguage());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -37,15 +36,9 @@ bool Application::notify(QObject* receiver, QEvent* event)
 
 bool installQtGermanCatalogue(QCoreApplication& app, const QString& folder)
 {
-    // Qt's own dialogs (print, page setup, file, font, preview) speak German too.
-    auto* catalogue = new QTranslator(&app);
-    const QString where = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
-                                           : folder;
-    if (!catalogue->load(QStringLiteral("qtbase_de"), where)) {
-        delete catalogue;
-        return false;
-    }
-    return QCoreApplication::installTranslator(catalogue);
+    // Qt's own dialogs (print, page setup, file, font, preview) speak German too; the
+    // catalogue takes the place of any language installed before.
+    return installLanguage(app, Language::German, folder);
 }
 
 void registerFontSubstitutions()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "application.h"
+#include "language.h"
 #include "tform1.h"
 #include "yearcli.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (zuv::yearcal::wantsCommandLine(arguments))
-        return zuv::yearcal::runCommandLine(argc, argv, &zuv::app::registerFontSubstitutions);
+        return zuv::yearcal::runCommandLine(argc, argv, &zuv::app::setUpCommandLine);
 
     zuv::app::Application app(argc, argv);
     zuv::app::TForm1 window;

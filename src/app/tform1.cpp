@@ -108,7 +108,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
         m_pageControl->setCurrentIndex(0);
         PageControl1Change();
     });
-    m_pageControl->addTab(m_fotoPage, QStringLiteral("Foto Kalender"));
+    m_pageControl->addTab(m_fotoPage, tr("Foto Kalender"));
     m_fotoPage->setAccessibleName(m_pageControl->tabText(1));
     connect(m_pageControl, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 
@@ -144,15 +144,16 @@ void TForm1::buildMenus()
         connect(a, &QAction::triggered, this, [this, handler] { guarded(this, [&] { handler(); }); });
         return a;
     };
-    m_dateiMenu = bar->addMenu(QStringLiteral("&Datei"));
+    m_dateiMenu = bar->addMenu(tr("&Datei"));
     m_dateiMenu->setObjectName(QStringLiteral("Datei1"));
-    m_druckerauswhlen1 = action(m_dateiMenu, "Druckerauswhlen1", QStringLiteral("Drucker auswählen"),
+    m_druckerauswhlen1 = action(m_dateiMenu, "Druckerauswhlen1", tr("Drucker auswählen"),
                                 [this] { Druckerauswhlen1Click(); });
-    m_drucken3 = action(m_dateiMenu, "Drucken3", QStringLiteral("Drucken"), [this] { Drucken3Click(); });
+    m_drucken3 = action(m_dateiMenu, "Drucken3", tr("Drucken"), [this] { Drucken3Click(); });
     m_drucken3->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     m_dateiMenu->addSeparator();
-    action(m_dateiMenu, "Beenden1", QStringLiteral("Beenden"), [this] { Beenden1Click(); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    action(m_dateiMenu, "Beenden1", tr("Beenden"), [this] {
+        Beenden1Click();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     // Ctrl+P prints the chart on the first page and shows the calendar page's preview on the
     // second; only one of the two is enabled at a time (see PageControl1Change).
     m_previewShortcut = new QAction(this);
@@ -165,35 +166,32 @@ void TForm1::buildMenus()
 
     m_zuvododerodMenu = bar->addMenu(QStringLiteral("Zuvododerod"));
     m_zuvododerodMenu->setObjectName(QStringLiteral("Zuvododerod1"));
-    action(m_zuvododerodMenu, "Allgemeines1", QStringLiteral("Allgemeines"),
-           [this] { Allgemeines1Click(); });
+    action(m_zuvododerodMenu, "Allgemeines1", tr("Allgemeines"), [this] { Allgemeines1Click(); });
 
-    m_kalenderMenu = bar->addMenu(QStringLiteral("&Foto Kalender"));
+    m_kalenderMenu = bar->addMenu(tr("&Foto Kalender"));
     m_kalenderMenu->setObjectName(QStringLiteral("Kalender1"));
     zuv::photo::FotoPage* page = m_fotoPage;
-    action(m_kalenderMenu, "Bildabessungen1", QStringLiteral("Bildabessungen"),
-           [page] { page->Bildabessungen1Click(); });
-    action(m_kalenderMenu, "Jahreskalender1", QStringLiteral("Jahreskalender..."),
-           [this] { Jahreskalender1Click(); });
-    QAction* year = m_fotoPage->PopupMenu1()->addAction(QStringLiteral("Jahreskalender..."));
+    action(m_kalenderMenu, "Bildabessungen1", tr("Bildabessungen"), [page] { page->Bildabessungen1Click(); });
+    action(m_kalenderMenu, "Jahreskalender1", tr("Jahreskalender..."), [this] { Jahreskalender1Click(); });
+    QAction* year = m_fotoPage->PopupMenu1()->addAction(tr("Jahreskalender..."));
     year->setObjectName(QStringLiteral("Jahreskalender2"));
     connect(year, &QAction::triggered, this, [this] { guarded(this, [this] { Jahreskalender1Click(); }); });
-    QMenu* fonts = m_kalenderMenu->addMenu(QStringLiteral("Schriftart"));
+    QMenu* fonts = m_kalenderMenu->addMenu(tr("Schriftart"));
     fonts->setObjectName(QStringLiteral("Schriftart1"));
-    action(fonts, "SchriftartTitel1", QStringLiteral("Titel"), [page] { page->SchriftartTitel1Click(); });
-    action(fonts, "SchriftartWochentage1", QStringLiteral("Wochentage"),
-           [page] { page->SchriftartWochentage1Click(); });
-    action(fonts, "SchriftartTageszahlen1", QStringLiteral("Tageszahlen"),
+    action(fonts, "SchriftartTitel1", tr("Titel"), [page] { page->SchriftartTitel1Click(); });
+    action(fonts, "SchriftartWochentage1", tr("Wochentage"), [page] { page->SchriftartWochentage1Click(); });
+    action(fonts, "SchriftartTageszahlen1", tr("Tageszahlen"),
            [page] { page->SchriftartTageszahlen1Click(); });
     fonts->addSeparator();
-    action(fonts, "Standard1", QStringLiteral("Standard"), [page] { page->Standard1Click(); });
+    action(fonts, "Standard1", tr("Standard"), [page] { page->Standard1Click(); });
     m_kalenderMenu->menuAction()->setVisible(false);
 
-    m_hilfeMenu = bar->addMenu(QStringLiteral("Hilfe"));
+    m_hilfeMenu = bar->addMenu(tr("Hilfe"));
     m_hilfeMenu->setObjectName(QStringLiteral("Hilfe1"));
-    action(m_hilfeMenu, "Inhalt1", QStringLiteral("Inhalt"), [this] { Inhalt1Click(); })
-        ->setShortcut(QKeySequence(Qt::Key_F1));
-    action(m_hilfeMenu, "Info1", QStringLiteral("Info"), [this] { Info1Click(); });
+    action(m_hilfeMenu, "Inhalt1", tr("Inhalt"), [this] {
+        Inhalt1Click();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
+    action(m_hilfeMenu, "Info1", tr("Info"), [this] { Info1Click(); });
 }
 
 void TForm1::buildStatusBar()

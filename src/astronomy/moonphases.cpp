@@ -4,6 +4,7 @@
 
 #include "krv_regions.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <array>
 #include <cmath>
@@ -126,10 +127,14 @@ double sineSum(const std::array<Term, N>& terms, const Arguments& a)
 QString moonPhaseName(MoonPhase phase)
 {
     switch (phase) {
-    case MoonPhase::New: return QStringLiteral("Neumond");
-    case MoonPhase::FirstQuarter: return QStringLiteral("Erstes Viertel");
-    case MoonPhase::Full: return QStringLiteral("Vollmond");
-    case MoonPhase::LastQuarter: return QStringLiteral("Letztes Viertel");
+    case MoonPhase::New:
+        return QCoreApplication::translate("Astronomy", "Neumond");
+    case MoonPhase::FirstQuarter:
+        return QCoreApplication::translate("Astronomy", "Erstes Viertel");
+    case MoonPhase::Full:
+        return QCoreApplication::translate("Astronomy", "Vollmond");
+    case MoonPhase::LastQuarter:
+        return QCoreApplication::translate("Astronomy", "Letztes Viertel");
     }
     return {};
 }

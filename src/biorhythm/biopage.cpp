@@ -148,43 +148,42 @@ void BioPage::buildControls()
     m_DBChart1 = new zuv::charts::Chart(p);
     configureMonthChart(m_DBChart1->model());
     // Every input has a caption whose accelerator (Alt + underlined letter) reaches it.
-    m_Label28 = new QLabel(QStringLiteral("&Geburtsdat."), p);
+    m_Label28 = new QLabel(tr("&Geburtsdat."), p);
     m_Label28->setFont(arial8);
     m_MaskEdit1 = new MaskEdit(p);
     m_Label28->setBuddy(m_MaskEdit1);
-    m_Label29 = new QLabel(QStringLiteral("Zuvododerod für &Monat"), p);
+    m_Label29 = new QLabel(tr("Zuvododerod für &Monat"), p);
     m_Label29->setFont(arial8);
     m_Label29->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_ComboBox4 = new QComboBox(p);
     for (const QString& name : zuv::core::MonthNames())
         m_ComboBox4->addItem(name);
     m_Label29->setBuddy(m_ComboBox4);
-    m_LabeledEdit1Label = new QLabel(QStringLiteral("im &Jahr"), p);
+    m_LabeledEdit1Label = new QLabel(tr("im &Jahr"), p);
     m_LabeledEdit1Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_LabeledEdit1 = new QLineEdit(p);
     m_LabeledEdit1->setReadOnly(true);
     m_LabeledEdit1Label->setBuddy(m_LabeledEdit1);
     m_UpDown5 = new UpDown(p);
     m_UpDown5->setAssociate(m_LabeledEdit1);
-    m_Button4 = new QPushButton(QStringLiteral("&Aktualisieren"), p);
+    m_Button4 = new QPushButton(tr("&Aktualisieren"), p);
     QPalette red = m_Button4->palette();
     red.setColor(QPalette::ButtonText, kButtonRed);
     red.setColor(QPalette::Button, kButtonFace);
     m_Button4->setPalette(red);
 
-    m_CheckBox4 = new QCheckBox(QStringLiteral("Name i.d.Titel an&z."), p);
+    m_CheckBox4 = new QCheckBox(tr("Name i.d.Titel an&z."), p);
     m_CheckBox4->setLayoutDirection(Qt::RightToLeft);
     auto* nameBox = new zuv::people::NameBox(p);
     // Another running copy may have changed the names since the box was filled.
     nameBox->beforePopup = [this] { bringNameBoxUpToDate(); };
-    m_Label30 = new QLabel(QStringLiteral("&Name"), p);
+    m_Label30 = new QLabel(tr("&Name"), p);
     m_ComboBox3 = nameBox;
     m_ComboBox3->setEditable(true);
     m_ComboBox3->setInsertPolicy(QComboBox::NoInsert);
-    m_ComboBox3->setToolTip(QStringLiteral("Mit einem Doppelklick wird der Text gelöscht."));
+    m_ComboBox3->setToolTip(tr("Mit einem Doppelklick wird der Text gelöscht."));
     m_Label30->setBuddy(m_ComboBox3);
-    m_StaticText5 = new ClickLabel(
-        QStringLiteral("Name und Geburtsdatum eintragen / ändern / löschen?"), p);
+    m_StaticText5 = new ClickLabel(tr("Name und Geburtsdatum eintragen / ändern / löschen?"), p);
     m_StaticText5->setWordWrap(true);
     m_StaticText5->setFrameStyle(QFrame::Box | QFrame::Plain);
     QPalette blue = m_StaticText5->palette();
@@ -193,13 +192,12 @@ void BioPage::buildControls()
     blue.setColor(QPalette::Window, kButtonFace);
     m_StaticText5->setPalette(blue);
     m_StaticText5->setAutoFillBackground(true);
-    m_StaticText5->setToolTip(
-        QStringLiteral("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
+    m_StaticText5->setToolTip(tr("Klicken Sie hier, wenn Sie Name und Geburtstag festschreiben wollen."));
     // Reachable with Tab and opened with the space bar, like a link.
     m_StaticText5->setFocusPolicy(Qt::StrongFocus);
     m_StaticText5->setProperty(kLinkProperty, true);
 
-    m_Label3 = new QLabel(QStringLiteral("Sternzeich."), p);
+    m_Label3 = new QLabel(tr("Sternzeich."), p);
     m_Label3->setFont(pointFont(QStringLiteral("MS Serif"), 8));
     m_Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_Label3->setTextFormat(Qt::PlainText);
@@ -231,7 +229,7 @@ void BioPage::buildControls()
     face.setColor(QPalette::Text, Qt::black);
     m_RichEdit1->setPalette(face);
 
-    m_StaticText1 = new QLabel(QStringLiteral("&Tagesform am..."), p);
+    m_StaticText1 = new QLabel(tr("&Tagesform am..."), p);
     m_StaticText1->setAlignment(Qt::AlignCenter);
     m_Label4 = new QLabel(p);
     m_Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

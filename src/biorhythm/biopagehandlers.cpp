@@ -163,8 +163,7 @@ void BioPage::Image2Click()
     guarded(this, [this] {
         const std::optional<QDate> birth = parseDate(m_MaskEdit1->text());
         if (!birth)
-            throw zuv::core::Error(
-                QStringLiteral("'%1' ist kein gültiges Datum.").arg(m_MaskEdit1->text()));
+            throw zuv::core::Error(tr("'%1' ist kein gültiges Datum.").arg(m_MaskEdit1->text()));
         ShowZodiacSign(*birth);
     });
 }

@@ -8,6 +8,8 @@
 #include <cfenv>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace zuv::bio {
 
 using zuv::store::FieldDef;
@@ -16,10 +18,10 @@ using zuv::store::FieldType;
 const std::array<CycleDef, 4>& cycles()
 {
     static const std::array<CycleDef, 4> table = {{
-        {QStringLiteral("Sns"), 23, QStringLiteral("Körperlich")},
-        {QStringLiteral("Sns1"), 28, QStringLiteral("Emotional")},
-        {QStringLiteral("Sns2"), 33, QStringLiteral("Geistig")},
-        {QStringLiteral("Sns3"), 38, QStringLiteral("Intuitiv")},
+        {QStringLiteral("Sns"), 23, QCoreApplication::translate("Biorhythm", "Körperlich")},
+        {QStringLiteral("Sns1"), 28, QCoreApplication::translate("Biorhythm", "Emotional")},
+        {QStringLiteral("Sns2"), 33, QCoreApplication::translate("Biorhythm", "Geistig")},
+        {QStringLiteral("Sns3"), 38, QCoreApplication::translate("Biorhythm", "Intuitiv")},
     }};
     return table;
 }
@@ -72,15 +74,14 @@ MonthBounds monthBounds(int year, int month)
 
 QString chartTitle(int month, int year, const QString& name)
 {
-    return QStringLiteral("Zuvododerod für Monat ") + zuv::core::monthName(month)
-        + QStringLiteral(" ") + QString::number(year) + QStringLiteral(" ( ") + name
-        + QStringLiteral(" )");
+    return QCoreApplication::translate("Biorhythm", "Zuvododerod für Monat %1 %2 ( %3 )")
+        .arg(zuv::core::monthName(month), QString::number(year), name);
 }
 
 QString axisCaption(int month, int year)
 {
-    return QStringLiteral("Tage im Monat ") + zuv::core::monthName(month) + QStringLiteral(" ")
-        + QString::number(year);
+    return QCoreApplication::translate("Biorhythm", "Tage im Monat %1 %2")
+        .arg(zuv::core::monthName(month), QString::number(year));
 }
 
 std::vector<FieldDef> monthTableFields()
@@ -136,17 +137,17 @@ bool copyDayPercent(zuv::store::Table& CLDSBio, zuv::store::Table& CLDProzent, c
 
 QString msgNoBirthDate()
 {
-    return QStringLiteral("Geben Sie ein Geburtsdatum ein.");
+    return QCoreApplication::translate("Biorhythm", "Geben Sie ein Geburtsdatum ein.");
 }
 
 QString msgBeforeBirth()
 {
-    return QStringLiteral("Datum liegt vor der Geburt");
+    return QCoreApplication::translate("Biorhythm", "Datum liegt vor der Geburt");
 }
 
 QString msgNoBirthDateInList()
 {
-    return QStringLiteral("Kein Geburtsdatum");
+    return QCoreApplication::translate("Biorhythm", "Kein Geburtsdatum");
 }
 
 bool monthBeforeBirth(const QDate& birth, int year, int month)

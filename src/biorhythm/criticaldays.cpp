@@ -4,6 +4,7 @@
 
 #include "biorhythm.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace zuv::bio {
@@ -16,10 +17,10 @@ struct CycleName {
 };
 // In the order of the month chart's lines.
 constexpr CycleName kCycleNames[kCycleCount] = {
-    {"K", "körperlich"},
-    {"E", "emotional"},
-    {"G", "geistig"},
-    {"I", "intuitiv"},
+    {"K", QT_TRANSLATE_NOOP("Biorhythm", "körperlich")},
+    {"E", QT_TRANSLATE_NOOP("Biorhythm", "emotional")},
+    {"G", QT_TRANSLATE_NOOP("Biorhythm", "geistig")},
+    {"I", QT_TRANSLATE_NOOP("Biorhythm", "intuitiv")},
 };
 
 // Mathematical remainder, also for negative ages.
@@ -82,8 +83,9 @@ QString criticalLegend(const QString& person, bool withIntuitive)
     for (int c = 0; c < kCycleCount; ++c)
         if (c < 3 || withIntuitive)
             parts << QString::fromUtf8(kCycleNames[c].letter) + QLatin1Char(' ')
-                    + QString::fromUtf8(kCycleNames[c].legend);
-    return QStringLiteral("Kritische Tage von %1: %2").arg(person, parts.join(QStringLiteral("  ")));
+                    + QCoreApplication::translate("Biorhythm", kCycleNames[c].legend);
+    return QCoreApplication::translate("Biorhythm", "Kritische Tage von %1: %2")
+        .arg(person, parts.join(QStringLiteral("  ")));
 }
 
 } // namespace zuv::bio

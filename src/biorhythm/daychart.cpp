@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 namespace zuv::bio {
 
 using zuv::charts::ChartModel;
@@ -24,10 +26,14 @@ struct BarStyle {
 const std::array<BarStyle, 4>& barStyles()
 {
     static const std::array<BarStyle, 4> styles = {{
-        {QStringLiteral("Series5"), QStringLiteral("Körper"), QColor(0xFF, 0x00, 0x00)},
-        {QStringLiteral("Series6"), QStringLiteral("Seele"), QColor(0x00, 0x00, 0xFF)},
-        {QStringLiteral("Series7"), QStringLiteral("Geist"), QColor(0x00, 0x80, 0x00)},
-        {QStringLiteral("Series8"), QStringLiteral("Intuition"), QColor(0x40, 0x00, 0x40)},
+        {QStringLiteral("Series5"), QCoreApplication::translate("Biorhythm", "Körper"),
+         QColor(0xFF, 0x00, 0x00)},
+        {QStringLiteral("Series6"), QCoreApplication::translate("Biorhythm", "Seele"),
+         QColor(0x00, 0x00, 0xFF)},
+        {QStringLiteral("Series7"), QCoreApplication::translate("Biorhythm", "Geist"),
+         QColor(0x00, 0x80, 0x00)},
+        {QStringLiteral("Series8"), QCoreApplication::translate("Biorhythm", "Intuition"),
+         QColor(0x40, 0x00, 0x40)},
     }};
     return styles;
 }

@@ -7,6 +7,7 @@
 #include "chartrender.h"
 #include "germandate.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace zuv::bio {
@@ -64,7 +65,7 @@ void configureMonthChart(ChartModel& m)
     m.left.labelSeparationPercent = 50;
     m.left.positionPercent = -1;
     m.left.roundFirstLabel = false;
-    m.left.title = QStringLiteral("Leistungsfähigkeit in %");
+    m.left.title = QCoreApplication::translate("Biorhythm", "Leistungsfähigkeit in %");
     m.left.titleFont = arialPixels(11);
     m.left.titleColor = Qt::black;
 
@@ -223,8 +224,9 @@ QPicture monthChartPicture(const BioMonth& month, MonthChartOptions options, QSi
 const std::array<LabelColourRule, 2>& weekendLabelColours()
 {
     static const std::array<LabelColourRule, 2> rules = {{
-        {QStringLiteral("So"), QColor(0xFF, 0x00, 0x00)},
-        {QStringLiteral("Sa"), QColor(0xFF, 0xFF, 0x00)},
+        // The same names as the day labels, in the language they are shown in.
+        {QCoreApplication::translate("Dates", "So"), QColor(0xFF, 0x00, 0x00)},
+        {QCoreApplication::translate("Dates", "Sa"), QColor(0xFF, 0xFF, 0x00)},
     }};
     return rules;
 }

@@ -68,7 +68,7 @@ void preparePdfSaveDialog(QFileDialog& dialog, const QString& objectName)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog.setNameFilter(QCoreApplication::translate("Files", "PDF-Dateien (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
 }
 

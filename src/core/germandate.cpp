@@ -7,20 +7,33 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace zuv::core {
 
 namespace {
 
 constexpr qint64 kJulianDayOf30Dec1899 = 2415019;
 
-const std::array<QString, 7> kLongWeekdays = {
-    QStringLiteral("Montag"), QStringLiteral("Dienstag"), QStringLiteral("Mittwoch"),
-    QStringLiteral("Donnerstag"), QStringLiteral("Freitag"), QStringLiteral("Samstag"),
-    QStringLiteral("Sonntag")};
+// Translated at every look-up, so the names follow the language installed at start.
+constexpr const char* kLongWeekdays[7]
+    = {QT_TRANSLATE_NOOP("Dates", "Montag"),   QT_TRANSLATE_NOOP("Dates", "Dienstag"),
+       QT_TRANSLATE_NOOP("Dates", "Mittwoch"), QT_TRANSLATE_NOOP("Dates", "Donnerstag"),
+       QT_TRANSLATE_NOOP("Dates", "Freitag"),  QT_TRANSLATE_NOOP("Dates", "Samstag"),
+       QT_TRANSLATE_NOOP("Dates", "Sonntag")};
 
-const std::array<QString, 7> kShortWeekdays = {
-    QStringLiteral("Mo"), QStringLiteral("Di"), QStringLiteral("Mi"), QStringLiteral("Do"),
-    QStringLiteral("Fr"), QStringLiteral("Sa"), QStringLiteral("So")};
+constexpr const char* kShortWeekdays[7]
+    = {QT_TRANSLATE_NOOP("Dates", "Mo"), QT_TRANSLATE_NOOP("Dates", "Di"), QT_TRANSLATE_NOOP("Dates", "Mi"),
+       QT_TRANSLATE_NOOP("Dates", "Do"), QT_TRANSLATE_NOOP("Dates", "Fr"), QT_TRANSLATE_NOOP("Dates", "Sa"),
+       QT_TRANSLATE_NOOP("Dates", "So")};
+
+constexpr const char* kMonthNames[12]
+    = {QT_TRANSLATE_NOOP("Dates", "Januar"),    QT_TRANSLATE_NOOP("Dates", "Februar"),
+       QT_TRANSLATE_NOOP("Dates", "März"),      QT_TRANSLATE_NOOP("Dates", "April"),
+       QT_TRANSLATE_NOOP("Dates", "Mai"),       QT_TRANSLATE_NOOP("Dates", "Juni"),
+       QT_TRANSLATE_NOOP("Dates", "Juli"),      QT_TRANSLATE_NOOP("Dates", "August"),
+       QT_TRANSLATE_NOOP("Dates", "September"), QT_TRANSLATE_NOOP("Dates", "Oktober"),
+       QT_TRANSLATE_NOOP("Dates", "November"),  QT_TRANSLATE_NOOP("Dates", "Dezember")};
 
 // Reads blanks, then one to `maxDigits` digits. False when no digit follows the blanks.
 bool readNumber(const QString& text, qsizetype& pos, int maxDigits, int& value)
@@ -119,27 +132,30 @@ int daysInMonth(int year, int month)
 
 QString longWeekdayName(int dayOfWeek)
 {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? kLongWeekdays[dayOfWeek - 1] : QString();
+    return dayOfWeek >= 1 && dayOfWeek <= 7
+        ? QCoreApplication::translate("Dates", kLongWeekdays[dayOfWeek - 1])
+        : QString();
 }
 
 QString shortWeekdayName(int dayOfWeek)
 {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? kShortWeekdays[dayOfWeek - 1] : QString();
+    return dayOfWeek >= 1 && dayOfWeek <= 7
+        ? QCoreApplication::translate("Dates", kShortWeekdays[dayOfWeek - 1])
+        : QString();
 }
 
-const std::array<QString, 12>& MonthNames()
+std::array<QString, 12> MonthNames()
 {
-    static const std::array<QString, 12> names = {
-        QStringLiteral("Januar"), QStringLiteral("Februar"), QStringLiteral("März"),
-        QStringLiteral("April"), QStringLiteral("Mai"), QStringLiteral("Juni"),
-        QStringLiteral("Juli"), QStringLiteral("August"), QStringLiteral("September"),
-        QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("Dezember")};
+    std::array<QString, 12> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = QCoreApplication::translate("Dates", kMonthNames[i]);
     return names;
 }
 
 QString monthName(int month)
 {
-    return month >= 1 && month <= 12 ? MonthNames()[month - 1] : QString();
+    return month >= 1 && month <= 12 ? QCoreApplication::translate("Dates", kMonthNames[month - 1])
+                                     : QString();
 }
 
 QString formatDateTime(const QString& pattern, const QDateTime& dateTime)
@@ -203,7 +219,7 @@ QString formatDateTime(const QString& pattern, const QDateTime& dateTime)
 
 QString todayStatusText(const QDate& today)
 {
-    return formatDateTime(QStringLiteral(" \"Heute ist \"dddd\", der \"d.mmmm yyyy\""),
+    return formatDateTime(QCoreApplication::translate("Dates", " \"Heute ist \"dddd\", der \"d.mmmm yyyy\""),
                           QDateTime(today, QTime(0, 0)));
 }
 

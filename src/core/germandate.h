@@ -49,7 +49,7 @@ QString shortWeekdayName(int dayOfWeek);  // "Mo" .. "So", no full stop
 QString monthName(int month);             // "Januar" .. "Dezember"
 
 // The twelve month names, index 0..11 for months 1..12.
-const std::array<QString, 12>& MonthNames();
+std::array<QString, 12> MonthNames();
 
 // Formats with Delphi-style pattern letters: d dd ddd dddd m mm mmm mmmm yy yyyy,
 // text in double quotes taken literally, anything else copied. German names.

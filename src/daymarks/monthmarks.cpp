@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "krv_calendar.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <map>
@@ -54,14 +55,16 @@ void checkMonth(int year, int month)
 {
     if (year < 1 || year > 9999 || month < 1 || month > 12)
         throw zuv::core::Error(
-            QStringLiteral("Ungültiges Datum: Monat %1 im Jahr %2").arg(month).arg(year));
+            QCoreApplication::translate("DayMarks", "Ungültiges Datum: Monat %1 im Jahr %2")
+                .arg(month)
+                .arg(year));
 }
 
 int checkedRegion(const QString& code)
 {
     const int index = regionIndexOf(code);
     if (index < 0)
-        throw zuv::core::Error(QStringLiteral("Unbekannte Region: %1").arg(code));
+        throw zuv::core::Error(QCoreApplication::translate("DayMarks", "Unbekannte Region: %1").arg(code));
     return index;
 }
 
@@ -97,14 +100,16 @@ void checkSecondRegion(const QString& firstRegion, const QString& secondRegion)
     if (secondRegion.isEmpty())
         return;
     if (!isSecondRegionCode(secondRegion))
-        throw zuv::core::Error(
-            QStringLiteral("Unbekannte zweite Region „%1“. Möglich sind die Kürzel der deutschen "
-                           "und österreichischen Bundesländer, z. B. BY, SN, W, T.")
-                .arg(secondRegion));
+        throw zuv::core::Error(QCoreApplication::translate(
+                                   "DayMarks",
+                                   "Unbekannte zweite Region „%1“. Möglich sind die Kürzel der deutschen "
+                                   "und österreichischen Bundesländer, z. B. BY, SN, W, T.")
+                                   .arg(secondRegion));
     if (secondRegion == firstRegion)
         throw zuv::core::Error(
-            QStringLiteral("Die zweite Region „%1“ ist dieselbe wie die erste. Wählen Sie eine "
-                           "andere Region.")
+            QCoreApplication::translate("DayMarks",
+                                        "Die zweite Region „%1“ ist dieselbe wie die erste. Wählen Sie eine "
+                                        "andere Region.")
                 .arg(secondRegion));
 }
 
@@ -120,7 +125,9 @@ QString moonLine(const std::vector<zuv::astronomy::MoonEvent>& events)
     QStringList parts;
     for (const auto& e : events)
         parts << twoDigits(e.localDay.day()) + u' ' + zuv::astronomy::moonPhaseName(e.phase);
-    return parts.isEmpty() ? QString() : QStringLiteral("Mondphasen: ") + parts.join(QStringLiteral("  "));
+    return parts.isEmpty()
+        ? QString()
+        : QCoreApplication::translate("DayMarks", "Mondphasen: %1").arg(parts.join(QStringLiteral("  ")));
 }
 
 QString bridgeLine(const std::vector<int>& days)
@@ -128,7 +135,8 @@ QString bridgeLine(const std::vector<int>& days)
     QStringList parts;
     for (int day : days)
         parts << twoDigits(day);
-    return parts.isEmpty() ? QString() : QStringLiteral("Brückentage: ") + parts.join(u' ');
+    return parts.isEmpty() ? QString()
+                           : QCoreApplication::translate("DayMarks", "Brückentage: %1").arg(parts.join(u' '));
 }
 
 namespace {
@@ -158,7 +166,8 @@ MonthMarks monthMarks(int year, int month, const QString& regionName, const Mark
         }
     }
     if (!entries.isEmpty())
-        marks.holidayLine = QStringLiteral("Feiertage in ") + regionName + QStringLiteral(": ") + entries;
+        marks.holidayLine
+            = QCoreApplication::translate("DayMarks", "Feiertage in %1: %2").arg(regionName, entries);
 
     if (options.moonPhases) {
         const auto events = zuv::astronomy::eventsInMonth(yearPhases, year, month);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "appointments.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -38,7 +39,7 @@ QString appointmentLine(const std::vector<MonthAppointment>& month)
             : QStringLiteral("%1.").arg(m.firstDay);
         parts << days + QLatin1Char(' ') + m.summary;
     }
-    return QStringLiteral("Termine: ") + parts.join(QStringLiteral("  "));
+    return QCoreApplication::translate("Exchange", "Termine: %1").arg(parts.join(QStringLiteral("  ")));
 }
 
 std::array<bool, 32> bandDays(const std::vector<MonthAppointment>& month)

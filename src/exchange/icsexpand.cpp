@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace zuv::exchange::detail {
 
 namespace {
@@ -40,7 +42,7 @@ QString lengthOf(icalcomponent* ev, const icaltimetype& start, icaltimezone* sta
     if (endProp) {
         const icaltimetype end = icalproperty_get_dtend(endProp);
         if (icaltime_is_null_time(end) || !icaltime_is_valid_time(end) || !dateOf(end).isValid())
-            return QStringLiteral("hat ein ungültiges Ende (DTEND)");
+            return QCoreApplication::translate("Exchange", "hat ein ungültiges Ende (DTEND)");
         if (start.is_date) {
             len.days = static_cast<int>(dateOf(start).daysTo(dateOf(end)));
         } else {
@@ -59,7 +61,7 @@ QString lengthOf(icalcomponent* ev, const icaltimetype& start, icaltimezone* sta
         return {};   // all-day: one day; timed: a moment
     }
     if (len.days < 0 || len.seconds < 0)
-        return QStringLiteral("endet vor seinem Beginn");
+        return QCoreApplication::translate("Exchange", "endet vor seinem Beginn");
     if (start.is_date && len.days == 0)
         len.days = 1;
     return {};
@@ -221,18 +223,20 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
 {
     icalproperty* startProp = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
     if (!startProp)
-        return QStringLiteral("hat keinen Beginn (DTSTART)");
+        return QCoreApplication::translate("Exchange", "hat keinen Beginn (DTSTART)");
     icaltimetype start = icalproperty_get_dtstart(startProp);
     if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start) || !dateOf(start).isValid()
         || start.year < 1 || start.year > 9999)
-        return QStringLiteral("hat einen ungültigen Beginn (DTSTART)");
+        return QCoreApplication::translate("Exchange", "hat einen ungültigen Beginn (DTSTART)");
     QString unknownZone;
     Walk w;
     w.start = start;
     w.zone = zoneOf(startProp, start, zones, &unknownZone);
     w.localZone = zones.local();
     if (!unknownZone.isEmpty())
-        warning = QStringLiteral("Die Zeitzone „%1“ ist unbekannt; die Zeit gilt als Ortszeit.").arg(unknownZone);
+        warning = QCoreApplication::translate("Exchange",
+                                              "Die Zeitzone „%1“ ist unbekannt; die Zeit gilt als Ortszeit.")
+                      .arg(unknownZone);
     if (QString why = lengthOf(ev, start, w.zone, zones, w.len); !why.isEmpty())
         return why;
     const char* uid = icalcomponent_get_uid(ev);
@@ -240,7 +244,7 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
     const char* summary = icalcomponent_get_summary(ev);
     w.summary = summary ? QString::fromUtf8(summary).simplified() : QString();
     if (w.summary.isEmpty())
-        w.summary = QStringLiteral("(ohne Titel)");
+        w.summary = QCoreApplication::translate("Exchange", "(ohne Titel)");
     w.overrides = &overrides;
     w.from = from;
     w.to = to;
@@ -268,7 +272,7 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
     } else {
         const icalrecurrencetype rule = icalproperty_get_rrule(ruleProp);
         if (rule.freq == ICAL_NO_RECURRENCE)
-            return QStringLiteral("hat eine ungültige Wiederholungsregel (RRULE)");
+            return QCoreApplication::translate("Exchange", "hat eine ungültige Wiederholungsregel (RRULE)");
         if (plainYearly(rule)) {
             walkYears(w, rule, from, to);
             out.insert(out.end(), found.begin(), found.end());
@@ -276,7 +280,8 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
         }
         icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
         if (!it)
-            return QStringLiteral("hat eine Wiederholungsregel (RRULE), die nicht zu seinem Beginn passt");
+            return QCoreApplication::translate(
+                "Exchange", "hat eine Wiederholungsregel (RRULE), die nicht zu seinem Beginn passt");
         // Jump close to the window: occurrences that end before it need no walk.
         const int reach = std::max(w.len.days, static_cast<int>(w.len.seconds / 86400) + 1) + 1;
         if (rule.count == 0 && dateOf(start) < from.addDays(-reach)) {
@@ -291,7 +296,9 @@ QString expandEvent(icalcomponent* ev, const Zones& zones, const std::set<Overri
         for (icaltimetype s = icalrecur_iterator_next(it); !icaltime_is_null_time(s);
              s = icalrecur_iterator_next(it)) {
             if (++steps > kMaxSteps) {
-                warning = QStringLiteral("Die Wiederholung ist zu dicht; nach %1 Schritten abgebrochen.").arg(kMaxSteps);
+                warning = QCoreApplication::translate(
+                              "Exchange", "Die Wiederholung ist zu dicht; nach %1 Schritten abgebrochen.")
+                              .arg(kMaxSteps);
                 break;
             }
             s.zone = start.zone;

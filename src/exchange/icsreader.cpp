@@ -5,6 +5,7 @@
 #include "icsinternal.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -141,7 +142,7 @@ QString summaryOf(icalcomponent* ev)
 {
     const char* s = icalcomponent_get_summary(ev);
     const QString text = s ? QString::fromUtf8(s).simplified() : QString();
-    return text.isEmpty() ? QStringLiteral("(ohne Titel)") : text;
+    return text.isEmpty() ? QCoreApplication::translate("Exchange", "(ohne Titel)") : text;
 }
 
 } // namespace
@@ -150,7 +151,7 @@ QString IcsMessage::toString() const
 {
     if (line <= 0)
         return QStringLiteral("%1: %2").arg(file, text);
-    return QStringLiteral("%1, Zeile %2: %3").arg(file).arg(line).arg(text);
+    return QCoreApplication::translate("Exchange", "%1, Zeile %2: %3").arg(file).arg(line).arg(text);
 }
 
 IcsResult readIcs(const QByteArray& bytes, const QString& fileName, const QDate& from,
@@ -161,8 +162,10 @@ IcsResult readIcs(const QByteArray& bytes, const QString& fileName, const QDate&
 
     const Blocks blocks = findBlocks(bytes);
     if (!blocks.calendar) {
-        message(blocks.firstLine, QStringLiteral("Die Datei ist keine Kalenderdatei (iCalendar): "
-                                                 "sie beginnt nicht mit BEGIN:VCALENDAR."));
+        message(blocks.firstLine,
+                QCoreApplication::translate("Exchange",
+                                            "Die Datei ist keine Kalenderdatei (iCalendar): "
+                                            "sie beginnt nicht mit BEGIN:VCALENDAR."));
         return result;
     }
     icaltimezone* local = icaltimezone_get_builtin_timezone(zone.constData());
@@ -187,18 +190,23 @@ IcsResult readIcs(const QByteArray& bytes, const QString& fileName, const QDate&
     std::set<Override> overrides;
     for (const Block& b : blocks.events) {
         if (!b.closed) {
-            message(b.line, QStringLiteral("Der Termin endet nicht (END:VEVENT fehlt); er fehlt im Kalender."));
+            message(b.line,
+                    QCoreApplication::translate(
+                        "Exchange", "Der Termin endet nicht (END:VEVENT fehlt); er fehlt im Kalender."));
             continue;
         }
         Component ev = parseBlock(bytes, b);
         if (!ev || icalcomponent_isa(ev.get()) != ICAL_VEVENT_COMPONENT) {
-            message(b.line, QStringLiteral("Der Termin kann nicht gelesen werden; er fehlt im Kalender."));
+            message(b.line,
+                    QCoreApplication::translate(
+                        "Exchange", "Der Termin kann nicht gelesen werden; er fehlt im Kalender."));
             continue;
         }
         if (const int bad = refusedProperty(b, ev.get()); bad >= 0) {
             const auto k = static_cast<std::size_t>(bad);
             message(b.keyLines[k],
-                    QStringLiteral("Der Termin „%1“ hat einen ungültigen Wert bei %2; er fehlt im Kalender.")
+                    QCoreApplication::translate(
+                        "Exchange", "Der Termin „%1“ hat einen ungültigen Wert bei %2; er fehlt im Kalender.")
                         .arg(summaryOf(ev.get()), QString::fromLatin1(kKeyProperties[k].name)));
             continue;
         }
@@ -221,7 +229,8 @@ IcsResult readIcs(const QByteArray& bytes, const QString& fileName, const QDate&
             message(p.block->line, warning);
         if (!problem.isEmpty()) {
             message(p.block->keyLines[0] > 0 ? p.block->keyLines[0] : p.block->line,
-                    QStringLiteral("Der Termin „%1“ %2; er fehlt im Kalender.").arg(summaryOf(p.event.get()), problem));
+                    QCoreApplication::translate("Exchange", "Der Termin „%1“ %2; er fehlt im Kalender.")
+                        .arg(summaryOf(p.event.get()), problem));
             continue;
         }
         ++result.events;

@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QTimeZone>
 #include <libical/ical.h>
@@ -94,7 +95,8 @@ void saveIcs(const QString& path, const std::vector<ExportEvent>& events, const 
     const QByteArray text = writeIcs(events, stamp);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw zuv::core::Error(QStringLiteral("Die Kalenderdatei „%1“ kann nicht geschrieben werden: %2")
+        throw zuv::core::Error(QCoreApplication::translate(
+                                   "Exchange", "Die Kalenderdatei „%1“ kann nicht geschrieben werden: %2")
                                    .arg(path, file.errorString()));
 }
 

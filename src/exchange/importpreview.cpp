@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "importpreview.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -71,30 +72,35 @@ QString rowStatusText(const PreviewRow& row)
         const char* text;
     };
     static constexpr Text kTexts[] = {
-        {RowStatus::Add, "wird hinzugefügt"},
-        {RowStatus::AlreadyThere, "schon vorhanden"},
-        {RowStatus::NoYear, "ohne Geburtsjahr übersprungen"},
-        {RowStatus::Unreadable, "nicht lesbar"},
+        {RowStatus::Add, QT_TRANSLATE_NOOP("Exchange", "wird hinzugefügt")},
+        {RowStatus::AlreadyThere, QT_TRANSLATE_NOOP("Exchange", "schon vorhanden")},
+        {RowStatus::NoYear, QT_TRANSLATE_NOOP("Exchange", "ohne Geburtsjahr übersprungen")},
+        {RowStatus::Unreadable, QT_TRANSLATE_NOOP("Exchange", "nicht lesbar")},
     };
     QString text;
     for (const Text& t : kTexts)
         if (t.status == row.status)
-            text = QString::fromUtf8(t.text);
+            text = QCoreApplication::translate("Exchange", t.text);
     if (row.shortened)
-        text += QStringLiteral(" (Name gekürzt)");
+        text += QCoreApplication::translate("Exchange", " (Name gekürzt)");
     return text;
 }
 
 QString previewSummary(const ImportPreview& preview)
 {
     QStringList parts;
-    parts << QStringLiteral("%1 %2 neu").arg(preview.count(RowStatus::Add))
-                 .arg(preview.count(RowStatus::Add) == 1 ? QStringLiteral("Name") : QStringLiteral("Namen"));
-    parts << QStringLiteral("%1 schon vorhanden").arg(preview.count(RowStatus::AlreadyThere));
-    parts << QStringLiteral("%1 ohne Geburtsjahr übersprungen").arg(preview.count(RowStatus::NoYear));
-    parts << QStringLiteral("%1 nicht lesbar").arg(preview.count(RowStatus::Unreadable));
+    const int added = preview.count(RowStatus::Add);
+    parts << (added == 1 ? QCoreApplication::translate("Exchange", "%1 Name neu")
+                         : QCoreApplication::translate("Exchange", "%1 Namen neu"))
+                 .arg(added);
+    parts << QCoreApplication::translate("Exchange", "%1 schon vorhanden")
+                 .arg(preview.count(RowStatus::AlreadyThere));
+    parts << QCoreApplication::translate("Exchange", "%1 ohne Geburtsjahr übersprungen")
+                 .arg(preview.count(RowStatus::NoYear));
+    parts << QCoreApplication::translate("Exchange", "%1 nicht lesbar")
+                 .arg(preview.count(RowStatus::Unreadable));
     if (preview.withoutBirthday > 0)
-        parts << QStringLiteral("%1 ohne Geburtstag").arg(preview.withoutBirthday);
+        parts << QCoreApplication::translate("Exchange", "%1 ohne Geburtstag").arg(preview.withoutBirthday);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "krv_calendar.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 #include <algorithm>
@@ -31,11 +32,11 @@ QString germanDate(const QDate& d)
 QString ageText(const QString& name, int age, const QDate& shown, const QDate& born)
 {
     if (age == 0)
-        return QStringLiteral("%1 ist am %2 geboren.").arg(name, germanDate(born));
-    return QStringLiteral("%1 wird am %2 %3 %4 alt (geboren am %5).")
-        .arg(name, germanDate(shown))
-        .arg(age)
-        .arg(age == 1 ? QStringLiteral("Jahr") : QStringLiteral("Jahre"), germanDate(born));
+        return QCoreApplication::translate("Exchange", "%1 ist am %2 geboren.").arg(name, germanDate(born));
+    const QString text = age == 1
+        ? QCoreApplication::translate("Exchange", "%1 wird am %2 %3 Jahr alt (geboren am %4).")
+        : QCoreApplication::translate("Exchange", "%1 wird am %2 %3 Jahre alt (geboren am %4).");
+    return text.arg(name, germanDate(shown)).arg(age).arg(germanDate(born));
 }
 
 } // namespace
@@ -45,9 +46,12 @@ std::vector<ExportEvent> holidayEvents(int year, const QString& regionCode)
     const std::string code = regionCode.toStdString();
     const auto& codes = KRV_Calendar::kRegionCodes;
     if (std::find(codes.begin(), codes.end(), code) == codes.end())
-        throw zuv::core::Error(QStringLiteral("Unbekannte Region: %1").arg(regionCode));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Exchange", "Unbekannte Region: %1").arg(regionCode));
     if (year < 1 || year > 9999)
-        throw zuv::core::Error(QStringLiteral("Das Jahr %1 liegt nicht zwischen 1 und 9999.").arg(year));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Exchange", "Das Jahr %1 liegt nicht zwischen 1 und 9999.")
+                .arg(year));
 
     const std::vector<KRV_Calendar::TDayInfo> days =
         KRV_Calendar::GetYearInfo(KRV_Calendar::RegionIndex(code), year);
@@ -62,7 +66,7 @@ std::vector<ExportEvent> holidayEvents(int year, const QString& regionCode)
         e.uid = QStringLiteral("feiertag-%1-%2").arg(regionCode, day.toString(QStringLiteral("yyyyMMdd")))
             + kUidDomain;
         e.summary = QString::fromStdString(info.Names).simplified();
-        e.category = QStringLiteral("Feiertag");
+        e.category = QCoreApplication::translate("Exchange", "Feiertag");
         e.first = e.last = day;
         events.push_back(e);
     }
@@ -83,9 +87,9 @@ std::vector<ExportEvent> birthdayEvents(const std::vector<NamedDate>& people, in
         // Name and birth date, not the year: exporting another year updates the same series.
         e.uid = QStringLiteral("geburtstag-") + fingerprint(name + QLatin1Char('|') + germanDate(p.date))
             + kUidDomain;
-        e.summary = QStringLiteral("Geburtstag: ") + name;
+        e.summary = QCoreApplication::translate("Exchange", "Geburtstag: %1").arg(name);
         e.description = ageText(name, year - p.date.year(), shown, p.date);
-        e.category = QStringLiteral("Geburtstag");
+        e.category = QCoreApplication::translate("Exchange", "Geburtstag");
         e.first = e.last = shown;
         e.repeat = leapDay ? Repeat::LastDayOfFebruary : Repeat::Yearly;
         events.push_back(e);

@@ -74,7 +74,7 @@ TAboutBox::TAboutBox(QWidget* parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Info "));
+    setWindowTitle(tr("Info "));
     setFont(fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                     QStringLiteral("Nimbus Sans")},
                    8));
@@ -96,7 +96,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     m_ProductName->setFont(fontOf({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),
                                    QStringLiteral("Liberation Serif")},
                                   10));
-    m_Version = makeLabel("Version", QStringLiteral("Version: "), m_Panel1);
+    m_Version = makeLabel("Version", tr("Version: "), m_Panel1);
     m_Copyright = makeLabel("Copyright", QString::fromUtf8(kMakerLine), m_Panel1);
     m_Label4 = makeLabel("Label4", QStringLiteral("Website:"), m_Panel1);
     m_Label3 = makeLabel("Label3", QString::fromLatin1(kWebAddress), m_Panel1);
@@ -127,7 +127,7 @@ void TAboutBox::placeControls()
 
 void TAboutBox::FormCreate(const QString& executablePath)
 {
-    m_Version->setText(QStringLiteral("Version: ") + GetFileVersionText(executablePath));
+    m_Version->setText(tr("Version: ") + GetFileVersionText(executablePath));
     place(m_Version);
 }
 

@@ -4,6 +4,7 @@
 
 #include "windowscale.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,7 +19,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zuvododerod - Hilfe"));
+    setWindowTitle(tr("Zuvododerod - Hilfe"));
     // Opens at the main window's scale; once shown, its size is the user's.
     const auto openingSize = [this](double) {
         if (!isVisible())
@@ -28,13 +29,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(&zuv::widgets::WindowScale::instance(), &zuv::widgets::WindowScale::changed, this,
             openingSize);
 
-    m_back = new QPushButton(QStringLiteral("&Zurück"), this);
+    m_back = new QPushButton(tr("&Zurück"), this);
     m_back->setObjectName(QStringLiteral("BackButton"));
-    m_forward = new QPushButton(QStringLiteral("&Vorwärts"), this);
+    m_forward = new QPushButton(tr("&Vorwärts"), this);
     m_forward->setObjectName(QStringLiteral("ForwardButton"));
-    m_contents = new QPushButton(QStringLiteral("&Inhalt"), this);
+    m_contents = new QPushButton(tr("&Inhalt"), this);
     m_contents->setObjectName(QStringLiteral("ContentsButton"));
-    m_close = new QPushButton(QStringLiteral("&Schließen"), this);
+    m_close = new QPushButton(tr("&Schließen"), this);
     m_close->setObjectName(QStringLiteral("CloseButton"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
@@ -82,11 +83,12 @@ void HelpWindow::showContents(const QString& path)
 
 QString missingHelpFileHtml(const QString& path)
 {
-    return QStringLiteral("<h2>Hilfe nicht verfügbar</h2>"
-                          "<p>Die Hilfedatei wurde nicht gefunden:</p>"
-                          "<p><b>%1</b></p>"
-                          "<p>Sie gehört in den Ordner <b>BioHelp</b> neben dem Programm. "
-                          "Bitte installieren Sie das Programm vollständig.</p>")
+    return QCoreApplication::translate("Help",
+                                       "<h2>Hilfe nicht verfügbar</h2>"
+                                       "<p>Die Hilfedatei wurde nicht gefunden:</p>"
+                                       "<p><b>%1</b></p>"
+                                       "<p>Sie gehört in den Ordner <b>BioHelp</b> neben dem Programm. "
+                                       "Bitte installieren Sie das Programm vollständig.</p>")
         .arg(path.toHtmlEscaped());
 }
 

@@ -98,7 +98,7 @@ int Druckerauswhlen1Click(QWidget* parent)
     QPrinter& printer = currentPrinter();
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    dialog.setWindowTitle(QStringLiteral("Drucker auswählen"));
+    dialog.setWindowTitle(QCoreApplication::translate("Printing", "Drucker auswählen"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile
                       | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog only chooses and sets up the printer: its button says so, not "Drucken".
@@ -119,7 +119,7 @@ bool choosePdfTarget(QWidget* parent, QPrinter& printer)
 {
     if (printer.outputFormat() != QPrinter::PdfFormat || !g_pdfFileAskedAtPrint)
         return true;
-    QFileDialog save(parent, QStringLiteral("Druck in PDF-Datei speichern"));
+    QFileDialog save(parent, QCoreApplication::translate("Printing", "Druck in PDF-Datei speichern"));
     zuv::core::preparePdfSaveDialog(save, QStringLiteral("PdfFileDialog1"));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     save.selectFile(printer.outputFileName().isEmpty()
@@ -135,27 +135,32 @@ bool choosePdfTarget(QWidget* parent, QPrinter& printer)
 QString printedToText(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
-    return QStringLiteral("Gedruckt auf „%1“").arg(printer.printerName());
+        return QCoreApplication::translate("Printing", "Gespeichert: %1")
+            .arg(QDir::toNativeSeparators(printer.outputFileName()));
+    return QCoreApplication::translate("Printing", "Gedruckt auf „%1“").arg(printer.printerName());
 }
 
 QString printStartFailureCause(const QPrinter& printer)
 {
     if (printer.outputFormat() != QPrinter::PdfFormat)
-        return QStringLiteral("Der Drucker nimmt keine Aufträge an: Er ist ausgeschaltet, "
-                              "angehalten oder nicht erreichbar.");
+        return QCoreApplication::translate("Printing",
+                                           "Der Drucker nimmt keine Aufträge an: Er ist ausgeschaltet, "
+                                           "angehalten oder nicht erreichbar.");
     const QFileInfo target(printer.outputFileName());
     const QFileInfo folder(target.absolutePath());
     const auto shown = [](const QFileInfo& f) {
         return QDir::toNativeSeparators(f.absoluteFilePath());
     };
     if (!folder.isDir())
-        return QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(shown(folder));
+        return QCoreApplication::translate("Printing", "Der Ordner „%1“ existiert nicht.").arg(shown(folder));
     if (target.isDir())
-        return QStringLiteral("„%1“ ist ein Ordner, keine Datei.").arg(shown(target));
+        return QCoreApplication::translate("Printing", "„%1“ ist ein Ordner, keine Datei.")
+            .arg(shown(target));
     if (!folder.isWritable() || (target.exists() && !target.isWritable()))
-        return QStringLiteral("Für „%1“ fehlt die Schreibberechtigung.").arg(shown(target));
-    return QStringLiteral("Die Datei „%1“ kann nicht angelegt werden.").arg(shown(target));
+        return QCoreApplication::translate("Printing", "Für „%1“ fehlt die Schreibberechtigung.")
+            .arg(shown(target));
+    return QCoreApplication::translate("Printing", "Die Datei „%1“ kann nicht angelegt werden.")
+        .arg(shown(target));
 }
 
 QRect chartPrintRect(const QRect& paper, const QSize& chartSize)
@@ -204,7 +209,8 @@ void printChart(const bio::BioMonthModel& month, int resolution, const QString& 
 {
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!hasPrinter(printer)) {
-        throw core::Error(QStringLiteral(
+        throw core::Error(QCoreApplication::translate(
+            "Printing",
             "Es ist kein Drucker verfügbar. Bitte richten Sie einen Drucker ein und wählen "
             "Sie ihn unter „Datei“ > „Drucker auswählen“ aus."));
     }
@@ -213,12 +219,12 @@ void printChart(const bio::BioMonthModel& month, int resolution, const QString& 
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        throw core::Error(QStringLiteral("Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ "
-                                         "nicht gestartet werden.\n%3")
+        throw core::Error(QCoreApplication::translate("Printing",
+                                                      "Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ "
+                                                      "nicht gestartet werden.\n%3")
                               .arg(title,
-                                   printer.outputFormat() == QPrinter::PdfFormat
-                                       ? printer.outputFileName()
-                                       : printer.printerName(),
+                                   printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                                 : printer.printerName(),
                                    printStartFailureCause(printer)));
     }
     const QRect paper(QPoint(0, 0),
@@ -231,7 +237,8 @@ void printChart(const bio::BioMonthModel& month, int resolution, const QString& 
         throw;
     }
     if (!painter.end())
-        throw core::Error(QStringLiteral("Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(title));
+        throw core::Error(
+            QCoreApplication::translate("Printing", "Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(title));
 }
 
 void printMonthChart(bio::BioPage& page, QPrinter& printer)

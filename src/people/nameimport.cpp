@@ -5,6 +5,7 @@
 #include "namelist.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zuv::people {
@@ -41,9 +42,11 @@ NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::N
     const zuv::exchange::ContactFile contacts = zuv::exchange::readContacts(bytes);
     if (contacts.format == zuv::exchange::ContactFormat::Unknown) {
         result.status = NameFile::UnknownFormat;
-        result.message = QStringLiteral("Die Datei „%1“ ist weder eine vCard-Datei noch eine CSV-Datei mit "
-                                        "Spalten für Name und Geburtstag.")
-                             .arg(QFileInfo(path).fileName());
+        result.message
+            = QCoreApplication::translate("People",
+                                          "Die Datei „%1“ ist weder eine vCard-Datei noch eine CSV-Datei mit "
+                                          "Spalten für Name und Geburtstag.")
+                  .arg(QFileInfo(path).fileName());
         return result;
     }
     result.preview = zuv::exchange::previewImport(contacts, existing, kNameLength);

@@ -6,6 +6,7 @@
 #include "nameimport.h"
 #include "windowscale.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -22,12 +23,12 @@ NameImportDialog::NameImportDialog(const QString& fileName, const zuv::exchange:
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("NameImportDialog"));
-    setWindowTitle(QStringLiteral("Namen einlesen – %1").arg(fileName));
+    setWindowTitle(tr("Namen einlesen – %1").arg(fileName));
     resize(zuv::widgets::WindowScale::instance().scaled(QSize(560, 360)));
 
     Grid = new QTableWidget(static_cast<int>(preview.rows.size()), 3, this);
     Grid->setObjectName(QStringLiteral("Grid"));
-    Grid->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Geburtsdatum"), QStringLiteral("Übernahme")});
+    Grid->setHorizontalHeaderLabels({tr("Name"), tr("Geburtsdatum"), tr("Übernahme")});
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->verticalHeader()->hide();
     Grid->horizontalHeader()->setStretchLastSection(true);
@@ -44,13 +45,12 @@ NameImportDialog::NameImportDialog(const QString& fileName, const zuv::exchange:
     Summary->setWordWrap(true);
 
     const int adding = preview.count(zuv::exchange::RowStatus::Add);
-    OkButton = new QPushButton(adding == 1 ? QStringLiteral("1 Namen &übernehmen")
-                                           : QStringLiteral("%1 Namen &übernehmen").arg(adding),
-                               this);
+    OkButton = new QPushButton(
+        adding == 1 ? tr("1 Namen &übernehmen") : tr("%1 Namen &übernehmen").arg(adding), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setEnabled(adding > 0);
     OkButton->setDefault(adding > 0);
-    CancelButton = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    CancelButton = new QPushButton(tr("&Abbrechen"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -67,12 +67,13 @@ NameImportDialog::NameImportDialog(const QString& fileName, const zuv::exchange:
 
 void importNames(zuv::store::Table& names, QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Namen einlesen"));
+    QFileDialog dialog(parent, QCoreApplication::translate("NameImport", "Namen einlesen"));
     dialog.setObjectName(QStringLiteral("OpenContacts"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Kontakte (*.vcf *.vcard *.csv *.txt)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("NameImport", "Kontakte (*.vcf *.vcard *.csv *.txt)"),
+                           QCoreApplication::translate("NameImport", "Alle Dateien (*)")});
     if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     importNamesFrom(names, dialog.selectedFiles().constFirst(), parent);

@@ -6,6 +6,7 @@
 #include "namebox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QWidget>
@@ -84,8 +85,10 @@ void connectNameTable(Table& names, std::function<void()> refill, QWidget* error
             }
             if (!problem.isNull()) {
                 zuv::core::dialogs().error(
-                    parent, QStringLiteral("Die Namensliste konnte nicht gespeichert werden.\n%1")
-                                .arg(problem));
+                    parent,
+                    QCoreApplication::translate("People",
+                                                "Die Namensliste konnte nicht gespeichert werden.\n%1")
+                        .arg(problem));
             }
         }
         if (refill)

@@ -8,6 +8,7 @@
 #include "namelist.h"
 #include "namelistmodel.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -56,7 +57,8 @@ void keepWithinLimit(QLineEdit* editor)
 
 QString nameCutNotice()
 {
-    return QStringLiteral("Der Name wurde nach %1 Zeichen abgeschnitten.").arg(kNameLength);
+    return QCoreApplication::translate("People", "Der Name wurde nach %1 Zeichen abgeschnitten.")
+        .arg(kNameLength);
 }
 
 QWidget* NameListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

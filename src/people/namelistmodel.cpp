@@ -180,8 +180,8 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
         const QString text = value.toString();
         const int size = m_names.fieldDefs()[static_cast<size_t>(field)].size;
         if (size > 0 && zuv::store::characterCount(text) > size) {
-            zuv::core::dialogs().information(
-                m_messageParent, QStringLiteral("Ein Name hat höchstens %1 Zeichen.").arg(size));
+            zuv::core::dialogs().information(m_messageParent,
+                                             tr("Ein Name hat höchstens %1 Zeichen.").arg(size));
             return false;
         }
         stored = text;
@@ -242,8 +242,8 @@ QString NameListModel::dateProblem(const QString& text) const
         blank = blank && (c == QLatin1Char('.') || c.isSpace());
     if (blank || parseGridDate(trimmed, m_today()))
         return {};
-    return QStringLiteral("\"%1\" ist kein gültiges Datum.\n"
-                          "Geben Sie das Datum als TT.MM.JJJJ ein.")
+    return tr("\"%1\" ist kein gültiges Datum.\n"
+              "Geben Sie das Datum als TT.MM.JJJJ ein.")
         .arg(trimmed);
 }
 

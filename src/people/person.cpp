@@ -5,6 +5,7 @@
 #include "namelist.h"
 #include "table.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -47,7 +48,7 @@ QString birthdayLine(const std::vector<Birthday>& birthdays)
     QStringList parts;
     for (const Birthday& b : birthdays)
         parts << QStringLiteral("%1. %2 (%3)").arg(b.day).arg(b.name).arg(b.age);
-    return QStringLiteral("Geburtstage: ") + parts.join(QStringLiteral("  "));
+    return QCoreApplication::translate("People", "Geburtstage: %1").arg(parts.join(QStringLiteral("  ")));
 }
 
 } // namespace zuv::people

@@ -110,7 +110,7 @@ TForm3::TForm3(zuv::store::Table* names, QWidget* parent)
     : QDialog(parent), m_names(names)
 {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Namensliste"));
+    setWindowTitle(tr("Namensliste"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setModal(false);
@@ -155,19 +155,19 @@ TForm3::TForm3(zuv::store::Table* names, QWidget* parent)
                 DBGrid1RowChanged(current.row(), previous.row());
             });
 
-    Button2 = new QPushButton(QStringLiteral("&Name löschen"), this);
+    Button2 = new QPushButton(tr("&Name löschen"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(40, 144, 97, 25);
     Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
-    BirthdayCalendarAction = new QAction(QStringLiteral("&Geburtstagskalender..."), this);
+    BirthdayCalendarAction = new QAction(tr("&Geburtstagskalender..."), this);
     BirthdayCalendarAction->setObjectName(QStringLiteral("BirthdayCalendarAction"));
     addAction(BirthdayCalendarAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(BirthdayCalendarAction, &QAction::triggered, this, &TForm3::birthdayCalendarRequested);
 
-    Button1 = new QPushButton(QStringLiteral("&Fenster schliessen"), this);
+    Button1 = new QPushButton(tr("&Fenster schliessen"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(184, 144, 121, 25);
     Button1->setAutoDefault(false);
@@ -182,9 +182,9 @@ TForm3::TForm3(zuv::store::Table* names, QWidget* parent)
             });
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, this, [this] { undoDelete(); });
-    Button3 = new QPushButton(QStringLiteral("&Einlesen…"), this);
+    Button3 = new QPushButton(tr("&Einlesen…"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setToolTip(QStringLiteral("Namen einlesen… (vCard- oder CSV-Datei)"));
+    Button3->setToolTip(tr("Namen einlesen… (vCard- oder CSV-Datei)"));
     Button3->setGeometry(309, 144, 53, 25);
     Button3->setAutoDefault(false);
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });

@@ -9,6 +9,7 @@
 #include <QBuffer>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -92,13 +93,13 @@ const std::array<ZodiacSign, 12>& zodiacSigns()
 const ZodiacSign& zodiacSignFor(const QDate& birth)
 {
     if (!birth.isValid())
-        throw zuv::core::Error(QStringLiteral("Ungültiges Geburtsdatum"));
+        throw zuv::core::Error(QCoreApplication::translate("People", "Ungültiges Geburtsdatum"));
     for (const ZodiacSign& sign : zodiacSigns()) {
         if (sign.contains(birth.day(), birth.month()))
             return sign;
     }
     // The ranges cover the whole year; reaching this means the table is broken.
-    throw zuv::core::Error(QStringLiteral("Kein Sternzeichen für %1")
+    throw zuv::core::Error(QCoreApplication::translate("People", "Kein Sternzeichen für %1")
                                .arg(birth.toString(QStringLiteral("dd.MM.yyyy"))));
 }
 
@@ -125,10 +126,12 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     if (picture.isNull()) {
         // The reader's own English text never reaches the user.
         const QString cause = reader.error() == QImageReader::UnsupportedFormatError
-            ? QStringLiteral("Die Datei enthält kein Bild in einem bekannten Format (falscher Dateityp).")
-            : QStringLiteral("Die Datei ist beschädigt oder abgeschnitten.");
-        throw zuv::core::Error(QStringLiteral("Das Bild \"%1\" kann nicht geladen werden:\n%2")
-                                   .arg(QDir::toNativeSeparators(picturePath), cause));
+            ? QCoreApplication::translate(
+                "People", "Die Datei enthält kein Bild in einem bekannten Format (falscher Dateityp).")
+            : QCoreApplication::translate("People", "Die Datei ist beschädigt oder abgeschnitten.");
+        throw zuv::core::Error(
+            QCoreApplication::translate("People", "Das Bild \"%1\" kann nicht geladen werden:\n%2")
+                .arg(QDir::toNativeSeparators(picturePath), cause));
     }
     slot->setScaledContents(true);
     slot->setPixmap(transparentPicture(picture));

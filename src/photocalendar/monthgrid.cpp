@@ -6,6 +6,8 @@
 #include "germandate.h"
 #include "monthpage.h"
 
+#include <QCoreApplication>
+
 namespace zuv::photo {
 
 using zuv::store::FieldType;
@@ -28,7 +30,8 @@ MonthGrid buildMonthGrid(int year, int month, int statePosition, const QString& 
 {
     const auto& states = zuv::core::federalStates();
     if (statePosition < 0 || statePosition >= static_cast<int>(states.size()))
-        throw zuv::core::Error(QStringLiteral("Unbekanntes Bundesland: %1").arg(stateText));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Photo", "Unbekanntes Bundesland: %1").arg(stateText));
     return buildMonthGridForRegion(year, month,
                                    states[static_cast<std::size_t>(statePosition)].code, stateText);
 }

@@ -16,6 +16,8 @@
 
 #include <exception>
 
+#include <QCoreApplication>
+
 namespace zuv::photo {
 
 namespace {
@@ -54,7 +56,8 @@ QByteArray withPageBoxes(const QByteArray& pdf, const PrintSheet& sheet)
                           static_cast<qsizetype>(out->getSize()));
     } catch (const std::exception& e) {
         throw zuv::core::Error(
-            QStringLiteral("Die Schnittmarken-Angaben der PDF-Datei können nicht gesetzt werden:\n%1")
+            QCoreApplication::translate(
+                "Photo", "Die Schnittmarken-Angaben der PDF-Datei können nicht gesetzt werden:\n%1")
                 .arg(QString::fromLocal8Bit(e.what())));
     }
 }

@@ -6,6 +6,7 @@
 #include "dialogs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -19,8 +20,9 @@ namespace {
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& reason)
 {
-    throw zuv::core::Error(QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden:\n%2")
-                               .arg(QDir::toNativeSeparators(path), reason));
+    throw zuv::core::Error(
+        QCoreApplication::translate("Photo", "Die PDF-Datei \"%1\" kann nicht geschrieben werden:\n%2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void drawCropMarks(QPainter& painter, const PrintSheet& paper, double pixelsPerMm)
@@ -40,9 +42,9 @@ bool writePdf(const QString& path, const QString& title, int pageCount,
               const PdfPagePainter& paintPage, const PrintSheet& paper)
 {
     if (path.isEmpty())
-        cannotWrite(path, QStringLiteral("Es ist kein Dateiname angegeben."));
+        cannotWrite(path, QCoreApplication::translate("Photo", "Es ist kein Dateiname angegeben."));
     if (QFileInfo(path).isDir())
-        cannotWrite(path, QStringLiteral("Das ist ein Ordner."));
+        cannotWrite(path, QCoreApplication::translate("Photo", "Das ist ein Ordner."));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         cannotWrite(path, file.errorString());
@@ -65,7 +67,8 @@ bool writePdf(const QString& path, const QString& title, int pageCount,
         pdf.setCreator(QStringLiteral("Zuvododerod"));
         QPainter painter(&pdf);
         if (!painter.isActive())
-            cannotWrite(path, QStringLiteral("Die PDF-Ausgabe kann nicht begonnen werden."));
+            cannotWrite(path,
+                        QCoreApplication::translate("Photo", "Die PDF-Ausgabe kann nicht begonnen werden."));
         const double pixelsPerMm = pdf.resolution() / 25.4;
         const QRectF trim = paper.trimMm();
         // Without bleed the page is the whole sheet as the writer made it (whole points).

@@ -6,6 +6,7 @@
 #include "pictureloader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -21,9 +22,9 @@ struct FitWords {
     const char* label;
 };
 constexpr FitWords kFits[] = {
-    {PictureFit::Crop, "zuschneiden", "Zuschneiden"},
-    {PictureFit::Fit, "einpassen", "Einpassen"},
-    {PictureFit::Stretch, "verzerren", "Verzerren"},
+    {PictureFit::Crop, "zuschneiden", QT_TRANSLATE_NOOP("Pictures", "Zuschneiden")},
+    {PictureFit::Fit, "einpassen", QT_TRANSLATE_NOOP("Pictures", "Einpassen")},
+    {PictureFit::Stretch, "verzerren", QT_TRANSLATE_NOOP("Pictures", "Verzerren")},
 };
 
 const FitWords& wordsOf(PictureFit fit)
@@ -67,7 +68,7 @@ QImage cutOut(const QImage& image, const QRectF& part, QSize size)
 
 QString fitLabel(PictureFit fit)
 {
-    return QString::fromUtf8(wordsOf(fit).label);
+    return QCoreApplication::translate("Pictures", wordsOf(fit).label);
 }
 
 QString fitWord(PictureFit fit)
@@ -106,10 +107,11 @@ FocusPoint checkedFocus(FocusPoint focus)
 {
     const auto inside = [](double v) { return v >= 0.0 && v <= 1.0; };   // false for NaN
     if (!inside(focus.x) || !inside(focus.y))
-        throw zuv::core::Error(
-            QStringLiteral("Der Bildausschnitt (%1 / %2) liegt außerhalb des Bildes: erlaubt sind "
-                           "Werte von 0 bis 1 (0 links oder oben, 1 rechts oder unten).")
-                .arg(decimal(focus.x), decimal(focus.y)));
+        throw zuv::core::Error(QCoreApplication::translate(
+                                   "Pictures",
+                                   "Der Bildausschnitt (%1 / %2) liegt außerhalb des Bildes: erlaubt sind "
+                                   "Werte von 0 bis 1 (0 links oder oben, 1 rechts oder unten).")
+                                   .arg(decimal(focus.x), decimal(focus.y)));
     return focus;
 }
 
@@ -154,7 +156,7 @@ std::optional<QString> resolutionWarning(const QString& monthName, int pictureNu
 {
     if (ppi >= kSharpPpi)
         return std::nullopt;
-    return QStringLiteral("%1, Bild %2: %3 ppi, wird unscharf")
+    return QCoreApplication::translate("Pictures", "%1, Bild %2: %3 ppi, wird unscharf")
         .arg(monthName)
         .arg(pictureNumber)
         .arg(static_cast<int>(std::lround(ppi)));
@@ -191,7 +193,8 @@ FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit f
                 size = pictures::decodeRaster(file.bytes, file.format, QSize(1 << 14, 1 << 14)).size();
         }
         if (size.isEmpty())
-            throw zuv::core::Error(QStringLiteral("Die Bildgröße kann nicht gelesen werden."));
+            throw zuv::core::Error(
+                QCoreApplication::translate("Pictures", "Die Bildgröße kann nicht gelesen werden."));
         const FittedRect fitted = fitPicture(QSizeF(size), slot, fit, focus);
         placed.target = fitted.target;
         // A drawing is sharp at any size; it is rendered at the resolution pictures are kept at.

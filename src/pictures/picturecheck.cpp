@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
+
 namespace zuv::pictures {
 
 namespace {
@@ -28,7 +30,11 @@ std::uint32_t be32(const QByteArray& d, qsizetype at)
         | std::uint32_t(p[3]);
 }
 
-const QString kHeaderCut = QStringLiteral("Die Datei ist abgeschnitten: schon ihr Dateikopf ist unvollständig.");
+QString headerCut()
+{
+    return QCoreApplication::translate("Pictures",
+                                       "Die Datei ist abgeschnitten: schon ihr Dateikopf ist unvollständig.");
+}
 
 // BMP compression codes whose pixel rows are stored uncompressed.
 bool uncompressed(std::uint32_t compression)
@@ -84,7 +90,7 @@ std::optional<QString> bitmapProblem(const QByteArray& file)
     if (size < 2 || file.at(0) != 'B' || file.at(1) != 'M')
         return std::nullopt;   // not a bitmap: the format check speaks for it
     if (size < 18)
-        return kHeaderCut;
+        return headerCut();
     const std::uint32_t offBits = le32(file, 10);
     const std::uint32_t infoSize = le32(file, 14);
     qint64 width = 0;
@@ -94,13 +100,13 @@ std::optional<QString> bitmapProblem(const QByteArray& file)
     std::uint32_t imageBytes = 0;
     if (infoSize == 12) {
         if (size < 26)
-            return kHeaderCut;
+            return headerCut();
         width = le16(file, 18);
         height = le16(file, 20);
         bits = le16(file, 24);
     } else {
         if (size < 14 + 40)
-            return kHeaderCut;
+            return headerCut();
         width = static_cast<std::int32_t>(le32(file, 18));
         height = static_cast<std::int32_t>(le32(file, 22));
         bits = le16(file, 28);
@@ -112,21 +118,25 @@ std::optional<QString> bitmapProblem(const QByteArray& file)
     if (width <= 0 || height <= 0 || bits <= 0)
         return std::nullopt;   // nonsense sizes: the reader refuses the file itself
     if (offBits >= size)
-        return QStringLiteral("Die Datei ist abgeschnitten: ihre Bilddaten fehlen ganz.");
+        return QCoreApplication::translate("Pictures",
+                                           "Die Datei ist abgeschnitten: ihre Bilddaten fehlen ganz.");
     if (uncompressed(compression)) {
         const qint64 stride = (width * bits + 31) / 32 * 4;
         const qint64 rowsPresent = (size - offBits) / stride;
         if (rowsPresent < height)
-            return QStringLiteral("Die Datei ist abgeschnitten: es fehlen %1 von %2 Bildzeilen.")
+            return QCoreApplication::translate("Pictures",
+                                               "Die Datei ist abgeschnitten: es fehlen %1 von %2 Bildzeilen.")
                 .arg(height - rowsPresent)
                 .arg(height);
     } else if (compression == 1 || compression == 2) {
         if (imageBytes > 0 && size < qint64(offBits) + imageBytes)
-            return QStringLiteral("Die Datei ist abgeschnitten: es fehlen %1 Bytes der Bilddaten.")
+            return QCoreApplication::translate(
+                       "Pictures", "Die Datei ist abgeschnitten: es fehlen %1 Bytes der Bilddaten.")
                 .arg(qint64(offBits) + imageBytes - size);
         if (!runsComplete(file, offBits, compression == 2))
-            return QStringLiteral("Die Datei ist abgeschnitten: die Bilddaten enden vor ihrem "
-                                  "Schlusszeichen.");
+            return QCoreApplication::translate("Pictures",
+                                               "Die Datei ist abgeschnitten: die Bilddaten enden vor ihrem "
+                                               "Schlusszeichen.");
     }
     return std::nullopt;
 }
@@ -136,20 +146,22 @@ IconChoice chooseIconEntry(const QByteArray& file)
     IconChoice choice;
     const qint64 size = file.size();
     if (size < 6) {
-        choice.problem = kHeaderCut;
+        choice.problem = headerCut();
         return choice;
     }
     const int count = le16(file, 4);
     if (le16(file, 0) != 0 || (le16(file, 2) != 1 && le16(file, 2) != 2)) {
-        choice.problem = QStringLiteral("Die Datei ist keine Symboldatei (falscher Dateityp).");
+        choice.problem
+            = QCoreApplication::translate("Pictures", "Die Datei ist keine Symboldatei (falscher Dateityp).");
         return choice;
     }
     if (count == 0) {
-        choice.problem = QStringLiteral("Die Symboldatei enthält kein Bild.");
+        choice.problem = QCoreApplication::translate("Pictures", "Die Symboldatei enthält kein Bild.");
         return choice;
     }
     if (6 + 16 * qint64(count) > size) {
-        choice.problem = QStringLiteral("Die Datei ist abgeschnitten: ihr Bildverzeichnis ist unvollständig.");
+        choice.problem = QCoreApplication::translate(
+            "Pictures", "Die Datei ist abgeschnitten: ihr Bildverzeichnis ist unvollständig.");
         return choice;
     }
     qint64 bestArea = -1;
@@ -162,8 +174,9 @@ IconChoice chooseIconEntry(const QByteArray& file)
         e.bytes = le32(file, at + 8);
         e.offset = le32(file, at + 12);
         if (qint64(e.offset) + e.bytes > size) {
-            choice.problem = QStringLiteral("Die Datei ist abgeschnitten: Bild %1 von %2 reicht "
-                                            "über das Dateiende hinaus.")
+            choice.problem = QCoreApplication::translate("Pictures",
+                                                         "Die Datei ist abgeschnitten: Bild %1 von %2 reicht "
+                                                         "über das Dateiende hinaus.")
                                  .arg(i + 1)
                                  .arg(count);
             choice.index = -1;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "pictureformats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <array>
@@ -11,17 +12,31 @@ namespace zuv::pictures {
 namespace {
 
 // In the order the dialogs list them.
-constexpr std::array<PictureFormatInfo, 9> kFormats{{
-    {PictureFormat::Jpeg, "jpg jpeg jpe jfif", "jpeg", "JPEG-Bilder", "ein JPEG-Bild", "kein gültiges JPEG-Bild"},
-    {PictureFormat::Png, "png", "png", "PNG-Bilder", "ein PNG-Bild", "kein gültiges PNG-Bild"},
-    {PictureFormat::Tiff, "tif tiff", "tiff", "TIFF-Bilder", "ein TIFF-Bild", "kein gültiges TIFF-Bild"},
-    {PictureFormat::WebP, "webp", "webp", "WebP-Bilder", "ein WebP-Bild", "kein gültiges WebP-Bild"},
-    {PictureFormat::Gif, "gif", "gif", "GIF-Bilder", "ein GIF-Bild", "kein gültiges GIF-Bild"},
-    {PictureFormat::Bitmap, "bmp dib", "bmp", "Bitmaps", "eine Windows-Bitmap", "keine gültige Windows-Bitmap"},
-    {PictureFormat::Icon, "ico", "ico", "Symbole", "ein Symbol", "kein gültiges Symbol"},
-    {PictureFormat::EnhancedMetafile, "emf", nullptr, "Erweiterte Metadateien", "eine erweiterte Metadatei",
-     "keine gültige erweiterte Metadatei"},
-    {PictureFormat::Metafile, "wmf", nullptr, "Metadateien", "eine Metadatei", "keine gültige Metadatei"},
+constexpr std::array<PictureFormatInfo, 9> kFormats {{
+    {PictureFormat::Jpeg, "jpg jpeg jpe jfif", "jpeg", QT_TRANSLATE_NOOP("Pictures", "JPEG-Bilder"),
+     QT_TRANSLATE_NOOP("Pictures", "ein JPEG-Bild"),
+     QT_TRANSLATE_NOOP("Pictures", "kein gültiges JPEG-Bild")},
+    {PictureFormat::Png, "png", "png", QT_TRANSLATE_NOOP("Pictures", "PNG-Bilder"),
+     QT_TRANSLATE_NOOP("Pictures", "ein PNG-Bild"), QT_TRANSLATE_NOOP("Pictures", "kein gültiges PNG-Bild")},
+    {PictureFormat::Tiff, "tif tiff", "tiff", QT_TRANSLATE_NOOP("Pictures", "TIFF-Bilder"),
+     QT_TRANSLATE_NOOP("Pictures", "ein TIFF-Bild"),
+     QT_TRANSLATE_NOOP("Pictures", "kein gültiges TIFF-Bild")},
+    {PictureFormat::WebP, "webp", "webp", QT_TRANSLATE_NOOP("Pictures", "WebP-Bilder"),
+     QT_TRANSLATE_NOOP("Pictures", "ein WebP-Bild"),
+     QT_TRANSLATE_NOOP("Pictures", "kein gültiges WebP-Bild")},
+    {PictureFormat::Gif, "gif", "gif", QT_TRANSLATE_NOOP("Pictures", "GIF-Bilder"),
+     QT_TRANSLATE_NOOP("Pictures", "ein GIF-Bild"), QT_TRANSLATE_NOOP("Pictures", "kein gültiges GIF-Bild")},
+    {PictureFormat::Bitmap, "bmp dib", "bmp", QT_TRANSLATE_NOOP("Pictures", "Bitmaps"),
+     QT_TRANSLATE_NOOP("Pictures", "eine Windows-Bitmap"),
+     QT_TRANSLATE_NOOP("Pictures", "keine gültige Windows-Bitmap")},
+    {PictureFormat::Icon, "ico", "ico", QT_TRANSLATE_NOOP("Pictures", "Symbole"),
+     QT_TRANSLATE_NOOP("Pictures", "ein Symbol"), QT_TRANSLATE_NOOP("Pictures", "kein gültiges Symbol")},
+    {PictureFormat::EnhancedMetafile, "emf", nullptr, QT_TRANSLATE_NOOP("Pictures", "Erweiterte Metadateien"),
+     QT_TRANSLATE_NOOP("Pictures", "eine erweiterte Metadatei"),
+     QT_TRANSLATE_NOOP("Pictures", "keine gültige erweiterte Metadatei")},
+    {PictureFormat::Metafile, "wmf", nullptr, QT_TRANSLATE_NOOP("Pictures", "Metadateien"),
+     QT_TRANSLATE_NOOP("Pictures", "eine Metadatei"),
+     QT_TRANSLATE_NOOP("Pictures", "keine gültige Metadatei")},
 }};
 
 QStringList extensionsOf(const PictureFormatInfo& info)
@@ -65,9 +80,11 @@ QStringList pictureNameFilters()
         for (const QString& e : extensionsOf(info))
             patterns << QStringLiteral("*.") + e;
         all << patterns;
-        filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info.filterName), patterns.join(QLatin1Char(' ')));
+        filters << QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("Pictures", info.filterName),
+                                                 patterns.join(QLatin1Char(' ')));
     }
-    filters.prepend(QStringLiteral("Alle Bilder (%1)").arg(all.join(QLatin1Char(' '))));
+    filters.prepend(
+        QCoreApplication::translate("Pictures", "Alle Bilder (%1)").arg(all.join(QLatin1Char(' '))));
     return filters;
 }
 
@@ -80,7 +97,8 @@ QString readableFormatsText()
         QStringList dotted;
         for (const QString& e : extensionsOf(info))
             dotted << QLatin1Char('.') + e;
-        const QString name = QString::fromUtf8(info.filterName).section(QLatin1Char('-'), 0, 0);
+        const QString name
+            = QCoreApplication::translate("Pictures", info.filterName).section(QLatin1Char('-'), 0, 0);
         parts << QStringLiteral("%1 (%2)").arg(name, dotted.join(QStringLiteral(", ")));
     }
     return parts.join(QStringLiteral(", "));

@@ -43,15 +43,22 @@ QString g_helperPath;
 // The content's format as QImageReader names it, in the words of the message.
 QString contentName(const QByteArray& readerName)
 {
-    static const struct { const char* reader; const char* name; } kNames[] = {
-        {"jpeg", "ein JPEG-Bild"}, {"png", "ein PNG-Bild"}, {"gif", "ein GIF-Bild"},
-        {"bmp", "eine Windows-Bitmap"}, {"ico", "ein Symbol"}, {"svg", "eine SVG-Zeichnung"},
-        {"tiff", "ein TIFF-Bild"}, {"webp", "ein WebP-Bild"},
+    static const struct { const char* reader; const char* name;
+    } kNames[] = {
+        {"jpeg", QT_TRANSLATE_NOOP("Pictures", "ein JPEG-Bild")},
+        {"png", QT_TRANSLATE_NOOP("Pictures", "ein PNG-Bild")},
+        {"gif", QT_TRANSLATE_NOOP("Pictures", "ein GIF-Bild")},
+        {"bmp", QT_TRANSLATE_NOOP("Pictures", "eine Windows-Bitmap")},
+        {"ico", QT_TRANSLATE_NOOP("Pictures", "ein Symbol")},
+        {"svg", QT_TRANSLATE_NOOP("Pictures", "eine SVG-Zeichnung")},
+        {"tiff", QT_TRANSLATE_NOOP("Pictures", "ein TIFF-Bild")},
+        {"webp", QT_TRANSLATE_NOOP("Pictures", "ein WebP-Bild")},
     };
     for (const auto& n : kNames)
         if (readerName == n.reader)
-            return QString::fromUtf8(n.name);
-    return QStringLiteral("ein Bild im Format %1").arg(QString::fromLatin1(readerName.toUpper()));
+            return QCoreApplication::translate("Pictures", n.name);
+    return QCoreApplication::translate("Pictures", "ein Bild im Format %1")
+        .arg(QString::fromLatin1(readerName.toUpper()));
 }
 
 // QImageReader's own errors in German; its English text never reaches the user.
@@ -59,11 +66,13 @@ QString readerProblem(const QImageReader& reader)
 {
     switch (reader.error()) {
     case QImageReader::UnsupportedFormatError:
-        return QStringLiteral("Das Bildformat wird nicht unterstützt (falscher Dateityp).");
+        return QCoreApplication::translate("Pictures",
+                                           "Das Bildformat wird nicht unterstützt (falscher Dateityp).");
     case QImageReader::DeviceError:
-        return QStringLiteral("Die Datei kann nicht gelesen werden (Lesefehler).");
+        return QCoreApplication::translate("Pictures", "Die Datei kann nicht gelesen werden (Lesefehler).");
     default:
-        return QStringLiteral("Die Datei ist beschädigt: die Bilddaten lassen sich nicht lesen.");
+        return QCoreApplication::translate(
+            "Pictures", "Die Datei ist beschädigt: die Bilddaten lassen sich nicht lesen.");
     }
 }
 
@@ -71,7 +80,7 @@ QString readerProblem(const QImageReader& reader)
 
 QString pictureError(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Das Bild \"%1\" kann nicht geladen werden:\n%2")
+    return QCoreApplication::translate("Pictures", "Das Bild \"%1\" kann nicht geladen werden:\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -83,24 +92,27 @@ QString fileReason(zuv::store::FileProblem problem, const QFileInfo& info, qint6
     using zuv::store::FileProblem;
     switch (problem) {
     case FileProblem::Missing:
-        return QStringLiteral("Die Datei wurde nicht gefunden.");
+        return QCoreApplication::translate("Pictures", "Die Datei wurde nicht gefunden.");
     case FileProblem::NoPermission:
-        return QStringLiteral("Keine Berechtigung: die Datei darf nicht gelesen werden.");
+        return QCoreApplication::translate("Pictures",
+                                           "Keine Berechtigung: die Datei darf nicht gelesen werden.");
     case FileProblem::NotRegular:
-        return info.isDir() ? QStringLiteral("Das ist ein Ordner, keine Bilddatei.")
-                            : QStringLiteral("Das ist keine gewöhnliche Datei (sondern z. B. ein "
-                                             "Gerät oder eine Pipe).");
+        return info.isDir()
+            ? QCoreApplication::translate("Pictures", "Das ist ein Ordner, keine Bilddatei.")
+            : QCoreApplication::translate("Pictures",
+                                          "Das ist keine gewöhnliche Datei (sondern z. B. ein "
+                                          "Gerät oder eine Pipe).");
     case FileProblem::TooLarge:
-        return QStringLiteral("Die Datei ist zu groß (%1 MB, höchstens %2 MB).")
+        return QCoreApplication::translate("Pictures", "Die Datei ist zu groß (%1 MB, höchstens %2 MB).")
             .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
             .arg(limit / (1024 * 1024));
     case FileProblem::Damaged:
-        return QStringLiteral("Die Datei ist beschädigt.");
+        return QCoreApplication::translate("Pictures", "Die Datei ist beschädigt.");
     case FileProblem::ReadError:
     case FileProblem::None:
         break;
     }
-    return QStringLiteral("Die Datei kann nicht gelesen werden (Lesefehler).");
+    return QCoreApplication::translate("Pictures", "Die Datei kann nicht gelesen werden (Lesefehler).");
 }
 
 } // namespace
@@ -108,7 +120,7 @@ QString fileReason(zuv::store::FileProblem problem, const QFileInfo& info, qint6
 PictureFile readPictureFile(const QString& path)
 {
     if (path.isEmpty())
-        fail(path, QStringLiteral("Es ist kein Dateiname angegeben."));
+        fail(path, QCoreApplication::translate("Pictures", "Es ist kein Dateiname angegeben."));
     const QFileInfo info(path);
     const auto format = formatFromExtension(path);
     const bool metafile = format
@@ -119,20 +131,24 @@ PictureFile readPictureFile(const QString& path)
     if (!check.ok())
         fail(path, fileReason(check.problem, info, limit));
     if (!format)
-        fail(path, QStringLiteral("Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
-                                  "Möglich sind %2.")
-                       .arg(info.suffix(), readableFormatsText()));
+        fail(path,
+             QCoreApplication::translate("Pictures",
+                                         "Falscher Dateityp: unbekannte Dateierweiterung \"%1\". "
+                                         "Möglich sind %2.")
+                 .arg(info.suffix(), readableFormatsText()));
     if (!formatReadable(*format))
-        fail(path, QStringLiteral("Bilder im Format %1 kann dieses System nicht lesen: das "
-                                  "Qt-Bildmodul dafür fehlt (Paket qt6-image-formats-plugins).")
-                       .arg(QString::fromLatin1(formatInfo(*format).reader).toUpper()));
+        fail(path,
+             QCoreApplication::translate("Pictures",
+                                         "Bilder im Format %1 kann dieses System nicht lesen: das "
+                                         "Qt-Bildmodul dafür fehlt (Paket qt6-image-formats-plugins).")
+                 .arg(QString::fromLatin1(formatInfo(*format).reader).toUpper()));
     zuv::store::FileProblem problem = zuv::store::FileProblem::None;
     PictureFile result{info.absoluteFilePath(), *format,
                        zuv::store::readRegularFile(path, limit, problem)};
     if (problem != zuv::store::FileProblem::None)
         fail(path, fileReason(problem, info, limit));
     if (result.bytes.isEmpty())
-        fail(path, QStringLiteral("Die Datei ist leer."));
+        fail(path, QCoreApplication::translate("Pictures", "Die Datei ist leer."));
     return result;
 }
 
@@ -146,10 +162,12 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
     const QByteArray content = QImageReader::imageFormat(&buffer);
     if (content != expected) {
         if (content.isEmpty())
-            refuse(QStringLiteral("Die Datei enthält %1 (falscher Dateityp oder beschädigt).")
-                       .arg(QString::fromUtf8(info.invalid)));
-        refuse(QStringLiteral("Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
-                   .arg(contentName(content), QString::fromUtf8(info.name)));
+            refuse(QCoreApplication::translate("Pictures",
+                                               "Die Datei enthält %1 (falscher Dateityp oder beschädigt).")
+                       .arg(QCoreApplication::translate("Pictures", info.invalid)));
+        refuse(QCoreApplication::translate("Pictures",
+                                           "Die Datei enthält %1, erwartet wird aber %2 (falscher Dateityp).")
+                   .arg(contentName(content), QCoreApplication::translate("Pictures", info.name)));
     }
     if (format == PictureFormat::Bitmap)
         if (const auto problem = bitmapProblem(bytes))
@@ -163,7 +181,8 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
         if (choice.index < 0)
             refuse(choice.problem);
         if (choice.index > 0 && !reader.jumpToImage(choice.index))
-            refuse(QStringLiteral("Die Symboldatei ist beschädigt: ihr größtes Bild fehlt."));
+            refuse(QCoreApplication::translate("Pictures",
+                                               "Die Symboldatei ist beschädigt: ihr größtes Bild fehlt."));
     }
     const QSize original = reader.size();
     if (original.isValid()) {
@@ -177,7 +196,7 @@ QImage decodeRaster(const QByteArray& bytes, PictureFormat format, const QSize& 
             ? qint64(wanted.width()) * wanted.height() * 4
             : qint64(original.width()) * original.height() * 4;
         if (decodedBytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
-            refuse(QStringLiteral("Das Bild ist zu groß (%1 × %2 Bildpunkte).")
+            refuse(QCoreApplication::translate("Pictures", "Das Bild ist zu groß (%1 × %2 Bildpunkte).")
                        .arg(original.width())
                        .arg(original.height()));
         if (shrink)
@@ -193,14 +212,15 @@ QImage renderDrawing(const QByteArray& svg, const QSize& pixels)
 {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
-        refuse(QStringLiteral("Die Zeichnung ist beschädigt und kann nicht gelesen werden."));
+        refuse(QCoreApplication::translate("Pictures",
+                                           "Die Zeichnung ist beschädigt und kann nicht gelesen werden."));
     if (renderer.viewBoxF().isEmpty())
-        refuse(QStringLiteral("Die Zeichnung ist leer."));
+        refuse(QCoreApplication::translate("Pictures", "Die Zeichnung ist leer."));
     if (pixels.isEmpty())
         return {};
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
-        refuse(QStringLiteral("Für die Zeichnung ist nicht genug Speicher frei."));
+        refuse(QCoreApplication::translate("Pictures", "Für die Zeichnung ist nicht genug Speicher frei."));
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -237,8 +257,9 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
     helper.setArguments({enhanced ? QStringLiteral("emf") : QStringLiteral("wmf")});
     helper.start();
     if (!helper.waitForStarted(timeoutMs))
-        throw zuv::core::Error(QStringLiteral("Das Umwandlungsprogramm für Metadateien (%1) "
-                                              "kann nicht gestartet werden.")
+        throw zuv::core::Error(QCoreApplication::translate("Pictures",
+                                                           "Das Umwandlungsprogramm für Metadateien (%1) "
+                                                           "kann nicht gestartet werden.")
                                    .arg(QDir::toNativeSeparators(helper.program())));
     helper.write(metafile);
     helper.closeWriteChannel();
@@ -253,8 +274,9 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
             helper.waitForFinished(1000);
             throw zuv::core::Error(svg.size() > maxSvgBytes
                                        ? QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes))
-                                       : QStringLiteral("Die Umwandlung der Metadatei dauert zu "
-                                                        "lange und wurde abgebrochen."));
+                                       : QCoreApplication::translate("Pictures",
+                                                                     "Die Umwandlung der Metadatei dauert zu "
+                                                                     "lange und wurde abgebrochen."));
         }
         helper.waitForFinished(static_cast<int>(std::min<qint64>(left, 100)));
         svg += helper.readAllStandardOutput();
@@ -267,12 +289,13 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
     if (svg.size() > maxSvgBytes)
         throw zuv::core::Error(QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes)));
     if (helper.exitStatus() == QProcess::CrashExit)
-        throw zuv::core::Error(QStringLiteral("Die Metadatei ist beschädigt: die Umwandlung "
-                                              "ist abgestürzt."));
+        throw zuv::core::Error(QCoreApplication::translate("Pictures",
+                                                           "Die Metadatei ist beschädigt: die Umwandlung "
+                                                           "ist abgestürzt."));
     if (helper.exitCode() != 0) {
         QString reason = QString::fromUtf8(helper.readAllStandardError()).trimmed();
         if (reason.isEmpty())
-            reason = QStringLiteral("Die Metadatei kann nicht umgewandelt werden.");
+            reason = QCoreApplication::translate("Pictures", "Die Metadatei kann nicht umgewandelt werden.");
         throw zuv::core::Error(reason);
     }
     return svg;

@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -29,7 +30,8 @@ ReportPicture ReportPicture::fromSvg(const QByteArray& svg)
 {
     auto renderer = std::make_shared<QSvgRenderer>(svg);
     if (!renderer->isValid() || renderer->viewBoxF().isEmpty())
-        throw zuv::core::Error(QStringLiteral("Die Zeichnung ist beschädigt oder leer."));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Pictures", "Die Zeichnung ist beschädigt oder leer."));
     ReportPicture p;
     p.m_content = std::move(renderer);
     return p;

@@ -6,6 +6,7 @@
 #include "rtfparser.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -275,13 +276,13 @@ void loadRtfFile(const QString& path, QTextDocument& doc)
     // The checked reader: a FIFO or device in place of the text is refused, never waited on.
     const QByteArray data = store::readRegularFile(path, kMaxRtfFileSize);
     const auto refuse = [&](const char* cause) {
-        return core::Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2.")
-                         .arg(QDir::toNativeSeparators(path), QString::fromUtf8(cause)));
+        return core::Error(QCoreApplication::translate("Files", "Die Datei \"%1\" kann nicht gelesen werden: %2.")
+                               .arg(QDir::toNativeSeparators(path), QCoreApplication::translate("Files", cause)));
     };
     if (data.trimmed().isEmpty())
-        throw refuse("sie ist leer");
+        throw refuse(QT_TRANSLATE_NOOP("Files", "sie ist leer"));
     if (!isRtf(data))
-        throw refuse("sie enthält keinen RTF-Text");
+        throw refuse(QT_TRANSLATE_NOOP("Files", "sie enthält keinen RTF-Text"));
     readRtf(data, doc);
 }
 

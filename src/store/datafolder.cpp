@@ -107,11 +107,12 @@ TakeOver copyTablesOnce(const QString& fromFolder, const QString& toFolder)
         (copyWhole(source.filePath(), to + name) ? result.copied : result.failed) << name;
     }
     if (!result.failed.isEmpty()) {
-        result.message = QStringLiteral("Die Tabelle(n) %1 aus \"%2\" konnten nicht nach \"%3\" "
-                                        "übernommen werden. Beim nächsten Start wird es erneut "
-                                        "versucht.")
-                             .arg(result.failed.join(QStringLiteral(", ")),
-                                  QDir::toNativeSeparators(from), QDir::toNativeSeparators(to));
+        result.message = QCoreApplication::translate("Files",
+                                                     "Die Tabelle(n) %1 aus \"%2\" konnten nicht nach \"%3\" "
+                                                     "übernommen werden. Beim nächsten Start wird es erneut "
+                                                     "versucht.")
+                             .arg(result.failed.join(QStringLiteral(", ")), QDir::toNativeSeparators(from),
+                                  QDir::toNativeSeparators(to));
         return result;
     }
     QSaveFile marker(to + kCopiedMarker);

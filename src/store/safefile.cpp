@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -63,19 +64,25 @@ QString fileProblemText(FileProblem problem)
 {
     switch (problem) {
     case FileProblem::None: return {};
-    case FileProblem::Missing: return QStringLiteral("nicht gefunden");
-    case FileProblem::NoPermission: return QStringLiteral("keine Berechtigung");
-    case FileProblem::NotRegular: return QStringLiteral("kein normaler Datei-Typ");
-    case FileProblem::TooLarge: return QStringLiteral("zu groß");
-    case FileProblem::Damaged: return QStringLiteral("beschädigt");
-    case FileProblem::ReadError: return QStringLiteral("Lesefehler");
+    case FileProblem::Missing:
+        return QCoreApplication::translate("Files", "nicht gefunden");
+    case FileProblem::NoPermission:
+        return QCoreApplication::translate("Files", "keine Berechtigung");
+    case FileProblem::NotRegular:
+        return QCoreApplication::translate("Files", "kein normaler Datei-Typ");
+    case FileProblem::TooLarge:
+        return QCoreApplication::translate("Files", "zu groß");
+    case FileProblem::Damaged:
+        return QCoreApplication::translate("Files", "beschädigt");
+    case FileProblem::ReadError:
+        return QCoreApplication::translate("Files", "Lesefehler");
     }
     return {};
 }
 
 QString fileProblemMessage(const QString& path, FileProblem problem)
 {
-    return QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2.")
+    return QCoreApplication::translate("Files", "Die Datei \"%1\" kann nicht gelesen werden: %2.")
         .arg(QDir::toNativeSeparators(path), fileProblemText(problem));
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sqlitedb.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 
@@ -28,22 +29,23 @@ namespace {
 struct Cause {
     int code;          // primary SQLite result code
     FileFault fault;
-    const char* why;   // German
+    const char* why; // German, translated where it is shown
 };
 
 // How each SQLite answer counts: only corrupt and not-a-database prove damage.
 constexpr Cause kCauses[] = {
-    {SQLITE_CORRUPT, FileFault::Damaged, "die Datei ist beschädigt"},
-    {SQLITE_NOTADB, FileFault::Damaged, "die Datei ist keine Tabellendatei"},
-    {SQLITE_BUSY, FileFault::Locked, "die Datei ist von einem anderen Programm gesperrt"},
-    {SQLITE_LOCKED, FileFault::Locked, "die Datei ist gesperrt"},
-    {SQLITE_PERM, FileFault::NoPermission, "keine Berechtigung"},
-    {SQLITE_AUTH, FileFault::NoPermission, "keine Berechtigung"},
-    {SQLITE_READONLY, FileFault::NoPermission, "keine Schreibberechtigung"},
-    {SQLITE_CANTOPEN, FileFault::Io, "die Datei kann nicht geöffnet werden"},
-    {SQLITE_FULL, FileFault::Io, "der Datenträger ist voll"},
-    {SQLITE_IOERR, FileFault::Io, "Ein-/Ausgabefehler"},
-    {SQLITE_CONSTRAINT, FileFault::Foreign, "die Datei hat fremde Regeln"},
+    {SQLITE_CORRUPT, FileFault::Damaged, QT_TRANSLATE_NOOP("Tables", "die Datei ist beschädigt")},
+    {SQLITE_NOTADB, FileFault::Damaged, QT_TRANSLATE_NOOP("Tables", "die Datei ist keine Tabellendatei")},
+    {SQLITE_BUSY, FileFault::Locked,
+     QT_TRANSLATE_NOOP("Tables", "die Datei ist von einem anderen Programm gesperrt")},
+    {SQLITE_LOCKED, FileFault::Locked, QT_TRANSLATE_NOOP("Tables", "die Datei ist gesperrt")},
+    {SQLITE_PERM, FileFault::NoPermission, QT_TRANSLATE_NOOP("Tables", "keine Berechtigung")},
+    {SQLITE_AUTH, FileFault::NoPermission, QT_TRANSLATE_NOOP("Tables", "keine Berechtigung")},
+    {SQLITE_READONLY, FileFault::NoPermission, QT_TRANSLATE_NOOP("Tables", "keine Schreibberechtigung")},
+    {SQLITE_CANTOPEN, FileFault::Io, QT_TRANSLATE_NOOP("Tables", "die Datei kann nicht geöffnet werden")},
+    {SQLITE_FULL, FileFault::Io, QT_TRANSLATE_NOOP("Tables", "der Datenträger ist voll")},
+    {SQLITE_IOERR, FileFault::Io, QT_TRANSLATE_NOOP("Tables", "Ein-/Ausgabefehler")},
+    {SQLITE_CONSTRAINT, FileFault::Foreign, QT_TRANSLATE_NOOP("Tables", "die Datei hat fremde Regeln")},
 };
 
 bool exists(const QByteArray& native, struct stat& st)
@@ -58,11 +60,10 @@ Failure failure(const Db& db)
     const int code = sqlite3_errcode(db.h) & 0xff;
     for (const Cause& c : kCauses)
         if (c.code == code)
-            return Failure{QString::fromUtf8(c.why)
-                               + QStringLiteral(" (%1, %2)")
-                                     .arg(db.error())
-                                     .arg(sqlite3_extended_errcode(db.h)),
-                           c.fault};
+            return Failure {
+                QCoreApplication::translate("Tables", c.why)
+                    + QStringLiteral(" (%1, %2)").arg(db.error()).arg(sqlite3_extended_errcode(db.h)),
+                c.fault};
     return Failure{db.error(), FileFault::Io};
 }
 
@@ -107,25 +108,28 @@ void requireSafeEntries(const QString& path, bool mustExist)
     if (found != 0) {
         if (errno == ENOENT) {
             if (mustExist)
-                throw Failure{QStringLiteral("die Datei fehlt"), FileFault::Missing};
+                throw Failure {QCoreApplication::translate("Tables", "die Datei fehlt"), FileFault::Missing};
         } else if (errno == EACCES) {
-            throw Failure{QStringLiteral("keine Berechtigung"), FileFault::NoPermission};
+            throw Failure {QCoreApplication::translate("Tables", "keine Berechtigung"),
+                           FileFault::NoPermission};
         } else {
-            throw Failure{QStringLiteral("die Verknüpfung führt ins Leere"), FileFault::NotRegular};
+            throw Failure {QCoreApplication::translate("Tables", "die Verknüpfung führt ins Leere"),
+                           FileFault::NotRegular};
         }
     } else if (!S_ISREG(st.st_mode)) {
-        throw Failure{QStringLiteral("kein normaler Datei-Typ"), FileFault::NotRegular};
+        throw Failure {QCoreApplication::translate("Tables", "kein normaler Datei-Typ"),
+                       FileFault::NotRegular};
     } else if (::access(native.constData(), R_OK) != 0) {
-        throw Failure{QStringLiteral("keine Berechtigung"), FileFault::NoPermission};
+        throw Failure {QCoreApplication::translate("Tables", "keine Berechtigung"), FileFault::NoPermission};
     }
     // SQLite opens, writes and deletes these beside the file: anything but a plain file
     // there would block it or have it write elsewhere.
     for (const char* suffix : {"-journal", "-wal", "-shm"}) {
         const QByteArray entry = native + suffix;
         if (exists(entry, st) && !S_ISREG(st.st_mode))
-            throw Failure{QStringLiteral("'%1' ist keine normale Datei")
-                              .arg(QFile::decodeName(entry)),
-                          FileFault::OddJournal};
+            throw Failure {QCoreApplication::translate("Tables", "'%1' ist keine normale Datei")
+                               .arg(QFile::decodeName(entry)),
+                           FileFault::OddJournal};
     }
 }
 
@@ -196,15 +200,16 @@ void requireOurSchema(Db& db, int fieldCount)
             ours = ours || (text(0) == "table" && text(1) == names[i] && text(2) == expected[i]);
         // Any index, trigger, view or other table is someone else's.
         if (!ours)
-            throw Failure{QStringLiteral("die Datei enthält fremde Objekte (%1 %2)")
-                              .arg(QString::fromUtf8(text(0)), QString::fromUtf8(text(1))),
-                          FileFault::Foreign};
+            throw Failure {QCoreApplication::translate("Tables", "die Datei enthält fremde Objekte (%1 %2)")
+                               .arg(QString::fromUtf8(text(0)), QString::fromUtf8(text(1))),
+                           FileFault::Foreign};
         ++found;
     }
     if (rc != SQLITE_DONE)
         throw failure(db);
     if (found != 2)
-        throw Failure{QStringLiteral("der Aufbau der Datei ist unvollständig"), FileFault::Foreign};
+        throw Failure {QCoreApplication::translate("Tables", "der Aufbau der Datei ist unvollständig"),
+                       FileFault::Foreign};
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "germandate.h"
 #include "characters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,15 +53,15 @@ bool isBlankDateText(const QString& text)
 
 QString invalidDate(const QString& text)
 {
-    return QStringLiteral("'%1' ist kein gültiges Datum.").arg(text);
+    return QCoreApplication::translate("Tables", "'%1' ist kein gültiges Datum.").arg(text);
 }
 QString invalidNumber(const QString& text)
 {
-    return QStringLiteral("'%1' ist keine gültige Zahl.").arg(text);
+    return QCoreApplication::translate("Tables", "'%1' ist keine gültige Zahl.").arg(text);
 }
 QString invalidInteger(const QString& text)
 {
-    return QStringLiteral("'%1' ist keine gültige ganze Zahl.").arg(text);
+    return QCoreApplication::translate("Tables", "'%1' ist keine gültige ganze Zahl.").arg(text);
 }
 
 QString displayNumber(double v)
@@ -104,12 +105,13 @@ void Table::addFieldDef(const QString& name, FieldType type, int size)
     requireInactive();
     if (name.isEmpty() || name.size() > tablefile::kMaxFieldNameLength || fieldIndex(name) >= 0
         || m_fields.size() >= tablefile::kMaxFields)
-        throw TableError(QStringLiteral("Das Feld '%1' kann nicht angelegt werden.").arg(name));
-    if (type == FieldType::String && (size < 1 || size > tablefile::kMaxStringSize))
         throw TableError(
-            QStringLiteral("Das Textfeld '%1' braucht eine Länge von 1 bis %2 Zeichen.")
-                .arg(name)
-                .arg(tablefile::kMaxStringSize));
+            QCoreApplication::translate("Tables", "Das Feld '%1' kann nicht angelegt werden.").arg(name));
+    if (type == FieldType::String && (size < 1 || size > tablefile::kMaxStringSize))
+        throw TableError(QCoreApplication::translate(
+                             "Tables", "Das Textfeld '%1' braucht eine Länge von 1 bis %2 Zeichen.")
+                             .arg(name)
+                             .arg(tablefile::kMaxStringSize));
     m_fields.push_back({name, type, type == FieldType::String ? size : 0});
 }
 
@@ -124,7 +126,8 @@ int Table::fieldIndex(const QString& name) const
 void Table::createDataSet()
 {
     if (m_fields.empty())
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat keine Felder.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keine Felder.").arg(m_name));
     m_rows.clear();
     m_ids.clear();
     m_buffer.clear();
@@ -143,7 +146,8 @@ void Table::setActive(bool active)
     if (isActive())
         return;
     if (m_fields.empty())
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat keine Felder.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keine Felder.").arg(m_name));
     m_current = 0;
     m_state = TableState::Browse;
     notifyChanged();
@@ -154,22 +158,24 @@ void Table::setActive(bool active)
 void Table::requireActive() const
 {
     if (!isActive())
-        throw TableError(QStringLiteral("Die Tabelle '%1' ist nicht geöffnet.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' ist nicht geöffnet.").arg(m_name));
 }
 
 void Table::requireInactive() const
 {
     if (isActive())
-        throw TableError(
-            QStringLiteral("Die Felder der geöffneten Tabelle '%1' sind nicht änderbar.")
-                .arg(m_name));
+        throw TableError(QCoreApplication::translate(
+                             "Tables", "Die Felder der geöffneten Tabelle '%1' sind nicht änderbar.")
+                             .arg(m_name));
 }
 
 void Table::requireField(int fieldIndex) const
 {
     if (fieldIndex < 0 || fieldIndex >= static_cast<int>(m_fields.size()))
-        throw TableError(
-            QStringLiteral("Die Tabelle '%1' hat kein Feld Nr. %2.").arg(m_name).arg(fieldIndex));
+        throw TableError(QCoreApplication::translate("Tables", "Die Tabelle '%1' hat kein Feld Nr. %2.")
+                             .arg(m_name)
+                             .arg(fieldIndex));
 }
 
 void Table::checkBrowseMode()
@@ -379,7 +385,8 @@ int Table::indexOf(const QString& field) const
 {
     const int f = fieldIndex(field);
     if (f < 0)
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat kein Feld '%2'.").arg(m_name, field));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat kein Feld '%2'.").arg(m_name, field));
     return f;
 }
 
@@ -405,7 +412,8 @@ void Table::setValue(int fieldIndex, const QVariant& value)
     requireField(fieldIndex);
     if (m_state != TableState::Edit && m_state != TableState::Insert)
         throw TableError(
-            QStringLiteral("Die Tabelle '%1' ist nicht im Bearbeitungsmodus.").arg(m_name));
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' ist nicht im Bearbeitungsmodus.")
+                .arg(m_name));
     m_buffer[fieldIndex] = convert(fieldIndex, value);
 }
 
@@ -466,7 +474,8 @@ QVariant Table::convert(int field, const QVariant& v) const
             return {};
         if (characterCount(s) > def.size)
             throw TableError(
-                QStringLiteral("Der Text ist zu lang (höchstens %1 Zeichen).").arg(def.size));
+                QCoreApplication::translate("Tables", "Der Text ist zu lang (höchstens %1 Zeichen).")
+                    .arg(def.size));
         return s;
     }
     }
@@ -546,8 +555,9 @@ QVariant Table::cell(int row, int fieldIndex) const
 {
     requireField(fieldIndex);
     if (row < 0 || row >= rowCount())
-        throw TableError(
-            QStringLiteral("Die Tabelle '%1' hat keine Zeile %2.").arg(m_name).arg(row));
+        throw TableError(QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keine Zeile %2.")
+                             .arg(m_name)
+                             .arg(row));
     return m_rows[row][fieldIndex];
 }
 

@@ -4,6 +4,7 @@
 
 #include "sqlitedb.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -79,37 +80,38 @@ std::vector<FieldDef> readFields(Db& db)
     while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
         const int pos = static_cast<int>(fields.size());
         if (pos >= kMaxFields)
-            throw foreign(QStringLiteral("zu viele Felder"));
+            throw foreign(QCoreApplication::translate("Tables", "zu viele Felder"));
         if (sqlite3_column_type(st.s, 0) != SQLITE_INTEGER || sqlite3_column_int64(st.s, 0) != pos
             || sqlite3_column_type(st.s, 1) != SQLITE_TEXT
             || sqlite3_column_type(st.s, 2) != SQLITE_TEXT
             || sqlite3_column_type(st.s, 3) != SQLITE_INTEGER)
-            throw foreign(QStringLiteral("Felddefinition %1 ist ungültig").arg(pos));
+            throw foreign(QCoreApplication::translate("Tables", "Felddefinition %1 ist ungültig").arg(pos));
         FieldDef def;
         def.name = QString::fromUtf8(columnBytes(st.s, 1));
         const QByteArray typeName = columnBytes(st.s, 2);
         const auto type = typeFromName(typeName);
         if (!type)
-            throw foreign(
-                QStringLiteral("unbekannter Feldtyp '%1'").arg(QString::fromUtf8(typeName)));
+            throw foreign(QCoreApplication::translate("Tables", "unbekannter Feldtyp '%1'")
+                              .arg(QString::fromUtf8(typeName)));
         def.type = *type;
         const sqlite3_int64 size = sqlite3_column_int64(st.s, 3);
         const bool sizeOk = def.type == FieldType::String ? size >= 1 && size <= kMaxStringSize
                                                           : size == 0;
         if (!sizeOk)
-            throw foreign(QStringLiteral("Feld '%1' hat eine ungültige Größe").arg(def.name));
+            throw foreign(
+                QCoreApplication::translate("Tables", "Feld '%1' hat eine ungültige Größe").arg(def.name));
         def.size = static_cast<int>(size);
         if (def.name.isEmpty() || def.name.size() > kMaxFieldNameLength)
-            throw foreign(QStringLiteral("Feldname %1 ist ungültig").arg(pos));
+            throw foreign(QCoreApplication::translate("Tables", "Feldname %1 ist ungültig").arg(pos));
         for (const FieldDef& f : fields)
             if (f.name.compare(def.name, Qt::CaseInsensitive) == 0)
-                throw foreign(QStringLiteral("Feld '%1' doppelt").arg(def.name));
+                throw foreign(QCoreApplication::translate("Tables", "Feld '%1' doppelt").arg(def.name));
         fields.push_back(def);
     }
     if (rc != SQLITE_DONE)
         throw failure(db);
     if (fields.empty())
-        throw foreign(QStringLiteral("keine Felder"));
+        throw foreign(QCoreApplication::translate("Tables", "keine Felder"));
     return fields;
 }
 
@@ -193,9 +195,10 @@ Content read(const QString& path)
     if (applicationId != kApplicationId || pragmaInt(db, "PRAGMA user_version") != kFormatVersion) {
         // Nothing in it yet: another program opened it to make it and has not committed.
         if (applicationId == 0 && pragmaInt(db, "SELECT count(*) FROM sqlite_master") == 0)
-            throw Failure{QStringLiteral("die Datei ist leer oder wird gerade angelegt"),
-                          FileFault::Unfinished};
-        throw foreign(QStringLiteral("keine Tabelle dieses Programms"));
+            throw Failure {
+                QCoreApplication::translate("Tables", "die Datei ist leer oder wird gerade angelegt"),
+                FileFault::Unfinished};
+        throw foreign(QCoreApplication::translate("Tables", "keine Tabelle dieses Programms"));
     }
     Content content;
     {
@@ -203,8 +206,9 @@ Content read(const QString& path)
         Stmt count;
         prepare(db, count, "SELECT count(*) FROM meta_fields");
         if (sqlite3_step(count.s) != SQLITE_ROW)
-            throw sqlite3_errcode(db.h) == SQLITE_ERROR ? foreign(QStringLiteral("meta_fields fehlt"))
-                                                        : failure(db);
+            throw sqlite3_errcode(db.h) == SQLITE_ERROR
+                ? foreign(QCoreApplication::translate("Tables", "meta_fields fehlt"))
+                : failure(db);
         requireOurSchema(db, sqlite3_column_int(count.s, 0));
     }
     content.fields = readFields(db);
@@ -212,7 +216,7 @@ Content read(const QString& path)
     Stmt st;
     prepare(db, st, "SELECT * FROM data ORDER BY ord");
     if (sqlite3_column_count(st.s) != n + 1)
-        throw foreign(QStringLiteral("falsche Spaltenzahl"));
+        throw foreign(QCoreApplication::translate("Tables", "falsche Spaltenzahl"));
     int rc;
     while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
         std::vector<QVariant> values(n);
@@ -239,9 +243,9 @@ Content read(const QString& path)
         if (sqlite3_step(check.s) != SQLITE_ROW)
             throw failure(db);
         if (columnBytes(check.s, 0) != "ok")
-            throw Failure{QStringLiteral("die Datei ist beschädigt (%1)")
-                              .arg(QString::fromUtf8(columnBytes(check.s, 0))),
-                          FileFault::Damaged};
+            throw Failure {QCoreApplication::translate("Tables", "die Datei ist beschädigt (%1)")
+                               .arg(QString::fromUtf8(columnBytes(check.s, 0))),
+                           FileFault::Damaged};
     }
     // Read under the shared lock: no commit can come between the rows and the counter.
     content.changeCounter = detail::changeCounter(db);
@@ -350,8 +354,8 @@ std::vector<qint64> write(const QString& path, bool durable, const std::vector<F
     if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData())
         != 0) {
         QFile::remove(fresh);
-        throw Failure{QStringLiteral("'%1' kann nicht ersetzt werden.")
-                          .arg(QDir::toNativeSeparators(path))};
+        throw Failure {QCoreApplication::translate("Tables", "'%1' kann nicht ersetzt werden.")
+                           .arg(QDir::toNativeSeparators(path))};
     }
     if (durable)
         syncFolder(QFileInfo(path).absolutePath());
@@ -388,9 +392,9 @@ bool create(const QString& path, const std::vector<FieldDef>& fields)
     if (error == EEXIST)
         return false;
     if (error != 0)
-        throw Failure{QStringLiteral("'%1' kann nicht angelegt werden (%2)")
-                          .arg(QDir::toNativeSeparators(path),
-                               QString::fromLocal8Bit(std::strerror(error)))};
+        throw Failure {
+            QCoreApplication::translate("Tables", "'%1' kann nicht angelegt werden (%2)")
+                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)))};
     syncFolder(QFileInfo(path).absolutePath());
     return true;
 }
@@ -460,8 +464,8 @@ QString keepDamaged(const QString& path, const FileId& expected)
             && std::rename(QFile::encodeName(from).constData(),
                            QFile::encodeName(target + QLatin1String(s)).constData())
                 != 0)
-            throw Failure{QStringLiteral("'%1' kann nicht beiseitegelegt werden.")
-                              .arg(QDir::toNativeSeparators(from))};
+            throw Failure {QCoreApplication::translate("Tables", "'%1' kann nicht beiseitegelegt werden.")
+                               .arg(QDir::toNativeSeparators(from))};
     }
     syncFolder(QFileInfo(path).absolutePath());
     return target;
@@ -489,8 +493,8 @@ KeptCopy keepCopy(const QString& path)
     const QString target = freeDefektName(path);
     if (!QFile::copy(path, target)) {
         QFile::remove(target);
-        throw Failure{QStringLiteral("'%1' kann nicht kopiert werden.")
-                          .arg(QDir::toNativeSeparators(path))};
+        throw Failure {QCoreApplication::translate("Tables", "'%1' kann nicht kopiert werden.")
+                           .arg(QDir::toNativeSeparators(path))};
     }
     return {target, true};
 }

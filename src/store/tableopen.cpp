@@ -6,6 +6,7 @@
 #include "datafolder.h"
 #include "tablefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -59,9 +60,10 @@ void tell(OpenReport& report, const QString& text)
 
 QString cannotOpen(const QString& path, const QString& why)
 {
-    return QStringLiteral("Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
-                          "Die Datei bleibt unverändert; Änderungen an dieser Tabelle "
-                          "werden in dieser Sitzung nicht gespeichert.")
+    return QCoreApplication::translate("Tables",
+                                       "Die Tabellendatei \"%1\" kann nicht geöffnet werden.\n%2\n"
+                                       "Die Datei bleibt unverändert; Änderungen an dieser Tabelle "
+                                       "werden in dieser Sitzung nicht gespeichert.")
         .arg(shown(path), why);
 }
 
@@ -82,12 +84,15 @@ void keepBadRows(const Table& table, const QString& path, OpenReport& report)
     if (!kept.path.isEmpty() && !kept.made)
         return;
     const QString copy = kept.path;
-    QString text = QStringLiteral("In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
-                                  "werden; die übrigen Zeilen sind geladen.")
-                       .arg(shown(path))
-                       .arg(report.badRows);
+    QString text
+        = QCoreApplication::translate("Tables",
+                                      "In der Tabellendatei \"%1\" konnten %2 Zeile(n) nicht gelesen "
+                                      "werden; die übrigen Zeilen sind geladen.")
+              .arg(shown(path))
+              .arg(report.badRows);
     if (!copy.isEmpty())
-        text += QStringLiteral("\nEine unveränderte Kopie der Datei liegt in \"%1\".").arg(shown(copy));
+        text += QCoreApplication::translate("Tables", "\nEine unveränderte Kopie der Datei liegt in \"%1\".")
+                    .arg(shown(copy));
     tell(report, text);
 }
 
@@ -155,7 +160,7 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
             table.setFileName(QString());
             table.close();
             table.setFileName(path);
-            why = QStringLiteral("die Datei hat andere Felder");
+            why = QCoreApplication::translate("Tables", "die Datei hat andere Felder");
         } catch (const TableError& e) {
             fault = e.fault();
             why = e.cause();
@@ -187,19 +192,23 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
             copy = tablefile::keepDamaged(path, seen);
         } catch (const tablefile::Failure& f) {
             refuse(table,
-                   QStringLiteral("Die beschädigte Tabellendatei \"%1\" kann nicht beiseitegelegt "
-                                  "werden: %2\nSie bleibt unverändert; Änderungen an dieser Tabelle "
-                                  "werden in dieser Sitzung nicht gespeichert.")
+                   QCoreApplication::translate(
+                       "Tables",
+                       "Die beschädigte Tabellendatei \"%1\" kann nicht beiseitegelegt "
+                       "werden: %2\nSie bleibt unverändert; Änderungen an dieser Tabelle "
+                       "werden in dieser Sitzung nicht gespeichert.")
                        .arg(shown(path), f.why),
                    f.fault);
         }
         if (copy.isEmpty())
             continue;   // no longer the file that was read: look at the new one
         report.keptCopy = copy;
-        tell(report, QStringLiteral("Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
-                                    "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
-                                    "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
-                         .arg(shown(path), why, shown(copy)));
+        tell(report,
+             QCoreApplication::translate("Tables",
+                                         "Die Tabellendatei \"%1\" ist beschädigt oder stammt nicht "
+                                         "von diesem Programm (%2).\nSie wurde unverändert als \"%3\" "
+                                         "beiseitegelegt; eine neue, leere Tabelle wurde angelegt.")
+                 .arg(shown(path), why, shown(copy)));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "tablefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,12 +32,13 @@ void Table::loadFromFile()
 {
     const QString shown = QDir::toNativeSeparators(m_fileName);
     if (m_fileName.isEmpty())
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
     tablefile::Content content;
     try {
         content = tablefile::read(m_fileName);
     } catch (const tablefile::Failure& d) {
-        throw TableError(QStringLiteral("Die Tabellendatei '%1' ist nicht lesbar: %2")
+        throw TableError(QCoreApplication::translate("Tables", "Die Tabellendatei '%1' ist nicht lesbar: %2")
                              .arg(shown, d.why),
                          d.fault, d.why);
     }
@@ -57,15 +59,18 @@ void Table::loadFromFile()
 void Table::saveToFile()
 {
     if (m_fileName.isEmpty())
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keinen Dateinamen.").arg(m_name));
     if (m_fields.empty())
-        throw TableError(QStringLiteral("Die Tabelle '%1' hat keine Felder.").arg(m_name));
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabelle '%1' hat keine Felder.").arg(m_name));
     try {
         m_ids = tablefile::write(m_fileName, m_durable, m_fields, m_rows, m_replaceWhole);
     } catch (const tablefile::Failure& d) {
-        throw TableError(QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                             .arg(QDir::toNativeSeparators(m_fileName), d.why),
-                         d.fault, d.why);
+        throw TableError(
+            QCoreApplication::translate("Tables", "Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(m_fileName), d.why),
+            d.fault, d.why);
     }
     m_replaceWhole = false;
     m_knownCounter = tablefile::changeCounter(m_fileName);
@@ -107,9 +112,10 @@ void Table::noteOwnWrite(quint32 counterBefore, bool changed)
 
 TableError Table::writeError(const tablefile::Failure& d) const
 {
-    return TableError(QStringLiteral("Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
-                          .arg(QDir::toNativeSeparators(m_fileName), d.why),
-                      d.fault, d.why);
+    return TableError(
+        QCoreApplication::translate("Tables", "Die Tabellendatei '%1' kann nicht geschrieben werden: %2")
+            .arg(QDir::toNativeSeparators(m_fileName), d.why),
+        d.fault, d.why);
 }
 
 std::optional<qint64> Table::idBefore(int row) const

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "germandate.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace zuv::widgets {
@@ -15,19 +16,21 @@ using zuv::core::formatDate;
 void DayRange::requireShown(const QDate& date)
 {
     if (!date.isValid() || date < kFirstShownDate || date > kLastShownDate)
-        throw Error(QStringLiteral("Das Tagesfeld zeigt nur Daten vom %1 bis %2; "
-                                   "der %3 liegt außerhalb.")
-                        .arg(formatDate(kFirstShownDate), formatDate(kLastShownDate),
-                             formatDate(date)));
+        throw Error(QCoreApplication::translate("Biorhythm",
+                                                "Das Tagesfeld zeigt nur Daten vom %1 bis %2; "
+                                                "der %3 liegt außerhalb.")
+                        .arg(formatDate(kFirstShownDate), formatDate(kLastShownDate), formatDate(date)));
 }
 
 void DayRange::setDate(const QDate& date)
 {
     requireShown(date);
     if (date > m_max)
-        throw Error(QStringLiteral("Datum überschreitet das Maximum von %1").arg(formatDate(m_max)));
+        throw Error(QCoreApplication::translate("Biorhythm", "Datum überschreitet das Maximum von %1")
+                        .arg(formatDate(m_max)));
     if (date < m_min)
-        throw Error(QStringLiteral("Datum unterschreitet das Minimum von %1").arg(formatDate(m_min)));
+        throw Error(QCoreApplication::translate("Biorhythm", "Datum unterschreitet das Minimum von %1")
+                        .arg(formatDate(m_min)));
     m_date = date;
 }
 
@@ -35,7 +38,8 @@ void DayRange::setMinimum(const QDate& min)
 {
     requireShown(min);
     if (min > m_max)
-        throw Error(QStringLiteral("Datum überschreitet das Maximum von %1").arg(formatDate(m_max)));
+        throw Error(QCoreApplication::translate("Biorhythm", "Datum überschreitet das Maximum von %1")
+                        .arg(formatDate(m_max)));
     m_min = min;
     if (m_date < m_min)
         m_date = m_min;
@@ -45,7 +49,8 @@ void DayRange::setMaximum(const QDate& max)
 {
     requireShown(max);
     if (max < m_min)
-        throw Error(QStringLiteral("Datum unterschreitet das Minimum von %1").arg(formatDate(m_min)));
+        throw Error(QCoreApplication::translate("Biorhythm", "Datum unterschreitet das Minimum von %1")
+                        .arg(formatDate(m_min)));
     m_max = max;
     if (m_date > m_max)
         m_date = m_max;

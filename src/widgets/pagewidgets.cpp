@@ -78,8 +78,8 @@ bool MaskEdit::yearComplete() const
 
 QString MaskEdit::refusalMessage()
 {
-    return QStringLiteral("Ungültiger Eingabewert. Mit Esc werden die Änderungen "
-                          "rückgängig gemacht.");
+    return tr("Ungültiger Eingabewert. Mit Esc werden die Änderungen "
+              "rückgängig gemacht.");
 }
 
 void MaskEdit::focusInEvent(QFocusEvent* event)

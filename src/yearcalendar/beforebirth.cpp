@@ -4,6 +4,8 @@
 
 #include "germandate.h"
 
+#include <QCoreApplication>
+
 namespace zuv::yearcal {
 
 bool monthEndsBeforeBirth(const QDate& birth, int year, int month)
@@ -20,15 +22,24 @@ QString beforeBirthNote(const Person& person, int year)
         ++last;
     if (last == 0)
         return {};
-    const QString born = QStringLiteral("%1 ist am %2 geboren: ")
-                             .arg(person.name, person.birthDate.toString(QStringLiteral("dd.MM.yyyy")));
-    const QString without = QStringLiteral(" ohne Biorhythmus und kritische Tage.");
+    const QString born = person.birthDate.toString(QStringLiteral("dd.MM.yyyy"));
     if (last == 12)
-        return born + QStringLiteral("das ganze Jahr %1 erscheint").arg(year) + without;
+        return QCoreApplication::translate("YearCalendar",
+                                           "%1 ist am %2 geboren: das ganze Jahr %3 "
+                                           "erscheint ohne Biorhythmus und kritische Tage.")
+            .arg(person.name, born)
+            .arg(year);
     if (last == 1)
-        return born + QStringLiteral("Januar %1 erscheint").arg(year) + without;
-    return born + QStringLiteral("Januar bis %1 %2 erscheinen").arg(zuv::core::monthName(last)).arg(year)
-        + without;
+        return QCoreApplication::translate("YearCalendar",
+                                           "%1 ist am %2 geboren: Januar %3 erscheint "
+                                           "ohne Biorhythmus und kritische Tage.")
+            .arg(person.name, born)
+            .arg(year);
+    return QCoreApplication::translate("YearCalendar",
+                                       "%1 ist am %2 geboren: Januar bis %3 %4 "
+                                       "erscheinen ohne Biorhythmus und kritische Tage.")
+        .arg(person.name, born, zuv::core::monthName(last))
+        .arg(year);
 }
 
 } // namespace zuv::yearcal

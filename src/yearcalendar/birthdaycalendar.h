@@ -9,6 +9,7 @@
 
 #include "yearproject.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -39,8 +40,8 @@ struct BirthdayMonthPage {
 };
 
 struct BirthdayCalendar {
-    QString title = QStringLiteral("Geburtstagskalender");
-    QString subtitle = QStringLiteral("immerwährend");
+    QString title = QCoreApplication::translate("YearCalendar", "Geburtstagskalender");
+    QString subtitle = QCoreApplication::translate("YearCalendar", "immerwährend");
     QString coverPicture;                 // path; empty: none
     QString titleFont;                    // QFont::toString(); empty: the month page's title font
     std::array<BirthdayMonthPage, 12> months;

@@ -7,6 +7,7 @@
 #include "pagepictures.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -179,12 +180,12 @@ bool writeBirthdayPdf(const QString& path, const BirthdayCalendar& calendar,
                       std::vector<PictureProblem>& problems, const YearProgress& progress)
 {
     std::vector<PictureProblem> found;
-    const bool done = zuv::photo::writePdf(
-        path, QStringLiteral("Geburtstagskalender"), calendar.pageCount(),
-        [&](QPainter& painter, const QRectF& sheet, int index) {
-            render(painter, sheet, calendar, index, found);
-            return !progress || progress(index + 1, calendar.pageCount());
-        });
+    const bool done
+        = zuv::photo::writePdf(path, QCoreApplication::translate("YearCalendar", "Geburtstagskalender"),
+                               calendar.pageCount(), [&](QPainter& painter, const QRectF& sheet, int index) {
+                                   render(painter, sheet, calendar, index, found);
+                                   return !progress || progress(index + 1, calendar.pageCount());
+                               });
     problems.insert(problems.end(), found.begin(), found.end());
     return done;
 }

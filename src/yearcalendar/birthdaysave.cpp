@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "germandate.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace zuv::yearcal {
@@ -13,7 +14,8 @@ namespace zuv::yearcal {
 QString saveBirthdayCalendar(QWidget* parent, const std::vector<Person>& people,
                              const std::array<QStringList, 12>& pictures, const QString& titleFont)
 {
-    QFileDialog dialog(parent, QStringLiteral("Geburtstagskalender als PDF speichern"));
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("YearCalendar", "Geburtstagskalender als PDF speichern"));
     zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("BirthdayPdfDialog"));
     dialog.selectFile(QStringLiteral("Geburtstagskalender.pdf"));
     if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -30,11 +32,14 @@ QString saveBirthdayCalendar(QWidget* parent, const std::vector<Person>& people,
     }
     QStringList lines;
     for (const PictureProblem& p : problems)
-        lines << (p.month == 0 ? QStringLiteral("Titelseite") : zuv::core::monthName(p.month))
-                     + QStringLiteral(": ") + p.message;
+        lines << (p.month == 0 ? QCoreApplication::translate("YearCalendar", "Titelseite")
+                               : zuv::core::monthName(p.month))
+                + QStringLiteral(": ") + p.message;
     if (!lines.isEmpty())
-        zuv::core::dialogs().information(parent, QStringLiteral("Diese Bilder fehlen im Kalender:\n\n")
-                                                     + lines.join(QStringLiteral("\n\n")));
+        zuv::core::dialogs().information(
+            parent,
+            QCoreApplication::translate("YearCalendar", "Diese Bilder fehlen im Kalender:\n\n")
+                + lines.join(QStringLiteral("\n\n")));
     return path;
 }
 

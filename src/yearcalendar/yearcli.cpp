@@ -45,53 +45,80 @@ struct OptionRow {
 
 // Every option, in the order --help lists them; "-h" is the one short name (of "help").
 constexpr OptionRow kOptions[] = {
-    {"jahreskalender", "JAHR", "Jahr des Kalenders (1 bis 9999)",
+    {"jahreskalender", QT_TRANSLATE_NOOP("YearCommandLine", "JAHR"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Jahr des Kalenders (1 bis 9999)"),
      [](CommandLine& l, const QString& v) {
          bool ok = false;
          const int year = v.toInt(&ok);
          if (!ok || year < 1 || year > 9999)
-             usage(QStringLiteral("Das Jahr \"%1\" ist ungültig: erlaubt sind 1 bis 9999.").arg(v));
+             usage(QCoreApplication::translate("YearCommandLine",
+                                               "Das Jahr \"%1\" ist ungültig: erlaubt sind 1 bis 9999.")
+                       .arg(v));
          l.year = year;
      }},
-    {"region", "REGION", "Bundesland oder Region: Kürzel (BY, NW, A, W ...) oder Name",
+    {"region", QT_TRANSLATE_NOOP("YearCommandLine", "REGION"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Bundesland oder Region: Kürzel (BY, NW, A, W ...) oder Name"),
      [](CommandLine& l, const QString& v) { l.region = v; }},
-    {"bilder", "ORDNER", "Bilder aus ORDNER nach Namen sortiert, eines je Monat",
+    {"bilder", QT_TRANSLATE_NOOP("YearCommandLine", "ORDNER"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Bilder aus ORDNER nach Namen sortiert, eines je Monat"),
      [](CommandLine& l, const QString& v) { l.pictureFolder = v; }},
-    {"projekt", "DATEI", "gespeichertes Jahreskalender-Projekt (statt --bilder)",
+    {"projekt", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "gespeichertes Jahreskalender-Projekt (statt --bilder)"),
      [](CommandLine& l, const QString& v) { l.projectFile = v; }},
-    {"pdf", "DATEI", "Zieldatei: PDF mit Titelseite und zwölf Monaten",
+    {"pdf", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Zieldatei: PDF mit Titelseite und zwölf Monaten"),
      [](CommandLine& l, const QString& v) { l.pdf = v; }},
-    {"person", "NAME", "Biorhythmus und kritische Tage dieser Person der Namensliste",
+    {"person", QT_TRANSLATE_NOOP("YearCommandLine", "NAME"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Biorhythmus und kritische Tage dieser Person der Namensliste"),
      [](CommandLine& l, const QString& v) { l.person = v; }},
-    {"ohne-geburtstage", nullptr, "keine Geburtstage der Namensliste eintragen",
+    {"ohne-geburtstage", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "keine Geburtstage der Namensliste eintragen"),
      [](CommandLine& l, const QString&) { l.noBirthdays = true; }},
-    {"ohne-kritische-tage", nullptr, "keine kritischen Tage eintragen",
+    {"ohne-kritische-tage", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "keine kritischen Tage eintragen"),
      [](CommandLine& l, const QString&) { l.noCriticalDays = true; }},
-    {"intuitiv", nullptr, "auch den intuitiven Rhythmus bei den kritischen Tagen",
+    {"intuitiv", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "auch den intuitiven Rhythmus bei den kritischen Tagen"),
      [](CommandLine& l, const QString&) { l.intuitive = true; }},
-    {"bildanpassung", "ART", "zuschneiden (Vorgabe), einpassen oder verzerren",
-     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--bildanpassung"), v, l.print); }},
-    {"papier", "FORMAT", "A4 (Vorgabe), A3 oder A5, hochkant",
+    {"bildanpassung", QT_TRANSLATE_NOOP("YearCommandLine", "ART"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "zuschneiden (Vorgabe), einpassen oder verzerren"),
+     [](CommandLine& l, const QString& v) {
+         parsePrintOption(QStringLiteral("--bildanpassung"), v, l.print);
+     }},
+    {"papier", QT_TRANSLATE_NOOP("YearCommandLine", "FORMAT"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "A4 (Vorgabe), A3 oder A5, hochkant"),
      [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--papier"), v, l.print); }},
-    {"beschnitt", nullptr, "für die Druckerei: 3 mm Beschnitt und Schnittmarken",
+    {"beschnitt", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "für die Druckerei: 3 mm Beschnitt und Schnittmarken"),
      [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--beschnitt"), v, l.print); }},
-    {"erster-monat", "MONAT", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)",
-     [](CommandLine& l, const QString& v) { parsePrintOption(QStringLiteral("--erster-monat"), v, l.print); }},
-    {"ics", "DATEI", "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage",
+    {"erster-monat", QT_TRANSLATE_NOOP("YearCommandLine", "MONAT"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "erster Monat 1 bis 12 (8: Schuljahr August bis Juli)"),
+     [](CommandLine& l, const QString& v) {
+         parsePrintOption(QStringLiteral("--erster-monat"), v, l.print);
+     }},
+    {"ics", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine",
+                       "Kalenderdatei (iCalendar): Feiertage, Geburtstage, kritische Tage"),
      [](CommandLine& l, const QString& v) { l.ics = v; }},
-    {"termine", "DATEI", "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)",
+    {"termine", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine",
+                       "Termine aus einer Kalenderdatei auf die Seiten (mehrfach möglich)"),
      [](CommandLine& l, const QString& v) { l.appointmentFiles << v; }},
-    {"namen-einlesen", "DATEI", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen",
+    {"namen-einlesen", QT_TRANSLATE_NOOP("YearCommandLine", "DATEI"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Namen und Geburtstage aus vCard- oder CSV-Datei übernehmen"),
      [](CommandLine& l, const QString& v) { l.importNames = v; }},
-    {"mondphasen", nullptr, "Mondphasen in den Tagen und als Zeile unter den Feiertagen",
+    {"mondphasen", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "Mondphasen in den Tagen und als Zeile unter den Feiertagen"),
      [](CommandLine& l, const QString&) { l.moonPhases = true; }},
-    {"region2", "REGION", "Feiertage einer zweiten Region, eigene mit Kürzel markiert",
+    {"region2", QT_TRANSLATE_NOOP("YearCommandLine", "REGION"),
+     QT_TRANSLATE_NOOP("YearCommandLine", "Feiertage einer zweiten Region, eigene mit Kürzel markiert"),
      [](CommandLine& l, const QString& v) { l.secondRegion = v; }},
-    {"brueckentage", nullptr, "Brückentage markieren und auflisten",
+    {"brueckentage", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "Brückentage markieren und auflisten"),
      [](CommandLine& l, const QString&) { l.bridgeDays = true; }},
-    {"geburtstagskalender", nullptr, "immerwährender Geburtstagskalender statt Jahreskalender",
+    {"geburtstagskalender", nullptr,
+     QT_TRANSLATE_NOOP("YearCommandLine", "immerwährender Geburtstagskalender statt Jahreskalender"),
      [](CommandLine& l, const QString&) { l.birthdayCalendar = true; }},
-    {"help", nullptr, "diese Hilfe (auch -h)", [](CommandLine& l, const QString&) { l.help = true; }},
+    {"help", nullptr, QT_TRANSLATE_NOOP("YearCommandLine", "diese Hilfe (auch -h)"),
+     [](CommandLine& l, const QString&) { l.help = true; }},
 };
 
 // The row an argument names ("--pdf", "--pdf=k.pdf", "-h"); nullptr for anything else.
@@ -122,19 +149,20 @@ QString callOf(const OptionRow& o)
         const QString& a = arguments[i];
         const OptionRow* o = rowOf(a);
         if (!o)
-            usage(QStringLiteral("Unbekanntes Argument \"%1\".").arg(a));
+            usage(QCoreApplication::translate("YearCommandLine", "Unbekanntes Argument \"%1\".").arg(a));
         const bool inlineValue = a.contains(QLatin1Char('='));
         if (!o->value && inlineValue)
-            usage(QStringLiteral("%1 nimmt keinen Wert.").arg(a.section(QLatin1Char('='), 0, 0)));
+            usage(QCoreApplication::translate("YearCommandLine", "%1 nimmt keinen Wert.")
+                      .arg(a.section(QLatin1Char('='), 0, 0)));
         if (o->value && !inlineValue && ++i == arguments.size())
-            usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(a));
+            usage(QCoreApplication::translate("YearCommandLine", "Bei %1 fehlt der Wert.").arg(a));
     }
-    usage(QStringLiteral("Die Argumente sind nicht lesbar."));
+    usage(QCoreApplication::translate("YearCommandLine", "Die Argumente sind nicht lesbar."));
 }
 
 [[noreturn]] void usage(const QString& message)
 {
-    throw Error(message + QStringLiteral("\nMehr mit: zuvododerod --help"));
+    throw Error(message + QCoreApplication::translate("YearCommandLine", "\nMehr mit: zuvododerod --help"));
 }
 
 // A failed run: the message for standard error and the exit status it ends with.
@@ -162,8 +190,10 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
             QStringList codes;
             for (const Region& r : yearRegions())
                 codes << r.code;
-            throw Failure{kExitUsage, QStringLiteral("Unbekannte Region \"%1\". Möglich sind: %2")
-                                          .arg(line.region, codes.join(QStringLiteral(", ")))};
+            throw Failure {
+                kExitUsage,
+                QCoreApplication::translate("YearCommandLine", "Unbekannte Region \"%1\". Möglich sind: %2")
+                    .arg(line.region, codes.join(QStringLiteral(", ")))};
         }
         project.regionCode = region->code;
     }
@@ -182,10 +212,14 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
             return p.name.compare(line.person, Qt::CaseInsensitive) == 0;
         });
         if (it == people.end())
-            throw Failure{kExitUsage,
-                          QStringLiteral("\"%1\" steht nicht in der Namensliste.").arg(line.person)};
+            throw Failure {
+                kExitUsage,
+                QCoreApplication::translate("YearCommandLine", "\"%1\" steht nicht in der Namensliste.")
+                    .arg(line.person)};
         if (!it->birthDate.isValid())
-            throw Failure{kExitUsage, QStringLiteral("\"%1\" hat kein Geburtsdatum.").arg(it->name)};
+            throw Failure {kExitUsage,
+                           QCoreApplication::translate("YearCommandLine", "\"%1\" hat kein Geburtsdatum.")
+                               .arg(it->name)};
         project.person = *it;
     }
     if (line.noBirthdays)
@@ -226,7 +260,8 @@ int importNames(const QString& file, zuv::store::Table& names, const QString& na
             names.createDataSet();
         }
     } catch (const std::exception& e) {
-        err << QStringLiteral("Fehler: ") << QString::fromUtf8(e.what()) << '\n';
+        err << QCoreApplication::translate("YearCommandLine", "Fehler: ") << QString::fromUtf8(e.what())
+            << '\n';
         return kNamesNotWritten;
     }
     return runNameImport(file, names, out, err);
@@ -244,11 +279,13 @@ int runBirthdayCalendar(const CommandLine& line, const YearProject& project,
         throw Failure{kExitOutput, e.message()};
     }
     for (const PictureProblem& p : problems)
-        err << QStringLiteral("Warnung: ") << (p.month == 0 ? QStringLiteral("Titelseite")
-                                                             : zuv::core::monthName(p.month))
+        err << QCoreApplication::translate("YearCommandLine", "Warnung: ")
+            << (p.month == 0 ? QCoreApplication::translate("YearCommandLine", "Titelseite")
+                             : zuv::core::monthName(p.month))
             << QStringLiteral(": ") << QString(p.message).replace(QLatin1Char('\n'), QLatin1Char(' '))
             << '\n';
-    out << QStringLiteral("Geburtstagskalender mit %1 Seiten gespeichert: %2\n")
+    out << QCoreApplication::translate("YearCommandLine",
+                                       "Geburtstagskalender mit %1 Seiten gespeichert: %2\n")
                .arg(calendar.pageCount())
                .arg(QDir::toNativeSeparators(line.pdf));
     out.flush();
@@ -293,7 +330,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         // the last.
         for (const QString& value : o.value ? parser.values(name) : QStringList{QString()}) {
             if (o.value && value.isEmpty())
-                usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(callOf(o)));
+                usage(
+                    QCoreApplication::translate("YearCommandLine", "Bei %1 fehlt der Wert.").arg(callOf(o)));
             o.apply(line, value);
         }
     }
@@ -302,21 +340,24 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (!line.pictureFolder.isEmpty() && !line.projectFile.isEmpty())
         usage(QStringLiteral("--bilder und --projekt schließen sich aus."));
     if (line.pdf.isEmpty() && line.birthdayCalendar)
-        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI."));
+        usage(QCoreApplication::translate("YearCommandLine", "Geben Sie die Zieldatei an: --pdf DATEI."));
     if (line.birthdayCalendar)
         return line;   // no year, no region: it serves for every year
     if (!line.year && line.projectFile.isEmpty())
-        usage(QStringLiteral("Geben Sie das Jahr an: --jahreskalender JAHR."));
+        usage(
+            QCoreApplication::translate("YearCommandLine", "Geben Sie das Jahr an: --jahreskalender JAHR."));
     if (line.region.isEmpty() && line.projectFile.isEmpty())
-        usage(QStringLiteral("Geben Sie die Region an: --region REGION."));
+        usage(QCoreApplication::translate("YearCommandLine", "Geben Sie die Region an: --region REGION."));
     if (line.pdf.isEmpty() && line.ics.isEmpty())
-        usage(QStringLiteral("Geben Sie die Zieldatei an: --pdf DATEI oder --ics DATEI."));
+        usage(QCoreApplication::translate("YearCommandLine",
+                                          "Geben Sie die Zieldatei an: --pdf DATEI oder --ics DATEI."));
     return line;
 }
 
 QString helpText()
 {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "YearCommandLine",
         "Aufruf: zuvododerod --jahreskalender JAHR --region REGION [--bilder ORDNER] --pdf DATEI\n"
         "        zuvododerod --projekt DATEI [--jahreskalender JAHR] [--region REGION] --pdf DATEI\n"
         "        zuvododerod --geburtstagskalender [--bilder ORDNER | --projekt DATEI] --pdf DATEI\n"
@@ -328,13 +369,18 @@ QString helpText()
         "\n"
         "Optionen:\n");
     for (const OptionRow& o : kOptions) {
-        const QString call = callOf(o) + (o.value ? QLatin1Char(' ') + QLatin1String(o.value) : QString());
-        text += QStringLiteral("  %1  %2\n").arg(call, -28).arg(QString::fromUtf8(o.help));
+        const QString call = callOf(o)
+            + (o.value ? QLatin1Char(' ') + QCoreApplication::translate("YearCommandLine", o.value)
+                       : QString());
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(call, -28)
+                    .arg(QCoreApplication::translate("YearCommandLine", o.help));
     }
-    text += QStringLiteral("\nRegionen:\n");
+    text += QCoreApplication::translate("YearCommandLine", "\nRegionen:\n");
     for (const Region& r : yearRegions())
         text += QStringLiteral("  %1  %2\n").arg(r.code, -3).arg(r.name);
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+        "YearCommandLine",
         "\nEin Bild, das fehlt oder nicht gelesen werden kann, bleibt mit einer Meldung leer;\n"
         "der Kalender wird trotzdem geschrieben.\n"
         "\nRückgabewerte:\n"
@@ -359,9 +405,10 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         QStringList skipped;
         const YearProject project = projectOf(line, people, skipped);
         for (const QString& s : skipped)
-            err << QStringLiteral("Übersprungen: ") << s << '\n';
+            err << QCoreApplication::translate("YearCommandLine", "Übersprungen: ") << s << '\n';
         if (project.person && !beforeBirthNote(*project.person, project.year).isEmpty())
-            err << QStringLiteral("Hinweis: ") << beforeBirthNote(*project.person, project.year) << '\n';
+            err << QCoreApplication::translate("YearCommandLine", "Hinweis: ")
+                << beforeBirthNote(*project.person, project.year) << '\n';
         zuv::exchange::IcsResult termine;
         if (!project.appointmentFiles.isEmpty() && project.year >= 1 && project.year <= 9999) {
             // The twelve months the calendar shows, also when it starts after January.
@@ -369,8 +416,10 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
             termine = zuv::exchange::readIcsFiles(project.appointmentFiles, first,
                                                   first.addMonths(12).addDays(-1));
             for (const zuv::exchange::IcsMessage& m : termine.messages)
-                err << QStringLiteral("Warnung: ") << m.toString() << '\n';
-            out << QStringLiteral("Termine %1: %2\n").arg(project.year).arg(termine.appointments.size());
+                err << QCoreApplication::translate("YearCommandLine", "Warnung: ") << m.toString() << '\n';
+            out << QCoreApplication::translate("YearCommandLine", "Termine %1: %2\n")
+                       .arg(project.year)
+                       .arg(termine.appointments.size());
         }
         if (line.birthdayCalendar)
             return runBirthdayCalendar(line, project, people, out, err);
@@ -388,7 +437,7 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
                 throw Failure{kExitOutput, e.message()};
             }
             for (const PictureProblem& p : problems)
-                err << QStringLiteral("Warnung: ")
+                err << QCoreApplication::translate("YearCommandLine", "Warnung: ")
                     << problemText(p, project.year).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\n';
             // Pictures that reached their month page: a soft one is placed all the same, a
             // cover picture is not one of the months'.
@@ -397,11 +446,14 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
                 placed += m.pictures.size();
             for (const PictureProblem& p : problems)
                 placed -= !p.softOnly && p.month != 0;
-            out << QStringLiteral("Jahreskalender %1 mit %2 Seiten und %3 gespeichert: %4\n")
+            const QString pictures = placed == 1
+                ? QCoreApplication::translate("YearCommandLine", "1 Bild")
+                : QCoreApplication::translate("YearCommandLine", "%1 Bildern").arg(placed);
+            out << QCoreApplication::translate("YearCommandLine",
+                                               "Jahreskalender %1 mit %2 Seiten und %3 gespeichert: %4\n")
                        .arg(project.year)
                        .arg(doc.pageCount())
-                       .arg(placed == 1 ? QStringLiteral("1 Bild") : QStringLiteral("%1 Bildern").arg(placed))
-                       .arg(QDir::toNativeSeparators(line.pdf));
+                       .arg(pictures, QDir::toNativeSeparators(line.pdf));
         }
         if (!line.ics.isEmpty()) {
             try {
@@ -409,7 +461,7 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
             } catch (const Error& e) {
                 throw Failure{kExitOutput, e.message()};
             }
-            out << QStringLiteral("Kalenderdatei %1 gespeichert: %2\n")
+            out << QCoreApplication::translate("YearCommandLine", "Kalenderdatei %1 gespeichert: %2\n")
                        .arg(project.year)
                        .arg(QDir::toNativeSeparators(line.ics));
         }
@@ -417,37 +469,39 @@ int runCommandLine(const CommandLine& line, const std::vector<Person>& people, Q
         err.flush();
         return kExitOk;
     } catch (const Failure& f) {
-        err << QStringLiteral("Fehler: ") << f.message() << '\n';
+        err << QCoreApplication::translate("YearCommandLine", "Fehler: ") << f.message() << '\n';
         err.flush();
         return f.status;
     }
 }
 
-int runCommandLine(int argc, char** argv, void (*setupFonts)())
+int runCommandLine(int argc, char** argv, void (*setup)())
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandLine line;
-    try {
-        line = parseCommandLine(arguments);
-    } catch (const Error& e) {
-        err << QStringLiteral("Fehler: ") << e.message() << '\n';
-        return kExitUsage;
-    }
-    if (line.help)
-        return runCommandLine(line, {}, out, err);
 
-    // Batch use needs no display.
+    // Batch use needs no display. The application comes first: the program's set-up
+    // installs the language that the help and the usage messages speak.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     zuv::core::setApplicationNames();
-    if (setupFonts)
-        setupFonts();
+    if (setup)
+        setup();
+
+    CommandLine line;
+    try {
+        line = parseCommandLine(arguments);
+    } catch (const Error& e) {
+        err << QCoreApplication::translate("YearCommandLine", "Fehler: ") << e.message() << '\n';
+        return kExitUsage;
+    }
+    if (line.help)
+        return runCommandLine(line, {}, out, err);
 
     std::vector<Person> people;
     zuv::store::Table names(QStringLiteral("CDSNamensliste"));
@@ -460,8 +514,9 @@ int runCommandLine(int argc, char** argv, void (*setupFonts)())
             names.loadFromFile();
             people = peopleOf(names);
         } catch (const std::exception&) {
-            err << QStringLiteral("Warnung: Die Namensliste kann nicht gelesen werden; der "
-                                  "Kalender erscheint ohne Geburtstage.\n");
+            err << QCoreApplication::translate("YearCommandLine",
+                                               "Warnung: Die Namensliste kann nicht gelesen werden; der "
+                                               "Kalender erscheint ohne Geburtstage.\n");
         }
     }
     return runCommandLine(line, people, out, err);

@@ -64,9 +64,10 @@ QString helpText();
 int runCommandLine(const CommandLine& line, const std::vector<Person>& people,
                    QTextStream& out, QTextStream& err);
 
-// The whole command line as main() calls it before any window is built: parses argv,
-// starts a window-less application, reads the name list and runs. setupFonts (may be null)
-// installs the program's font substitutions once the application exists.
-int runCommandLine(int argc, char** argv, void (*setupFonts)());
+// The whole command line as main() calls it before any window is built: starts a
+// window-less application, parses argv, reads the name list and runs. setup (may be null)
+// installs the program's font substitutions and language once the application exists,
+// before the arguments are read, so that the help and the messages speak that language.
+int runCommandLine(int argc, char** argv, void (*setup)());
 
 } // namespace zuv::yearcal

@@ -9,6 +9,7 @@
 #include "table.h"
 #include "yearevents.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace zuv::yearcal {
@@ -22,11 +23,13 @@ std::vector<zuv::exchange::ExportEvent> criticalDayEvents(const YearProject& pro
     for (int m = 1; m <= 12; ++m)
         for (const zuv::bio::CriticalDay& d :
              zuv::bio::criticalDaysInMonth(person.birthDate, project.year, m, project.intuitive))
-            days.push_back({QStringLiteral("Kritischer Tag: %1 (%2)").arg(person.name, zuv::bio::criticalMarks(d)),
+            days.push_back({QCoreApplication::translate("YearCalendar", "Kritischer Tag: %1 (%2)")
+                                .arg(person.name, zuv::bio::criticalMarks(d)),
                             QDate(project.year, m, d.day)});
     return zuv::exchange::markedDayEvents(days, QStringLiteral("kritisch"),
-                                          person.name + QLatin1Char('|') + person.birthDate.toString(Qt::ISODate),
-                                          QStringLiteral("Kritischer Tag"),
+                                          person.name + QLatin1Char('|')
+                                              + person.birthDate.toString(Qt::ISODate),
+                                          QCoreApplication::translate("YearCalendar", "Kritischer Tag"),
                                           zuv::bio::criticalLegend(person.name, project.intuitive));
 }
 
@@ -65,7 +68,7 @@ int runNameImport(const QString& path, zuv::store::Table& names, QTextStream& ou
     using zuv::people::NameFile;
     const NameFile file = zuv::people::previewNameFile(path, zuv::people::namesOf(names));
     if (file.status != NameFile::Ok) {
-        err << QStringLiteral("Fehler: ") << file.message << '\n';
+        err << QCoreApplication::translate("YearCalendar", "Fehler: ") << file.message << '\n';
         err.flush();
         return file.status == NameFile::UnknownFormat ? kNamesUnknownFormat : kNamesUnreadable;
     }
@@ -77,13 +80,16 @@ int runNameImport(const QString& path, zuv::store::Table& names, QTextStream& ou
     try {
         zuv::people::addNames(names, file.preview.toAdd());
     } catch (const std::exception& e) {
-        err << QStringLiteral("Fehler: Die Namensliste kann nicht geschrieben werden; nichts wurde "
-                              "eingelesen: ")
+        err << QCoreApplication::translate(
+            "YearCalendar",
+            "Fehler: Die Namensliste kann nicht geschrieben werden; nichts wurde "
+            "eingelesen: ")
             << QString::fromUtf8(e.what()) << '\n';
         err.flush();
         return kNamesNotWritten;
     }
-    out << QStringLiteral("Namen eingelesen: ") << zuv::exchange::previewSummary(file.preview) << '\n';
+    out << QCoreApplication::translate("YearCalendar", "Namen eingelesen: ")
+        << zuv::exchange::previewSummary(file.preview) << '\n';
     out.flush();
     return kNamesOk;
 }

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace zuv::yearcal {
 
 QString moonSymbol(zuv::astronomy::MoonPhase phase)
@@ -136,10 +138,12 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
 {
     if (project.year < 1 || project.year > 9999)
         throw zuv::core::Error(
-            QStringLiteral("Das Jahr %1 liegt nicht zwischen 1 und 9999.").arg(project.year));
+            QCoreApplication::translate("YearCalendar", "Das Jahr %1 liegt nicht zwischen 1 und 9999.")
+                .arg(project.year));
     const std::optional<Region> region = findRegion(project.regionCode);
     if (!region || region->code != project.regionCode)
-        throw zuv::core::Error(QStringLiteral("Unbekannte Region \"%1\".").arg(project.regionCode));
+        throw zuv::core::Error(
+            QCoreApplication::translate("YearCalendar", "Unbekannte Region \"%1\".").arg(project.regionCode));
 
     zuv::daymarks::checkSecondRegion(project.regionCode, project.secondRegion);
     const auto months = calendarMonths(project.year, project.print.firstMonth);
@@ -148,7 +152,7 @@ YearDocument buildYearDocument(const YearProject& project, const std::vector<Per
     doc.print = project.print;
     doc.cover.year = project.year;
     doc.cover.title = spanTitle(project.year, project.print.firstMonth);
-    doc.cover.subtitle = QStringLiteral("Feiertage: ") + region->name;
+    doc.cover.subtitle = QCoreApplication::translate("YearCalendar", "Feiertage: %1").arg(region->name);
     doc.cover.picture = project.pictures[static_cast<std::size_t>(months[0].month - 1)].value(0);
     // A calendar year's marks are worked out at once; a school year's month by month.
     const bool marked = withMarks(project);

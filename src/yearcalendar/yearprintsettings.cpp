@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "yearspan.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace zuv::yearcal {
@@ -27,7 +28,8 @@ PictureFit fitOf(const QJsonValue& value, PictureFit fallback)
         return fallback;
     const auto fit = zuv::photo::fitFromWord(value.toString());
     if (!fit)
-        throw Error(QStringLiteral("unbekannte Bildanpassung \"%1\".").arg(value.toString()));
+        throw Error(QCoreApplication::translate("YearCalendar", "unbekannte Bildanpassung \"%1\".")
+                        .arg(value.toString()));
     return *fit;
 }
 
@@ -80,7 +82,8 @@ PrintSettings readPrintSettings(const QJsonObject& root)
     if (!paper.isUndefined()) {
         const auto known = zuv::photo::paperFromName(paper.toString());
         if (!known)
-            throw Error(QStringLiteral("unbekanntes Papierformat \"%1\".").arg(paper.toString()));
+            throw Error(QCoreApplication::translate("YearCalendar", "unbekanntes Papierformat \"%1\".")
+                            .arg(paper.toString()));
         s.sheet.paper = *known;
     }
     s.sheet.bleed = root.value(kBleed).toBool(false);
@@ -102,15 +105,18 @@ bool parsePrintOption(const QString& name, const QString& value, PrintOptions& o
     if (name == QLatin1String("--bildanpassung")) {
         options.fit = zuv::photo::fitFromWord(value);
         if (!options.fit)
-            throw Error(QStringLiteral("Die Bildanpassung \"%1\" gibt es nicht: erlaubt sind "
-                                       "zuschneiden, einpassen und verzerren.")
+            throw Error(QCoreApplication::translate("YearCalendar",
+                                                    "Die Bildanpassung \"%1\" gibt es nicht: erlaubt sind "
+                                                    "zuschneiden, einpassen und verzerren.")
                             .arg(value));
     } else if (name == QLatin1String("--papier")) {
         options.paper = zuv::photo::paperFromName(value);
         if (!options.paper)
-            throw Error(QStringLiteral("Das Papierformat \"%1\" gibt es nicht: erlaubt sind A4, A3 "
-                                       "und A5.")
-                            .arg(value));
+            throw Error(
+                QCoreApplication::translate("YearCalendar",
+                                            "Das Papierformat \"%1\" gibt es nicht: erlaubt sind A4, A3 "
+                                            "und A5.")
+                    .arg(value));
     } else if (name == QLatin1String("--beschnitt")) {
         options.bleed = true;
     } else if (name == QLatin1String("--erster-monat")) {

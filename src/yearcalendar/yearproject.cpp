@@ -9,6 +9,7 @@
 #include "regions.h"
 #include "pictureloader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,30 +134,35 @@ YearProject projectFromJson(const QByteArray& json)
     QJsonParseError parseError{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !doc.isObject())
-        throw Error(QStringLiteral("Die Datei ist kein Jahreskalender-Projekt."));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Die Datei ist kein Jahreskalender-Projekt."));
     const QJsonObject root = doc.object();
     auto refuse = [](const QString& what) {
-        throw Error(QStringLiteral("Das Jahreskalender-Projekt ist beschädigt: %1").arg(what));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Das Jahreskalender-Projekt ist beschädigt: %1")
+                .arg(what));
     };
 
     YearProject p;
     p.year = root.value(QStringLiteral("jahr")).toInt(0);
     if (p.year < 1 || p.year > 9999)
-        refuse(QStringLiteral("das Jahr fehlt oder liegt nicht zwischen 1 und 9999."));
+        refuse(QCoreApplication::translate("YearCalendar",
+                                           "das Jahr fehlt oder liegt nicht zwischen 1 und 9999."));
     p.regionCode = root.value(QStringLiteral("region")).toString();
     const auto region = findRegion(p.regionCode);
     if (!region || region->code != p.regionCode)
-        refuse(QStringLiteral("unbekannte Region \"%1\".").arg(p.regionCode));
+        refuse(QCoreApplication::translate("YearCalendar", "unbekannte Region \"%1\".").arg(p.regionCode));
 
     const QJsonValue months = root.value(QStringLiteral("bilder"));
     if (!months.isUndefined()) {
         const QJsonArray list = months.toArray();
         if (!months.isArray() || list.size() > 12)
-            refuse(QStringLiteral("die Bilderliste muss zwölf Monate haben."));
+            refuse(QCoreApplication::translate("YearCalendar", "die Bilderliste muss zwölf Monate haben."));
         for (qsizetype m = 0; m < list.size(); ++m) {
             const QJsonArray files = list.at(m).toArray();
             if (files.size() > kMaxPicturesPerMonth)
-                refuse(QStringLiteral("mehr als drei Bilder im Monat %1.").arg(m + 1));
+                refuse(QCoreApplication::translate("YearCalendar", "mehr als drei Bilder im Monat %1.")
+                           .arg(m + 1));
             for (const QJsonValue& f : files)
                 if (f.isString() && !f.toString().isEmpty())
                     p.pictures[static_cast<std::size_t>(m)] << f.toString();
@@ -169,7 +175,9 @@ YearProject projectFromJson(const QByteArray& json)
         Person who{o.value(QStringLiteral("name")).toString(),
                    QDate::fromString(o.value(QStringLiteral("geburtsdatum")).toString(), Qt::ISODate)};
         if (!who.birthDate.isValid())
-            refuse(QStringLiteral("die Person \"%1\" hat kein gültiges Geburtsdatum.").arg(who.name));
+            refuse(QCoreApplication::translate("YearCalendar",
+                                               "die Person \"%1\" hat kein gültiges Geburtsdatum.")
+                       .arg(who.name));
         p.person = who;
     }
     p.birthdays = root.value(QStringLiteral("geburtstage")).toBool(true);
@@ -198,18 +206,20 @@ YearProject loadProject(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw Error(QStringLiteral("Das Projekt \"%1\" wurde nicht gefunden.")
+        throw Error(QCoreApplication::translate("YearCalendar", "Das Projekt \"%1\" wurde nicht gefunden.")
                         .arg(QDir::toNativeSeparators(path)));
     if (!info.isFile())
-        throw Error(QStringLiteral("\"%1\" ist keine gewöhnliche Datei.")
+        throw Error(QCoreApplication::translate("YearCalendar", "\"%1\" ist keine gewöhnliche Datei.")
                         .arg(QDir::toNativeSeparators(path)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Das Projekt \"%1\" kann nicht gelesen werden: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Das Projekt \"%1\" kann nicht gelesen werden: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
     if (file.size() > kMaxProjectBytes)
-        throw Error(QStringLiteral("\"%1\" ist zu groß für ein Jahreskalender-Projekt.")
-                        .arg(QDir::toNativeSeparators(path)));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "\"%1\" ist zu groß für ein Jahreskalender-Projekt.")
+                .arg(QDir::toNativeSeparators(path)));
     try {
         return projectFromJson(file.readAll());
     } catch (const Error& e) {
@@ -221,23 +231,27 @@ void saveProject(const QString& path, const YearProject& project)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Error(QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.")
-                        .arg(QDir::toNativeSeparators(folder)));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Der Ordner \"%1\" kann nicht angelegt werden.")
+                .arg(QDir::toNativeSeparators(folder)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(projectToJson(project)) < 0 || !file.commit())
-        throw Error(QStringLiteral("Das Projekt kann nicht gespeichert werden (%1): %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Das Projekt kann nicht gespeichert werden (%1): %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 QStringList picturesInFolder(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.exists() || !info.isDir())
-        throw Error(QStringLiteral("Der Bilderordner \"%1\" wurde nicht gefunden.")
-                        .arg(QDir::toNativeSeparators(folder)));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Der Bilderordner \"%1\" wurde nicht gefunden.")
+                .arg(QDir::toNativeSeparators(folder)));
     if (!info.isReadable() || !info.isExecutable())
-        throw Error(QStringLiteral("Der Bilderordner \"%1\" kann nicht gelesen werden.")
-                        .arg(QDir::toNativeSeparators(folder)));
+        throw Error(
+            QCoreApplication::translate("YearCalendar", "Der Bilderordner \"%1\" kann nicht gelesen werden.")
+                .arg(QDir::toNativeSeparators(folder)));
     const QDir dir(folder);
     QStringList files;
     // Special files too: the check names them instead of leaving them out unsaid.

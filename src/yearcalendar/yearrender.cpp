@@ -12,6 +12,7 @@
 #include "picturefit.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -89,7 +90,7 @@ QString problemText(const PictureProblem& problem, int year)
     if (problem.year != 0)
         year = problem.year;
     const QString where = problem.month == 0
-        ? QStringLiteral("Titelseite %1").arg(year)
+        ? QCoreApplication::translate("YearCalendar", "Titelseite %1").arg(year)
         : QStringLiteral("%1 %2").arg(zuv::core::monthName(problem.month)).arg(year);
     return where + QStringLiteral(": ") + problem.message;
 }
@@ -284,7 +285,8 @@ bool writeYearPdf(const QString& path, const YearDocument& doc, const CalendarRe
 {
     std::vector<PictureProblem> found;
     const bool done = zuv::photo::writePdf(
-        path, QStringLiteral("Jahreskalender %1").arg(doc.cover.year), doc.pageCount(),
+        path, QCoreApplication::translate("YearCalendar", "Jahreskalender %1").arg(doc.cover.year),
+        doc.pageCount(),
         [&](QPainter& painter, const QRectF& sheet, int index) {
             // Decoded pictures live only while their page is drawn.
             zuv::photo::render(painter, sheet, layoutPage(doc, index, design, found));

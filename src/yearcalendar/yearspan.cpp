@@ -5,6 +5,8 @@
 #include "dialogs.h"
 #include "germandate.h"
 
+#include <QCoreApplication>
+
 namespace zuv::yearcal {
 
 std::array<CalendarMonth, 12> calendarMonths(int year, int firstMonth)
@@ -12,10 +14,10 @@ std::array<CalendarMonth, 12> calendarMonths(int year, int firstMonth)
     if (firstMonth < 1 || firstMonth > 12)
         throw zuv::core::Error(firstMonthProblem(QString::number(firstMonth)));
     if (year < 1 || year > 9999 || (year == 9999 && firstMonth > 1))
-        throw zuv::core::Error(
-            QStringLiteral("Ein Kalender ab %1 %2 reicht über das Jahr 9999 hinaus.")
-                .arg(zuv::core::monthName(firstMonth))
-                .arg(year));
+        throw zuv::core::Error(QCoreApplication::translate(
+                                   "YearCalendar", "Ein Kalender ab %1 %2 reicht über das Jahr 9999 hinaus.")
+                                   .arg(zuv::core::monthName(firstMonth))
+                                   .arg(year));
     std::array<CalendarMonth, 12> months;
     for (int i = 0; i < 12; ++i) {
         const int index = firstMonth - 1 + i;   // months since January of year
@@ -42,8 +44,9 @@ std::optional<int> firstMonthFromText(const QString& text)
 
 QString firstMonthProblem(const QString& text)
 {
-    return QStringLiteral("Der erste Monat \"%1\" ist ungültig: erlaubt sind 1 (Januar) bis 12 "
-                          "(Dezember).")
+    return QCoreApplication::translate("YearCalendar",
+                                       "Der erste Monat \"%1\" ist ungültig: erlaubt sind 1 (Januar) bis 12 "
+                                       "(Dezember).")
         .arg(text);
 }
 
