@@ -119,6 +119,8 @@ TEST_F(ChoicesTest, DraggingACroppedPictureMovesWhatTheSlotShowsAndIsKept)
     trigger("Zuschneiden1");
     const QPointF slotCentre(96 + 609 / 2.0, 640 + 377 / 2.0);   // the single slot without chart
     QColor before;
+    zuv::photo::ReportPage afterDrag;
+    zuv::photo::FocusPoint dragged;
     preview([&](QPrintPreviewDialog& dialog) {
         auto* view = dialog.findChild<QPrintPreviewWidget*>()->findChild<QGraphicsView*>();
         ASSERT_NE(view, nullptr);
@@ -143,12 +145,23 @@ TEST_F(ChoicesTest, DraggingACroppedPictureMovesWhatTheSlotShowsAndIsKept)
         sendMouse(view->viewport(), QEvent::MouseButtonPress, from);
         sendMouse(view->viewport(), QEvent::MouseMove, to);
         sendMouse(view->viewport(), QEvent::MouseButtonRelease, to);
+        afterDrag = report->lastPage();
+        dragged = page->choices().focus[0];
+        // The picture's context menu puts the focus on one of nine places: "oben" shows the
+        // picture's top, red again.
+        for (QAction* a : report->PictureMenu1(0)->actions())
+            if (a->text() == QLatin1String("oben"))
+                a->trigger();
     });
     EXPECT_TRUE(isRed(before)) << before.name().toStdString();
-    // Dragged up by 100 report pixels (66 picture pixels): the centre now shows the blue part.
+    EXPECT_TRUE(isRed(shownColour(slotCentre)));
+    EXPECT_EQ(page->choices().focus[0], (zuv::photo::FocusPoint{0.5, 0.0}));
+    // Dragged up by 100 report pixels (66 picture pixels): the centre showed the blue part.
+    shownPage = afterDrag;
     EXPECT_TRUE(isBlue(shownColour(slotCentre))) << shownColour(slotCentre).name().toStdString();
-    EXPECT_NEAR(page->choices().focus[0].y, (200 + 100 * 400.0 / 609) / 400, 0.02);
-    // The next run starts with the fit and the focus point.
+    EXPECT_NEAR(dragged.y, (200 + 100 * 400.0 / 609) / 400, 0.02);
+    EXPECT_DOUBLE_EQ(dragged.x, 0.5);
+    // The next run starts with the fit and the focus point last chosen.
     EXPECT_EQ(zuv::photo::loadFotoPageChoices(), page->choices());
     EXPECT_EQ(zuv::photo::loadFotoPageChoices().fit, PictureFit::Crop);
 }
