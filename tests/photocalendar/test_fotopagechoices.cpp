@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QSettings>
 
 namespace {
 
@@ -283,6 +284,23 @@ TEST_F(ChoicesTest, ThePreviewSaysWhichPictureWillPrintSoft)
     choosePicture(large);
     preview();
     EXPECT_TRUE(shownNotes.isEmpty()) << shownNotes.toStdString();
+}
+
+TEST(FotoPageChoicesFile, UnusableValuesGiveTheDefaults)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("z.conf")), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("FotoKalender/Bildanpassung"), QStringLiteral("quetschen"));
+    settings.setValue(QStringLiteral("FotoKalender/Bildausschnitt1"), QStringLiteral("1.5 0.2"));
+    settings.setValue(QStringLiteral("FotoKalender/Bildausschnitt2"), QStringLiteral("nan 0.2"));
+    settings.setValue(QStringLiteral("FotoKalender/Bildausschnitt3"), QStringLiteral("0.25 1"));
+    settings.setValue(QStringLiteral("FotoKalender/ZweiteRegion"), QStringLiteral("ZZH"));   // Zürich
+    const zuv::photo::FotoPageChoices c = zuv::photo::readFotoPageChoices(settings);
+    EXPECT_EQ(c.fit, PictureFit::Stretch);
+    EXPECT_EQ(c.focus[0], zuv::photo::FocusPoint());
+    EXPECT_EQ(c.focus[1], zuv::photo::FocusPoint());
+    EXPECT_EQ(c.focus[2], (zuv::photo::FocusPoint{0.25, 1}));
+    EXPECT_TRUE(c.secondRegion.isEmpty());
 }
 
 } // namespace
