@@ -180,7 +180,7 @@ TEST_F(ChoicesTest, EachMarkSwitchAddsItsLineToThePage)
         // Phases of January 2010 from the almanacs (annular eclipse at the new moon of the 15th).
         {"Mondphasen1", nullptr, "Bayern", 1, 2010,
          "Mondphasen: 07. Letztes Viertel  15. Neumond  23. Erstes Viertel  30. Vollmond"},
-        // The example: Ascension on Thursday 6 May, Corpus Christi on Thursday 27 May.
+        // Bavaria 2027: Ascension on Thursday 6 May, Corpus Christi on Thursday 27 May.
         {"Brueckentage1", nullptr, "Bayern", 5, 2027, "Brückentage: 07. 28."},
         // Austria's national holiday is no holiday in Bavaria.
         {"ZweiteRegion1", "W", "Bayern", 10, 2027, "26. Nationalfeiertag (W)"},
