@@ -78,16 +78,17 @@ void FotoPage::buildMenuEntries()
     m_ZweiteRegion1 = new QMenu(tr("&Zweite Region"), this);
     m_ZweiteRegion1->setObjectName(QStringLiteral("ZweiteRegion1"));
     m_regionGroup = new QActionGroup(this);
-    auto addRegion = [&](const char* name, const QString& text, const QString& code) {
-        QAction* a = entry(m_regionGroup, name, text, true);
+    auto addRegion = [&](const QString& text, const QString& code) {
+        QAction* a = entry(m_regionGroup, "", text, true);
+        a->setObjectName(QStringLiteral("ZweiteRegion_") + (code.isEmpty() ? QStringLiteral("keine") : code));
         a->setData(code);
         m_ZweiteRegion1->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { ZweiteRegion1Click(code); });
     };
-    addRegion("ZweiteRegionKeine", tr("keine"), QString());
+    addRegion(tr("keine"), QString());
     for (const zuv::dates::Region& r : zuv::dates::yearCalendarRegions())
         if (zuv::daymarks::isSecondRegionCode(regionText(r.code)))
-            addRegion("ZweiteRegionEintrag", regionText(r.name), regionText(r.code));
+            addRegion(regionText(r.name), regionText(r.code));
 
     m_TermineAusDatei1 = entry(this, "TermineAusDatei1",
                                tr("&Termine aus Datei…"), false);
