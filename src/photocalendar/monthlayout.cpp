@@ -59,7 +59,7 @@ const QColor kAppointmentShade(0xDD, 0xDD, 0xDD);
 
 // The part of a placed picture that is shown: a cut-out for Zuschneiden, so that the PDF
 // keeps only what is seen; the whole picture otherwise.
-ReportPicture shownPart(const PlacedPicture& p)
+pictures::ReportPicture shownPart(const PlacedPicture& p)
 {
     const QImage* image = p.picture.image();
     if (p.source.isEmpty() || !image || p.source == QRectF(QPointF(0, 0), p.picture.size()))
@@ -68,7 +68,7 @@ ReportPicture shownPart(const PlacedPicture& p)
     const int top = std::clamp(int(std::lround(p.source.top())), 0, image->height() - 1);
     const QSize size(std::clamp(int(std::lround(p.source.width())), 1, image->width() - left),
                      std::clamp(int(std::lround(p.source.height())), 1, image->height() - top));
-    return ReportPicture::fromImage(image->copy(QRect(QPoint(left, top), size)));
+    return pictures::ReportPicture::fromImage(image->copy(QRect(QPoint(left, top), size)));
 }
 
 const TextMarkStyle* textMarkStyle(DayMarkKind kind)

@@ -69,7 +69,7 @@ struct WeekRow {
 struct PlacedPicture {
     int slot = 0;
     QRectF rect;                   // report pixels on the sheet where the picture is drawn
-    ReportPicture picture;
+    pictures::ReportPicture picture;
     // The part of picture shown in rect, in the picture's own units; empty: all of it,
     // stretched (Verzerren, and the chart).
     QRectF source;
@@ -120,12 +120,12 @@ struct MonthPageInput {
     // decide the slots (pictureSlots()). loaded holds each one's picture, loaded for its
     // slot's size; an entry that is missing or empty leaves its slot empty.
     QStringList pictureFiles;
-    std::vector<ReportPicture> loaded;
+    std::vector<pictures::ReportPicture> loaded;
     // Verzerren is the month page's documented behaviour; with Zuschneiden and Einpassen
     // loaded holds each whole picture with its own proportions (pagepictures.h).
     PictureFit pictureFit = PictureFit::Stretch;
     std::array<FocusPoint, kMaxPagePictures> focus{};
-    ReportPicture chart;           // the month chart in print colours; empty: no chart
+    pictures::ReportPicture chart;           // the month chart in print colours; empty: no chart
     std::vector<DayNote> notes;    // put on the days in the order given
     QStringList moreLines;
     QString birthdayLine;
@@ -153,7 +153,7 @@ QRectF chartSlot(bool withChart);
 // the thread of the holiday calendar.
 // The pictures are stretched into their slots unless page.pictureFit says otherwise.
 void placePictures(MonthPage& page, const QStringList& pictureFiles,
-                   const std::vector<ReportPicture>& loaded, const ReportPicture& chart);
+                   const std::vector<pictures::ReportPicture>& loaded, const pictures::ReportPicture& chart);
 
 // Puts every picture of the page where page.pictureFit and its focus point place it in its
 // slot (rect and source). Run after a change of the fit or of a focus point.

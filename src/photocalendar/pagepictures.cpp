@@ -16,6 +16,10 @@
 
 namespace zuv::photo {
 
+using pictures::PictureFile;
+using pictures::PictureFormat;
+using pictures::ReportPicture;
+
 namespace {
 
 std::vector<SlotPlan> plansWithFiles(const QStringList& files, bool withChart)
@@ -41,7 +45,7 @@ QSizeF ownPixels(const QString& path)
 
 bool isDrawing(const QString& path)
 {
-    const auto format = formatFromExtension(path);
+    const auto format = pictures::formatFromExtension(path);
     return format == PictureFormat::Metafile || format == PictureFormat::EnhancedMetafile;
 }
 
@@ -63,23 +67,23 @@ SlotPicture loadSlotPicture(const QString& path, const QSizeF& slot, PictureFit 
         if (fit == PictureFit::Stretch)
             return {loadPicture(path, slot), {}};
         // A drawing keeps its proportions from its view box and is drawn at 300 ppi.
-        const PictureFile file = readPictureFile(path);
+        const PictureFile file = pictures::readPictureFile(path);
         try {
             const QByteArray svg =
-                convertInHelper(file.format == PictureFormat::EnhancedMetafile, file.bytes);
+                pictures::convertInHelper(file.format == PictureFormat::EnhancedMetafile, file.bytes);
             const QSizeF box = QSvgRenderer(svg).viewBoxF().size();
             const QSizeF printed = fitPicture(box, QRectF(QPointF(0, 0), slot), fit).target.size()
                 * (kStoredPpi / PageGeometry::kPixelsPerInch);
             const QSizeF whole = box.scaled(printed, Qt::KeepAspectRatioByExpanding);
-            return {ReportPicture::fromImage(renderDrawing(svg, whole.toSize().expandedTo({1, 1}))), {}};
+            return {ReportPicture::fromImage(pictures::renderDrawing(svg, whole.toSize().expandedTo({1, 1}))), {}};
         } catch (const zuv::core::Error& e) {
-            throw zuv::core::Error(pictureError(file.path, e.message()));
+            throw zuv::core::Error(pictures::pictureError(file.path, e.message()));
         }
     }
     const QSizeF own = ownPixels(path);
     if (fit == PictureFit::Stretch || own.isEmpty())
         return {loadPicture(path, slot), own};
-    return {ReportPicture::fromImage(pictureCache().image(path, wholeAtStoredPpi(own, slot, fit))), own};
+    return {ReportPicture::fromImage(pictures::pictureCache().image(path, wholeAtStoredPpi(own, slot, fit))), own};
 }
 
 QStringList softPictureNotes(const MonthPage& page, const std::vector<QSizeF>& ownSizes,
@@ -98,9 +102,9 @@ QStringList softPictureNotes(const MonthPage& page, const std::vector<QSizeF>& o
     return notes;
 }
 
-ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
+pictures::ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
 {
-    return ReportPicture::fromImage(pictureCache().image(path, printPixels(slotSize)));
+    return pictures::ReportPicture::fromImage(pictures::pictureCache().image(path, pictures::printPixels(slotSize)));
 }
 
 int picturesToLoad(const QStringList& files, bool withChart)
@@ -108,9 +112,9 @@ int picturesToLoad(const QStringList& files, bool withChart)
     return static_cast<int>(plansWithFiles(files, withChart).size());
 }
 
-std::vector<ReportPicture> loadPagePictures(const QStringList& files, bool withChart)
+std::vector<pictures::ReportPicture> loadPagePictures(const QStringList& files, bool withChart)
 {
-    std::vector<ReportPicture> loaded(static_cast<std::size_t>(files.size()));
+    std::vector<pictures::ReportPicture> loaded(static_cast<std::size_t>(files.size()));
     for (const SlotPlan& plan : plansWithFiles(files, withChart))
         loaded[static_cast<std::size_t>(plan.index)] = loadPicture(files.value(plan.index), plan.rect.size());
     return loaded;

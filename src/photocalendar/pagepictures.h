@@ -21,19 +21,19 @@ namespace zuv::photo {
 // Loads path for a slot of slotSize report pixels through pictureCache(): an image of at
 // most printPixels(slotSize). Blocks while decoding. Throws zuv::core::Error with the
 // message the user sees (file and cause).
-ReportPicture loadPicture(const QString& path, const QSizeF& slotSize);
+pictures::ReportPicture loadPicture(const QString& path, const QSizeF& slotSize);
 
 // The chosen pictures (up to three, an empty path = not chosen) by their index; a picture
 // the page has no slot for, or no file, stays empty. Blocks while decoding. Throws
 // zuv::core::Error for the first picture that cannot be loaded.
-std::vector<ReportPicture> loadPagePictures(const QStringList& files, bool withChart);
+std::vector<pictures::ReportPicture> loadPagePictures(const QStringList& files, bool withChart);
 
 // A picture for a slot of slot's size (report pixels) as fit wants it: for Verzerren the
 // image loadPicture gives; for Zuschneiden and Einpassen the whole picture with its own
 // proportions, decoded so that the part a slot shows keeps at most 300 ppi (a metafile is
 // drawn at that resolution). Throws zuv::core::Error as loadPicture does.
 struct SlotPicture {
-    ReportPicture picture;
+    pictures::ReportPicture picture;
     QSizeF ownSize;    // the file's own pixels as shown (EXIF turned); empty for a drawing
 };
 SlotPicture loadSlotPicture(const QString& path, const QSizeF& slot, PictureFit fit);
@@ -43,7 +43,7 @@ SlotPicture loadSlotPicture(const QString& path, const QSizeF& slot, PictureFit 
 // between pictures. Its one result holds the pictures, or the message of the first
 // picture that could not be loaded.
 struct PagePictures {
-    std::vector<ReportPicture> pictures;
+    std::vector<pictures::ReportPicture> pictures;
     std::vector<QSizeF> ownSizes;   // by index, as SlotPicture::ownSize; empty: none or a drawing
     QString error;             // empty when every chosen picture was loaded
 };

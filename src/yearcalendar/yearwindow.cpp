@@ -359,7 +359,7 @@ void YearWindow::PicturesClick(int month)
     dialog.setObjectName(QStringLiteral("PicturesDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters(zuv::photo::pictureNameFilters());
+    dialog.setNameFilters(zuv::pictures::pictureNameFilters());
     if (dialogs().exec(dialog) != QDialog::Accepted)
         return;
     // Each picture is checked now; those that cannot go on the page are named and left out.

@@ -34,7 +34,7 @@ protected:
     {
         child<QComboBox>("ComboBox2")->setCurrentText(state);
         child<QComboBox>("ComboBox1")->setCurrentIndex(month - 1);
-        child<zuv::bio::UpDown>("UpDown1")->setPosition(year);
+        child<zuv::widgets::UpDown>("UpDown1")->setPosition(year);
     }
     QString file(const QString& name, const QByteArray& bytes) const
     {
