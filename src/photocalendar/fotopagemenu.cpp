@@ -44,7 +44,7 @@ QString regionText(std::string_view text)
 void FotoPage::buildMenuEntries()
 {
     // One QAction per entry, whichever menu shows it: the check marks stay in step.
-    auto entry = [this](QObject* parent, const char* name, const QString& text, bool checkable) {
+    auto entry = [](QObject* parent, const char* name, const QString& text, bool checkable) {
         auto* a = new QAction(text, parent);
         a->setObjectName(QString::fromLatin1(name));
         a->setCheckable(checkable);
