@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "monthpagemarks.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace zuv::photo {
@@ -20,7 +21,8 @@ void addDayMarks(MonthPageInput& input, const zuv::daymarks::MonthMarks& marks)
         if (m.moon)
             input.notes.push_back({day, {DayMarkKind::MoonPhase, moonSymbol(*m.moon)}});
         if (m.bridgeDay)
-            input.notes.push_back({day, {DayMarkKind::BridgeDay, QStringLiteral("Br")}});
+            input.notes.push_back(
+                {day, {DayMarkKind::BridgeDay, QCoreApplication::translate("zuv::photo::MonthPage", "Br")}});
         if (m.secondRegionOnly)
             input.notes.push_back({day, {DayMarkKind::SecondRegion, marks.secondRegionCode}});
     }
