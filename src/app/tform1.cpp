@@ -184,6 +184,7 @@ void TForm1::buildMenus()
            [page] { page->SchriftartTageszahlen1Click(); });
     fonts->addSeparator();
     action(fonts, "Standard1", tr("Standard"), [page] { page->Standard1Click(); });
+    page->addCalendarMenuEntries(m_kalenderMenu);
     m_kalenderMenu->menuAction()->setVisible(false);
 
     m_hilfeMenu = bar->addMenu(tr("Hilfe"));

@@ -8,6 +8,7 @@
 #include "monthchart.h"
 #include "monthgrid.h"
 #include "monthpage.h"
+#include "monthpagemarks.h"
 #include "pagepictures.h"
 #include "pagewidgets.h"
 #include "picturechoice.h"
@@ -116,7 +117,12 @@ FotoPage::FotoPage(zuv::store::Table& CLDBildkalender, zuv::bio::BioPage& bioPag
     m_fontDialogFont.setPointSize(8);
     m_fontDialogColour = QColor(0x00, 0x00, 0x00);
     buildControls();
-
+    buildMenuEntries();
+    // A focus point moved in the preview is kept for the next page and the next run.
+    m_report.setFocusMoved([this](int index, FocusPoint focus) {
+        m_choices.focus[static_cast<std::size_t>(index)] = focus;
+        choicesChanged();
+    });
 }
 
 FotoPage::~FotoPage() = default;
@@ -180,6 +186,9 @@ void FotoPage::buildControls()
 
     m_Button5 = place(new QPushButton(QStringLiteral("&Vorschau"), p), "Button5", 72, 392, 75, 25);
     m_Button6 = place(new QPushButton(QStringLiteral("&Abbrechen"), p), "Button6", 248, 392, 75, 25);
+
+    // The calendar files whose appointments go on the page, when there are any.
+    m_Termine1 = place(new QLabel(p), "Termine1", 16, 140, 430, 14);
 
     m_Image1 = place(new QLabel(p), "Image1", 464, 40, 305, 401);
     m_Image1->setScaledContents(true);
@@ -262,6 +271,8 @@ void FotoPage::initialise(const QDate& today)
     for (const zuv::dates::Region& region : zuv::dates::yearCalendarRegions())
         m_ComboBox2->addItem(QString::fromUtf8(region.name.data(), qsizetype(region.name.size())));
     m_ComboBox2->setCurrentIndex(0);
+    m_choices = loadFotoPageChoices();
+    showChoices();
 }
 
 void FotoPage::pictureButton(QLabel* label)
@@ -435,6 +446,12 @@ bool FotoPage::startBuild()
                                     "Bundesland aus."));
     if (!state)
         return false;
+    const QString region = chosenRegionCode();
+    if (const QString refusal = secondRegionRefusal(region, m_choices.secondRegion); !refusal.isEmpty()) {
+        dialogs().information(this, refusal);
+        m_ComboBox2->setFocus();
+        return false;
+    }
     // 3. Month.
     const std::optional<int> monthIndex = checkedEntry(
         m_ComboBox1, QStringLiteral("\"%1\" ist kein Monat der Liste. Wählen Sie einen Monat aus."));
@@ -456,6 +473,8 @@ bool FotoPage::startBuild()
         ? zuv::photo::regionMonthName(month, zuv::photo::MonthNaming::Austrian)
         : m_ComboBox1->currentText();
     input.pictureFiles = {m_Bild1->text(), m_Bild2->text(), m_Bild3->text()};
+    input.pictureFit = m_choices.fit;
+    input.focus = m_choices.focus;
     if (m_CheckBox3->isChecked())
         input.chart = monthChart(birthText, year, month);
     const bool withChart = !input.chart.isEmpty();
@@ -480,7 +499,7 @@ bool FotoPage::startBuild()
     connect(m_progress, &QProgressDialog::canceled, watcher, &QFutureWatcher<PagePictures>::cancel);
     connect(watcher, &QFutureWatcher<PagePictures>::finished, this,
             [this, watcher] { picturesLoaded(watcher); });
-    watcher->setFuture(loadPagePicturesAsync(input.pictureFiles, withChart));
+    watcher->setFuture(loadPagePicturesAsync(input.pictureFiles, withChart, input.pictureFit));
     return true;
 }
 
@@ -504,15 +523,28 @@ void FotoPage::picturesLoaded(QFutureWatcher<PagePictures>* watcher)
             return;
         }
         m_pending.loaded = loaded.pictures;
-        showPage(m_pending);
+        showPage(m_pending, loaded.ownSizes);
     });
     m_pending = {};
     endBuild();
 }
 
-void FotoPage::showPage(const MonthPageInput& input)
+void FotoPage::showPage(const MonthPageInput& input, const std::vector<QSizeF>& ownSizes)
 {
-    const MonthPage monthPage = buildMonthPage(input);
+    // The calendar files are read afresh for every page: they may have changed. Their
+    // problems go under the preview; the good events still count.
+    const QDate first(input.year, input.month, 1);
+    const auto appointments = m_choices.appointmentFiles.isEmpty()
+        ? zuv::exchange::IcsResult()
+        : zuv::exchange::readIcsFiles(m_choices.appointmentFiles, first,
+                                      first.addDays(first.daysInMonth() - 1));
+    const zuv::daymarks::MarkOptions marks{m_choices.moonPhases, m_choices.secondRegion,
+                                           m_choices.bridgeDays};
+    const MonthPage monthPage = buildMarkedMonthPage(input, marks, appointments.appointments);
+    QStringList notes = softPictureNotes(monthPage, ownSizes, input.monthText.trimmed());
+    for (const zuv::exchange::IcsMessage& m : appointments.messages)
+        notes << m.toString();
+    m_report.setNotes(notes);
     // The grid table holds the page's rows while it is shown; a build starts from an empty one.
     if (!m_CLDBildkalender.isEmpty())
         m_CLDBildkalender.emptyTable();

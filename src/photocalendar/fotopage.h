@@ -8,6 +8,7 @@
 // calendar page report of the report window.
 
 #include "designscaler.h"
+#include "fotopagechoices.h"
 #include "monthpage.h"
 #include "pagepictures.h"
 
@@ -18,6 +19,8 @@
 #include <functional>
 #include <optional>
 
+class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QFileDialog;
@@ -40,6 +43,9 @@ class TForm10;
 // What "Vorschau" says when "Mit Zuvododerod" is ticked and the birth date is missing or no
 // date (typed: the field's text).
 QString missingBirthDateText(const QString& typed);
+// Why a second region cannot go with the first (unknown, or the same region); empty when
+// it can or when there is none.
+QString secondRegionRefusal(const QString& firstRegion, const QString& secondRegion);
 
 class FotoPage : public QWidget {
     Q_OBJECT
@@ -48,8 +54,12 @@ public:
              TForm10& reportWindow, QWidget* parent = nullptr);
     ~FotoPage() override;
 
-    // First values: current month and year of today, first federal state, no pictures.
+    // First values: current month and year of today, first federal state, no pictures;
+    // the picture fit, marks and calendar files as the user last chose them (settings).
     void initialise(const QDate& today);
+    // Puts the page's own entries into the "Foto Kalender" menu: picture fit and focus,
+    // moon phases, bridge days, second region, appointments from files.
+    void addCalendarMenuEntries(QMenu* menu);
     // Run by "Abbrechen" before the report window closes: shows page 0 and applies the
     // main window's menu rule.
     void setShowFirstPage(std::function<void()> fn) { m_showFirstPage = std::move(fn); }
@@ -66,6 +76,15 @@ public:
     void SchriftartTageszahlen1Click();
     void Standard1Click();
     void Bildabessungen1Click();
+    // The entries of addCalendarMenuEntries.
+    void Bildanpassung1Click(PictureFit fit);
+    void Bildausschnitt1Click(int preset);       // 0..8 (focusPreset), for every picture
+    void Mondphasen1Click();
+    void Brueckentage1Click();
+    void ZweiteRegion1Click(const QString& code);   // empty: none
+    void TermineAusDatei1Click();
+    void TermineEntfernen1Click();
+    const FotoPageChoices& choices() const { return m_choices; }
 
     // --- the page's state, for the report and the main window ---
     const QString& HolidayLine() const { return m_holidayLine; }
@@ -101,7 +120,11 @@ private:
     // pictures to load, else starts loading them and returns true.
     bool startBuild();
     void picturesLoaded(QFutureWatcher<PagePictures>* watcher);
-    void showPage(const MonthPageInput& input);
+    void showPage(const MonthPageInput& input, const std::vector<QSizeF>& ownSizes = {});
+    void buildMenuEntries();
+    // The menu's check marks and the appointment files' label as m_choices says.
+    void showChoices();
+    void choicesChanged();
     void endBuild();
     // The month chart of the birth date for the calendar's month, as the page prints it.
     pictures::ReportPicture monthChart(const QString& birthText, int year, int month);
@@ -118,6 +141,7 @@ private:
     QColor m_fontDialogColour;
     bool m_building = false;
     MonthPageInput m_pending;              // the page whose pictures are loading
+    FotoPageChoices m_choices;
     QProgressDialog* m_progress = nullptr;
     zuv::widgets::DesignScaler m_scaler;
     zuv::widgets::ScaleFactors m_scale;
@@ -145,6 +169,16 @@ private:
     QMenu* m_PopupMenu1 = nullptr;
     QFileDialog* m_OpenPictureDialog1 = nullptr;
     QFontDialog* m_FontDialog1 = nullptr;
+    QLabel* m_Termine1 = nullptr;
+    QMenu* m_Bildanpassung1 = nullptr;
+    QActionGroup* m_fitGroup = nullptr;
+    QMenu* m_Bildausschnitt1 = nullptr;
+    QAction* m_Mondphasen1 = nullptr;
+    QAction* m_Brueckentage1 = nullptr;
+    QMenu* m_ZweiteRegion1 = nullptr;
+    QActionGroup* m_regionGroup = nullptr;
+    QAction* m_TermineAusDatei1 = nullptr;
+    QAction* m_TermineEntfernen1 = nullptr;
 };
 
 } // namespace zuv::photo

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -55,6 +56,20 @@ constexpr double kMarkLineHeight = 13;
 constexpr double kMarkWidth = 34;
 constexpr double kCellPitch = 47;
 const QColor kAppointmentShade(0xDD, 0xDD, 0xDD);
+
+// The part of a placed picture that is shown: a cut-out for Zuschneiden, so that the PDF
+// keeps only what is seen; the whole picture otherwise.
+pictures::ReportPicture shownPart(const PlacedPicture& p)
+{
+    const QImage* image = p.picture.image();
+    if (p.source.isEmpty() || !image || p.source == QRectF(QPointF(0, 0), p.picture.size()))
+        return p.picture;
+    const int left = std::clamp(int(std::lround(p.source.left())), 0, image->width() - 1);
+    const int top = std::clamp(int(std::lround(p.source.top())), 0, image->height() - 1);
+    const QSize size(std::clamp(int(std::lround(p.source.width())), 1, image->width() - left),
+                     std::clamp(int(std::lround(p.source.height())), 1, image->height() - top));
+    return pictures::ReportPicture::fromImage(image->copy(QRect(QPoint(left, top), size)));
+}
 
 const TextMarkStyle* textMarkStyle(DayMarkKind kind)
 {
@@ -233,7 +248,7 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design)
 
     for (const PlacedPicture& p : page.pictures)
         if (!p.picture.isEmpty())
-            laid.pictures.push_back({QStringLiteral("QRImage%1").arg(p.slot), p.rect, p.picture});
+            laid.pictures.push_back({QStringLiteral("QRImage%1").arg(p.slot), p.rect, shownPart(p)});
     return laid;
 }
 

@@ -85,11 +85,51 @@ void placePictures(MonthPage& page, const QStringList& pictureFiles,
     const bool withChart = !chart.isEmpty();
     for (const SlotPlan& plan : pictureSlots(pictureFiles, withChart)) {
         const auto index = static_cast<std::size_t>(plan.index);
-        page.pictures.push_back(
-            {plan.slot, plan.rect, index < loaded.size() ? loaded[index] : pictures::ReportPicture()});
+        page.pictures.push_back({plan.slot, plan.rect,
+                                 index < loaded.size() ? loaded[index] : pictures::ReportPicture(), {},
+                                 plan.rect, plan.index});
     }
     if (withChart)
-        page.pictures.push_back({kChartSlot, chartSlot(true), chart});
+        page.pictures.push_back({kChartSlot, chartSlot(true), chart, {}, chartSlot(true), -1});
+    refitPictures(page);
+}
+
+void refitPictures(MonthPage& page)
+{
+    for (PlacedPicture& p : page.pictures) {
+        if (p.index < 0 || p.index >= kMaxPagePictures)
+            continue;
+        if (page.pictureFit == PictureFit::Stretch || p.picture.isEmpty()) {
+            p.rect = p.slotRect;
+            p.source = {};
+            continue;
+        }
+        const FittedRect fitted = fitPicture(p.picture.size(), p.slotRect, page.pictureFit,
+                                             page.focus[static_cast<std::size_t>(p.index)]);
+        p.rect = fitted.target;
+        p.source = fitted.source;
+    }
+}
+
+int pictureAt(const MonthPage& page, const QPointF& point)
+{
+    for (const PlacedPicture& p : page.pictures)
+        if (p.index >= 0 && !p.picture.isEmpty() && p.slotRect.contains(point))
+            return p.index;
+    return -1;
+}
+
+FocusPoint draggedFocus(FocusPoint focus, const QPointF& moved, const QSizeF& picture,
+                        const QRectF& slot, PictureFit fit)
+{
+    if (fit != PictureFit::Crop || picture.isEmpty() || slot.isEmpty())
+        return focus;
+    // From the centre of the part shown now: a focus point past the edge moves nothing
+    // until it comes back, which would feel stuck.
+    const FittedRect now = fitPicture(picture, slot, fit, focus);
+    const double perPixel = now.source.width() / slot.width();
+    const QPointF centre = now.source.center() - moved * perPixel;
+    return clampedFocus({centre.x() / picture.width(), centre.y() / picture.height()});
 }
 
 MonthPage buildMonthPage(const MonthPageInput& in)
@@ -150,6 +190,8 @@ MonthPage buildMonthPage(const MonthPageInput& in)
     page.moreLines = in.moreLines;
     page.birthdayLine = in.birthdayLine;
     page.legendLine = in.legendLine;
+    page.pictureFit = in.pictureFit;
+    page.focus = in.focus;
 
     placePictures(page, in.pictureFiles, in.loaded, in.chart);
     return page;

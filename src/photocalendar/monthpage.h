@@ -16,6 +16,7 @@
 // Positions are report pixels at 96 per inch on the sheet (see PageGeometry).
 
 #include "calendarreport.h"
+#include "picturefit.h"
 #include "reportpicture.h"
 
 #include <QRectF>
@@ -67,11 +68,17 @@ struct WeekRow {
 // 1 the single picture, 2..4 the three pictures, 5 the month chart.
 struct PlacedPicture {
     int slot = 0;
-    QRectF rect;                   // report pixels on the sheet; the picture is stretched
+    QRectF rect;                   // report pixels on the sheet where the picture is drawn
     pictures::ReportPicture picture;
+    // The part of picture shown in rect, in the picture's own units; empty: all of it,
+    // stretched (Verzerren, and the chart).
+    QRectF source;
+    QRectF slotRect;               // the slot on the sheet; rect lies inside it
+    int index = -1;                // 0..2 among the chosen pictures; -1 for the chart
 };
 
 inline constexpr int kChartSlot = 5;
+inline constexpr int kMaxPagePictures = 3;
 
 struct MonthPage {
     int year = 0;
@@ -84,6 +91,10 @@ struct MonthPage {
     QString legendLine;            // legend of the day marks; may be empty
     std::vector<PlacedPicture> pictures;   // in slot order; the chart has kChartSlot
     QSizeF pageSize{PageGeometry::kWidth, PageGeometry::kHeight};
+    // How the pictures fill their slots (one choice per page) and each one's focus point
+    // for Zuschneiden, by its index among the chosen pictures.
+    PictureFit pictureFit = PictureFit::Stretch;
+    std::array<FocusPoint, kMaxPagePictures> focus{};
 
     // The summary under the grid: the holiday line, the further lines, the birthday line
     // and the legend, separated by CR LF (so a page without them has three empty lines).
@@ -110,6 +121,10 @@ struct MonthPageInput {
     // slot's size; an entry that is missing or empty leaves its slot empty.
     QStringList pictureFiles;
     std::vector<pictures::ReportPicture> loaded;
+    // Verzerren is the month page's documented behaviour; with Zuschneiden and Einpassen
+    // loaded holds each whole picture with its own proportions (pagepictures.h).
+    PictureFit pictureFit = PictureFit::Stretch;
+    std::array<FocusPoint, kMaxPagePictures> focus{};
     pictures::ReportPicture chart;           // the month chart in print colours; empty: no chart
     std::vector<DayNote> notes;    // put on the days in the order given
     QStringList moreLines;
@@ -136,8 +151,23 @@ QRectF chartSlot(bool withChart);
 // pictureFiles, loaded holds their pictures by index (missing or empty: the slot stays
 // empty). Asks nothing but its arguments, so a worker thread can finish a page built on
 // the thread of the holiday calendar.
+// The pictures are stretched into their slots unless page.pictureFit says otherwise.
 void placePictures(MonthPage& page, const QStringList& pictureFiles,
                    const std::vector<pictures::ReportPicture>& loaded, const pictures::ReportPicture& chart);
+
+// Puts every picture of the page where page.pictureFit and its focus point place it in its
+// slot (rect and source). Run after a change of the fit or of a focus point.
+void refitPictures(MonthPage& page);
+
+// The chosen picture (0..2) whose slot holds point (report pixels on the sheet); -1 for
+// none, also for the chart.
+int pictureAt(const MonthPage& page, const QPointF& point);
+
+// The focus point after the user dragged the shown picture by moved report pixels: the
+// picture follows the pointer, so the part shown moves the other way. picture is the
+// picture's size, slot its slot; only Zuschneiden has anything to move (else focus is kept).
+FocusPoint draggedFocus(FocusPoint focus, const QPointF& moved, const QSizeF& picture,
+                        const QRectF& slot, PictureFit fit);
 
 // Builds the page. Throws zuv::core::Error for a month or year out of range or a region
 // code the holiday calendar does not know.

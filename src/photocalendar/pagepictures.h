@@ -7,6 +7,7 @@
 // window loads them on a worker with loadPagePicturesAsync and opens its preview when they
 // are ready; a worker that draws pages (the year calendar) loads them in place.
 
+#include "picturefit.h"
 #include "reportpicture.h"
 
 #include <QFuture>
@@ -27,17 +28,36 @@ pictures::ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
 // zuv::core::Error for the first picture that cannot be loaded.
 std::vector<pictures::ReportPicture> loadPagePictures(const QStringList& files, bool withChart);
 
+// A picture for a slot of slot's size (report pixels) as fit wants it: for Verzerren the
+// image loadPicture gives; for Zuschneiden and Einpassen the whole picture with its own
+// proportions, decoded so that the part a slot shows keeps at most 300 ppi (a metafile is
+// drawn at that resolution). Throws zuv::core::Error as loadPicture does.
+struct SlotPicture {
+    pictures::ReportPicture picture;
+    QSizeF ownSize;    // the file's own pixels as shown (EXIF turned); empty for a drawing
+};
+SlotPicture loadSlotPicture(const QString& path, const QSizeF& slot, PictureFit fit);
+
 // The same on a thread of the global pool. The future reports progress (one step per
 // picture to decode: progressMinimum 0, progressMaximum the count) and can be cancelled
 // between pictures. Its one result holds the pictures, or the message of the first
 // picture that could not be loaded.
 struct PagePictures {
     std::vector<pictures::ReportPicture> pictures;
+    std::vector<QSizeF> ownSizes;   // by index, as SlotPicture::ownSize; empty: none or a drawing
     QString error;             // empty when every chosen picture was loaded
 };
-QFuture<PagePictures> loadPagePicturesAsync(const QStringList& files, bool withChart);
+QFuture<PagePictures> loadPagePicturesAsync(const QStringList& files, bool withChart,
+                                            PictureFit fit = PictureFit::Stretch);
 
 // How many of files will be decoded for the page (those that get a slot).
 int picturesToLoad(const QStringList& files, bool withChart);
+
+struct MonthPage;
+// "März, Bild 1: 96 ppi, wird unscharf" for each picture of page that prints below 150 ppi
+// in its slot as the page's fit and focus place it; ownSizes as PagePictures has them.
+// monthName is the month as the page's title names it.
+QStringList softPictureNotes(const MonthPage& page, const std::vector<QSizeF>& ownSizes,
+                             const QString& monthName);
 
 } // namespace zuv::photo

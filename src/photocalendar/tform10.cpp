@@ -9,11 +9,19 @@
 #include "table.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QGraphicsItem>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QToolBar>
 #include <QPainter>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QPrinter>
 #include <algorithm>
@@ -105,6 +113,19 @@ void TForm10::preview(const MonthPage& page)
                     // cannot start or fails is reported like the chart's.
                     zuv::core::guarded(&dialog, [this, p] { printPage(*p); });
                 });
+        // Dragging a cropped picture moves its focus point; the page view scrolls otherwise.
+        m_previewWidget = dialog.findChild<QPrintPreviewWidget*>();
+        m_paperPixels = printer.pageLayout().fullRectPixels(printer.resolution()).size();
+        if (auto* view = m_previewWidget ? m_previewWidget->findChild<QGraphicsView*>() : nullptr)
+            view->viewport()->installEventFilter(this);
+        if (!m_notes.isEmpty()) {
+            auto* notes = new QLabel(m_notes.join(QLatin1Char('\n')), &dialog);
+            notes->setObjectName(QStringLiteral("Hinweise"));
+            notes->setWordWrap(true);
+            notes->setStyleSheet(QStringLiteral("QLabel { color: #A00000; padding: 4px; }"));
+            if (dialog.layout())
+                dialog.layout()->addWidget(notes);
+        }
         // The month page saved as a PDF straight from its preview.
         if (auto* bar = dialog.findChild<QToolBar*>()) {
             QAction* save = bar->addAction(QStringLiteral("Als PDF speichern..."));
@@ -114,10 +135,119 @@ void TForm10::preview(const MonthPage& page)
         fitPreview(dialog);
         zuv::core::dialogs().exec(dialog);
     } catch (...) {
+        m_previewWidget = nullptr;
         QRBildkalenderAfterPreview();
         throw;
     }
+    m_previewWidget = nullptr;
     QRBildkalenderAfterPreview();
+}
+
+std::optional<QPointF> TForm10::sheetPoint(const QPoint& viewportPos) const
+{
+    auto* view = m_previewWidget ? m_previewWidget->findChild<QGraphicsView*>() : nullptr;
+    if (!view || m_paperPixels.isEmpty())
+        return std::nullopt;
+    // The preview shows each page as an item whose own coordinates are the printer's sheet.
+    const QGraphicsItem* item = view->itemAt(viewportPos);
+    if (!item)
+        return std::nullopt;
+    const QPointF local = item->mapFromScene(view->mapToScene(viewportPos));
+    const QPointF sheet(local.x() / m_paperPixels.width() * m_page.pageSize.width(),
+                        local.y() / m_paperPixels.height() * m_page.pageSize.height());
+    if (!QRectF(QPointF(0, 0), m_page.pageSize).contains(sheet))
+        return std::nullopt;
+    return sheet;
+}
+
+void TForm10::setPictureFocus(int index, FocusPoint focus)
+{
+    if (index < 0 || index >= kMaxPagePictures)
+        return;
+    m_page.focus[static_cast<std::size_t>(index)] = clampedFocus(focus);
+    refitPictures(m_page);
+    m_laid = layoutMonthPage(m_page, QRBildkalender);
+    if (m_previewWidget)
+        m_previewWidget->updatePreview();
+}
+
+void TForm10::focusChosen(int index, FocusPoint focus)
+{
+    setPictureFocus(index, focus);
+    if (m_focusMoved)
+        m_focusMoved(index, m_page.focus[static_cast<std::size_t>(index)]);
+}
+
+QMenu* TForm10::PictureMenu1(int index)
+{
+    delete m_pictureMenu;
+    m_pictureMenu = new QMenu(this);
+    m_pictureMenu->setObjectName(QStringLiteral("PictureMenu1"));
+    m_pictureMenu->addSection(tr("Bildausschnitt von Bild %1").arg(index + 1));
+    for (int i = 0; i < kFocusPresetCount; ++i) {
+        const FocusPreset& preset = focusPreset(i);
+        QAction* a = m_pictureMenu->addAction(preset.label);
+        a->setCheckable(true);
+        a->setChecked(m_page.focus[static_cast<std::size_t>(index)] == preset.point);
+        const FocusPoint point = preset.point;
+        connect(a, &QAction::triggered, this, [this, index, point] { focusChosen(index, point); });
+    }
+    return m_pictureMenu;
+}
+
+bool TForm10::pageViewEvent(QEvent* event)
+{
+    const bool crop = m_page.pictureFit == PictureFit::Crop;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto at = sheetPoint(mouse->position().toPoint());
+        const int index = at && crop ? pictureAt(m_page, *at) : -1;
+        if (mouse->button() != Qt::LeftButton || index < 0)
+            return false;
+        m_drag = {index, *at, m_page.focus[static_cast<std::size_t>(index)]};
+        return true;
+    }
+    case QEvent::MouseMove: {
+        if (m_drag.index < 0)
+            return false;
+        const auto at = sheetPoint(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!at)
+            return true;
+        for (const PlacedPicture& p : m_page.pictures)
+            if (p.index == m_drag.index)
+                setPictureFocus(m_drag.index, draggedFocus(m_drag.focus, *at - m_drag.start,
+                                                           p.picture.size(), p.slotRect,
+                                                           m_page.pictureFit));
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        if (m_drag.index < 0)
+            return false;
+        const int index = m_drag.index;
+        m_drag = {};
+        focusChosen(index, m_page.focus[static_cast<std::size_t>(index)]);
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        const auto at = sheetPoint(menu->pos());
+        const int index = at && crop ? pictureAt(m_page, *at) : -1;
+        if (index < 0)
+            return false;
+        PictureMenu1(index)->popup(menu->globalPos());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TForm10::eventFilter(QObject* watched, QEvent* event)
+{
+    bool handled = false;
+    zuv::core::guarded(this, [&] { handled = pageViewEvent(event); });
+    return handled || QWidget::eventFilter(watched, event);
 }
 
 void TForm10::AlsPdfSpeichern1Click(QWidget* parent)
@@ -141,6 +271,8 @@ void TForm10::QRBildkalenderAfterPreview()
     swallow([this] { m_grid.emptyTable(); });
     swallow([this] { m_bioTable.close(); });
     swallow([this] { m_page = MonthPage(); });
+    swallow([this] { m_notes.clear(); });
+    m_drag = {};
     swallow([this] { close(); });
 }
 

@@ -9,9 +9,14 @@
 #include "calendarreport.h"
 #include "monthpage.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
+class QMenu;
 class QPrinter;
+class QPrintPreviewWidget;
 
 namespace zuv::store { class Table; }
 namespace zuv::bio { class BioPage; }
@@ -36,7 +41,23 @@ public:
 
     // Shows page in the print preview (through dialogs().exec); returns when the preview is
     // closed. The after-preview steps run in any case.
+    // With Zuschneiden the user drags a picture in the preview to move its focus point, or
+    // picks one of nine positions from the picture's context menu.
     void preview(const MonthPage& page);
+    // Notes shown under the page in the next preview (soft pictures, unreadable calendar
+    // files); cleared after it.
+    void setNotes(const QStringList& notes) { m_notes = notes; }
+    const QStringList& notes() const { return m_notes; }
+    // Told when the user moved the focus point of picture index (0..2) in the preview.
+    void setFocusMoved(std::function<void(int, FocusPoint)> fn) { m_focusMoved = std::move(fn); }
+    // Gives picture index (0..2) of the page shown focus, lays the page out anew and
+    // redraws the preview.
+    void setPictureFocus(int index, FocusPoint focus);
+    // The report pixel on the sheet under a point of the open preview's page view
+    // (viewport coordinates); nullopt off the page or without a preview.
+    std::optional<QPointF> sheetPoint(const QPoint& viewportPos) const;
+    // The context menu of picture index: the nine positions of its focus point.
+    QMenu* PictureMenu1(int index);
     // The page of the last preview as laid out (empty before the first).
     const ReportPage& lastPage() const { return m_laid; }
     // The month page shown; empty again after the preview.
@@ -66,15 +87,29 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     PrintedCell dayCellPrint(int weekday, const DayCell& cell) const;
+    // Mouse on the preview's page view: drag, drop and the pictures' context menu.
+    bool pageViewEvent(QEvent* event);
+    void focusChosen(int index, FocusPoint focus);
 
     zuv::store::Table& m_grid;
     zuv::store::Table& m_bioTable;
     zuv::bio::BioPage& m_bioPage;
     MonthPage m_page;
     ReportPage m_laid;
+    QStringList m_notes;
+    std::function<void(int, FocusPoint)> m_focusMoved;
+    QPointer<QPrintPreviewWidget> m_previewWidget;   // while the preview is open
+    QSizeF m_paperPixels;                            // the preview printer's sheet
+    struct Drag {
+        int index = -1;
+        QPointF start;
+        FocusPoint focus;
+    } m_drag;
+    QMenu* m_pictureMenu = nullptr;
 };
 
 } // namespace zuv::photo

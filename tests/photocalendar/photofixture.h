@@ -49,6 +49,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // The page keeps its choices in the settings file: one of the test's own.
+        qputenv("ZUVODODEROD_SETTINGS", QDir(m_dir.path()).filePath(QStringLiteral("zuvododerod.conf")).toUtf8());
         makeProgramFolder(m_dir.path());
         zuv::core::setProgramFolder(m_dir.path());
         zuv::pictures::setMetafileHelperPath(
@@ -73,6 +75,7 @@ protected:
         bioPage.reset();
         zuv::core::setProgramFolder(QString());
         QDir::setCurrent(m_startDir);
+        qunsetenv("ZUVODODEROD_SETTINGS");
     }
 
     template <typename W>
