@@ -9,7 +9,6 @@
 #include "monthmarks.h"
 #include "dialogs.h"
 #include "namelist.h"
-#include "picturechoice.h"
 #include "table.h"
 #include "icsreader.h"
 #include "yearexchange.h"
@@ -168,9 +167,8 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
     }
     if (!line.pictureFolder.isEmpty()) {
         try {
-            const zuv::photo::FolderPictures found =
-                zuv::photo::checkFolderPictures(picturesInFolder(line.pictureFolder), 12);
-            project.pictures = onePicturePerMonth(found.usable, line.print.firstMonth.value_or(1));
+            FolderPictureFill found = picturesFromFolder(line.pictureFolder, line.print.firstMonth.value_or(1));
+            project.pictures = found.pictures;
             skipped = found.skipped;
         } catch (const Error& e) {
             throw Failure{kExitInput, e.message()};

@@ -11,6 +11,7 @@
 #include "pagepictures.h"
 #include "picturefit.h"
 #include "safefile.h"
+#include "yearslots.h"
 
 #include <QImageReader>
 #include <QPagedPaintDevice>
@@ -111,13 +112,11 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
         QRectF rect;
         std::vector<PictureProblem> problems;
     };
-    // With bleed a slot that touches the page's edge runs on into the bleed.
-    const double bleed = print.sheet.bleed ? zuv::photo::kBleedMm * print.sheet.designScale() : 0;
-    const QSizeF pageSize(zuv::photo::PageGeometry::kWidth, zuv::photo::PageGeometry::kHeight);
     std::vector<std::future<Load>> loads;
     for (const zuv::photo::SlotPlan& target : targets) {
         const QString file = page.pictures.value(target.index);
-        const QRectF slot = zuv::photo::intoBleed(target.rect, pageSize, bleed);
+        // With bleed the single picture runs from edge to edge and on into the bleed.
+        const QRectF slot = printedSlot(target, print.sheet);
         const PicturePlacement placement = placementOf(print, file);
         const int number = static_cast<int>(target.index) + 1;
         const double scale = print.sheet.printScale();

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -89,7 +90,7 @@ TEST_F(YearWindowTest, ANewProjectThenTheSavedOneAsItWas)
     p.bridgeDays = true;
     w->setProject(p);
     EXPECT_EQ(w->project(), p);
-    EXPECT_EQ(child<QLabel>(*w, "PicturesLabel2")->text(), QStringLiteral("feb.jpg"));
+    EXPECT_EQ(child<QToolButton>(*w, "Thumbnail2_1")->text(), QStringLiteral("feb.jpg"));
     w->close();   // closing keeps the project
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
 
@@ -139,7 +140,8 @@ TEST_F(YearWindowTest, PicturesButtonChoosesUpToThreeThenRemoves)
     EXPECT_EQ(w->project().pictures[4], files.mid(0, 3));
     ASSERT_EQ(dialogs.infos.size(), 1);
     EXPECT_TRUE(dialogs.infos[0].contains(QStringLiteral("höchstens drei")));
-    EXPECT_EQ(child<QLabel>(*w, "PicturesLabel5")->text(), QStringLiteral("m0.jpg, m1.jpg, m2.jpg"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(child<QToolButton>(*w, QStringLiteral("Thumbnail5_%1").arg(i + 1).toLatin1())->toolTip(), files[i]);
     w->PicturesClick(5);
     EXPECT_TRUE(w->project().pictures[4].isEmpty());
     EXPECT_EQ(dialogs.execs.size(), 1);   // removing asks nothing
