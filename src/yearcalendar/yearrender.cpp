@@ -282,14 +282,34 @@ bool writeYearPdf(const QString& path, const YearDocument& doc, const CalendarRe
                   std::vector<PictureProblem>& problems, const YearProgress& progress)
 {
     std::vector<PictureProblem> found;
+    // The next page's pictures are decoded while this one is drawn and compressed, so both
+    // cores work; no more than two pages' pictures are held at once.
+    struct Laid {
+        ReportPage page;
+        std::vector<PictureProblem> problems;
+    };
+    const auto lay = [&doc, &design](int index) {
+        return std::async(std::launch::async, [&doc, &design, index] {
+            Laid laid;
+            laid.page = layoutPage(doc, index, design, laid.problems);
+            return laid;
+        });
+    };
+    std::future<Laid> next = lay(0);
     const bool done = zuv::photo::writePdf(
         path, QStringLiteral("Jahreskalender %1").arg(doc.cover.year), doc.pageCount(),
         [&](QPainter& painter, const QRectF& sheet, int index) {
-            // Decoded pictures live only while their page is drawn.
-            zuv::photo::render(painter, sheet, layoutPage(doc, index, design, found));
+            Laid laid = next.get();
+            if (index + 1 < doc.pageCount())
+                next = lay(index + 1);
+            zuv::photo::render(painter, sheet, laid.page);
+            found.insert(found.end(), laid.problems.begin(), laid.problems.end());
             return !progress || progress(index + 1, doc.pageCount());
         },
         doc.print.sheet);
+    // A cancelled or failed save leaves the page being laid out: it is waited for here.
+    if (next.valid())
+        next.wait();
     problems.insert(problems.end(), found.begin(), found.end());
     return done;
 }

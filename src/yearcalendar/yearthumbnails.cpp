@@ -6,9 +6,16 @@
 
 #include <QFutureWatcher>
 #include <QImageReader>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace zuv::yearcal {
+
+QThreadPool& pictureWorkers()
+{
+    static QThreadPool pool;
+    return pool;
+}
 
 Thumbnail decodeYearThumbnail(const QString& path)
 {
@@ -41,7 +48,7 @@ void YearThumbnails::request(const QString& path)
         emit ready(path);
     });
     // The task gets the path only: it never touches this object, which may be gone first.
-    watcher->setFuture(QtConcurrent::run(decodeYearThumbnail, path));
+    watcher->setFuture(QtConcurrent::run(&pictureWorkers(), decodeYearThumbnail, path));
 }
 
 const Thumbnail* YearThumbnails::find(const QString& path) const

@@ -14,6 +14,8 @@
 #include <QSize>
 #include <QString>
 
+class QThreadPool;
+
 namespace zuv::yearcal {
 
 struct Thumbnail {
@@ -43,6 +45,11 @@ private:
     QSet<QString> m_started;
     int m_pending = 0;
 };
+
+// The threads that decode the window's pictures. Not Qt's global pool: the raster painter
+// splits its own work onto that one, and a window painting while it is busy with photos would
+// wait for them.
+QThreadPool& pictureWorkers();
 
 // Decodes one thumbnail (blocks; run on a worker).
 Thumbnail decodeYearThumbnail(const QString& path);

@@ -91,7 +91,7 @@ void YearWindow::FolderClick()
     connect(m_folderJob, &QFutureWatcher<FolderJob>::finished, this, &YearWindow::folderTaken);
     m_folderButton->setEnabled(false);
     m_statusBar->showMessage(tr("Bilder aus %1 werden geprüft...").arg(QDir::toNativeSeparators(folder)));
-    m_folderJob->setFuture(QtConcurrent::run([folder, firstMonth] {
+    m_folderJob->setFuture(QtConcurrent::run(&pictureWorkers(), [folder, firstMonth] {
         FolderJob job;
         try {
             job.fill = picturesFromFolder(folder, firstMonth);
@@ -131,7 +131,7 @@ void YearWindow::waitForPictures()
 {
     if (m_folderJob)
         m_folderJob->waitForFinished();
-    QThreadPool::globalInstance()->waitForDone();
+    pictureWorkers().waitForDone();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
