@@ -11,6 +11,7 @@
 #include "icsreader.h"
 #include "monthpicturearea.h"
 #include "yearthumbnails.h"
+#include "yearwindowmemory.h"
 #include "yearexchange.h"
 #include "yearprintpanel.h"
 
@@ -237,6 +238,9 @@ void YearWindow::openProject(int defaultYear, const QString& defaultRegion)
         }
     }
     setProject(project);
+    const YearWindowMemory memory = recallYearWindow();
+    if (!memory.geometry.isEmpty())
+        restoreGeometry(memory.geometry);
 }
 
 void YearWindow::fillPeople(const std::optional<Person>& selected)
@@ -567,6 +571,9 @@ void YearWindow::closeDown()
         m_thread->wait();
     }
     guarded(this, [this] { saveProject(m_projectPath, project()); });
+    YearWindowMemory memory = recallYearWindow();
+    memory.geometry = saveGeometry();
+    keepYearWindow(memory);
 }
 
 // Esc, the title bar's close button and "Schließen" end here: QDialog's reject() only hides.

@@ -10,6 +10,7 @@
 #include "yearprintpanel.h"
 #include "yearslots.h"
 #include "yearthumbnails.h"
+#include "yearwindowmemory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -81,9 +82,14 @@ void YearWindow::FolderClick()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    YearWindowMemory memory = recallYearWindow();
+    if (!memory.pictureFolder.isEmpty())
+        dialog.setDirectory(memory.pictureFolder);
     if (dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString folder = dialog.selectedFiles().constFirst();
+    memory.pictureFolder = folder;
+    keepYearWindow(memory);
     const int firstMonth = m_printPanel->settings().firstMonth;
     // Every file is decoded to be checked: seconds for a folder of camera photos.
     m_folderJob = new QFutureWatcher<FolderJob>(this);
