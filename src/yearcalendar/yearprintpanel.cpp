@@ -38,12 +38,12 @@ YearPrintPanel::YearPrintPanel(QWidget* parent) : QGroupBox(tr("Papier und Bilde
     m_paper = named(new QComboBox(this), "PaperBox", tr("Papier"));
     for (Paper p : kPapers)
         m_paper->addItem(zuv::photo::paperName(p));
-    m_bleed = named(new QCheckBox(tr("&Druckerei (3 mm Beschnitt, Schnittmarken)"), this), "BleedBox",
+    m_bleed = named(new QCheckBox(tr("Dr&uckerei (3 mm Beschnitt, Schnittmarken)"), this), "BleedBox",
                     tr("Druckerei: 3 mm Beschnitt und Schnittmarken"));
     m_firstMonth = named(new QComboBox(this), "FirstMonthBox", tr("Erster Monat"));
     for (int m = 1; m <= 12; ++m)
         m_firstMonth->addItem(zuv::core::monthName(m));
-    auto* paperLabel = new QLabel(tr("&Papier"), this);
+    auto* paperLabel = new QLabel(tr("Papier&format"), this);
     paperLabel->setBuddy(m_paper);
     auto* firstLabel = new QLabel(tr("&Erster Monat"), this);
     firstLabel->setBuddy(m_firstMonth);
@@ -60,9 +60,9 @@ YearPrintPanel::YearPrintPanel(QWidget* parent) : QGroupBox(tr("Papier und Bilde
     m_focus = named(new QComboBox(this), "FocusBox", tr("Bildausschnitt des gewählten Bildes"));
     for (int i = 0; i < zuv::photo::kFocusPresetCount; ++i)
         m_focus->addItem(zuv::photo::focusPreset(i).label);
-    auto* fitLabel = new QLabel(tr("&Anpassung"), this);
+    auto* fitLabel = new QLabel(tr("A&npassung"), this);
     fitLabel->setBuddy(m_fit);
-    auto* focusLabel = new QLabel(tr("Aus&schnitt"), this);
+    auto* focusLabel = new QLabel(tr("Auss&chnitt"), this);
     focusLabel->setBuddy(m_focus);
     grid->addWidget(m_pictureName, 1, 0, 1, 2);
     grid->addWidget(fitLabel, 1, 2, Qt::AlignRight);
