@@ -6,8 +6,6 @@
 #include "birthdaysave.h"
 #include "dialogs.h"
 #include "germandate.h"
-#include "picturechoice.h"
-#include "pictureformats.h"
 #include "icsreader.h"
 #include "monthpicturearea.h"
 #include "yearthumbnails.h"
@@ -64,10 +62,15 @@ W* named(W* widget, const char* name)
 // A printer gets the trimmed page; bleed and crop marks are for the print shop's PDF.
 QPageSize printerPage(const zuv::photo::PrintSheet& sheet)
 {
-    const zuv::photo::Paper paper = sheet.paper;
-    return QPageSize(paper == zuv::photo::Paper::A3   ? QPageSize::A3
-                     : paper == zuv::photo::Paper::A5 ? QPageSize::A5
-                                                      : QPageSize::A4);
+    static const std::pair<zuv::photo::Paper, QPageSize::PageSizeId> kPapers[] = {
+        {zuv::photo::Paper::A4, QPageSize::A4},
+        {zuv::photo::Paper::A3, QPageSize::A3},
+        {zuv::photo::Paper::A5, QPageSize::A5},
+    };
+    for (const auto& [paper, id] : kPapers)
+        if (paper == sheet.paper)
+            return QPageSize(id);
+    return QPageSize(QPageSize::A4);
 }
 
 QString personText(const Person& p)
