@@ -74,7 +74,7 @@ public:
     // The background PDF job: running, and waiting for its end (tests).
     bool isBusy() const { return m_thread != nullptr; }
     void waitForJob();
-    // Waits for the folder being taken over and the thumbnails asked for so far (tests).
+    // Waits for the pictures being checked and the thumbnails asked for so far (tests).
     void waitForPictures();
     const YearThumbnails& thumbnails() const { return *m_thumbnails; }
     // Messages of the last output (pictures that could not be used), one per line.
@@ -90,7 +90,17 @@ private:
     void buildControls();
     void fillPeople(const std::optional<Person>& selected);
     void showPictures();
-    void folderTaken();
+    struct PictureJob {
+        int month = 0;                 // the month pictures were added to; 0: a whole folder
+        QStringList monthPictures;     // that month's pictures with the added ones
+        PictureAddition added;
+        QString folder;
+        FolderPictureFill fill;        // the folder's pictures
+        QString error;                 // the folder could not be read
+    };
+    // Checks pictures on a worker (each is decoded), then takes them over on this thread.
+    void startPictureJob(const QString& message, std::function<PictureJob()> work);
+    void pictureJobDone();
     void showAppointmentFiles();
     void saveProjectQuietly();
     void closeDown();
@@ -128,11 +138,7 @@ private:
     YearThumbnails* m_thumbnails = nullptr;
     YearPrintPanel* m_printPanel = nullptr;
     QPushButton* m_folderButton = nullptr;
-    struct FolderJob {
-        FolderPictureFill fill;
-        QString error;   // the folder could not be read
-    };
-    QFutureWatcher<FolderJob>* m_folderJob = nullptr;
+    QFutureWatcher<PictureJob>* m_pictureJob = nullptr;
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_pdfButton = nullptr;
     QPushButton* m_icsButton = nullptr;

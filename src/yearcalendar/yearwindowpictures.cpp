@@ -63,19 +63,22 @@ void YearWindow::PicturesClick(int month)
 
 void YearWindow::PicturesDropped(int month, const QStringList& files)
 {
-    // Each picture is checked now; those that cannot go on the page are named and left out.
-    const PictureAddition added = addCheckedPictures(m_pictures[static_cast<std::size_t>(month - 1)], files);
-    showPictures();
-    if (!added.problems.isEmpty())
-        dialogs().error(this, added.problems.join(QStringLiteral("\n\n")));
-    if (added.tooMany)
-        dialogs().information(this, tr("Ein Monat nimmt höchstens drei Bilder auf; "
-                                       "die ersten drei werden verwendet."));
+    // Each picture is checked now (decoded: a camera photo takes a moment, so on a worker);
+    // those that cannot go on the page are named and left out.
+    QStringList monthPictures = m_pictures[static_cast<std::size_t>(month - 1)];
+    startPictureJob(tr("Bilder für %1 werden geprüft...").arg(zuv::core::monthName(month)),
+                    [month, monthPictures, files]() mutable {
+                        PictureJob job;
+                        job.month = month;
+                        job.added = addCheckedPictures(monthPictures, files);
+                        job.monthPictures = monthPictures;
+                        return job;
+                    });
 }
 
 void YearWindow::FolderClick()
 {
-    if (m_folderJob)
+    if (m_pictureJob)
         return;
     QFileDialog dialog(this, tr("Ordner mit den Bildern des Jahres"));
     dialog.setObjectName(QStringLiteral("FolderDialog"));
@@ -91,35 +94,55 @@ void YearWindow::FolderClick()
     memory.pictureFolder = folder;
     keepYearWindow(memory);
     const int firstMonth = m_printPanel->settings().firstMonth;
-    // Every file is decoded to be checked: seconds for a folder of camera photos.
-    m_folderJob = new QFutureWatcher<FolderJob>(this);
-    m_folderJob->setProperty("folder", folder);
-    connect(m_folderJob, &QFutureWatcher<FolderJob>::finished, this, &YearWindow::folderTaken);
-    m_folderButton->setEnabled(false);
-    m_statusBar->showMessage(tr("Bilder aus %1 werden geprüft...").arg(QDir::toNativeSeparators(folder)));
-    m_folderJob->setFuture(QtConcurrent::run(&pictureWorkers(), [folder, firstMonth] {
-        FolderJob job;
-        try {
-            job.fill = picturesFromFolder(folder, firstMonth);
-        } catch (const zuv::core::Error& e) {
-            job.error = e.message();
-        }
-        return job;
-    }));
+    startPictureJob(tr("Bilder aus %1 werden geprüft...").arg(QDir::toNativeSeparators(folder)),
+                    [folder, firstMonth] {
+                        PictureJob job;
+                        job.folder = folder;
+                        try {
+                            job.fill = picturesFromFolder(folder, firstMonth);
+                        } catch (const zuv::core::Error& e) {
+                            job.error = e.message();
+                        }
+                        return job;
+                    });
 }
 
-void YearWindow::folderTaken()
+void YearWindow::startPictureJob(const QString& message, std::function<PictureJob()> work)
 {
-    QFutureWatcher<FolderJob>* job = std::exchange(m_folderJob, nullptr);
-    job->deleteLater();
+    // One job at a time: a second would work on pictures the first is about to change.
+    if (m_pictureJob) {
+        m_statusBar->showMessage(tr("Es werden noch Bilder geprüft; bitte einen Moment warten."));
+        return;
+    }
+    m_pictureJob = new QFutureWatcher<PictureJob>(this);
+    connect(m_pictureJob, &QFutureWatcher<PictureJob>::finished, this, &YearWindow::pictureJobDone);
+    m_folderButton->setEnabled(false);
+    m_statusBar->showMessage(message);
+    m_pictureJob->setFuture(QtConcurrent::run(&pictureWorkers(), std::move(work)));
+}
+
+void YearWindow::pictureJobDone()
+{
+    QFutureWatcher<PictureJob>* watcher = std::exchange(m_pictureJob, nullptr);
+    watcher->deleteLater();
     m_folderButton->setEnabled(true);
     m_statusBar->clearMessage();
-    const QString folder = QDir::toNativeSeparators(job->property("folder").toString());
+    const PictureJob job = watcher->result();
+    if (job.month != 0) {
+        m_pictures[static_cast<std::size_t>(job.month - 1)] = job.monthPictures;
+        showPictures();
+        if (!job.added.problems.isEmpty())
+            dialogs().error(this, job.added.problems.join(QStringLiteral("\n\n")));
+        if (job.added.tooMany)
+            dialogs().information(this, tr("Ein Monat nimmt höchstens drei Bilder auf; "
+                                           "die ersten drei werden verwendet."));
+        return;
+    }
+    const QString folder = QDir::toNativeSeparators(job.folder);
     guarded(this, [&] {
-        const FolderJob result = job->result();
-        if (!result.error.isEmpty())
-            throw zuv::core::Error(result.error);
-        const FolderPictureFill& fill = result.fill;
+        if (!job.error.isEmpty())
+            throw zuv::core::Error(job.error);
+        const FolderPictureFill& fill = job.fill;
         const auto taken = std::count_if(fill.pictures.begin(), fill.pictures.end(),
                                          [](const QStringList& files) { return !files.isEmpty(); });
         if (taken == 0)
@@ -135,11 +158,12 @@ void YearWindow::folderTaken()
 
 void YearWindow::waitForPictures()
 {
-    if (m_folderJob)
-        m_folderJob->waitForFinished();
-    pictureWorkers().waitForDone();
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    // Taking pictures over asks for their thumbnails: wait until neither is left.
+    while (m_pictureJob || m_thumbnails->pending() > 0) {
+        pictureWorkers().waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
 }
 
 } // namespace zuv::yearcal

@@ -139,6 +139,7 @@ TEST_F(YearWindowTest, PicturesButtonChoosesUpToThreeThenRemoves)
         files << yeartest::writePhoto(dir.filePath(QStringLiteral("m%1.jpg").arg(i)), Qt::red);
     answerFiles(files);
     w->PicturesClick(5);
+    w->waitForPictures();   // checked on a worker
     EXPECT_EQ(w->project().pictures[4], files.mid(0, 3));
     ASSERT_EQ(dialogs.infos.size(), 1);
     EXPECT_TRUE(dialogs.infos[0].contains(QStringLiteral("höchstens drei")));
@@ -226,6 +227,7 @@ TEST_F(YearWindowTest, PicturesAreCheckedWhenChosen)
         chosen << dir.filePath(QString::fromLatin1(name));
     answerFiles(chosen);
     w->PicturesClick(3);
+    w->waitForPictures();
     EXPECT_EQ(w->project().pictures[2], (QStringList{chosen[0], chosen[4], chosen[5]}));
     ASSERT_EQ(dialogs.errors.size(), 1);   // one message naming every faulty file
     for (const char* name : {"c_kaputt.png", "d_jpeg.png", "e_foto.heic"})
@@ -311,6 +313,7 @@ TEST_F(YearWindowTest, DroppedFilesGoToTheirMonthAndNonPicturesAreRefused)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(july, &drop);
+    w->waitForPictures();
 
     const YearProject p = w->project();
     for (int m = 0; m < 12; ++m)
