@@ -39,8 +39,8 @@ void BM_FullRefresh(benchmark::State& state)
     SilentDialogs dialogs;
     zuv::core::setDialogs(&dialogs);
     {
-        zuv::core::Table bio, percent, names;
-        zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
+        zuv::store::Table bio, percent, names;
+        zuv::store::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
         zuv::bio::BioMonthModel month;
         zuv::bio::BioPage page(month, bio, percent, names);
         page.initialise(QDate(2024, 7, 15));

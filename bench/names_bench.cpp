@@ -19,7 +19,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-using namespace zuv::core;
+using namespace zuv::store;
 
 namespace {
 

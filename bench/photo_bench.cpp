@@ -23,6 +23,7 @@
 namespace {
 
 using namespace zuv::photo;
+using namespace zuv::pictures;
 
 void BM_BuildMonthGrid(benchmark::State& state)
 {

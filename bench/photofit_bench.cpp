@@ -121,7 +121,7 @@ void BM_Thumbnails12Photos(benchmark::State& state)
         // Two workers, as the machine has two cores.
         auto half = [&](int from) {
             for (int i = from; i < files.size(); i += 2)
-                benchmark::DoNotOptimize(zuv::photo::decodeThumbnail(files[i]));
+                benchmark::DoNotOptimize(zuv::pictures::decodeThumbnail(files[i]));
         };
         auto other = std::async(std::launch::async, half, 1);
         half(0);

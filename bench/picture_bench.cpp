@@ -23,6 +23,7 @@
 namespace {
 
 using namespace zuv::photo;
+using namespace zuv::pictures;
 
 const QSizeF kThreeSlot(201, 289);
 

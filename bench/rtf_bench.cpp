@@ -55,7 +55,7 @@ void readInto(benchmark::State& state, const QByteArray& rtf)
     doc.setTextWidth(321);
     (void)doc.documentLayout(); // the text box's document has one
     for (auto _ : state) {
-        zuv::core::readRtf(rtf, doc);
+        zuv::richtext::readRtf(rtf, doc);
         benchmark::DoNotOptimize(doc.blockCount());
     }
     state.counters["MiB"] = double(rtf.size()) / (1024.0 * 1024.0);
@@ -71,7 +71,7 @@ BENCHMARK(BM_ReadRtf1MiB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_ReadRtfJustUnderLimit(benchmark::State& state)
 {
-    static const QByteArray rtf = sampleRtf(zuv::core::kMaxRtfFileSize - 1024);
+    static const QByteArray rtf = sampleRtf(zuv::richtext::kMaxRtfFileSize - 1024);
     readInto(state, rtf);
 }
 BENCHMARK(BM_ReadRtfJustUnderLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -104,7 +104,7 @@ void BM_Read64LargePngs(benchmark::State& state)
     const QByteArray rtf = largePicturesRtf(int(state.range(0)));
     readInto(state, rtf);
     QTextDocument doc;
-    zuv::core::readRtf(rtf, doc);
+    zuv::richtext::readRtf(rtf, doc);
     int pictures = 0;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
@@ -118,7 +118,7 @@ BENCHMARK(BM_Read64LargePngs)->Arg(8192)->Arg(4096)->Unit(benchmark::kMillisecon
 void BM_InsertSameDocument(benchmark::State& state)
 {
     QTextDocument source;
-    zuv::core::readRtf(sampleRtf(1024 * 1024), source);
+    zuv::richtext::readRtf(sampleRtf(1024 * 1024), source);
     struct Run {
         QString text;
         QTextCharFormat format;

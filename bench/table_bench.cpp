@@ -9,7 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
-using namespace zuv::core;
+using namespace zuv::store;
 
 namespace {
 

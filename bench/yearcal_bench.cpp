@@ -160,7 +160,7 @@ void BM_YearPdf36CameraPhotos(benchmark::State& state)
     const QString pdf = dir.filePath(QStringLiteral("jahr.pdf"));
     std::size_t problemCount = 0;
     for (auto _ : state) {
-        zuv::photo::pictureCache().clear();   // every photo decoded again, as on a first run
+        zuv::pictures::pictureCache().clear();   // every photo decoded again, as on a first run
         std::vector<PictureProblem> problems;
         writeYearPdf(pdf, buildYearDocument(p, kPeople), zuv::photo::CalendarReport(), problems);
         problemCount = problems.size();

@@ -17,8 +17,8 @@ constexpr std::size_t kFuzzSvgLimit = 256 * 1024;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const bool emf = size >= 4 && data[0] == 1 && data[1] == 0 && data[2] == 0 && data[3] == 0;
-    const zuv::photo::MetafileResult result = zuv::photo::convertMetafile(
-        emf ? zuv::photo::MetafileKind::Emf : zuv::photo::MetafileKind::Wmf, data, size,
+    const zuv::pictures::MetafileResult result = zuv::pictures::convertMetafile(
+        emf ? zuv::pictures::MetafileKind::Emf : zuv::pictures::MetafileKind::Wmf, data, size,
         kFuzzSvgLimit);
     // A converted picture is a non-empty document within the limit; a refusal always says why.
     if (result.ok ? result.svg.empty() || result.svg.size() > kFuzzSvgLimit : result.error.empty())

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray file = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
                                                     static_cast<qsizetype>(size));
-    const auto problem = zuv::photo::bitmapProblem(file);
-    const zuv::photo::IconChoice icon = zuv::photo::chooseIconEntry(file);
+    const auto problem = zuv::pictures::bitmapProblem(file);
+    const zuv::pictures::IconChoice icon = zuv::pictures::chooseIconEntry(file);
     // A refusal always says why; a chosen entry is one of the directory's.
     if ((problem && problem->isEmpty()) || (icon.index < 0 && icon.problem.isEmpty()))
         __builtin_trap();

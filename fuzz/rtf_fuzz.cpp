@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     QTextDocument doc;
-    zuv::core::readRtf(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), doc);
+    zuv::richtext::readRtf(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), doc);
     if (!cleanText(doc))
         std::abort();
     doc.setTextWidth(321);

@@ -26,10 +26,10 @@ void writeInput(const uint8_t* data, size_t size)
     f.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
 }
 
-void readEverything(zuv::core::Table& t)
+void readEverything(zuv::store::Table& t)
 {
     for (t.first(); !t.eof(); t.next())
-        for (const zuv::core::FieldDef& f : t.fieldDefs()) {
+        for (const zuv::store::FieldDef& f : t.fieldDefs()) {
             (void)t.asString(f.name);
             (void)t.value(f.name);
         }
@@ -50,11 +50,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     writeInput(data, size);
-    zuv::core::Table t("fuzz");
+    zuv::store::Table t("fuzz");
     t.setFileName(g_input);
     try {
         t.loadFromFile();
-    } catch (const zuv::core::TableError&) {
+    } catch (const zuv::store::TableError&) {
         return 0;
     }
     readEverything(t);
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& target : {g_input, g_copy}) {
         t.setFileName(target);
         t.saveToFile();
-        zuv::core::Table back("fuzz");
+        zuv::store::Table back("fuzz");
         back.setFileName(target);
         back.loadFromFile();
         if (back.fieldDefs() != fields || back.rowCount() != static_cast<int>(rows.size()))

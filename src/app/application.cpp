@@ -4,6 +4,7 @@
 
 #include "datafolder.h"
 #include "dialogs.h"
+#include "programfolder.h"
 
 #include <QFont>
 #include <QLibraryInfo>

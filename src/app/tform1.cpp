@@ -226,7 +226,7 @@ QDate TForm1::today() const
 
 void TForm1::scaleChrome(double factor)
 {
-    setFont(zuv::core::scaleFont(designWindowFont(), factor));
+    setFont(zuv::widgets::scaleFont(designWindowFont(), factor));
     for (int i = 0; i < 3; ++i)
         m_panels[i]->setFixedWidth(std::max(1, int(std::lround(kStatusPanelWidths[i] * factor))));
 }
@@ -288,14 +288,14 @@ void TForm1::openTables()
 {
     // Each table on its own: a refused calendar grid must not keep the names closed.
     guarded(this, [this] {
-        zuv::core::openOrCreate(CLDBildkalender, zuv::core::userDataPath(QStringLiteral("Bildkalender")),
-                                zuv::photo::bildkalenderFields(), zuv::core::TableRole::Recomputed);
+        zuv::store::openOrCreate(CLDBildkalender, zuv::store::userDataPath(QStringLiteral("Bildkalender")),
+                                zuv::photo::bildkalenderFields(), zuv::store::TableRole::Recomputed);
         CLDBildkalender.emptyTable();
     });
     guarded(this, [this] {
         CDSNamensliste.setRowLevelWrites(true);
-        const zuv::core::OpenReport report = zuv::core::openOrCreate(
-            CDSNamensliste, zuv::core::userDataPath(QStringLiteral("Namensliste")),
+        const zuv::store::OpenReport report = zuv::store::openOrCreate(
+            CDSNamensliste, zuv::store::userDataPath(QStringLiteral("Namensliste")),
             zuv::people::nameListFields());
         if (!report.message.isEmpty())
             zuv::core::dialogs().information(this, report.message);
@@ -411,7 +411,7 @@ void TForm1::Geburtstagskalender1Click()
     // The year project's pictures and title font, when there is a project.
     zuv::yearcal::YearProject project;
     try {
-        const QString path = zuv::core::userDataPath(zuv::yearcal::kProjectFileName);
+        const QString path = zuv::store::userDataPath(zuv::yearcal::kProjectFileName);
         if (QFileInfo::exists(path))
             project = zuv::yearcal::loadProject(path);
     } catch (const zuv::core::Error&) {
@@ -425,7 +425,7 @@ void TForm1::Jahreskalender1Click()
 {
     if (!m_yearWindow) {
         m_yearWindow = std::make_unique<zuv::yearcal::YearWindow>(
-            zuv::core::userDataPath(zuv::yearcal::kProjectFileName),
+            zuv::store::userDataPath(zuv::yearcal::kProjectFileName),
             [this] { return zuv::people::peopleOf(CDSNamensliste); },
             // The pages take the fonts the month page's report has now.
             [this] { return m_report->QRBildkalender; }, this);
@@ -472,7 +472,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (m_report->isVisible())
         m_report->close();
     // Each table on its own, so one failing write-back cannot keep the names from theirs.
-    for (zuv::core::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
+    for (zuv::store::Table* t : {&CLDSBio, &CLDProzent, &CLDBildkalender, &CDSNamensliste})
         guarded(this, [t] { t->close(); });
     event->accept();
 }

@@ -85,10 +85,10 @@ public:
     void fitToScreen(const QRect& workArea, double devicePixelRatio);
     const Sizing& sizing() const { return m_sizing; }
 
-    zuv::core::Table CLDSBio{QStringLiteral("CLDSBio")};
-    zuv::core::Table CLDProzent{QStringLiteral("CLDProzent")};
-    zuv::core::Table CLDBildkalender{QStringLiteral("CLDBildkalender")};
-    zuv::core::Table CDSNamensliste{QStringLiteral("CDSNamensliste")};
+    zuv::store::Table CLDSBio{QStringLiteral("CLDSBio")};
+    zuv::store::Table CLDProzent{QStringLiteral("CLDProzent")};
+    zuv::store::Table CLDBildkalender{QStringLiteral("CLDBildkalender")};
+    zuv::store::Table CDSNamensliste{QStringLiteral("CDSNamensliste")};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

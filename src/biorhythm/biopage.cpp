@@ -25,6 +25,11 @@
 
 namespace zuv::bio {
 
+using widgets::ClickLabel;
+using widgets::DayPicker;
+using widgets::MaskEdit;
+using widgets::UpDown;
+
 namespace {
 
 // The system's active-border colour, which the page's input fields wear.
@@ -70,8 +75,8 @@ private:
 
 } // namespace
 
-BioPage::BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
-                 zuv::core::Table& CDSNamensliste, QWidget* parent)
+BioPage::BioPage(BioMonthModel& month, zuv::store::Table& CLDSBio, zuv::store::Table& CLDProzent,
+                 zuv::store::Table& CDSNamensliste, QWidget* parent)
     : QWidget(parent)
     , m_month(month)
     , m_CLDSBio(CLDSBio)
@@ -171,7 +176,7 @@ void BioPage::buildControls()
     QPalette grey = m_Shape1->palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
     m_Shape1->setPalette(grey);
-    m_RichEdit1 = new zuv::core::RichTextView(p);
+    m_RichEdit1 = new zuv::richtext::RichTextView(p);
     m_RichEdit1->setReadOnly(true);
     // Without a border the box could not show that it has the focus: no tab stop.
     m_RichEdit1->setFocusPolicy(Qt::ClickFocus);

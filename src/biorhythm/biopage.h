@@ -28,19 +28,16 @@ class QTextEdit;
 
 namespace zuv::people { class TForm3; }
 
-namespace zuv::bio {
+namespace zuv::widgets { class ClickLabel; class DayPicker; class MaskEdit; class UpDown; }
 
-class ClickLabel;
-class DayPicker;
-class MaskEdit;
-class UpDown;
+namespace zuv::bio {
 
 class BioPage : public QWidget {
     Q_OBJECT
 public:
     // month, the tables and the name list window outlive the page.
-    BioPage(BioMonthModel& month, zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent,
-            zuv::core::Table& CDSNamensliste, QWidget* parent = nullptr);
+    BioPage(BioMonthModel& month, zuv::store::Table& CLDSBio, zuv::store::Table& CLDProzent,
+            zuv::store::Table& CDSNamensliste, QWidget* parent = nullptr);
     ~BioPage() override;
 
     // First values for `today`: year, name box, month, picker (today, 06:48:47), the
@@ -90,9 +87,9 @@ public:
     QComboBox* ComboBox4() const { return m_ComboBox4; }
     QCheckBox* CheckBox4() const { return m_CheckBox4; }
     QPushButton* Button4() const { return m_Button4; }
-    UpDown* UpDown5() const { return m_UpDown5; }
+    widgets::UpDown* UpDown5() const { return m_UpDown5; }
     QLineEdit* LabeledEdit1() const { return m_LabeledEdit1; }
-    DayPicker* DTP1() const { return m_DTP1; }
+    widgets::DayPicker* DTP1() const { return m_DTP1; }
     QLabel* Label3() const { return m_Label3; }
     QLabel* Label4() const;
     QLabel* Image2() const;
@@ -106,7 +103,7 @@ public:
     // status bar).
     static QSize designSize();
     // The factors the controls are placed and their fonts drawn at (1 at design size).
-    zuv::core::ScaleFactors scale() const { return m_scale; }
+    zuv::widgets::ScaleFactors scale() const { return m_scale; }
 
 protected:
     // The controls follow the page's size; fonts and chart texts by the smaller factor.
@@ -130,35 +127,35 @@ private:
     std::optional<QDate> birthDateOrAsk();
 
     BioMonthModel& m_month;
-    zuv::core::Table& m_CLDSBio;
-    zuv::core::Table& m_CLDProzent;
-    zuv::core::Table& m_CDSNamensliste;
+    zuv::store::Table& m_CLDSBio;
+    zuv::store::Table& m_CLDProzent;
+    zuv::store::Table& m_CDSNamensliste;
     zuv::people::TForm3* m_nameList = nullptr;
-    zuv::core::DesignScaler m_scaler;
-    zuv::core::ScaleFactors m_scale;
+    zuv::widgets::DesignScaler m_scaler;
+    zuv::widgets::ScaleFactors m_scale;
 
     QFrame* m_Panel28 = nullptr;
     zuv::charts::Chart* m_DBChart1 = nullptr;
     QLabel* m_Label28 = nullptr;
-    MaskEdit* m_MaskEdit1 = nullptr;
+    widgets::MaskEdit* m_MaskEdit1 = nullptr;
     QLabel* m_Label29 = nullptr;
     QComboBox* m_ComboBox4 = nullptr;
     QLabel* m_LabeledEdit1Label = nullptr;
     QLineEdit* m_LabeledEdit1 = nullptr;
-    UpDown* m_UpDown5 = nullptr;
+    widgets::UpDown* m_UpDown5 = nullptr;
     QPushButton* m_Button4 = nullptr;
     QCheckBox* m_CheckBox4 = nullptr;
     QLabel* m_Label30 = nullptr;
     QComboBox* m_ComboBox3 = nullptr;
-    ClickLabel* m_StaticText5 = nullptr;
+    widgets::ClickLabel* m_StaticText5 = nullptr;
     QLabel* m_Label3 = nullptr;
-    ClickLabel* m_Image2 = nullptr;
+    widgets::ClickLabel* m_Image2 = nullptr;
     QLabel* m_Image3 = nullptr;
     QFrame* m_Shape1 = nullptr;
     QTextEdit* m_RichEdit1 = nullptr;
     QLabel* m_StaticText1 = nullptr;
     QLabel* m_Label4 = nullptr;
-    DayPicker* m_DTP1 = nullptr;
+    widgets::DayPicker* m_DTP1 = nullptr;
     zuv::charts::Chart* m_DBChart2 = nullptr;
 };
 

@@ -27,6 +27,7 @@
 
 namespace zuv::bio {
 
+
 using zuv::core::dialogs;
 using zuv::core::guarded;
 using zuv::core::parseDate;

@@ -10,8 +10,8 @@
 
 namespace zuv::bio {
 
-using zuv::core::FieldDef;
-using zuv::core::FieldType;
+using zuv::store::FieldDef;
+using zuv::store::FieldType;
 
 const std::array<CycleDef, 4>& cycles()
 {
@@ -99,16 +99,16 @@ std::vector<FieldDef> dayPercentTableFields()
     return fields;
 }
 
-void reopenEmpty(zuv::core::Table& table, const QString& relativeFile,
+void reopenEmpty(zuv::store::Table& table, const QString& relativeFile,
                  const std::vector<FieldDef>& fields)
 {
     table.close();
-    zuv::core::openOrCreate(table, relativeFile, fields, zuv::core::TableRole::Recomputed);
+    zuv::store::openOrCreate(table, relativeFile, fields, zuv::store::TableRole::Recomputed);
     table.setActive(true);
     table.emptyTable();
 }
 
-void fillMonthTable(zuv::core::Table& CLDSBio, const std::vector<DayValues>& days)
+void fillMonthTable(zuv::store::Table& CLDSBio, const std::vector<DayValues>& days)
 {
     const int tag = CLDSBio.fieldIndex(QStringLiteral("Tag"));
     std::array<int, 4> fields{};
@@ -123,7 +123,7 @@ void fillMonthTable(zuv::core::Table& CLDSBio, const std::vector<DayValues>& day
     }
 }
 
-bool copyDayPercent(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent, const QDate& day)
+bool copyDayPercent(zuv::store::Table& CLDSBio, zuv::store::Table& CLDProzent, const QDate& day)
 {
     if (!CLDSBio.locate(QStringLiteral("Tag"), zuv::core::formatDate(day)))
         return false;

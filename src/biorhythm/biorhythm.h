@@ -59,21 +59,21 @@ inline const QString kMonthTableFile = QStringLiteral("BioTab/Koerper");
 inline const QString kDayPercentFile = QStringLiteral("BioTab/Prozente");
 
 // "Tag" (date), "Sns", "Sns1", "Sns2", "Sns3" (float).
-std::vector<zuv::core::FieldDef> monthTableFields();
+std::vector<zuv::store::FieldDef> monthTableFields();
 // "Tag" (integer, never written), "Sns", "Sns1", "Sns2", "Sns3" (float).
-std::vector<zuv::core::FieldDef> dayPercentTableFields();
+std::vector<zuv::store::FieldDef> dayPercentTableFields();
 
 // Closes the table (writing it back) and reopens it from the program folder with fields,
 // or creates it empty; then empties it.
-void reopenEmpty(zuv::core::Table& table, const QString& relativeFile,
-                 const std::vector<zuv::core::FieldDef>& fields);
+void reopenEmpty(zuv::store::Table& table, const QString& relativeFile,
+                 const std::vector<zuv::store::FieldDef>& fields);
 
 // Appends and posts one row per day to an open, empty month table.
-void fillMonthTable(zuv::core::Table& CLDSBio, const std::vector<DayValues>& days);
+void fillMonthTable(zuv::store::Table& CLDSBio, const std::vector<DayValues>& days);
 
 // Copies the four values of `day` from the month table into one new row of the day-percent
 // table ("Tag" left empty). False, and nothing appended, when the month has no such day.
-bool copyDayPercent(zuv::core::Table& CLDSBio, zuv::core::Table& CLDProzent, const QDate& day);
+bool copyDayPercent(zuv::store::Table& CLDSBio, zuv::store::Table& CLDProzent, const QDate& day);
 
 // Texts of the page's refusals.
 QString msgNoBirthDate();     // "Geben Sie ein Geburtsdatum ein."

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 // Set by the build from the install layout; the defaults are the GNU layout.
 #ifndef ZUV_DATA_FROM_BIN
@@ -15,6 +16,13 @@
 #endif
 
 namespace zuv::core {
+
+void setApplicationNames()
+{
+    // Lower case, as the folder names of other programs there.
+    QCoreApplication::setApplicationName(QStringLiteral("zuvododerod"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zuvododerod"));
+}
 
 namespace {
 QString& overrideFolder()

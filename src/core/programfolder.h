@@ -12,6 +12,11 @@
 
 namespace zuv::core {
 
+// Gives the running application the program's name: the window and the command line
+// both call it before anything looks for the per-user data folder, which the name decides
+// (~/.local/share/zuvododerod).
+void setApplicationNames();
+
 // Absolute path ending in "/".
 QString programFolder();
 // programFolder() + relative ("BioTab/Koerper"); relative uses "/".

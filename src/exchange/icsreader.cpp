@@ -235,11 +235,11 @@ IcsResult readIcsFiles(const QStringList& paths, const QDate& from, const QDate&
 {
     IcsResult all;
     for (const QString& path : paths) {
-        zuv::core::FileProblem problem = zuv::core::FileProblem::None;
-        const QByteArray bytes = zuv::core::readRegularFile(path, kMaxFileBytes, problem);
+        zuv::store::FileProblem problem = zuv::store::FileProblem::None;
+        const QByteArray bytes = zuv::store::readRegularFile(path, kMaxFileBytes, problem);
         const QString name = QFileInfo(path).fileName();
-        if (problem != zuv::core::FileProblem::None) {
-            all.messages.push_back({name, 0, zuv::core::fileProblemMessage(path, problem)});
+        if (problem != zuv::store::FileProblem::None) {
+            all.messages.push_back({name, 0, zuv::store::fileProblemMessage(path, problem)});
             continue;
         }
         IcsResult one = readIcs(bytes, name, from, to, zone);

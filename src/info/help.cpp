@@ -55,7 +55,7 @@ void loadGeneralText(QTextEdit& RichEdit1)
     RichEdit1.clear();
     // Read through the checked reader (a FIFO or device is refused); an empty file or one
     // without rich text is reported instead of shown as nothing or as garbage.
-    core::loadRtfFile(generalTextPath(), *RichEdit1.document());
+    richtext::loadRtfFile(generalTextPath(), *RichEdit1.document());
 }
 
 bool Allgemeines1Click(QTextEdit& RichEdit1)

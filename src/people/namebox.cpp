@@ -6,7 +6,7 @@
 
 namespace zuv::people {
 
-NameBoxModel::NameBoxModel(const zuv::core::Table& names, QObject* parent)
+NameBoxModel::NameBoxModel(const zuv::store::Table& names, QObject* parent)
     : QAbstractListModel(parent), m_names(names)
 {
 }

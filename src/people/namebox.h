@@ -19,16 +19,16 @@ class NameBoxModel : public QAbstractListModel {
     Q_OBJECT
 public:
     // names must outlive the model.
-    explicit NameBoxModel(const zuv::core::Table& names, QObject* parent = nullptr);
+    explicit NameBoxModel(const zuv::store::Table& names, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Shows the table's current rows.
     void refill();
-    const zuv::core::Table& table() const { return m_names; }
+    const zuv::store::Table& table() const { return m_names; }
     quint64 shownGeneration() const { return m_shown; }
 
 private:
-    const zuv::core::Table& m_names;
+    const zuv::store::Table& m_names;
     int m_rows = 0;
     quint64 m_shown = 0;
 };

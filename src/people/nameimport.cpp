@@ -16,7 +16,7 @@ constexpr qint64 kMaxContactBytes = 32 * 1024 * 1024;
 
 } // namespace
 
-std::vector<zuv::exchange::NamedDate> namesOf(const zuv::core::Table& names)
+std::vector<zuv::exchange::NamedDate> namesOf(const zuv::store::Table& names)
 {
     std::vector<zuv::exchange::NamedDate> list;
     const int nameField = names.fieldIndex(kNameField);
@@ -31,11 +31,11 @@ std::vector<zuv::exchange::NamedDate> namesOf(const zuv::core::Table& names)
 NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::NamedDate>& existing)
 {
     NameFile result;
-    zuv::core::FileProblem problem = zuv::core::FileProblem::None;
-    const QByteArray bytes = zuv::core::readRegularFile(path, kMaxContactBytes, problem);
-    if (problem != zuv::core::FileProblem::None) {
+    zuv::store::FileProblem problem = zuv::store::FileProblem::None;
+    const QByteArray bytes = zuv::store::readRegularFile(path, kMaxContactBytes, problem);
+    if (problem != zuv::store::FileProblem::None) {
         result.status = NameFile::Unreadable;
-        result.message = zuv::core::fileProblemMessage(path, problem);
+        result.message = zuv::store::fileProblemMessage(path, problem);
         return result;
     }
     const zuv::exchange::ContactFile contacts = zuv::exchange::readContacts(bytes);
@@ -50,7 +50,7 @@ NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::N
     return result;
 }
 
-void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
+void addNames(zuv::store::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
 {
     // Each row goes into the file as the name grid's rows do, keyed by its own id, so a
     // second running copy's names are never written over; a failure takes back the rows this

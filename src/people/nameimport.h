@@ -14,7 +14,7 @@
 namespace zuv::people {
 
 // The table's rows as names with birth dates (null date: none), in table order.
-std::vector<zuv::exchange::NamedDate> namesOf(const zuv::core::Table& names);
+std::vector<zuv::exchange::NamedDate> namesOf(const zuv::store::Table& names);
 
 // What reading a contact file found.
 struct NameFile {
@@ -27,7 +27,7 @@ NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::N
 // Appends rows to the name table ("Name", "Geburtsdatum"). A table that writes row by row
 // stores each row as the grid does (rows another program wrote meanwhile are read first and
 // kept); otherwise the file is written once at the end. When anything fails the rows this
-// call added are taken back and the error is thrown (zuv::core::TableError).
-void addNames(zuv::core::Table& names, const std::vector<zuv::exchange::NamedDate>& rows);
+// call added are taken back and the error is thrown (zuv::store::TableError).
+void addNames(zuv::store::Table& names, const std::vector<zuv::exchange::NamedDate>& rows);
 
 } // namespace zuv::people

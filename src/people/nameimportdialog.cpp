@@ -64,7 +64,7 @@ NameImportDialog::NameImportDialog(const QString& fileName, const zuv::exchange:
     layout->addLayout(buttons);
 }
 
-void importNames(zuv::core::Table& names, QWidget* parent)
+void importNames(zuv::store::Table& names, QWidget* parent)
 {
     QFileDialog dialog(parent, QStringLiteral("Namen einlesen"));
     dialog.setObjectName(QStringLiteral("OpenContacts"));
@@ -77,7 +77,7 @@ void importNames(zuv::core::Table& names, QWidget* parent)
     importNamesFrom(names, dialog.selectedFiles().constFirst(), parent);
 }
 
-int importNamesFrom(zuv::core::Table& names, const QString& path, QWidget* parent)
+int importNamesFrom(zuv::store::Table& names, const QString& path, QWidget* parent)
 {
     const NameFile file = previewNameFile(path, namesOf(names));
     if (file.status != NameFile::Ok) {

@@ -32,11 +32,11 @@ public:
 };
 
 // Asks for a file (an open-file dialog), then runs importNamesFrom.
-void importNames(zuv::core::Table& names, QWidget* parent);
+void importNames(zuv::store::Table& names, QWidget* parent);
 
 // Reads path, shows the preview and, when the user confirms, adds the new rows in one write
 // (addNames). An unreadable or unknown file and a failed write are shown in the error box;
 // the table then stays as it was. Returns the number of rows added.
-int importNamesFrom(zuv::core::Table& names, const QString& path, QWidget* parent);
+int importNamesFrom(zuv::store::Table& names, const QString& path, QWidget* parent);
 
 } // namespace zuv::people

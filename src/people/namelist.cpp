@@ -12,9 +12,9 @@
 
 namespace zuv::people {
 
-using zuv::core::FieldDef;
-using zuv::core::FieldType;
-using zuv::core::Table;
+using zuv::store::FieldDef;
+using zuv::store::FieldType;
+using zuv::store::Table;
 
 std::vector<FieldDef> nameListFields()
 {
@@ -75,7 +75,7 @@ void connectNameTable(Table& names, std::function<void()> refill, QWidget* error
             QString problem;
             try {
                 names.saveToFile();
-            } catch (const zuv::core::TableError& e) {
+            } catch (const zuv::store::TableError& e) {
                 problem = e.message();
             } catch (const zuv::core::Error& e) {
                 problem = e.message();

@@ -25,16 +25,16 @@ inline constexpr int kNameLength = 30;   // characters
 inline const QString kNameListFile = QStringLiteral("BioTab/Namensliste");
 
 // Name (string, 30 characters), Geburtsdatum (date), in this order.
-std::vector<zuv::core::FieldDef> nameListFields();
+std::vector<zuv::store::FieldDef> nameListFields();
 
 // Fills ComboBox3 with the "Name" of every row in table order (empty names and duplicates
 // included), through a model that reads the table (no copy of the names: the same cost at
 // any length). clearText empties the box's edit text too (after a post or delete); otherwise
 // the text stays. Walks the table from first to eof, leaving the cursor behind the last row.
-void refillNameBox(QComboBox& ComboBox3, zuv::core::Table& names, bool clearText);
+void refillNameBox(QComboBox& ComboBox3, zuv::store::Table& names, bool clearText);
 
 // True when ComboBox3 shows the table's current rows (refilled since the last change).
-bool nameBoxIsCurrent(const QComboBox& ComboBox3, const zuv::core::Table& names);
+bool nameBoxIsCurrent(const QComboBox& ComboBox3, const zuv::store::Table& names);
 
 // A row found by name. birthDate is null when the row has no birth date
 // (the caller then shows "Kein Geburtsdatum").
@@ -46,7 +46,7 @@ struct NameLookup {
 
 // The first posted row whose "Name" equals name as a whole, ignoring case; nullopt when
 // there is none. Reads the rows directly: the cursor and a pending edit stay untouched.
-std::optional<NameLookup> lookupBirthDate(const zuv::core::Table& names, const QString& name);
+std::optional<NameLookup> lookupBirthDate(const zuv::store::Table& names, const QString& name);
 
 // Switches the name table to row-level writes (each post and delete is stored at once in
 // one durable transaction; a failure is thrown by post/delete and the row stays pending)
@@ -54,7 +54,7 @@ std::optional<NameLookup> lookupBirthDate(const zuv::core::Table& names, const Q
 // changes to write whole (no row-level writes possible) is saved first; a failed save is
 // shown in the error box (parent may be null) and the refill still runs. The
 // subscriptions end with errorParent; without one the table must outlive refill.
-void connectNameTable(zuv::core::Table& names, std::function<void()> refill,
+void connectNameTable(zuv::store::Table& names, std::function<void()> refill,
                       QWidget* errorParent = nullptr);
 
 } // namespace zuv::people

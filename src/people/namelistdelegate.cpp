@@ -42,11 +42,11 @@ bool leavesTheCell(int key)
 void keepWithinLimit(QLineEdit* editor)
 {
     const QString text = editor->text();
-    if (zuv::core::characterCount(text) <= kNameLength)
+    if (zuv::store::characterCount(text) <= kNameLength)
         return;
     const int cursor = editor->cursorPosition();
     const QSignalBlocker blocker(editor);
-    const QString kept = zuv::core::firstCharacters(text, kNameLength);
+    const QString kept = zuv::store::firstCharacters(text, kNameLength);
     editor->setText(kept);
     editor->setCursorPosition(std::min<int>(cursor, static_cast<int>(kept.size())));
     QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), nameCutNotice(), editor);

@@ -13,8 +13,8 @@
 
 namespace zuv::people {
 
-using zuv::core::Table;
-using zuv::core::TableState;
+using zuv::store::Table;
+using zuv::store::TableState;
 
 namespace {
 
@@ -179,7 +179,7 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (column == NameColumn) {
         const QString text = value.toString();
         const int size = m_names.fieldDefs()[static_cast<size_t>(field)].size;
-        if (size > 0 && zuv::core::characterCount(text) > size) {
+        if (size > 0 && zuv::store::characterCount(text) > size) {
             zuv::core::dialogs().information(
                 m_messageParent, QStringLiteral("Ein Name hat höchstens %1 Zeichen.").arg(size));
             return false;
@@ -222,7 +222,7 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
                 revertPending();
             throw;
         }
-    } catch (const zuv::core::TableError& e) {
+    } catch (const zuv::store::TableError& e) {
         zuv::core::dialogs().information(m_messageParent, e.message());
         return false;
     } catch (const zuv::core::Error& e) {

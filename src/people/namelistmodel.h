@@ -32,7 +32,7 @@ public:
     // The table must have the fields of nameListFields() and stay alive while the model is
     // used. The model follows outside changes through the table's onDataChanged
     // notification, beside any other receiver, until the model is gone.
-    explicit NameListModel(zuv::core::Table& names, QObject* parent = nullptr);
+    explicit NameListModel(zuv::store::Table& names, QObject* parent = nullptr);
     ~NameListModel() override;
 
     // Today's date, for reading two-digit years (default: the system clock).
@@ -78,7 +78,7 @@ private:
     void followTable();
     int storedRows() const { return m_names.rowCount(); }
 
-    zuv::core::Table& m_names;
+    zuv::store::Table& m_names;
     std::function<QDate()> m_today;
     QPointer<QWidget> m_messageParent;
     int m_rowCount = 1;        // stored rows + the trailing row

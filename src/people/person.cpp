@@ -10,7 +10,7 @@
 
 namespace zuv::people {
 
-std::vector<Person> peopleOf(const zuv::core::Table& names)
+std::vector<Person> peopleOf(const zuv::store::Table& names)
 {
     std::vector<Person> people;
     const int nameField = names.fieldIndex(kNameField);

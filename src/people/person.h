@@ -8,7 +8,7 @@
 #include <QString>
 #include <vector>
 
-namespace zuv::core { class Table; }
+namespace zuv::store { class Table; }
 
 namespace zuv::people {
 
@@ -21,7 +21,7 @@ struct Person {
 
 // The people of the name list table (fields "Name" and "Geburtsdatum"), in table order;
 // empty when the table lacks those fields.
-std::vector<Person> peopleOf(const zuv::core::Table& names);
+std::vector<Person> peopleOf(const zuv::store::Table& names);
 
 // A birthday on a month page. In common years a person born on 29 February is shown on
 // 28 February.

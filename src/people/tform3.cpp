@@ -71,7 +71,7 @@ private:
 
 } // namespace
 
-TForm3::TForm3(zuv::core::Table* names, QWidget* parent)
+TForm3::TForm3(zuv::store::Table* names, QWidget* parent)
     : QDialog(parent), m_names(names)
 {
     setObjectName(QStringLiteral("TForm3"));

@@ -26,8 +26,8 @@ class TForm3 : public QDialog {
 public:
     // names is the main window's name table; it must stay alive while the window is used.
     // A pending edit is posted when the window closes and when the application quits.
-    explicit TForm3(zuv::core::Table* names, QWidget* parent = nullptr);
-    explicit TForm3(zuv::core::Table& names, QWidget* parent = nullptr)
+    explicit TForm3(zuv::store::Table* names, QWidget* parent = nullptr);
+    explicit TForm3(zuv::store::Table& names, QWidget* parent = nullptr)
         : TForm3(&names, parent) {}
     ~TForm3() override;
 
@@ -75,7 +75,7 @@ private:
     // A filled new row is stored and the next one begins in the name column.
     void startNextRowIfComplete();
 
-    zuv::core::Table* m_names;
+    zuv::store::Table* m_names;
     NameListModel* m_model = nullptr;
     NameListDelegate* m_delegate = nullptr;
     bool m_placed = false;

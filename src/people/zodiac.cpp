@@ -118,7 +118,7 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     const QString picturePath = folder.filePath(sign.pictureFile);
     // Read through the checked reader: a FIFO or device in place of the picture or the
     // text must not block the window.
-    QByteArray pictureBytes = zuv::core::readRegularFile(picturePath, kMaxZodiacPictureBytes);
+    QByteArray pictureBytes = zuv::store::readRegularFile(picturePath, kMaxZodiacPictureBytes);
     QBuffer pictureBuffer(&pictureBytes);
     QImageReader reader(&pictureBuffer);
     const QImage picture = reader.read();
@@ -134,7 +134,7 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     slot->setPixmap(transparentPicture(picture));
 
     RichEdit1.clear();
-    zuv::core::loadRtfFile(folder.filePath(sign.textFile), *RichEdit1.document());
+    zuv::richtext::loadRtfFile(folder.filePath(sign.textFile), *RichEdit1.document());
     // The text is read from its beginning, not from where loading left the cursor.
     RichEdit1.moveCursor(QTextCursor::Start);
 

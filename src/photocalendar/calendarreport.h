@@ -99,7 +99,7 @@ struct PageBand {
 struct PagePicture {
     QString name;
     QRectF rect;
-    ReportPicture picture;
+    pictures::ReportPicture picture;
 };
 // A shaded area under the texts (the band of a multi-day appointment).
 struct PageFill {

@@ -106,7 +106,7 @@ QByteArray chartSvg(const zuv::bio::BioMonth& month, zuv::bio::MonthChartOptions
 
 } // namespace
 
-FotoPage::FotoPage(zuv::core::Table& CLDBildkalender, zuv::bio::BioPage& bioPage,
+FotoPage::FotoPage(zuv::store::Table& CLDBildkalender, zuv::bio::BioPage& bioPage,
                    TForm10& reportWindow, QWidget* parent)
     : QWidget(parent), m_CLDBildkalender(CLDBildkalender), m_bioPage(bioPage),
       m_report(reportWindow)
@@ -148,7 +148,7 @@ void FotoPage::buildControls()
     arial8.setPointSize(8);
     m_Label5->setFont(arial8);
     m_Label5->hide();
-    m_MaskEdit2 = place(new zuv::bio::MaskEdit(p), "MaskEdit2", 176, 190, 65, 21);
+    m_MaskEdit2 = place(new zuv::widgets::MaskEdit(p), "MaskEdit2", 176, 190, 65, 21);
     m_MaskEdit2->setToolTip(QStringLiteral("Geben Sie Ihr Geburtsdatum ein."));
     m_MaskEdit2->setCursor(Qt::PointingHandCursor);
     colourField(m_MaskEdit2);
@@ -175,7 +175,7 @@ void FotoPage::buildControls()
     m_LabeledEdit2->setReadOnly(true);
     m_LabeledEdit2Label->setBuddy(m_LabeledEdit2);
     colourField(m_LabeledEdit2);
-    m_UpDown1 = place(new zuv::bio::UpDown(p), "UpDown1", 305, 320, 16, 21);
+    m_UpDown1 = place(new zuv::widgets::UpDown(p), "UpDown1", 305, 320, 16, 21);
     m_UpDown1->setAssociate(m_LabeledEdit2);
 
     m_Button5 = place(new QPushButton(QStringLiteral("&Vorschau"), p), "Button5", 72, 392, 75, 25);
@@ -208,7 +208,7 @@ void FotoPage::buildControls()
     connect(m_CheckBox3, &QCheckBox::clicked, this, &FotoPage::CheckBox3Click);
     connect(m_Button5, &QPushButton::clicked, this, &FotoPage::Button5Click);
     connect(m_Button6, &QPushButton::clicked, this, &FotoPage::Button6Click);
-    connect(m_MaskEdit2, &zuv::bio::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
+    connect(m_MaskEdit2, &zuv::widgets::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
 
     m_scaler.capture(m_Panel1, designSize());
     resize(designSize());
@@ -230,7 +230,7 @@ QFileDialog& FotoPage::OpenPictureDialog1()
         m_OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
         m_OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
         m_OpenPictureDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-        m_OpenPictureDialog1->setNameFilters(pictureNameFilters());
+        m_OpenPictureDialog1->setNameFilters(pictures::pictureNameFilters());
     }
     return *m_OpenPictureDialog1;
 }
@@ -522,7 +522,7 @@ void FotoPage::showPage(const MonthPageInput& input)
     m_report.preview(monthPage);
 }
 
-ReportPicture FotoPage::monthChart(const QString& birthText, int year, int month)
+pictures::ReportPicture FotoPage::monthChart(const QString& birthText, int year, int month)
 {
     // The biorhythm month in print colours for the calendar's month; it is copied to the
     // clipboard as well, as a picture and as a drawing.
@@ -542,7 +542,7 @@ ReportPicture FotoPage::monthChart(const QString& birthText, int year, int month
     mime->setImageData(zuv::bio::monthChartImage(bio.month(), options, size));
     mime->setData(QStringLiteral("image/svg+xml"), chartSvg(bio.month(), options, size));
     QApplication::clipboard()->setMimeData(mime);
-    return ReportPicture::fromPicture(zuv::bio::monthChartPicture(bio.month(), options, size), size);
+    return pictures::ReportPicture::fromPicture(zuv::bio::monthChartPicture(bio.month(), options, size), size);
 }
 
 void FotoPage::Button5Click()

@@ -29,8 +29,9 @@ class QMenu;
 class QProgressDialog;
 class QPushButton;
 
-namespace zuv::core { class Table; }
-namespace zuv::bio { class BioPage; class MaskEdit; class UpDown; }
+namespace zuv::store { class Table; }
+namespace zuv::bio { class BioPage; }
+namespace zuv::widgets { class MaskEdit; class UpDown; }
 
 namespace zuv::photo {
 
@@ -43,7 +44,7 @@ QString missingBirthDateText(const QString& typed);
 class FotoPage : public QWidget {
     Q_OBJECT
 public:
-    FotoPage(zuv::core::Table& CLDBildkalender, zuv::bio::BioPage& bioPage,
+    FotoPage(zuv::store::Table& CLDBildkalender, zuv::bio::BioPage& bioPage,
              TForm10& reportWindow, QWidget* parent = nullptr);
     ~FotoPage() override;
 
@@ -85,7 +86,7 @@ public:
     static QString bildabmessungenText();
     // The page's size at design; its controls follow the page's size from there.
     static QSize designSize() { return {840, 478}; }
-    zuv::core::ScaleFactors scale() const { return m_scale; }
+    zuv::widgets::ScaleFactors scale() const { return m_scale; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,11 +104,11 @@ private:
     void showPage(const MonthPageInput& input);
     void endBuild();
     // The month chart of the birth date for the calendar's month, as the page prints it.
-    ReportPicture monthChart(const QString& birthText, int year, int month);
+    pictures::ReportPicture monthChart(const QString& birthText, int year, int month);
     // The list position of a typed box text, or a message and the focus on the box.
     std::optional<int> checkedEntry(QComboBox* box, const QString& refusal);
 
-    zuv::core::Table& m_CLDBildkalender;
+    zuv::store::Table& m_CLDBildkalender;
     zuv::bio::BioPage& m_bioPage;
     TForm10& m_report;
     std::function<void()> m_showFirstPage;
@@ -118,8 +119,8 @@ private:
     bool m_building = false;
     MonthPageInput m_pending;              // the page whose pictures are loading
     QProgressDialog* m_progress = nullptr;
-    zuv::core::DesignScaler m_scaler;
-    zuv::core::ScaleFactors m_scale;
+    zuv::widgets::DesignScaler m_scaler;
+    zuv::widgets::ScaleFactors m_scale;
 
     QFrame* m_Panel1 = nullptr;
     QPushButton* m_Button1 = nullptr;
@@ -130,14 +131,14 @@ private:
     QLabel* m_Bild3 = nullptr;
     QCheckBox* m_CheckBox3 = nullptr;
     QLabel* m_Label5 = nullptr;
-    zuv::bio::MaskEdit* m_MaskEdit2 = nullptr;
+    zuv::widgets::MaskEdit* m_MaskEdit2 = nullptr;
     QLabel* m_Label2 = nullptr;
     QComboBox* m_ComboBox2 = nullptr;
     QLabel* m_Label1 = nullptr;
     QComboBox* m_ComboBox1 = nullptr;
     QLabel* m_LabeledEdit2Label = nullptr;
     QLineEdit* m_LabeledEdit2 = nullptr;
-    zuv::bio::UpDown* m_UpDown1 = nullptr;
+    zuv::widgets::UpDown* m_UpDown1 = nullptr;
     QPushButton* m_Button5 = nullptr;
     QPushButton* m_Button6 = nullptr;
     QLabel* m_Image1 = nullptr;

@@ -8,9 +8,9 @@
 
 namespace zuv::photo {
 
-using zuv::core::FieldType;
+using zuv::store::FieldType;
 
-std::vector<zuv::core::FieldDef> bildkalenderFields()
+std::vector<zuv::store::FieldDef> bildkalenderFields()
 {
     return {
         {QStringLiteral("KW"), FieldType::String, 2},
@@ -62,7 +62,7 @@ MonthGrid gridOf(const MonthPage& page)
     return grid;
 }
 
-void appendGrid(zuv::core::Table& table, const MonthGrid& grid)
+void appendGrid(zuv::store::Table& table, const MonthGrid& grid)
 {
     for (const GridRow& row : grid.rows) {
         table.append();

@@ -19,7 +19,7 @@ struct MonthPage;
 
 // Field list of the grid table CLDBildkalender: "KW" and "Mo" .. "So". A weekday's field
 // index equals its ISO day of the week (Monday 1 .. Sunday 7).
-std::vector<zuv::core::FieldDef> bildkalenderFields();
+std::vector<zuv::store::FieldDef> bildkalenderFields();
 
 struct GridRow {
     QString week;                 // "KW": ISO week number of the row's first day in the month
@@ -51,7 +51,7 @@ MonthGrid gridOf(const MonthPage& page);
 
 // Appends the grid's rows to the grid table in order; days outside the month stay empty
 // (null values).
-void appendGrid(zuv::core::Table& table, const MonthGrid& grid);
+void appendGrid(zuv::store::Table& table, const MonthGrid& grid);
 
 // The entry of a drop-down list that a typed text stands for: the exact entry first, else
 // the one entry equal to it when blanks at both ends and letter case are ignored.

@@ -79,14 +79,14 @@ QRectF chartSlot(bool withChart)
 }
 
 void placePictures(MonthPage& page, const QStringList& pictureFiles,
-                   const std::vector<ReportPicture>& loaded, const ReportPicture& chart)
+                   const std::vector<pictures::ReportPicture>& loaded, const pictures::ReportPicture& chart)
 {
     page.pictures.clear();
     const bool withChart = !chart.isEmpty();
     for (const SlotPlan& plan : pictureSlots(pictureFiles, withChart)) {
         const auto index = static_cast<std::size_t>(plan.index);
         page.pictures.push_back(
-            {plan.slot, plan.rect, index < loaded.size() ? loaded[index] : ReportPicture()});
+            {plan.slot, plan.rect, index < loaded.size() ? loaded[index] : pictures::ReportPicture()});
     }
     if (withChart)
         page.pictures.push_back({kChartSlot, chartSlot(true), chart});

@@ -68,7 +68,7 @@ struct WeekRow {
 struct PlacedPicture {
     int slot = 0;
     QRectF rect;                   // report pixels on the sheet; the picture is stretched
-    ReportPicture picture;
+    pictures::ReportPicture picture;
 };
 
 inline constexpr int kChartSlot = 5;
@@ -109,8 +109,8 @@ struct MonthPageInput {
     // decide the slots (pictureSlots()). loaded holds each one's picture, loaded for its
     // slot's size; an entry that is missing or empty leaves its slot empty.
     QStringList pictureFiles;
-    std::vector<ReportPicture> loaded;
-    ReportPicture chart;           // the month chart in print colours; empty: no chart
+    std::vector<pictures::ReportPicture> loaded;
+    pictures::ReportPicture chart;           // the month chart in print colours; empty: no chart
     std::vector<DayNote> notes;    // put on the days in the order given
     QStringList moreLines;
     QString birthdayLine;
@@ -137,7 +137,7 @@ QRectF chartSlot(bool withChart);
 // empty). Asks nothing but its arguments, so a worker thread can finish a page built on
 // the thread of the holiday calendar.
 void placePictures(MonthPage& page, const QStringList& pictureFiles,
-                   const std::vector<ReportPicture>& loaded, const ReportPicture& chart);
+                   const std::vector<pictures::ReportPicture>& loaded, const pictures::ReportPicture& chart);
 
 // Builds the page. Throws zuv::core::Error for a month or year out of range or a region
 // code the holiday calendar does not know.

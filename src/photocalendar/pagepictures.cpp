@@ -25,9 +25,9 @@ std::vector<SlotPlan> plansWithFiles(const QStringList& files, bool withChart)
 
 } // namespace
 
-ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
+pictures::ReportPicture loadPicture(const QString& path, const QSizeF& slotSize)
 {
-    return ReportPicture::fromImage(pictureCache().image(path, printPixels(slotSize)));
+    return pictures::ReportPicture::fromImage(pictures::pictureCache().image(path, pictures::printPixels(slotSize)));
 }
 
 int picturesToLoad(const QStringList& files, bool withChart)
@@ -35,9 +35,9 @@ int picturesToLoad(const QStringList& files, bool withChart)
     return static_cast<int>(plansWithFiles(files, withChart).size());
 }
 
-std::vector<ReportPicture> loadPagePictures(const QStringList& files, bool withChart)
+std::vector<pictures::ReportPicture> loadPagePictures(const QStringList& files, bool withChart)
 {
-    std::vector<ReportPicture> loaded(static_cast<std::size_t>(files.size()));
+    std::vector<pictures::ReportPicture> loaded(static_cast<std::size_t>(files.size()));
     for (const SlotPlan& plan : plansWithFiles(files, withChart))
         loaded[static_cast<std::size_t>(plan.index)] = loadPicture(files.value(plan.index), plan.rect.size());
     return loaded;

@@ -20,19 +20,19 @@ namespace zuv::photo {
 // Loads path for a slot of slotSize report pixels through pictureCache(): an image of at
 // most printPixels(slotSize). Blocks while decoding. Throws zuv::core::Error with the
 // message the user sees (file and cause).
-ReportPicture loadPicture(const QString& path, const QSizeF& slotSize);
+pictures::ReportPicture loadPicture(const QString& path, const QSizeF& slotSize);
 
 // The chosen pictures (up to three, an empty path = not chosen) by their index; a picture
 // the page has no slot for, or no file, stays empty. Blocks while decoding. Throws
 // zuv::core::Error for the first picture that cannot be loaded.
-std::vector<ReportPicture> loadPagePictures(const QStringList& files, bool withChart);
+std::vector<pictures::ReportPicture> loadPagePictures(const QStringList& files, bool withChart);
 
 // The same on a thread of the global pool. The future reports progress (one step per
 // picture to decode: progressMinimum 0, progressMaximum the count) and can be cancelled
 // between pictures. Its one result holds the pictures, or the message of the first
 // picture that could not be loaded.
 struct PagePictures {
-    std::vector<ReportPicture> pictures;
+    std::vector<pictures::ReportPicture> pictures;
     QString error;             // empty when every chosen picture was loaded
 };
 QFuture<PagePictures> loadPagePicturesAsync(const QStringList& files, bool withChart);

@@ -14,7 +14,7 @@ QString checkChosenPicture(const QString& path)
 {
     // QRImage1 without the chart: the size the page asks for first.
     const QSizeF slot(609, kLayoutWithoutChart.singleHeight);
-    return pictureCache().tryImage(path, printPixels(slot)).error;
+    return pictures::pictureCache().tryImage(path, pictures::printPixels(slot)).error;
 }
 
 FolderPictures checkFolderPictures(const QStringList& files, int wanted)

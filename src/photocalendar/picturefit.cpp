@@ -174,21 +174,21 @@ QSize storedPixels(const QSizeF& source, const QSizeF& target, double scale)
 FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit fit,
                            FocusPoint focus, double scale)
 {
-    const PictureFile file = readPictureFile(path);
+    const pictures::PictureFile file = pictures::readPictureFile(path);
     FittedPicture placed;
     try {
-        const bool drawing = file.format == PictureFormat::Metafile
-            || file.format == PictureFormat::EnhancedMetafile;
+        const bool drawing = file.format == pictures::PictureFormat::Metafile
+            || file.format == pictures::PictureFormat::EnhancedMetafile;
         QByteArray svg;
         QSize size;
         if (drawing) {
-            svg = convertInHelper(file.format == PictureFormat::EnhancedMetafile, file.bytes);
+            svg = pictures::convertInHelper(file.format == pictures::PictureFormat::EnhancedMetafile, file.bytes);
             size = QSvgRenderer(svg).viewBoxF().size().toSize();
         } else {
             size = shownSize(file.bytes);
             // A header that cannot be read: the decoder tells why.
             if (size.isEmpty())
-                size = decodeRaster(file.bytes, file.format, QSize(1 << 14, 1 << 14)).size();
+                size = pictures::decodeRaster(file.bytes, file.format, QSize(1 << 14, 1 << 14)).size();
         }
         if (size.isEmpty())
             throw zuv::core::Error(QStringLiteral("Die Bildgröße kann nicht gelesen werden."));
@@ -206,15 +206,15 @@ FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit f
         const double decodeScale = double(keep.width()) / fitted.source.width();
         const QSize decoded(std::max(1, int(std::lround(size.width() * decodeScale))),
                             std::max(1, int(std::lround(size.height() * decodeScale))));
-        const QImage whole = drawing ? renderDrawing(svg, decoded)
-                                     : decodeRaster(file.bytes, file.format, decoded);
+        const QImage whole = drawing ? pictures::renderDrawing(svg, decoded)
+                                     : pictures::decodeRaster(file.bytes, file.format, decoded);
         const double sx = double(whole.width()) / size.width();
         const double sy = double(whole.height()) / size.height();
         const QRectF part(fitted.source.left() * sx, fitted.source.top() * sy,
                           fitted.source.width() * sx, fitted.source.height() * sy);
         placed.image = cutOut(whole, part, keep);
     } catch (const zuv::core::Error& e) {
-        throw zuv::core::Error(pictureError(file.path, e.message()));
+        throw zuv::core::Error(pictures::pictureError(file.path, e.message()));
     }
     return placed;
 }

@@ -55,7 +55,7 @@ QSize previewDialogSize(const QRect& area, int toolbarWidth)
     return {std::min(area.width(), std::max(h * 3 / 4 + 120, toolbarWidth)), h};
 }
 
-TForm10::TForm10(zuv::core::Table& CLDBildkalender, zuv::core::Table& CLDSBio,
+TForm10::TForm10(zuv::store::Table& CLDBildkalender, zuv::store::Table& CLDSBio,
                  zuv::bio::BioPage& bioPage, QWidget* parent)
     : QWidget(parent, Qt::Window), m_grid(CLDBildkalender), m_bioTable(CLDSBio), m_bioPage(bioPage)
 {

@@ -13,7 +13,7 @@
 
 class QPrinter;
 
-namespace zuv::core { class Table; }
+namespace zuv::store { class Table; }
 namespace zuv::bio { class BioPage; }
 
 namespace zuv::photo {
@@ -28,7 +28,7 @@ class TForm10 : public QWidget {
 public:
     // The grid table and the month table stay the main window's; the bio page's chart is
     // recoloured and its refresh run when this window closes.
-    TForm10(zuv::core::Table& CLDBildkalender, zuv::core::Table& CLDSBio,
+    TForm10(zuv::store::Table& CLDBildkalender, zuv::store::Table& CLDSBio,
             zuv::bio::BioPage& bioPage, QWidget* parent = nullptr);
 
     // The design: fonts and colours of the elements, changed by the photo page's font menus.
@@ -70,8 +70,8 @@ protected:
 private:
     PrintedCell dayCellPrint(int weekday, const DayCell& cell) const;
 
-    zuv::core::Table& m_grid;
-    zuv::core::Table& m_bioTable;
+    zuv::store::Table& m_grid;
+    zuv::store::Table& m_bioTable;
     zuv::bio::BioPage& m_bioPage;
     MonthPage m_page;
     ReportPage m_laid;

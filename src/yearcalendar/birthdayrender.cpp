@@ -16,7 +16,7 @@ namespace zuv::yearcal {
 
 using zuv::photo::PageText;
 using zuv::photo::ReportPage;
-using zuv::photo::ReportPicture;
+using zuv::pictures::ReportPicture;
 using L = BirthdayLayout;
 
 namespace {
@@ -77,7 +77,7 @@ QString zodiacLabel(const QString& sign)
 }
 
 ReportPage layoutBirthdayMonth(const BirthdayMonthPage& page, const QString& titleFont,
-                               const ReportPicture& picture)
+                               const pictures::ReportPicture& picture)
 {
     ReportPage out;
     const double width = out.size.width();
@@ -127,7 +127,7 @@ ReportPage layoutBirthdayMonth(const BirthdayMonthPage& page, const QString& tit
     return out;
 }
 
-ReportPage layoutBirthdayCover(const BirthdayCalendar& calendar, const ReportPicture& picture)
+ReportPage layoutBirthdayCover(const BirthdayCalendar& calendar, const pictures::ReportPicture& picture)
 {
     ReportPage out;
     const double width = out.size.width();

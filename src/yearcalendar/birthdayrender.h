@@ -48,9 +48,9 @@ inline const QString kBirthdayZodiacName = QStringLiteral("Sternzeichen");
 QString zodiacLabel(const QString& sign);
 
 zuv::photo::ReportPage layoutBirthdayMonth(const BirthdayMonthPage& page, const QString& titleFont,
-                                           const zuv::photo::ReportPicture& picture);
+                                           const zuv::pictures::ReportPicture& picture);
 zuv::photo::ReportPage layoutBirthdayCover(const BirthdayCalendar& calendar,
-                                           const zuv::photo::ReportPicture& picture);
+                                           const zuv::pictures::ReportPicture& picture);
 
 // Lays out page index (0 = cover, 1..12 = months), loading its picture; a picture that
 // cannot be used costs its place only and is reported in problems.

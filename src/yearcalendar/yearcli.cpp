@@ -8,6 +8,7 @@
 #include "germandate.h"
 #include "monthmarks.h"
 #include "dialogs.h"
+#include "programfolder.h"
 #include "namelist.h"
 #include "table.h"
 #include "icsreader.h"
@@ -210,7 +211,7 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
 }
 
 // --namen-einlesen: into the stored name list, made when there is none yet.
-int importNames(const QString& file, zuv::core::Table& names, const QString& nameFile, QTextStream& out,
+int importNames(const QString& file, zuv::store::Table& names, const QString& nameFile, QTextStream& out,
                 QTextStream& err)
 {
     names.setFileName(nameFile);
@@ -218,7 +219,7 @@ int importNames(const QString& file, zuv::core::Table& names, const QString& nam
         if (QFileInfo(nameFile).isFile()) {
             names.loadFromFile();
         } else {
-            for (const zuv::core::FieldDef& f : zuv::people::nameListFields())
+            for (const zuv::store::FieldDef& f : zuv::people::nameListFields())
                 names.addFieldDef(f.name, f.type, f.size);
             names.createDataSet();
         }
@@ -447,8 +448,8 @@ int runCommandLine(int argc, char** argv, void (*setupFonts)())
         setupFonts();
 
     std::vector<Person> people;
-    zuv::core::Table names(QStringLiteral("CDSNamensliste"));
-    const QString nameFile = zuv::core::userDataPath(QStringLiteral("Namensliste"));
+    zuv::store::Table names(QStringLiteral("CDSNamensliste"));
+    const QString nameFile = zuv::store::userDataPath(QStringLiteral("Namensliste"));
     if (!line.importNames.isEmpty())
         return importNames(line.importNames, names, nameFile, out, err);
     if (QFileInfo(nameFile).isFile()) {

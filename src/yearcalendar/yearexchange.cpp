@@ -60,7 +60,7 @@ void saveYearIcs(const QString& path, const YearProject& project, const std::vec
     zuv::exchange::saveIcs(path, yearEvents(project, people), stamp);
 }
 
-int runNameImport(const QString& path, zuv::core::Table& names, QTextStream& out, QTextStream& err)
+int runNameImport(const QString& path, zuv::store::Table& names, QTextStream& out, QTextStream& err)
 {
     using zuv::people::NameFile;
     const NameFile file = zuv::people::previewNameFile(path, zuv::people::namesOf(names));

@@ -14,7 +14,7 @@
 
 class QTextStream;
 
-namespace zuv::core { class Table; }
+namespace zuv::store { class Table; }
 
 namespace zuv::yearcal {
 
@@ -39,6 +39,6 @@ enum NameImportStatus : int {
 };
 
 // Imports the contacts of path into names without asking and prints the summary.
-int runNameImport(const QString& path, zuv::core::Table& names, QTextStream& out, QTextStream& err);
+int runNameImport(const QString& path, zuv::store::Table& names, QTextStream& out, QTextStream& err);
 
 } // namespace zuv::yearcal

@@ -23,7 +23,7 @@ namespace zuv::yearcal {
 
 using zuv::photo::CalendarReport;
 using zuv::photo::ReportPage;
-using zuv::photo::ReportPicture;
+using zuv::pictures::ReportPicture;
 
 namespace {
 
@@ -34,13 +34,13 @@ const QSize kChartLogicalSize(900, 255);
 
 // A month's picture fitted into its slot as the project says, with a note when it prints
 // soft; a picture that cannot be used costs its slot only.
-ReportPicture placeOne(const MonthPage& page, int number, const QString& file, const QRectF& slot,
+pictures::ReportPicture placeOne(const MonthPage& page, int number, const QString& file, const QRectF& slot,
                        const PicturePlacement& placement, double scale, QRectF& rect,
                        std::vector<PictureProblem>& problems)
 {
-    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
+    const zuv::store::FileCheck check = zuv::store::checkRegularFile(file);
     if (!check.ok()) {
-        problems.push_back({page.month, file, zuv::core::fileProblemMessage(file, check.problem),
+        problems.push_back({page.month, file, zuv::store::fileProblemMessage(file, check.problem),
                             page.year});
         return {};
     }
@@ -55,7 +55,7 @@ ReportPicture placeOne(const MonthPage& page, int number, const QString& file, c
                 monthText.isEmpty() ? zuv::core::monthName(page.month) : monthText, number,
                 fitted.ppi))
             problems.push_back({page.month, file, *soft, page.year, true});
-        return ReportPicture::fromImage(fitted.image);
+        return pictures::ReportPicture::fromImage(fitted.image);
     } catch (const zuv::core::Error& e) {
         problems.push_back({page.month, file, e.message(), page.year});
     }
@@ -64,15 +64,15 @@ ReportPicture placeOne(const MonthPage& page, int number, const QString& file, c
 
 } // namespace
 
-ReportPicture loadCheckedPicture(int month, const QString& file, const QSizeF& slot,
+pictures::ReportPicture loadCheckedPicture(int month, const QString& file, const QSizeF& slot,
                                  std::vector<PictureProblem>& problems)
 {
     if (file.isEmpty())
         return {};
     // A FIFO, a folder or an unreadable file is refused before anything opens it.
-    const zuv::core::FileCheck check = zuv::core::checkRegularFile(file);
+    const zuv::store::FileCheck check = zuv::store::checkRegularFile(file);
     if (!check.ok()) {
-        problems.push_back({month, file, zuv::core::fileProblemMessage(file, check.problem)});
+        problems.push_back({month, file, zuv::store::fileProblemMessage(file, check.problem)});
         return {};
     }
     try {
@@ -108,7 +108,7 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
     // The pictures of one page are decoded side by side (the picture cache is thread-safe);
     // the next page waits, so no more than one page's pictures are being decoded at once.
     struct Load {
-        ReportPicture picture;
+        pictures::ReportPicture picture;
         QRectF rect;
         std::vector<PictureProblem> problems;
     };
@@ -137,7 +137,7 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
     return pictures;
 }
 
-ReportPicture monthChartPicture(const MonthPage& page)
+pictures::ReportPicture monthChartPicture(const MonthPage& page)
 {
     if (!page.chartPerson)
         return {};
@@ -174,12 +174,12 @@ ReportPicture monthChartPicture(const MonthPage& page)
         options.xorMarkers = false;
         zuv::charts::render(painter, QRect(QPoint(0, 0), kChartLogicalSize), model, hooks, options);
     }
-    return ReportPicture::fromPicture(picture, QSizeF(kChartLogicalSize));
+    return pictures::ReportPicture::fromPicture(picture, QSizeF(kChartLogicalSize));
 }
 
 ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
                            const QString& titleFont, const MonthPictures& pictures,
-                           const ReportPicture& chart)
+                           const pictures::ReportPicture& chart)
 {
     CalendarReport report = design;
     if (!titleFont.isEmpty()) {
@@ -188,7 +188,7 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design,
             report.text(QStringLiteral("QRLabel1")).font = font;
     }
     // The pictures by their index among the month's files, as the slot rule placed them.
-    std::vector<ReportPicture> loaded(static_cast<std::size_t>(page.pictures.size()));
+    std::vector<pictures::ReportPicture> loaded(static_cast<std::size_t>(page.pictures.size()));
     for (const zuv::photo::SlotPlan& plan : zuv::photo::pictureSlots(page.pictures, !chart.isEmpty()))
         if (plan.index < page.pictures.size())
             loaded[static_cast<std::size_t>(plan.index)] =
@@ -213,7 +213,7 @@ QRectF fitInside(const QSizeF& size, const QRectF& box)
 }
 
 ReportPage layoutCoverPage(const CoverPage& cover, const QString& titleFont,
-                           const ReportPicture& picture)
+                           const pictures::ReportPicture& picture)
 {
     ReportPage page;
     const double width = zuv::photo::PageGeometry::kWidth;
@@ -239,8 +239,8 @@ ReportPage layoutPage(const YearDocument& doc, int index, const CalendarReport& 
                       std::vector<PictureProblem>& problems)
 {
     if (index == 0) {
-        ReportPicture picture;
-        if (!doc.cover.picture.isEmpty() && zuv::core::checkRegularFile(doc.cover.picture).ok()) {
+        pictures::ReportPicture picture;
+        if (!doc.cover.picture.isEmpty() && zuv::store::checkRegularFile(doc.cover.picture).ok()) {
             // The cover keeps the picture's proportions: it is decoded for the part of the
             // box it will fill, which the file's header tells (turned as its EXIF says).
             QImageReader header(doc.cover.picture);

@@ -39,13 +39,13 @@ QString problemText(const PictureProblem& problem, int year);
 
 // The picture file for a slot of slot's size (points), or an empty picture when file is empty
 // or cannot be used; then its cause is added to problems for month (0: the cover).
-zuv::photo::ReportPicture loadCheckedPicture(int month, const QString& file, const QSizeF& slot,
+zuv::pictures::ReportPicture loadCheckedPicture(int month, const QString& file, const QSizeF& slot,
                                               std::vector<PictureProblem>& problems);
 
 // The pictures of a month page, loaded for the slots the month page's slot rule
 // (zuv::photo::pictureSlots) gives them. Slot numbers 1..4 index bySlot[0..3].
 struct MonthPictures {
-    std::array<zuv::photo::ReportPicture, 4> bySlot;
+    std::array<zuv::pictures::ReportPicture, 4> bySlot;
     std::array<QRectF, 4> rects;   // where each is drawn (its fit in the slot); empty: the slot
 };
 MonthPictures loadMonthPictures(const MonthPage& page, const zuv::photo::CalendarReport& design,
@@ -53,7 +53,7 @@ MonthPictures loadMonthPictures(const MonthPage& page, const zuv::photo::Calenda
                                 const PrintSettings& print = {});
 
 // The month chart of the person for the page's month, in print colours, as a picture.
-zuv::photo::ReportPicture monthChartPicture(const MonthPage& page);
+zuv::pictures::ReportPicture monthChartPicture(const MonthPage& page);
 
 // Names of the added marks in a laid-out page (row = detail row).
 inline const QString kBirthdayMarkName = QStringLiteral("Geburtstag");
@@ -68,14 +68,14 @@ inline const QString kSecondRegionMarkName = QStringLiteral("Region2");
 zuv::photo::ReportPage layoutMonthPage(const MonthPage& page,
                                        const zuv::photo::CalendarReport& design,
                                        const QString& titleFont, const MonthPictures& pictures,
-                                       const zuv::photo::ReportPicture& chart);
+                                       const zuv::pictures::ReportPicture& chart);
 
 // Where a picture of size goes inside box, keeping its proportions and centred.
 QRectF fitInside(const QSizeF& size, const QRectF& box);
 // The cover's picture box in report pixels.
 inline constexpr QRectF kCoverPictureBox{96, 300, 609, 740};
 zuv::photo::ReportPage layoutCoverPage(const CoverPage& cover, const QString& titleFont,
-                                       const zuv::photo::ReportPicture& picture);
+                                       const zuv::pictures::ReportPicture& picture);
 
 // Lays out page index (0 = cover, 1..12 = months), loading its pictures.
 zuv::photo::ReportPage layoutPage(const YearDocument& doc, int index,

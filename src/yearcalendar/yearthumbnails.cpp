@@ -20,7 +20,7 @@ QThreadPool& pictureWorkers()
 Thumbnail decodeYearThumbnail(const QString& path)
 {
     Thumbnail t;
-    t.image = zuv::photo::decodeThumbnail(path);
+    t.image = zuv::pictures::decodeThumbnail(path);
     if (t.image.isNull())
         return t;
     // The header tells the size without decoding the picture again.

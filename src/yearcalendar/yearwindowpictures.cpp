@@ -56,7 +56,7 @@ void YearWindow::PicturesClick(int month)
     dialog.setObjectName(QStringLiteral("PicturesDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters(zuv::photo::pictureNameFilters());
+    dialog.setNameFilters(zuv::pictures::pictureNameFilters());
     if (dialogs().exec(dialog) == QDialog::Accepted)
         PicturesDropped(month, dialog.selectedFiles());
 }

@@ -10,8 +10,8 @@
 #include "apptestsupport.h"
 
 using namespace zuv::app;
-using zuv::core::DesignScaler;
-using zuv::core::ScaleFactors;
+using zuv::widgets::DesignScaler;
+using zuv::widgets::ScaleFactors;
 
 namespace {
 
@@ -75,9 +75,9 @@ TEST(DesignScaler, RectanglesKeepTheirNeighboursAndThePanelEdge)
         {{0, 0, 840, 478}, {1920.0 / 840, 978.0 / 478, 978.0 / 478}, {0, 0, 1920, 978}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(zuv::core::scaleRect(c.design, c.f), c.scaled) << c.design.x() << "," << c.design.y();
-    EXPECT_DOUBLE_EQ(zuv::core::scaleFactors({840, 478}, {1680, 717}).font, 1.5);
-    EXPECT_DOUBLE_EQ(zuv::core::scaleFactors({840, 478}, {420, 956}).font, 0.5);
+        EXPECT_EQ(zuv::widgets::scaleRect(c.design, c.f), c.scaled) << c.design.x() << "," << c.design.y();
+    EXPECT_DOUBLE_EQ(zuv::widgets::scaleFactors({840, 478}, {1680, 717}).font, 1.5);
+    EXPECT_DOUBLE_EQ(zuv::widgets::scaleFactors({840, 478}, {420, 956}).font, 0.5);
 }
 
 TEST(DesignScaler, FontsScaleByTheSmallerFactorAndNeverVanish)
@@ -87,10 +87,10 @@ TEST(DesignScaler, FontsScaleByTheSmallerFactorAndNeverVanish)
     points.setPointSize(8);
     QFont pixels(QStringLiteral("Arial"));
     pixels.setPixelSize(11);
-    EXPECT_DOUBLE_EQ(zuv::core::scaleFont(points, 1.5).pointSizeF(), 12.0);
-    EXPECT_EQ(zuv::core::scaleFont(pixels, 1.5).pixelSize(), 17);   // 16.5 rounds up
-    EXPECT_DOUBLE_EQ(zuv::core::scaleFont(points, 0.1).pointSizeF(), 1.0);
-    EXPECT_EQ(zuv::core::scaleFont(pixels, 0.05).pixelSize(), 1);
+    EXPECT_DOUBLE_EQ(zuv::widgets::scaleFont(points, 1.5).pointSizeF(), 12.0);
+    EXPECT_EQ(zuv::widgets::scaleFont(pixels, 1.5).pixelSize(), 17);   // 16.5 rounds up
+    EXPECT_DOUBLE_EQ(zuv::widgets::scaleFont(points, 0.1).pointSizeF(), 1.0);
+    EXPECT_EQ(zuv::widgets::scaleFont(pixels, 0.05).pixelSize(), 1);
 }
 
 // A panel scaled up and back again returns to its design places and fonts exactly: nothing

@@ -29,15 +29,15 @@ protected:
         ShippedDataTest::SetUp();
         if (HasFatalFailure())
             return;
-        zuv::core::setUserDataFolder(QString());
+        zuv::store::setUserDataFolder(QString());
         m_names = m_folder.path() + QStringLiteral("/BioTab/Namensliste");
     }
 
     void storeNames(const QStringList& names)
     {
-        zuv::core::Table t(QStringLiteral("other copy"));
+        zuv::store::Table t(QStringLiteral("other copy"));
         t.setRowLevelWrites(true);
-        zuv::core::openOrCreate(t, m_names, zuv::people::nameListFields());
+        zuv::store::openOrCreate(t, m_names, zuv::people::nameListFields());
         for (const QString& n : names) {
             t.append();
             t.setValue(0, n);
@@ -134,7 +134,7 @@ TEST_F(TableStart, ChangesOfAnotherCopyShowWhenTheListOpens)
     EXPECT_EQ(box->count(), 4);
     list.close();
     w.close();
-    zuv::core::Table check(QStringLiteral("check"));
+    zuv::store::Table check(QStringLiteral("check"));
     check.setFileName(m_names);
     check.loadFromFile();
     EXPECT_EQ(zuv::people::lookupBirthDate(check, QStringLiteral("Dora")).has_value(), true);

@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, NameListGridFollowsTheRefillToTheLastName)
 {
     TForm1 w(&fixedNow);
     w.FormCreate();
-    zuv::core::Table& names = w.CDSNamensliste;
+    zuv::store::Table& names = w.CDSNamensliste;
     for (const char* n : {"Anna", "Bert", "Carla"}) {
         names.append();
         names.setValue(QStringLiteral("Name"), QString::fromLatin1(n));

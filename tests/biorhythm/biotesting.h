@@ -5,6 +5,7 @@
 // dialog seam that records instead of blocking.
 
 #include "dialogs.h"
+#include "printers.h"
 #include "recordingdialogs.h"
 
 #include <QDate>
@@ -12,17 +13,6 @@
 #include <QStringList>
 #include <ostream>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << '{' << ('"' + l.join(QStringLiteral("\", \"")) + '"').toStdString() << '}';
-}
-inline void PrintTo(const QDate& d, std::ostream* os)
-{
-    *os << d.toString(Qt::ISODate).toStdString();
-}
-QT_END_NAMESPACE
 
 namespace zuv::bio::testing {
 

@@ -33,7 +33,7 @@ using zuv::bio::ChartColours;
 TEST(BioMonth, ChosenDayIsLookedUpByDateAlone)
 {
     // 29 February 2024 with the picker's time of day; birth 1.1.2000 gives age 8825 days.
-    const QDateTime chosen(QDate(2024, 2, 29), zuv::bio::kPickerTimeOfDay, QTimeZone::utc());
+    const QDateTime chosen(QDate(2024, 2, 29), zuv::widgets::kPickerTimeOfDay, QTimeZone::utc());
     const auto m = zuv::bio::biorhythmMonth(QStringLiteral("Anna"), QDate(2000, 1, 1), 2024, 2, chosen);
     ASSERT_EQ(m.days.size(), 29u);
     ASSERT_TRUE(m.chosenDay);
@@ -54,7 +54,7 @@ TEST(BioMonthModel, EveryReceiverGetsEachChange)
     QSignalSpy first(&model, &BioMonthModel::monthChanged);
     int second = 0;
     QObject::connect(&model, &BioMonthModel::monthChanged, [&] { ++second; });
-    const QDateTime day(QDate(2024, 6, 11), zuv::bio::kPickerTimeOfDay, QTimeZone::utc());
+    const QDateTime day(QDate(2024, 6, 11), zuv::widgets::kPickerTimeOfDay, QTimeZone::utc());
     const struct {
         const char* what;
         std::function<void()> change;
@@ -85,7 +85,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         zuv::testing::makeProgramFolder(m_dir.path());
         zuv::core::setProgramFolder(m_dir.path());
-        zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
+        zuv::store::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
         page = std::make_unique<zuv::bio::BioPage>(month, bio, percent, names);
         page->initialise(QDate(2024, 6, 15));
         page->Button4Click();
@@ -99,9 +99,9 @@ protected:
     QTemporaryDir m_dir;
     zuv::testing::RecordingDialogs dialogs;
     BioMonthModel month;
-    zuv::core::Table bio{QStringLiteral("CLDSBio")};
-    zuv::core::Table percent{QStringLiteral("CLDProzent")};
-    zuv::core::Table names{QStringLiteral("CDSNamensliste")};
+    zuv::store::Table bio{QStringLiteral("CLDSBio")};
+    zuv::store::Table percent{QStringLiteral("CLDProzent")};
+    zuv::store::Table names{QStringLiteral("CDSNamensliste")};
     std::unique_ptr<zuv::bio::BioPage> page;
 };
 

@@ -50,7 +50,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         makeProgramFolder(m_dir.path());
         zuv::core::setProgramFolder(m_dir.path());
-        zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
+        zuv::store::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
         page = std::make_unique<zuv::bio::BioPage>(month, bio, percent, names);
         page->initialise(kToday);
         page->Button4Click();
@@ -77,9 +77,9 @@ protected:
     QTemporaryDir m_dir;
     RecordingDialogs dialogs;
     zuv::bio::BioMonthModel month;
-    zuv::core::Table bio{QStringLiteral("CLDSBio")};
-    zuv::core::Table percent{QStringLiteral("CLDProzent")};
-    zuv::core::Table names{QStringLiteral("CDSNamensliste")};
+    zuv::store::Table bio{QStringLiteral("CLDSBio")};
+    zuv::store::Table percent{QStringLiteral("CLDProzent")};
+    zuv::store::Table names{QStringLiteral("CDSNamensliste")};
     std::unique_ptr<zuv::bio::BioPage> page;
 };
 
@@ -360,7 +360,7 @@ TEST_F(BioPageTest, MissingZodiacTextReachesTheErrorBox)
 
 TEST_F(BioPageTest, BirthDateFieldMaskAndYearRule)
 {
-    auto* edit = static_cast<zuv::bio::MaskEdit*>(page->MaskEdit1());
+    auto* edit = static_cast<zuv::widgets::MaskEdit*>(page->MaskEdit1());
     edit->setText(QString());
     EXPECT_EQ(edit->displayText(), QStringLiteral("  .  .    "));
     EXPECT_FALSE(edit->yearComplete());
@@ -383,7 +383,7 @@ TEST_F(BioPageTest, BirthDateFieldRefusesToBeLeftWithoutYear)
     ASSERT_TRUE(edit->isModified());
     page->ComboBox4()->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    EXPECT_EQ(dialogs.errors, QStringList{zuv::bio::MaskEdit::refusalMessage()});
+    EXPECT_EQ(dialogs.errors, QStringList{zuv::widgets::MaskEdit::refusalMessage()});
     EXPECT_EQ(QApplication::focusWidget(), edit);
     EXPECT_TRUE(dialogs.infos.isEmpty());
 }

@@ -150,7 +150,7 @@ TEST(RefreshChecks, OnlyEarlierMonthsOfTheBirthYearAreRefused)
 
 TEST(TableFields, NamesTypesAndOrder)
 {
-    using zuv::core::FieldType;
+    using zuv::store::FieldType;
     const auto month = zuv::bio::monthTableFields();
     const auto percent = zuv::bio::dayPercentTableFields();
     const QStringList names{"Tag", "Sns", "Sns1", "Sns2", "Sns3"};
@@ -182,8 +182,8 @@ protected:
 
 TEST_F(TableFill, MonthTableHoldsOneRowPerDayAndThePickedDayIsCopied)
 {
-    zuv::core::Table bio(QStringLiteral("CLDSBio"));
-    zuv::core::Table percent(QStringLiteral("CLDProzent"));
+    zuv::store::Table bio(QStringLiteral("CLDSBio"));
+    zuv::store::Table percent(QStringLiteral("CLDProzent"));
     zuv::bio::reopenEmpty(bio, zuv::bio::kMonthTableFile, zuv::bio::monthTableFields());
     zuv::bio::fillMonthTable(bio, zuv::bio::monthValues(2000, 2, QDate(2000, 2, 3)));
     ASSERT_EQ(bio.rowCount(), 29);
@@ -203,8 +203,8 @@ TEST_F(TableFill, MonthTableHoldsOneRowPerDayAndThePickedDayIsCopied)
     EXPECT_EQ(bio.rowCount(), 0);
     zuv::bio::fillMonthTable(bio, zuv::bio::monthValues(2023, 2, QDate(2000, 2, 3)));
     bio.close();
-    zuv::core::Table reread;
-    zuv::core::openOrCreate(reread, zuv::bio::kMonthTableFile, zuv::bio::monthTableFields());
+    zuv::store::Table reread;
+    zuv::store::openOrCreate(reread, zuv::bio::kMonthTableFile, zuv::bio::monthTableFields());
     EXPECT_EQ(reread.rowCount(), 28);
 
     zuv::bio::reopenEmpty(percent, zuv::bio::kDayPercentFile, zuv::bio::dayPercentTableFields());

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "dialogs.h"
-#include "table.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using namespace zuv::core;
 
@@ -37,7 +39,7 @@ TEST_F(DialogsTest, GuardedShowsTheErrorsOwnMessage)
 TEST_F(DialogsTest, GuardedShowsOtherExceptionsWithTheirUmlauts)
 {
     EXPECT_FALSE(guarded(nullptr, [] {
-        throw TableError(QStringLiteral("'31.02.2000' ist kein gültiges Datum."));
+        throw std::runtime_error("'31.02.2000' ist kein gültiges Datum.");
     }));
     EXPECT_EQ(m_seam.errors, QStringList{"'31.02.2000' ist kein gültiges Datum."});
 }

@@ -50,7 +50,7 @@ PageFixture::PageFixture(const QDate& today)
     QDir().mkpath(dir + QStringLiteral("/BioBMPs"));
     picture.save(dir + QStringLiteral("/BioBMPs/Zwillinge.bmp"), "BMP");
 
-    zuv::core::openOrCreate(m_CDSNamensliste, QStringLiteral("BioTab/Namensliste"),
+    zuv::store::openOrCreate(m_CDSNamensliste, QStringLiteral("BioTab/Namensliste"),
                             zuv::people::nameListFields());
     m_page = std::make_unique<zuv::bio::BioPage>(m_month, m_CLDSBio, m_CLDProzent,
                                                  m_CDSNamensliste);

@@ -40,9 +40,9 @@ public:
 private:
     QTemporaryDir m_dir;
     zuv::bio::BioMonthModel m_month;
-    zuv::core::Table m_CLDSBio;
-    zuv::core::Table m_CLDProzent;
-    zuv::core::Table m_CDSNamensliste;
+    zuv::store::Table m_CLDSBio;
+    zuv::store::Table m_CLDProzent;
+    zuv::store::Table m_CDSNamensliste;
     std::unique_ptr<zuv::bio::BioPage> m_page;
 };
 

@@ -16,15 +16,15 @@ namespace zuv::people::testing {
 
 using zuv::testing::RecordingDialogs;
 
-inline void makeNameTable(zuv::core::Table& names)
+inline void makeNameTable(zuv::store::Table& names)
 {
     names.clearFieldDefs();
-    for (const zuv::core::FieldDef& f : nameListFields())
+    for (const zuv::store::FieldDef& f : nameListFields())
         names.addFieldDef(f.name, f.type, f.size);
     names.createDataSet();
 }
 
-inline void addPerson(zuv::core::Table& names, const QString& name, const QDate& birth = {})
+inline void addPerson(zuv::store::Table& names, const QString& name, const QDate& birth = {})
 {
     names.append();
     names.setValue(kNameField, name);
@@ -33,7 +33,7 @@ inline void addPerson(zuv::core::Table& names, const QString& name, const QDate&
     names.post();
 }
 
-inline QStringList storedNames(const zuv::core::Table& names)
+inline QStringList storedNames(const zuv::store::Table& names)
 {
     QStringList result;
     const int field = names.fieldIndex(kNameField);

@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        zuv::core::openOrCreate(names, dir.filePath(QStringLiteral("Namensliste")), nameListFields());
+        zuv::store::openOrCreate(names, dir.filePath(QStringLiteral("Namensliste")), nameListFields());
         connectNameTable(names, [this] { ++refills; });
         names.append();
         names.setValue(kNameField, QStringLiteral("Anna Muster"));
@@ -41,14 +41,14 @@ protected:
     }
     int storedRows() const
     {
-        zuv::core::Table stored(QStringLiteral("CDSNamensliste"));
+        zuv::store::Table stored(QStringLiteral("CDSNamensliste"));
         stored.setFileName(names.fileName());
         stored.loadFromFile();
         return stored.rowCount();
     }
 
     QTemporaryDir dir;
-    zuv::core::Table names{QStringLiteral("CDSNamensliste")};
+    zuv::store::Table names{QStringLiteral("CDSNamensliste")};
     QString contacts;
     int refills = 0;
     zuv::testing::RecordingDialogs seam;

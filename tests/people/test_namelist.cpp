@@ -12,8 +12,8 @@
 
 using namespace zuv::people;
 using namespace zuv::people::testing;
-using zuv::core::Table;
-using zuv::core::TableState;
+using zuv::store::Table;
+using zuv::store::TableState;
 
 namespace {
 
@@ -34,9 +34,9 @@ protected:
 
 TEST_F(NameList, FieldsAreNameThenBirthDate)
 {
-    const std::vector<zuv::core::FieldDef> expected = {
-        {QStringLiteral("Name"), zuv::core::FieldType::String, 30},
-        {QStringLiteral("Geburtsdatum"), zuv::core::FieldType::Date, 0}};
+    const std::vector<zuv::store::FieldDef> expected = {
+        {QStringLiteral("Name"), zuv::store::FieldType::String, 30},
+        {QStringLiteral("Geburtsdatum"), zuv::store::FieldType::Date, 0}};
     EXPECT_EQ(nameListFields(), expected);
 }
 
@@ -246,7 +246,7 @@ TEST_F(NameList, EveryPostAndDeleteIsSavedAndRefillsTheBox)
 {
     QTemporaryDir dir;
     const QString file = dir.path() + QStringLiteral("/Namensliste");
-    zuv::core::openOrCreate(names, file, nameListFields());
+    zuv::store::openOrCreate(names, file, nameListFields());
     QComboBox box;
     box.setEditable(true);
     connectNameTable(names, [&] { refillNameBox(box, names, true); });
@@ -261,14 +261,14 @@ TEST_F(NameList, EveryPostAndDeleteIsSavedAndRefillsTheBox)
     EXPECT_FALSE(names.isModified());
     {
         Table copy;
-        zuv::core::openOrCreate(copy, file, nameListFields());
+        zuv::store::openOrCreate(copy, file, nameListFields());
         EXPECT_EQ(storedNames(copy), QStringList{QStringLiteral("Anna")});
     }
 
     model.deleteRow(0);
     EXPECT_EQ(box.count(), 0);
     Table copy;
-    zuv::core::openOrCreate(copy, file, nameListFields());
+    zuv::store::openOrCreate(copy, file, nameListFields());
     EXPECT_EQ(copy.rowCount(), 0);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -287,11 +287,11 @@ TEST_F(NameList, FailedRowWriteKeepsTheRowPending)
     try {
         names.post();
         ADD_FAILURE() << "a post into a missing folder succeeded";
-    } catch (const zuv::core::TableError& e) {
+    } catch (const zuv::store::TableError& e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("fehlt/Namensliste")))
             << e.message().toStdString();
     }
-    EXPECT_EQ(names.state(), zuv::core::TableState::Insert);
+    EXPECT_EQ(names.state(), zuv::store::TableState::Insert);
     EXPECT_EQ(names.asString(kNameField), QStringLiteral("Anna"));
     EXPECT_EQ(refills, 0);
     EXPECT_EQ(names.rowCount(), 0);

@@ -23,8 +23,8 @@
 
 using namespace zuv::people;
 using namespace zuv::people::testing;
-using zuv::core::Table;
-using zuv::core::TableState;
+using zuv::store::Table;
+using zuv::store::TableState;
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         file = dir.path() + QStringLiteral("/Namensliste");
-        zuv::core::openOrCreate(names, file, nameListFields());
+        zuv::store::openOrCreate(names, file, nameListFields());
         box.setEditable(true);
         connectNameTable(names, [this] { refillNameBox(box, names, true); });
     }
@@ -183,7 +183,7 @@ TEST_F(NameListWindow, ClosingWhileEditingPostsTheEdit)
     EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Annette")});
     EXPECT_EQ(boxItems(), QStringList{QStringLiteral("Annette")});
     Table reread;
-    zuv::core::openOrCreate(reread, file, nameListFields());
+    zuv::store::openOrCreate(reread, file, nameListFields());
     EXPECT_EQ(storedNames(reread), QStringList{QStringLiteral("Annette")});
 }
 
@@ -198,7 +198,7 @@ TEST_F(NameListWindow, QuittingWithTheWindowOpenPostsTheEdit)
     ASSERT_TRUE(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
     EXPECT_EQ(storedNames(names), QStringList{QStringLiteral("Antje")});
     Table reread;
-    zuv::core::openOrCreate(reread, file, nameListFields());
+    zuv::store::openOrCreate(reread, file, nameListFields());
     EXPECT_EQ(storedNames(reread), QStringList{QStringLiteral("Antje")});
 }
 
@@ -230,7 +230,7 @@ TEST_F(NameListWindow, DeleteButtonRemovesTheCurrentRowWithoutAsking)
     EXPECT_TRUE(dialogs.infos.isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
     Table reread;
-    zuv::core::openOrCreate(reread, file, nameListFields());
+    zuv::store::openOrCreate(reread, file, nameListFields());
     EXPECT_EQ(storedNames(reread), (QStringList{QStringLiteral("Anna"), QStringLiteral("Carla")}));
     form.close();
 }
@@ -287,7 +287,7 @@ TEST_F(NameListWindow, PostedNamesSurviveAProcessThatNeverCloses)
     if (child == 0) {
         // The child edits like a user and then dies without closing anything.
         Table own(QStringLiteral("CDSNamensliste"));
-        zuv::core::openOrCreate(own, file, nameListFields());
+        zuv::store::openOrCreate(own, file, nameListFields());
         connectNameTable(own, [] {});
         TForm3 form(&own);
         NameListModel& model = *form.model();
@@ -303,7 +303,7 @@ TEST_F(NameListWindow, PostedNamesSurviveAProcessThatNeverCloses)
     ASSERT_EQ(WEXITSTATUS(status), 0);
 
     Table reread;
-    zuv::core::openOrCreate(reread, file, nameListFields());
+    zuv::store::openOrCreate(reread, file, nameListFields());
     EXPECT_EQ(storedNames(reread), (QStringList{QStringLiteral("Dora"), QStringLiteral("Emil")}));
     EXPECT_EQ(reread.cell(0, 1).toDate(), QDate(1961, 8, 7));
 }
@@ -388,7 +388,7 @@ TEST_F(NameListWindow, InvalidDateStaysInItsEditorUntilCorrected)
     for (const auto& way : ways) {
         SCOPED_TRACE(way.how);
         Table table(QStringLiteral("CDSNamensliste"));
-        zuv::core::openOrCreate(table, dir.path() + QStringLiteral("/") + way.how, nameListFields());
+        zuv::store::openOrCreate(table, dir.path() + QStringLiteral("/") + way.how, nameListFields());
         addPerson(table, QStringLiteral("Anna"), QDate(1980, 2, 1));
         addPerson(table, QStringLiteral("Bernd"));
         dialogs.infos.clear();
@@ -451,7 +451,7 @@ TEST_F(NameListWindow, NameLimitNeverSplitsACharacter)
         SCOPED_TRACE(c.what);
         Table table(QStringLiteral("CDSNamensliste"));
         const QString path = dir.path() + QStringLiteral("/") + QString::fromUtf8(c.what);
-        zuv::core::openOrCreate(table, path, nameListFields());
+        zuv::store::openOrCreate(table, path, nameListFields());
         table.setRowLevelWrites(true);
         TForm3 form(&table);
         form.showNameList();

@@ -51,10 +51,10 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         makeProgramFolder(m_dir.path());
         zuv::core::setProgramFolder(m_dir.path());
-        zuv::photo::setMetafileHelperPath(
+        zuv::pictures::setMetafileHelperPath(
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zuvododerod-metafile")));
-        zuv::core::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
-        zuv::core::openOrCreate(grid, QStringLiteral("BioTab/Bildkalender"),
+        zuv::store::openOrCreate(names, zuv::people::kNameListFile, zuv::people::nameListFields());
+        zuv::store::openOrCreate(grid, QStringLiteral("BioTab/Bildkalender"),
                                 zuv::photo::bildkalenderFields());
         grid.emptyTable();
         bioPage = std::make_unique<zuv::bio::BioPage>(bioMonth, bio, percent, names);
@@ -89,10 +89,10 @@ protected:
     QTemporaryDir m_dir;
     RecordingDialogs dialogs;
     zuv::bio::BioMonthModel bioMonth;
-    zuv::core::Table bio{QStringLiteral("CLDSBio")};
-    zuv::core::Table percent{QStringLiteral("CLDProzent")};
-    zuv::core::Table names{QStringLiteral("CDSNamensliste")};
-    zuv::core::Table grid{QStringLiteral("CLDBildkalender")};
+    zuv::store::Table bio{QStringLiteral("CLDSBio")};
+    zuv::store::Table percent{QStringLiteral("CLDProzent")};
+    zuv::store::Table names{QStringLiteral("CDSNamensliste")};
+    zuv::store::Table grid{QStringLiteral("CLDBildkalender")};
     std::unique_ptr<zuv::bio::BioPage> bioPage;
     std::unique_ptr<zuv::photo::TForm10> report;
     std::unique_ptr<zuv::photo::FotoPage> page;

@@ -228,15 +228,15 @@ zuv::photo::MonthPage samplePage()
 {
     zuv::photo::MonthPageInput input = monthInput(2010, 1, 4);
     input.pictureFiles = {QStringLiteral("rot"), QStringLiteral("blau"), QStringLiteral("gelb")};
-    input.loaded = {zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::red)),
-                    zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::blue)),
-                    zuv::photo::ReportPicture::fromImage(solid({40, 60}, Qt::yellow))};
+    input.loaded = {zuv::pictures::ReportPicture::fromImage(solid({40, 60}, Qt::red)),
+                    zuv::pictures::ReportPicture::fromImage(solid({40, 60}, Qt::blue)),
+                    zuv::pictures::ReportPicture::fromImage(solid({40, 60}, Qt::yellow))};
     QPicture chart;
     {
         QPainter p(&chart);
         p.fillRect(QRect(0, 0, 681, 193), QColor(0, 0xC0, 0));
     }
-    input.chart = zuv::photo::ReportPicture::fromPicture(chart, QSizeF(681, 193));
+    input.chart = zuv::pictures::ReportPicture::fromPicture(chart, QSizeF(681, 193));
     return zuv::photo::buildMonthPage(input);
 }
 
@@ -273,7 +273,7 @@ TEST(ReportPicture, VectorPictureFillsItsTargetAtAnyResolution)
         QPainter p(&picture);
         p.fillRect(QRect(0, 0, 100, 50), QColor(0, 0xC0, 0));
     }
-    const auto vector = zuv::photo::ReportPicture::fromPicture(picture, QSizeF(100, 50));
+    const auto vector = zuv::pictures::ReportPicture::fromPicture(picture, QSizeF(100, 50));
     for (int dpi : {96, 300, 600}) {
         QImage device(400, 300, QImage::Format_RGB32);
         device.setDotsPerMeterX(qRound(dpi / 0.0254));

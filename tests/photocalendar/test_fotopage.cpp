@@ -531,7 +531,7 @@ TEST_F(FotoPageTest, PicturesThatCannotBeLoadedAreReported)
 TEST_F(FotoPageTest, MetafilesLoadAsDrawingsOfTheSlotsPrintSize)
 {
     for (const char* name : {"sample.emf", "sample.wmf"}) {
-        const zuv::photo::ReportPicture p =
+        const zuv::pictures::ReportPicture p =
             zuv::photo::loadPicture(testData(QStringLiteral("seeds/") + QString::fromLatin1(name)), QSizeF(201, 289));
         ASSERT_TRUE(p.isImage()) << name;
         // 201 x 289 report pixels at 300 dpi, rounded up.
@@ -551,7 +551,7 @@ TEST_F(FotoPageTest, CameraSizedJpegLoadsAtPrintSize)
 {
     // 8000 x 6000 would need 192 MB decoded, above the reader's 128 MB limit.
     const QString file = jpeg(QStringLiteral("camera.jpg"), {8000, 6000}, QColor(10, 120, 200));
-    const zuv::photo::ReportPicture p = zuv::photo::loadPicture(file, QSizeF(609, 377));
+    const zuv::pictures::ReportPicture p = zuv::photo::loadPicture(file, QSizeF(609, 377));
     ASSERT_TRUE(p.isImage());
     EXPECT_EQ(p.size(), QSizeF(1904, 1179));   // 609 x 377 report pixels at 300 dpi
 }
@@ -578,7 +578,7 @@ TEST_F(FotoPageTest, ExifOrientationIsHonoured)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(rotatedJpeg());
     f.close();
-    const zuv::photo::ReportPicture p = zuv::photo::loadPicture(f.fileName(), QSizeF(201, 289));
+    const zuv::pictures::ReportPicture p = zuv::photo::loadPicture(f.fileName(), QSizeF(201, 289));
     EXPECT_EQ(p.size(), QSizeF(20, 40));
 }
 

@@ -137,7 +137,7 @@ TEST(MonthGrid, RefusesMonthsYearsAndStatesOutOfRange)
 
 TEST(MonthGrid, AppendedRowsKeepOrderAndLeaveOutsideDaysEmpty)
 {
-    zuv::core::Table table(QStringLiteral("CLDBildkalender"));
+    zuv::store::Table table(QStringLiteral("CLDBildkalender"));
     for (const auto& f : zuv::photo::bildkalenderFields())
         table.addFieldDef(f.name, f.type, f.size);
     table.createDataSet();
@@ -159,7 +159,7 @@ TEST(MonthGrid, FieldListIsWeekThenMondayToSunday)
     const char* names[] = {"KW", "Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         EXPECT_EQ(fields[i].name, QString::fromLatin1(names[i]));
-        EXPECT_EQ(fields[i].type, zuv::core::FieldType::String);
+        EXPECT_EQ(fields[i].type, zuv::store::FieldType::String);
         EXPECT_EQ(fields[i].size, i == 0 ? 2 : 4);
     }
 }

@@ -19,7 +19,7 @@
 namespace {
 
 using zuv::photo::CalendarReport;
-using zuv::photo::ReportPicture;
+using zuv::pictures::ReportPicture;
 
 struct PageCase {
     const char* reference;     // file below tests/data/photocalendar/reference

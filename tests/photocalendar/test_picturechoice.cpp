@@ -14,6 +14,7 @@
 namespace {
 
 using namespace zuv::photo;
+using namespace zuv::pictures;
 
 TEST(PictureChoice, EveryFileOfTheTableIsJudgedWhenChosen)
 {

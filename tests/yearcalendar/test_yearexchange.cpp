@@ -71,7 +71,7 @@ TEST(YearExchange, FileHoldsTheDaysThePagesShow)
     EXPECT_TRUE(daysOf(bare, QStringLiteral("Kritischer Tag")).empty());
 }
 
-void makeNameTable(zuv::core::Table& names, const QString& file)
+void makeNameTable(zuv::store::Table& names, const QString& file)
 {
     for (const auto& f : zuv::people::nameListFields())
         names.addFieldDef(f.name, f.type, f.size);
@@ -104,7 +104,7 @@ TEST(NameImport, ExitStatusAndWhatIsStored)
         {notes, kNamesUnknownFormat, 1},
         {dir.filePath(QStringLiteral("fehlt.vcf")), kNamesUnreadable, 1},
     };
-    zuv::core::Table names(QStringLiteral("CDSNamensliste"));
+    zuv::store::Table names(QStringLiteral("CDSNamensliste"));
     makeNameTable(names, dir.filePath(QStringLiteral("Namensliste")));
     for (const Case& c : cases) {
         QString outText, errText;
@@ -112,7 +112,7 @@ TEST(NameImport, ExitStatusAndWhatIsStored)
         EXPECT_EQ(runNameImport(c.file, names, out, err), c.status) << c.file.toStdString();
         EXPECT_EQ(names.rowCount(), c.rowsAfter) << c.file.toStdString();
     }
-    zuv::core::Table stored(QStringLiteral("CDSNamensliste"));
+    zuv::store::Table stored(QStringLiteral("CDSNamensliste"));
     stored.setFileName(dir.filePath(QStringLiteral("Namensliste")));
     stored.loadFromFile();
     ASSERT_EQ(stored.rowCount(), 1);

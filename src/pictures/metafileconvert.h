@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Turns a Windows metafile (EMF or WMF) into an SVG document. This runs the conversion
+// libraries in the calling process, and those crash on some damaged files: the program
+// calls it only inside its helper process (zuvododerod-metafile), and the fuzz target
+// calls it directly. No Qt.
+
+#include <cstddef>
+#include <string>
+
+namespace zuv::pictures {
+
+enum class MetafileKind { Emf, Wmf };
+
+struct MetafileResult {
+    bool ok = false;
+    std::string svg;      // UTF-8 SVG document when ok
+    std::string error;    // German reason when not ok
+};
+
+// Largest metafile accepted (bytes); larger files are refused before conversion.
+inline constexpr std::size_t kMaxMetafileBytes = 64u * 1024u * 1024u;
+// Largest SVG a conversion may give (bytes): drawing it takes several times that.
+inline constexpr std::size_t kMaxSvgOutputBytes = 64u * 1024u * 1024u;
+
+// maxSvgBytes: a larger SVG is refused with svgTooLargeReason().
+MetafileResult convertMetafile(MetafileKind kind, const unsigned char* data, std::size_t size,
+                               std::size_t maxSvgBytes = kMaxSvgOutputBytes);
+
+// The German reasons the helper and its caller give for a conversion that got out of hand.
+inline std::string svgTooLargeReason(std::size_t svgBytes, std::size_t maxSvgBytes)
+{
+    const auto mb = [](std::size_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20); };
+    return "Die Metadatei ergibt eine zu große Zeichnung (" + mb(svgBytes) + " MB, höchstens "
+        + mb(maxSvgBytes) + " MB).";
+}
+
+// Stopped at the helper's processor-time limit.
+inline std::string tooComplexReason()
+{
+    return "Die Metadatei ist zu aufwendig: ihre Umwandlung braucht mehr Rechenzeit als "
+           "erlaubt. Die Datei ist nicht beschädigt; speichern Sie die Zeichnung einfacher "
+           "oder als JPEG oder PNG.";
+}
+
+} // namespace zuv::pictures
