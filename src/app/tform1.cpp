@@ -7,6 +7,7 @@
 #include "birthdaysave.h"
 #include "datafolder.h"
 #include "designscaler.h"
+#include "windowscale.h"
 #include "dialogs.h"
 #include "fotopage.h"
 #include "germandate.h"
@@ -263,6 +264,7 @@ void TForm1::fitToScreen(const QRect& workArea, double devicePixelRatio)
     scaleChrome(first);
     const double factor = std::min(first, fitFactor(workArea.size(), frame, chromeSize()));
     scaleChrome(factor);
+    zuv::widgets::WindowScale::instance().set(designWindowFont(), factor);
     m_sizing = sizingFor(factor, chromeSize(), devicePixelRatio);
     for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
         page->setMinimumSize(m_sizing.minimumPage);

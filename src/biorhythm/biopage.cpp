@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <cmath>
 
 namespace zuv::bio {
 
@@ -181,7 +182,8 @@ void BioPage::buildControls()
     // Without a border the box could not show that it has the focus: no tab stop.
     m_RichEdit1->setFocusPolicy(Qt::ClickFocus);
     m_RichEdit1->setFrameStyle(QFrame::NoFrame);
-    m_RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text wraps at the box's width: a horizontal bar would scroll nothing.
+    m_RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_RichEdit1->setFont(pointFont(QStringLiteral("MS Sans Serif"), 10));
     QPalette face = m_RichEdit1->palette();
@@ -236,7 +238,10 @@ void BioPage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_Panel28->setGeometry(rect());
+    const double textScale = m_scale.font;
     m_scale = m_scaler.apply(size());
+    if (std::abs(m_scale.font - textScale) > 1e-6)
+        zuv::richtext::scaleTextSizes(*m_RichEdit1->document(), m_scale.font);
     m_DBChart1->setContentScale(m_scale.font);
     m_DBChart2->setContentScale(m_scale.font);
     m_month.setChartSize(m_DBChart1->size(), m_DBChart1->contentScale());

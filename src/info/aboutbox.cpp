@@ -5,6 +5,7 @@
 
 #include "fileversion.h"
 #include "programicon.h"
+#include "windowscale.h"
 
 #include <dialogs.h>
 
@@ -109,6 +110,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     connect(m_OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     placeControls();
+    zuv::widgets::followWindowScale(*this, kAboutBoxClientSize);
 }
 
 void TAboutBox::placeControls()

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "helpwindow.h"
 
+#include "windowscale.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -17,7 +19,14 @@ HelpWindow::HelpWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Zuvododerod - Hilfe"));
-    resize(680, 560);
+    // Opens at the main window's scale; once shown, its size is the user's.
+    const auto openingSize = [this](double) {
+        if (!isVisible())
+            resize(zuv::widgets::WindowScale::instance().scaled(QSize(680, 560)));
+    };
+    openingSize(1);
+    connect(&zuv::widgets::WindowScale::instance(), &zuv::widgets::WindowScale::changed, this,
+            openingSize);
 
     m_back = new QPushButton(QStringLiteral("&Zurück"), this);
     m_back->setObjectName(QStringLiteral("BackButton"));

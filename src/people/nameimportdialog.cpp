@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 #include "nameimport.h"
+#include "windowscale.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ NameImportDialog::NameImportDialog(const QString& fileName, const zuv::exchange:
 {
     setObjectName(QStringLiteral("NameImportDialog"));
     setWindowTitle(QStringLiteral("Namen einlesen – %1").arg(fileName));
-    resize(560, 360);
+    resize(zuv::widgets::WindowScale::instance().scaled(QSize(560, 360)));
 
     Grid = new QTableWidget(static_cast<int>(preview.rows.size()), 3, this);
     Grid->setObjectName(QStringLiteral("Grid"));

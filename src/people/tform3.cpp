@@ -7,8 +7,10 @@
 #include "nameimportdialog.h"
 #include "namelistdelegate.h"
 #include "namelistmodel.h"
+#include "windowscale.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAction>
 #include <QApplication>
@@ -159,6 +161,14 @@ TForm3::TForm3(zuv::store::Table* names, QWidget* parent)
         if (!m_delegate->commitOpenEditor())
             m_delegate->discardOpenEditor();
         FormClose();
+    });
+
+    // Drawn at the main window's scale, with the grid's rows and columns to match.
+    zuv::widgets::followWindowScale(*this, size(), [this](double factor) {
+        const auto scaled = [factor](int design) { return int(std::lround(design * factor)); };
+        DBGrid1->horizontalHeader()->resizeSection(NameListModel::NameColumn, scaled(200));
+        DBGrid1->verticalHeader()->setDefaultSectionSize(scaled(18));
+        DBGrid1->verticalHeader()->setFixedWidth(scaled(14));
     });
 }
 

@@ -10,9 +10,11 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <vector>
 
 namespace zuv::richtext {
 
@@ -61,6 +63,47 @@ void paintDoubleUnderlines(QPainter& painter, const QTextDocument& doc, const QR
                 paintFragment(painter, block, origin, fragment);
         }
     }
+}
+
+void scaleTextSizes(QTextDocument& doc, double factor)
+{
+    // The loaded size, kept beside the format so a second factor starts from it again.
+    constexpr int kLoadedPointSize = QTextFormat::UserProperty + 0x51;
+    struct Run {
+        int position;
+        int length;
+        QTextCharFormat format;
+    };
+    // Collected first: setting a format merges fragments under a running iterator.
+    std::vector<Run> runs;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            double loaded = format.doubleProperty(kLoadedPointSize);
+            if (loaded <= 0) {
+                loaded = format.fontPointSize();
+                if (loaded <= 0)
+                    continue;
+                format.setProperty(kLoadedPointSize, loaded);
+            }
+            format.setFontPointSize(loaded * factor);
+            runs.push_back({fragment.position(), fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&doc);
+    cursor.beginEditBlock();
+    for (const Run& run : runs) {
+        cursor.setPosition(run.position);
+        cursor.setPosition(run.position + run.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(run.format);
+    }
+    cursor.endEditBlock();
+}
+
+void RichTextView::setTextScale(double factor)
+{
+    scaleTextSizes(*document(), factor);
 }
 
 RichTextView::RichTextView(QWidget* parent)
