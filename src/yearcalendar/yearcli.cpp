@@ -10,7 +10,6 @@
 #include "dialogs.h"
 #include "programfolder.h"
 #include "namelist.h"
-#include "picturechoice.h"
 #include "table.h"
 #include "icsreader.h"
 #include "yearexchange.h"
@@ -199,9 +198,8 @@ YearProject projectOf(const CommandLine& line, const std::vector<Person>& people
     }
     if (!line.pictureFolder.isEmpty()) {
         try {
-            const zuv::photo::FolderPictures found =
-                zuv::photo::checkFolderPictures(picturesInFolder(line.pictureFolder), 12);
-            project.pictures = onePicturePerMonth(found.usable, line.print.firstMonth.value_or(1));
+            FolderPictureFill found = picturesFromFolder(line.pictureFolder, line.print.firstMonth.value_or(1));
+            project.pictures = found.pictures;
             skipped = found.skipped;
         } catch (const Error& e) {
             throw Failure{kExitInput, e.message()};

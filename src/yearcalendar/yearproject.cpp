@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "germandate.h"
 #include "regions.h"
+#include "picturechoice.h"
 #include "pictureloader.h"
 
 #include <QCoreApplication>
@@ -269,6 +270,30 @@ std::array<QStringList, 12> onePicturePerMonth(const QStringList& files, int fir
     for (qsizetype i = 0; i < files.size() && i < 12; ++i)
         months[static_cast<std::size_t>((firstMonth - 1 + i) % 12)] << files[i];
     return months;
+}
+
+FolderPictureFill picturesFromFolder(const QString& folder, int firstMonth)
+{
+    const zuv::photo::FolderPictures found =
+        zuv::photo::checkFolderPictures(picturesInFolder(folder), 12);
+    return {onePicturePerMonth(found.usable, firstMonth), found.skipped};
+}
+
+PictureAddition addCheckedPictures(QStringList& month, const QStringList& files)
+{
+    PictureAddition result;
+    for (const QString& f : files) {
+        if (month.size() >= kMaxPicturesPerMonth) {
+            result.tooMany = true;
+            break;
+        }
+        const QString problem = zuv::photo::checkChosenPicture(f);
+        if (problem.isEmpty())
+            month << QDir::cleanPath(f);
+        else
+            result.problems << problem;
+    }
+    return result;
 }
 
 } // namespace zuv::yearcal

@@ -73,4 +73,23 @@ QStringList picturesInFolder(const QString& folder);
 // the last file stay empty.
 std::array<QStringList, 12> onePicturePerMonth(const QStringList& files, int firstMonth = 1);
 
+// A year's pictures from one folder, as the command line's --bilder and the window's
+// "Ordner übernehmen..." take them: the folder's files in name order, each checked, the
+// first twelve usable ones one a month from firstMonth on. skipped names the others
+// ("notiz.txt: Falscher Dateityp ..."). Throws zuv::core::Error as picturesInFolder.
+struct FolderPictureFill {
+    std::array<QStringList, 12> pictures;
+    QStringList skipped;
+};
+FolderPictureFill picturesFromFolder(const QString& folder, int firstMonth);
+
+// Adds files to a month's pictures, at most three in all, each checked as when it is chosen
+// (zuv::photo::checkChosenPicture): the messages of the refused ones, and whether files were
+// left over. Blocks while it decodes.
+struct PictureAddition {
+    QStringList problems;
+    bool tooMany = false;
+};
+PictureAddition addCheckedPictures(QStringList& month, const QStringList& files);
+
 } // namespace zuv::yearcal

@@ -11,6 +11,7 @@
 #include "pagepictures.h"
 #include "picturefit.h"
 #include "safefile.h"
+#include "yearslots.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -112,13 +113,11 @@ MonthPictures loadMonthPictures(const MonthPage& page, const CalendarReport&,
         QRectF rect;
         std::vector<PictureProblem> problems;
     };
-    // With bleed a slot that touches the page's edge runs on into the bleed.
-    const double bleed = print.sheet.bleed ? zuv::photo::kBleedMm * print.sheet.designScale() : 0;
-    const QSizeF pageSize(zuv::photo::PageGeometry::kWidth, zuv::photo::PageGeometry::kHeight);
     std::vector<std::future<Load>> loads;
     for (const zuv::photo::SlotPlan& target : targets) {
         const QString file = page.pictures.value(target.index);
-        const QRectF slot = zuv::photo::intoBleed(target.rect, pageSize, bleed);
+        // With bleed the single picture runs from edge to edge and on into the bleed.
+        const QRectF slot = printedSlot(target, print.sheet);
         const PicturePlacement placement = placementOf(print, file);
         const int number = static_cast<int>(target.index) + 1;
         const double scale = print.sheet.printScale();
@@ -284,15 +283,35 @@ bool writeYearPdf(const QString& path, const YearDocument& doc, const CalendarRe
                   std::vector<PictureProblem>& problems, const YearProgress& progress)
 {
     std::vector<PictureProblem> found;
+    // The next page's pictures are decoded while this one is drawn and compressed, so both
+    // cores work; no more than two pages' pictures are held at once.
+    struct Laid {
+        ReportPage page;
+        std::vector<PictureProblem> problems;
+    };
+    const auto lay = [&doc, &design](int index) {
+        return std::async(std::launch::async, [&doc, &design, index] {
+            Laid laid;
+            laid.page = layoutPage(doc, index, design, laid.problems);
+            return laid;
+        });
+    };
+    std::future<Laid> next = lay(0);
     const bool done = zuv::photo::writePdf(
         path, QCoreApplication::translate("YearCalendar", "Jahreskalender %1").arg(doc.cover.year),
         doc.pageCount(),
         [&](QPainter& painter, const QRectF& sheet, int index) {
-            // Decoded pictures live only while their page is drawn.
-            zuv::photo::render(painter, sheet, layoutPage(doc, index, design, found));
+            Laid laid = next.get();
+            if (index + 1 < doc.pageCount())
+                next = lay(index + 1);
+            zuv::photo::render(painter, sheet, laid.page);
+            found.insert(found.end(), laid.problems.begin(), laid.problems.end());
             return !progress || progress(index + 1, doc.pageCount());
         },
         doc.print.sheet);
+    // A cancelled or failed save leaves the page being laid out: it is waited for here.
+    if (next.valid())
+        next.wait();
     problems.insert(problems.end(), found.begin(), found.end());
     return done;
 }

@@ -6,10 +6,12 @@
 #include "birthdaysave.h"
 #include "dialogs.h"
 #include "germandate.h"
-#include "picturechoice.h"
-#include "pictureformats.h"
 #include "icsreader.h"
+#include "monthpicturearea.h"
+#include "yearthumbnails.h"
+#include "yearwindowmemory.h"
 #include "yearexchange.h"
+#include "yearprintpanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -55,6 +57,20 @@ W* named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// A printer gets the trimmed page; bleed and crop marks are for the print shop's PDF.
+QPageSize printerPage(const zuv::photo::PrintSheet& sheet)
+{
+    static const std::pair<zuv::photo::Paper, QPageSize::PageSizeId> kPapers[] = {
+        {zuv::photo::Paper::A4, QPageSize::A4},
+        {zuv::photo::Paper::A3, QPageSize::A3},
+        {zuv::photo::Paper::A5, QPageSize::A5},
+    };
+    for (const auto& [paper, id] : kPapers)
+        if (paper == sheet.paper)
+            return QPageSize(id);
+    return QPageSize(QPageSize::A4);
 }
 
 QString personText(const Person& p)
@@ -138,22 +154,31 @@ void YearWindow::buildControls()
     form->addRow(QString(), termine);
     top->addLayout(form);
 
-    auto* months = new QGroupBox(QStringLiteral("Bilder (ein bis drei je Monat)"), this);
+    m_thumbnails = new YearThumbnails(this);
+    connect(m_thumbnails, &YearThumbnails::ready, this, &YearWindow::showPictures);
+    auto* months = named(new QGroupBox(tr("Bilder (ein bis drei je Monat; Dateien auf einen Monat ziehen)"), this),
+                         "MonthsBox");
     auto* grid = new QGridLayout(months);
     for (int m = 1; m <= 12; ++m) {
-        const auto i = static_cast<std::size_t>(m - 1);
-        grid->addWidget(new QLabel(zuv::core::monthName(m), months), m - 1, 0);
-        m_pictureButtons[i] = new QPushButton(QStringLiteral("Bilder..."), months);
-        m_pictureButtons[i]->setObjectName(QStringLiteral("PicturesButton%1").arg(m));
-        m_pictureLabels[i] = new QLabel(months);
-        m_pictureLabels[i]->setObjectName(QStringLiteral("PicturesLabel%1").arg(m));
-        m_pictureLabels[i]->setMinimumWidth(360);
-        grid->addWidget(m_pictureButtons[i], m - 1, 1);
-        grid->addWidget(m_pictureLabels[i], m - 1, 2);
-        connect(m_pictureButtons[i], &QPushButton::clicked, this, [this, m] { PicturesClick(m); });
+        auto* area = new MonthPictureArea(m, months);
+        m_areas[static_cast<std::size_t>(m - 1)] = area;
+        grid->addWidget(area, (m - 1) / 4, (m - 1) % 4);
+        connect(area->button(), &QPushButton::clicked, this, [this, m] { PicturesClick(m); });
+        connect(area, &MonthPictureArea::filesDropped, this,
+                [this, m](const QStringList& files) { PicturesDropped(m, files); });
+        connect(area, &MonthPictureArea::pictureChosen, this, [this](const QString& path) {
+            m_printPanel->choosePicture(path);
+            showPictures();
+        });
     }
-    grid->setColumnStretch(2, 1);
+    m_folderButton = button(tr("&Ordner übernehmen..."), "FolderButton", this);
+    m_folderButton->setToolTip(tr("Die Bilder eines Ordners nach Namen sortiert, eines je Monat ab dem ersten Monat"));
+    grid->addWidget(m_folderButton, 3, 0);
+    connect(m_folderButton, &QPushButton::clicked, this, &YearWindow::FolderClick);
     top->addWidget(months, 1);
+    m_printPanel = new YearPrintPanel(this);
+    connect(m_printPanel, &YearPrintPanel::changed, this, &YearWindow::showPictures);
+    top->addWidget(m_printPanel);
 
     auto* actions = new QHBoxLayout;
     m_previewButton = button(QStringLiteral("&Vorschau..."), "PreviewButton", this);
@@ -216,6 +241,9 @@ void YearWindow::openProject(int defaultYear, const QString& defaultRegion)
         }
     }
     setProject(project);
+    const YearWindowMemory memory = recallYearWindow();
+    if (!memory.geometry.isEmpty())
+        restoreGeometry(memory.geometry);
 }
 
 void YearWindow::fillPeople(const std::optional<Person>& selected)
@@ -257,8 +285,8 @@ void YearWindow::setProject(const YearProject& project)
                                   ? QStringLiteral("%1, %2 pt").arg(font.family()).arg(font.pointSize())
                                   : QStringLiteral("wie die Monatsseite"));
     m_pictures = project.pictures;
-    for (int m = 1; m <= 12; ++m)
-        showPictures(m);
+    m_printPanel->setSettings(project.print);
+    showPictures();
     m_appointmentFiles = project.appointmentFiles;
     showAppointmentFiles();
 }
@@ -269,6 +297,7 @@ YearProject YearWindow::project() const
     p.year = m_year->value();
     p.regionCode = m_region->currentData().toString();
     p.pictures = m_pictures;
+    p.print = m_printPanel->settings();
     p.titleFont = m_titleFont;
     const int person = m_person->currentIndex();
     if (person > 0 && person <= static_cast<int>(m_personList.size()))
@@ -334,56 +363,6 @@ void YearWindow::SaveIcsClick()
     });
 }
 
-void YearWindow::showPictures(int month)
-{
-    const auto i = static_cast<std::size_t>(month - 1);
-    QStringList names;
-    for (const QString& f : m_pictures[i])
-        names << QFileInfo(f).fileName();
-    m_pictureLabels[i]->setText(names.join(QStringLiteral(", ")));
-    m_pictureLabels[i]->setToolTip(m_pictures[i].join(QLatin1Char('\n')));
-    m_pictureButtons[i]->setText(m_pictures[i].isEmpty() ? QStringLiteral("Bilder...")
-                                                         : QStringLiteral("Entfernen"));
-}
-
-void YearWindow::PicturesClick(int month)
-{
-    // Like the month page's picture buttons: a chosen set is removed, else one is chosen.
-    QStringList& files = m_pictures[static_cast<std::size_t>(month - 1)];
-    if (!files.isEmpty()) {
-        files.clear();
-        showPictures(month);
-        return;
-    }
-    QFileDialog dialog(this, QStringLiteral("Bilder für %1").arg(zuv::core::monthName(month)));
-    dialog.setObjectName(QStringLiteral("PicturesDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters(zuv::pictures::pictureNameFilters());
-    if (dialogs().exec(dialog) != QDialog::Accepted)
-        return;
-    // Each picture is checked now; those that cannot go on the page are named and left out.
-    QStringList problems;
-    bool tooMany = false;
-    for (const QString& f : dialog.selectedFiles()) {
-        if (files.size() == kMaxPicturesPerMonth) {
-            tooMany = true;
-            break;
-        }
-        const QString problem = zuv::photo::checkChosenPicture(f);
-        if (problem.isEmpty())
-            files << QDir::cleanPath(f);
-        else
-            problems << problem;
-    }
-    showPictures(month);
-    if (!problems.isEmpty())
-        dialogs().error(this, problems.join(QStringLiteral("\n\n")));
-    if (tooMany)
-        dialogs().information(this, QStringLiteral("Ein Monat nimmt höchstens drei Bilder auf; "
-                                                   "die ersten drei werden verwendet."));
-}
-
 void YearWindow::TitleFontClick()
 {
     QFont current = zuv::photo::titleBandFont();
@@ -426,7 +405,7 @@ void YearWindow::PreviewClick()
         const zuv::photo::CalendarReport design = m_design ? m_design() : zuv::photo::CalendarReport();
         saveProjectQuietly();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageSize(printerPage(doc.print.sheet));
         printer.setFullPage(true);
         QPrintPreviewDialog preview(&printer, this);
         preview.setObjectName(QStringLiteral("YearPreview"));
@@ -447,7 +426,7 @@ void YearWindow::PrintClick()
     guarded(this, [this] {
         const YearDocument doc = currentDocument();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageSize(printerPage(doc.print.sheet));
         printer.setFullPage(true);
         printer.setDocName(QStringLiteral("Jahreskalender %1").arg(doc.cover.year));
         QPrintDialog dialog(&printer, this);
@@ -595,6 +574,9 @@ void YearWindow::closeDown()
         m_thread->wait();
     }
     guarded(this, [this] { saveProject(m_projectPath, project()); });
+    YearWindowMemory memory = recallYearWindow();
+    memory.geometry = saveGeometry();
+    keepYearWindow(memory);
 }
 
 // Esc, the title bar's close button and "Schließen" end here: QDialog's reject() only hides.

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The window "Jahreskalender", opened from the "Foto Kalender" page: year, region, one to
-// three pictures a month, the title font and the person of the name list whose biorhythm
+// three pictures a month (shown as thumbnails, decoded off this thread; dropped from a file
+// manager onto a month, or taken from one folder for the whole year), paper, bleed and first
+// month, each picture's fit, the title font and the person of the name list whose biorhythm
 // and critical days go on every page. It previews all 13 pages, saves them as one PDF in
 // the background (progress bar in its status bar, cancellable, the window stays usable)
 // and prints them in one job. The project is saved to its file when the window closes and
@@ -14,6 +16,7 @@
 #include "yearrender.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 #include <QStringList>
 #include <array>
 #include <atomic>
@@ -30,6 +33,10 @@ class QStatusBar;
 class QThread;
 
 namespace zuv::yearcal {
+
+class MonthPictureArea;
+class YearPrintPanel;
+class YearThumbnails;
 
 class YearWindow : public QDialog {
     Q_OBJECT
@@ -50,6 +57,8 @@ public:
 
     // --- handlers ---
     void PicturesClick(int month);        // 1..12: chooses 1..3 pictures, or removes them
+    void PicturesDropped(int month, const QStringList& files);   // from a file manager
+    void FolderClick();                   // "Ordner übernehmen...": one picture a month
     void TitleFontClick();
     void PreviewClick();
     void SavePdfClick();
@@ -65,6 +74,9 @@ public:
     // The background PDF job: running, and waiting for its end (tests).
     bool isBusy() const { return m_thread != nullptr; }
     void waitForJob();
+    // Waits for the pictures being checked and the thumbnails asked for so far (tests).
+    void waitForPictures();
+    const YearThumbnails& thumbnails() const { return *m_thumbnails; }
     // Messages of the last output (pictures that could not be used), one per line.
     const QStringList& lastProblems() const { return m_problems; }
 
@@ -77,7 +89,18 @@ protected:
 private:
     void buildControls();
     void fillPeople(const std::optional<Person>& selected);
-    void showPictures(int month);
+    void showPictures();
+    struct PictureJob {
+        int month = 0;                 // the month pictures were added to; 0: a whole folder
+        QStringList monthPictures;     // that month's pictures with the added ones
+        PictureAddition added;
+        QString folder;
+        FolderPictureFill fill;        // the folder's pictures
+        QString error;                 // the folder could not be read
+    };
+    // Checks pictures on a worker (each is decoded), then takes them over on this thread.
+    void startPictureJob(const QString& message, std::function<PictureJob()> work);
+    void pictureJobDone();
     void showAppointmentFiles();
     void saveProjectQuietly();
     void closeDown();
@@ -111,8 +134,11 @@ private:
     QLabel* m_titleFontLabel = nullptr;
     QStringList m_appointmentFiles;
     QLabel* m_appointmentLabel = nullptr;
-    std::array<QPushButton*, 12> m_pictureButtons{};
-    std::array<QLabel*, 12> m_pictureLabels{};
+    std::array<MonthPictureArea*, 12> m_areas{};
+    YearThumbnails* m_thumbnails = nullptr;
+    YearPrintPanel* m_printPanel = nullptr;
+    QPushButton* m_folderButton = nullptr;
+    QFutureWatcher<PictureJob>* m_pictureJob = nullptr;
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_pdfButton = nullptr;
     QPushButton* m_icsButton = nullptr;

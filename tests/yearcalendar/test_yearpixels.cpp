@@ -99,4 +99,49 @@ TEST(YearPixels, YearPdfReadsWordForWordAsBefore)
     EXPECT_EQ(text, QString::fromUtf8(expected.readAll()));
 }
 
+// The month page's design keeps its pictures inside the margins; for a print shop the single
+// picture runs from edge to edge and 3 mm on into the bleed, the crop marks beyond. Read
+// back from the PDF as poppler draws it, 5 pixels a millimetre.
+TEST(YearPixels, WithBleedTheSinglePictureRunsIntoTheBleed)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) not installed";
+    QTemporaryDir dir;
+    YearProject p;
+    p.year = 2027;
+    p.regionCode = QStringLiteral("BY");
+    p.pictures[0] = QStringList{yeartest::writePhoto(dir.filePath(QStringLiteral("rot.jpg")), Qt::red, {2400, 1600})};
+    const auto red = [](const QColor& c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+    for (const bool bleed : {true, false}) {
+        SCOPED_TRACE(bleed ? "Druckerei" : "A4");
+        p.print.sheet.bleed = bleed;
+        const QString pdf = dir.filePath(QStringLiteral("jahr.pdf"));
+        std::vector<PictureProblem> problems;
+        ASSERT_TRUE(writeYearPdf(pdf, buildYearDocument(p, {}), zuv::photo::CalendarReport(), problems));
+        yeartest::poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"),
+                                                      QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
+                                                      QStringLiteral("2"), QStringLiteral("-singlefile"), pdf,
+                                                      dir.filePath(QStringLiteral("januar"))});
+        const QImage page(dir.filePath(QStringLiteral("januar.png")));
+        ASSERT_FALSE(page.isNull());
+        // The trimmed page starts 9 mm into the sheet with bleed (3 mm bleed, 6 mm for the
+        // marks), at 0 without; the slot's middle lies 219 mm below its top (640 + 377 / 2
+        // report pixels).
+        const double trim = bleed ? 9.0 : 0.0;
+        const auto at = [&](double xMm, double yMm) {
+            return page.pixelColor(int((trim + xMm) * 5), int((trim + yMm) * 5));
+        };
+        EXPECT_TRUE(red(at(105.0, 219.0)));               // the picture itself
+        EXPECT_EQ(red(at(2.0, 219.0)), bleed);            // the margin left of the old slot
+        EXPECT_EQ(red(at(208.0, 219.0)), bleed);          // and right of it
+        if (bleed) {
+            EXPECT_TRUE(red(at(-2.5, 219.0)));            // 3 mm of bleed
+            EXPECT_TRUE(red(at(212.5, 219.0)));
+            EXPECT_FALSE(red(at(-3.5, 219.0)));           // and no more
+            EXPECT_EQ(at(-2.0, 150.0), QColor(Qt::white)); // the grid keeps its margins
+            EXPECT_LT(at(-6.5, 0.0).lightness(), 128);    // a crop mark on the top trim line
+        }
+    }
+}
+
 } // namespace

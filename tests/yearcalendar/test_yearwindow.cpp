@@ -4,6 +4,7 @@
 
 #include "picturefiles.h"
 #include "recordingdialogs.h"
+#include "picturechoice.h"
 #include "yeartesting.h"
 #include "yearwindow.h"
 
@@ -19,7 +20,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -89,7 +92,7 @@ TEST_F(YearWindowTest, ANewProjectThenTheSavedOneAsItWas)
     p.bridgeDays = true;
     w->setProject(p);
     EXPECT_EQ(w->project(), p);
-    EXPECT_EQ(child<QLabel>(*w, "PicturesLabel2")->text(), QStringLiteral("feb.jpg"));
+    EXPECT_EQ(child<QToolButton>(*w, "Thumbnail2_1")->text(), QStringLiteral("feb.jpg"));
     w->close();   // closing keeps the project
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
 
@@ -136,10 +139,12 @@ TEST_F(YearWindowTest, PicturesButtonChoosesUpToThreeThenRemoves)
         files << yeartest::writePhoto(dir.filePath(QStringLiteral("m%1.jpg").arg(i)), Qt::red);
     answerFiles(files);
     w->PicturesClick(5);
+    w->waitForPictures();   // checked on a worker
     EXPECT_EQ(w->project().pictures[4], files.mid(0, 3));
     ASSERT_EQ(dialogs.infos.size(), 1);
     EXPECT_TRUE(dialogs.infos[0].contains(QStringLiteral("höchstens drei")));
-    EXPECT_EQ(child<QLabel>(*w, "PicturesLabel5")->text(), QStringLiteral("m0.jpg, m1.jpg, m2.jpg"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(child<QToolButton>(*w, QStringLiteral("Thumbnail5_%1").arg(i + 1).toLatin1())->toolTip(), files[i]);
     w->PicturesClick(5);
     EXPECT_TRUE(w->project().pictures[4].isEmpty());
     EXPECT_EQ(dialogs.execs.size(), 1);   // removing asks nothing
@@ -222,6 +227,7 @@ TEST_F(YearWindowTest, PicturesAreCheckedWhenChosen)
         chosen << dir.filePath(QString::fromLatin1(name));
     answerFiles(chosen);
     w->PicturesClick(3);
+    w->waitForPictures();
     EXPECT_EQ(w->project().pictures[2], (QStringList{chosen[0], chosen[4], chosen[5]}));
     ASSERT_EQ(dialogs.errors.size(), 1);   // one message naming every faulty file
     for (const char* name : {"c_kaputt.png", "d_jpeg.png", "e_foto.heic"})
@@ -285,6 +291,124 @@ TEST_F(YearWindowTest, FirstProjectTakesTheGivenRegion)
         w.openProject(2027, QString::fromLatin1(c.given));
         EXPECT_EQ(w.project().regionCode, QString::fromLatin1(c.expected)) << c.given;
     }
+}
+
+// A file manager drags text/uri-list: the pictures go to the month they were dropped on,
+// checked as chosen ones are; the rest is refused with the check's message.
+TEST_F(YearWindowTest, DroppedFilesGoToTheirMonthAndNonPicturesAreRefused)
+{
+    auto w = makeWindow();
+    const QString photo = yeartest::writePhoto(dir.filePath(QStringLiteral("sommer.jpg")), Qt::red);
+    const QString note = dir.filePath(QStringLiteral("notiz.txt"));
+    QFile text(note);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("kein Bild");
+    text.close();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(note), QUrl::fromLocalFile(photo), QUrl(QStringLiteral("https://example.org/a.jpg"))});
+    ASSERT_TRUE(data.hasFormat(QStringLiteral("text/uri-list")));
+    auto* july = child<QWidget>(*w, "MonthArea7");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(july, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(july, &drop);
+    w->waitForPictures();
+
+    const YearProject p = w->project();
+    for (int m = 0; m < 12; ++m)
+        EXPECT_EQ(p.pictures[m], m == 6 ? QStringList{photo} : QStringList()) << m + 1;
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], zuv::photo::checkChosenPicture(note));
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("notiz.txt")));
+    // The month's button names it, for a screen reader too; the thumbnail follows off this thread.
+    auto* button = child<QPushButton>(*w, "PicturesButton7");
+    EXPECT_EQ(button->text(), QStringLiteral("Bilder Juli entfernen"));
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("Bilder für Juli entfernen"));
+    EXPECT_EQ(child<QPushButton>(*w, "PicturesButton8")->accessibleName(), QStringLiteral("Bilder für August wählen"));
+    w->waitForPictures();
+    EXPECT_FALSE(child<QToolButton>(*w, "Thumbnail7_1")->icon().isNull());
+}
+
+// "Ordner übernehmen..." hands out the pictures as --bilder does: names in natural order,
+// one a month from the first month, files that are no picture named and skipped.
+TEST_F(YearWindowTest, FolderFillsTheYearInTheOrderOfTheCommandLine)
+{
+    auto w = makeWindow();
+    YearProject p = w->project();
+    p.print.firstMonth = 11;
+    p.pictures[0] = QStringList{QStringLiteral("/alt/januar.jpg")};
+    w->setProject(p);
+    const QDir folder(dir.filePath(QStringLiteral("fotos")));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    for (const char* name : {"bild10.jpg", "bild2.jpg", "Abend.jpg"})
+        yeartest::writePhoto(folder.filePath(QString::fromLatin1(name)), Qt::blue);
+    QFile(folder.filePath(QStringLiteral("liesmich.txt"))).open(QIODevice::WriteOnly);
+    answerFiles({folder.path()});
+    w->FolderClick();
+    w->waitForPictures();
+    std::array<QStringList, 12> expected;
+    expected[10] = QStringList{folder.filePath(QStringLiteral("Abend.jpg"))};   // November
+    expected[11] = QStringList{folder.filePath(QStringLiteral("bild2.jpg"))};
+    expected[0] = QStringList{folder.filePath(QStringLiteral("bild10.jpg"))};   // January after
+    EXPECT_EQ(w->project().pictures, expected);
+    ASSERT_EQ(dialogs.infos.size(), 1);
+    EXPECT_TRUE(dialogs.infos[0].contains(QStringLiteral("liesmich.txt")));
+
+    // A folder without one usable picture keeps the year's pictures.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("leer")));
+    answerFiles({dir.filePath(QStringLiteral("leer"))});
+    w->FolderClick();
+    w->waitForPictures();
+    EXPECT_EQ(w->project().pictures, expected);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("kein Bild"))) << dialogs.errors[0].toStdString();
+}
+
+// Each print control reaches the project file; the soft-picture note follows paper and fit.
+TEST_F(YearWindowTest, PrintControlsAreKeptInTheProject)
+{
+    const QString small = yeartest::writePhoto(dir.filePath(QStringLiteral("klein.jpg")), Qt::green, {400, 300});
+    const struct {
+        const char* control;
+        std::function<void(YearWindow&)> change;
+        std::function<bool(const PrintSettings&)> written;
+    } cases[] = {
+        {"PaperBox", [](YearWindow& w) { w.findChild<QComboBox*>("PaperBox")->setCurrentIndex(1); },
+         [](const PrintSettings& s) { return s.sheet.paper == zuv::photo::Paper::A3; }},
+        {"BleedBox", [](YearWindow& w) { w.findChild<QCheckBox*>("BleedBox")->setChecked(true); },
+         [](const PrintSettings& s) { return s.sheet.bleed; }},
+        {"FirstMonthBox", [](YearWindow& w) { w.findChild<QComboBox*>("FirstMonthBox")->setCurrentIndex(7); },
+         [](const PrintSettings& s) { return s.firstMonth == 8; }},
+        {"FitBox", [](YearWindow& w) { w.findChild<QComboBox*>("FitBox")->setCurrentIndex(1); },
+         [small](const PrintSettings& s) { return placementOf(s, small).fit == zuv::photo::PictureFit::Fit; }},
+        {"FocusBox", [](YearWindow& w) { w.findChild<QComboBox*>("FocusBox")->setCurrentIndex(0); },
+         [small](const PrintSettings& s) {
+             return placementOf(s, small).focus == zuv::photo::FocusPoint{0, 0}
+                 && placementOf(s, small).fit == zuv::photo::PictureFit::Crop;
+         }},
+    };
+    for (const auto& c : cases) {
+        auto w = makeWindow();
+        w->PicturesDropped(5, {small});
+        w->waitForPictures();
+        QTest::mouseClick(child<QToolButton>(*w, "Thumbnail5_1"), Qt::LeftButton);   // chooses it
+        c.change(*w);
+        w->close();
+        EXPECT_TRUE(c.written(loadProject(w->projectPath()).print)) << c.control;
+        QFile::remove(w->projectPath());
+    }
+
+    // 400 pixels over the single slot's 609 report pixels (6.34 inches) on A4: 63 ppi; on A5
+    // the slot prints at 0.707 of that size: 89 ppi.
+    auto w = makeWindow();
+    w->PicturesDropped(5, {small});
+    w->waitForPictures();
+    auto* note = child<QLabel>(*w, "SoftPicturesLabel");
+    EXPECT_EQ(note->text(), QStringLiteral("Mai, Bild 1: 63 ppi, wird unscharf"));
+    child<QComboBox>(*w, "PaperBox")->setCurrentIndex(2);
+    EXPECT_EQ(note->text(), QStringLiteral("Mai, Bild 1: 89 ppi, wird unscharf"));
+    EXPECT_FALSE(note->isHidden());
 }
 
 } // namespace
