@@ -886,6 +886,25 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Die Einstellungsdatei „%1“ ist ein Ordner. Es gelten die Standardwerte.</source>
+        <translation>The settings file “%1” is a folder. The defaults apply.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei „%1“ ist nicht lesbar. Es gelten die Standardwerte.</source>
+        <translation>The settings file “%1” cannot be read. The defaults apply.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei „%1“ ist beschädigt. Es gelten die Standardwerte.</source>
+        <translation>The settings file “%1” is damaged. The defaults apply.</translation>
+    </message>
+    <message>
+        <source>Die alte Datei bleibt als „%1“ erhalten.</source>
+        <translation>The old file is kept as “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Tables</name>
     <message>
         <source>die Datei ist beschädigt</source>
@@ -1636,6 +1655,53 @@ Exit status:
         <source>Info</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Seiten</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::bio</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>keine Nulldurchgänge</source>
+        <translation>no zero crossings</translation>
+    </message>
+    <message>
+        <source>zwischen %1 und %2</source>
+        <translation>between %1 and %2</translation>
+    </message>
+    <message>
+        <source>am %1</source>
+        <translation>on %1</translation>
+    </message>
+    <message>
+        <source>Nulldurchgänge %1</source>
+        <translation>zero crossings %1</translation>
+    </message>
+    <message>
+        <source>Noch keine Werte.</source>
+        <translation>No values yet.</translation>
+    </message>
+    <message>
+        <source>Am %1: %2</source>
+        <translation>On %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: höchster Wert %2 am %3, tiefster Wert %4 am %5, %6</source>
+        <translation>%1: highest value %2 on %3, lowest value %4 on %5, %6</translation>
+    </message>
+    <message>
+        <source>Tagesform: kein Tag des Monats gewählt.</source>
+        <translation>Day form: no day of the month chosen.</translation>
+    </message>
+    <message>
+        <source>Tagesform am %1: %2.</source>
+        <translation>Day form on %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>zuv::bio::BioPage</name>
@@ -1687,6 +1753,26 @@ Exit status:
         <source>&apos;%1&apos; ist kein gültiges Datum.</source>
         <translation>&apos;%1&apos; is not a valid date.</translation>
     </message>
+    <message>
+        <source>Text zum Sternzeichen</source>
+        <translation>Text on the zodiac sign</translation>
+    </message>
+    <message>
+        <source>Sternzeichen</source>
+        <translation>Zodiac sign</translation>
+    </message>
+    <message>
+        <source>Tagesform am %1</source>
+        <translation>Day form on %1</translation>
+    </message>
+    <message>
+        <source>Tagesform</source>
+        <translation>Day form</translation>
+    </message>
+    <message>
+        <source>Sternzeichen %1</source>
+        <translation>Zodiac sign %1</translation>
+    </message>
 </context>
 <context>
     <name>zuv::info::HelpWindow</name>
@@ -1709,6 +1795,10 @@ Exit status:
     <message>
         <source>&amp;Schließen</source>
         <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Hilfetext</source>
+        <translation>Help text</translation>
     </message>
 </context>
 <context>
@@ -1794,10 +1884,232 @@ Please enter the date as DD.MM.YYYY.</translation>
     </message>
 </context>
 <context>
+    <name>zuv::photo::FotoPage</name>
+    <message>
+        <source>Bild&amp;anpassung</source>
+        <translation>Picture &amp;fit</translation>
+    </message>
+    <message>
+        <source>Bildausschnitt aller Bilder</source>
+        <translation>Focus of all pictures</translation>
+    </message>
+    <message>
+        <source>&amp;Mondphasen</source>
+        <translation>&amp;Moon phases</translation>
+    </message>
+    <message>
+        <source>&amp;Brückentage</source>
+        <translation>&amp;Bridge days</translation>
+    </message>
+    <message>
+        <source>&amp;Zweite Region</source>
+        <translation>&amp;Second region</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>&amp;Termine aus Datei…</source>
+        <translation>&amp;Events from file…</translation>
+    </message>
+    <message>
+        <source>Termine &amp;entfernen</source>
+        <translation>R&amp;emove events</translation>
+    </message>
+    <message>
+        <source>Termine aus: %1</source>
+        <translation>Events from: %1</translation>
+    </message>
+    <message>
+        <source>Termine aus Kalenderdateien</source>
+        <translation>Events from calendar files</translation>
+    </message>
+    <message>
+        <source>Kalenderdateien (*.ics *.ical)</source>
+        <translation>Calendar files (*.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 Termine im Jahr %2 gelesen.
+
+%3</source>
+        <translation>%1 events read for %2.
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::photo::MonthPage</name>
+    <message>
+        <source>Br</source>
+        <translation>Br</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::photo::TForm10</name>
+    <message>
+        <source>Bildausschnitt von Bild %1</source>
+        <translation>Focus of picture %1</translation>
+    </message>
+</context>
+<context>
     <name>zuv::widgets::MaskEdit</name>
     <message>
         <source>Ungültiger Eingabewert. Mit Esc werden die Änderungen rückgängig gemacht.</source>
         <translation>Invalid input. Press Esc to undo the changes.</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::yearcal::MonthPictureArea</name>
+    <message>
+        <source>Bilder für %1 (hierher ziehen)</source>
+        <translation>Pictures for %1 (drop here)</translation>
+    </message>
+    <message>
+        <source>Bilder hierher ziehen</source>
+        <translation>Drop pictures here</translation>
+    </message>
+    <message>
+        <source>%1, Bild %2: %3</source>
+        <translation>%1, picture %2: %3</translation>
+    </message>
+    <message>
+        <source>Bilder %1...</source>
+        <translation>Pictures %1...</translation>
+    </message>
+    <message>
+        <source>Bilder für %1 wählen</source>
+        <translation>Choose pictures for %1</translation>
+    </message>
+    <message>
+        <source>Bilder %1 entfernen</source>
+        <translation>Remove pictures %1</translation>
+    </message>
+    <message>
+        <source>Bilder für %1 entfernen</source>
+        <translation>Remove pictures for %1</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::yearcal::YearPrintPanel</name>
+    <message>
+        <source>Papier und Bilder</source>
+        <translation>Paper and pictures</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>Dr&amp;uckerei (3 mm Beschnitt, Schnittmarken)</source>
+        <translation>Print &amp;shop (3 mm bleed, crop marks)</translation>
+    </message>
+    <message>
+        <source>Druckerei: 3 mm Beschnitt und Schnittmarken</source>
+        <translation>Print shop: 3 mm bleed and crop marks</translation>
+    </message>
+    <message>
+        <source>Erster Monat</source>
+        <translation>First month</translation>
+    </message>
+    <message>
+        <source>Papier&amp;format</source>
+        <translation>Paper si&amp;ze</translation>
+    </message>
+    <message>
+        <source>&amp;Erster Monat</source>
+        <translation>&amp;First month</translation>
+    </message>
+    <message>
+        <source>Gewähltes Bild</source>
+        <translation>Chosen picture</translation>
+    </message>
+    <message>
+        <source>Bildanpassung des gewählten Bildes</source>
+        <translation>Fit of the chosen picture</translation>
+    </message>
+    <message>
+        <source>Bildausschnitt des gewählten Bildes</source>
+        <translation>Focus of the chosen picture</translation>
+    </message>
+    <message>
+        <source>A&amp;npassung</source>
+        <translation>F&amp;it</translation>
+    </message>
+    <message>
+        <source>Auss&amp;chnitt</source>
+        <translation>Foc&amp;us</translation>
+    </message>
+    <message>
+        <source>Unscharfe Bilder</source>
+        <translation>Soft pictures</translation>
+    </message>
+    <message>
+        <source>Kein Bild gewählt (Vorschaubild anklicken)</source>
+        <translation>No picture chosen (click a thumbnail)</translation>
+    </message>
+    <message>
+        <source>Bild: %1</source>
+        <translation>Picture: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zuv::yearcal::YearWindow</name>
+    <message>
+        <source>Bilder (ein bis drei je Monat; Dateien auf einen Monat ziehen)</source>
+        <translation>Pictures (one to three a month; drop files on a month)</translation>
+    </message>
+    <message>
+        <source>&amp;Ordner übernehmen...</source>
+        <translation>Take &amp;folder...</translation>
+    </message>
+    <message>
+        <source>Die Bilder eines Ordners nach Namen sortiert, eines je Monat ab dem ersten Monat</source>
+        <translation>The pictures of a folder sorted by name, one a month from the first month</translation>
+    </message>
+    <message>
+        <source>Bilder für %1</source>
+        <translation>Pictures for %1</translation>
+    </message>
+    <message>
+        <source>Bilder für %1 werden geprüft...</source>
+        <translation>Checking the pictures for %1...</translation>
+    </message>
+    <message>
+        <source>Ordner mit den Bildern des Jahres</source>
+        <translation>Folder with the pictures of the year</translation>
+    </message>
+    <message>
+        <source>Bilder aus %1 werden geprüft...</source>
+        <translation>Checking the pictures from %1...</translation>
+    </message>
+    <message>
+        <source>Es werden noch Bilder geprüft; bitte einen Moment warten.</source>
+        <translation>Pictures are still being checked; please wait a moment.</translation>
+    </message>
+    <message>
+        <source>Ein Monat nimmt höchstens drei Bilder auf; die ersten drei werden verwendet.</source>
+        <translation>A month takes at most three pictures; the first three are used.</translation>
+    </message>
+    <message>
+        <source>Im Ordner &quot;%1&quot; ist kein Bild, das verwendet werden kann.</source>
+        <translation>The folder &quot;%1&quot; holds no picture that can be used.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder aus %2 übernommen</source>
+        <translation>%1 pictures taken from %2</translation>
+    </message>
+    <message>
+        <source>Diese Dateien wurden übergangen:
+
+</source>
+        <translation>These files were skipped:
+
+</translation>
     </message>
 </context>
 </TS>

@@ -106,27 +106,27 @@ Settings::~Settings()
     sync();
 }
 
-QVariant Settings::raw(const QString& key) const
+QVariant Settings::value(const QString& key) const
 {
     return m_settings->value(key);
 }
 
 QString Settings::string(const QString& key, const QString& fallback) const
 {
-    const QVariant v = raw(key);
+    const QVariant v = value(key);
     return v.typeId() == QMetaType::QString ? v.toString() : fallback;
 }
 
 int Settings::integer(const QString& key, int fallback, int min, int max) const
 {
     bool ok = false;
-    const int v = raw(key).toString().toInt(&ok);
+    const int v = value(key).toString().toInt(&ok);
     return ok && v >= min && v <= max ? v : fallback;
 }
 
 bool Settings::boolean(const QString& key, bool fallback) const
 {
-    const QString v = raw(key).toString();
+    const QString v = value(key).toString();
     if (v == QLatin1String("true"))
         return true;
     if (v == QLatin1String("false"))
@@ -136,7 +136,7 @@ bool Settings::boolean(const QString& key, bool fallback) const
 
 QSize Settings::size(const QString& key, QSize fallback) const
 {
-    const QVariant v = raw(key);
+    const QVariant v = value(key);
     if (v.typeId() != QMetaType::QSize)
         return fallback;
     const QSize s = v.toSize();

@@ -46,6 +46,8 @@ public:
     bool boolean(const QString& key, bool fallback) const;
     QSize size(const QString& key, QSize fallback = {}) const;
     QFont font(const QString& key, const QFont& fallback) const;
+    // The stored value as it is (invalid when missing), for readers that check it themselves.
+    QVariant value(const QString& key) const;
 
     void set(const QString& key, const QVariant& value);
     void setFont(const QString& key, const QFont& font);
@@ -55,8 +57,6 @@ public:
     bool sync();
 
 private:
-    QVariant raw(const QString& key) const;
-
     QString m_path;
     QString m_problem;
     bool m_writable = true;

@@ -3,11 +3,9 @@
 #include "fotopagechoices.h"
 
 #include "monthmarks.h"
+#include "settings.h"
 
-#include <QDir>
-#include <QSettings>
-#include <QStandardPaths>
-#include <memory>
+#include <QStringList>
 
 namespace zuv::photo {
 
@@ -19,17 +17,6 @@ const QString kMoon = QStringLiteral("FotoKalender/Mondphasen");
 const QString kBridge = QStringLiteral("FotoKalender/Brueckentage");
 const QString kSecond = QStringLiteral("FotoKalender/ZweiteRegion");
 const QString kFiles = QStringLiteral("FotoKalender/Termindateien");
-
-// The one place the choices are stored. The program's shared settings take its place when
-// they come; until then the same file, opened here.
-std::unique_ptr<QSettings> choicesStore()
-{
-    QString path = qEnvironmentVariable("ZUVODODEROD_SETTINGS");
-    if (path.isEmpty())
-        path = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                   .filePath(QStringLiteral("zuvododerod/zuvododerod.conf"));
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
-}
 
 // "0.25 0.75": x and y, with a point, whatever the locale.
 QString focusText(FocusPoint f)
@@ -49,14 +36,14 @@ FocusPoint focusFrom(const QString& text)
 
 } // namespace
 
-FotoPageChoices readFotoPageChoices(const QSettings& settings)
+FotoPageChoices readFotoPageChoices(const zuv::core::Settings& settings)
 {
     FotoPageChoices c;
     c.fit = fitFromWord(settings.value(kFit).toString()).value_or(PictureFit::Stretch);
     for (std::size_t i = 0; i < c.focus.size(); ++i)
         c.focus[i] = focusFrom(settings.value(kFocus.arg(i + 1)).toString());
-    c.moonPhases = settings.value(kMoon, false).toBool();
-    c.bridgeDays = settings.value(kBridge, false).toBool();
+    c.moonPhases = settings.value(kMoon).toBool();
+    c.bridgeDays = settings.value(kBridge).toBool();
     const QString second = settings.value(kSecond).toString();
     c.secondRegion = zuv::daymarks::isSecondRegionCode(second) ? second : QString();
     c.appointmentFiles = settings.value(kFiles).toStringList();
@@ -64,27 +51,27 @@ FotoPageChoices readFotoPageChoices(const QSettings& settings)
     return c;
 }
 
-void writeFotoPageChoices(QSettings& settings, const FotoPageChoices& c)
+void writeFotoPageChoices(zuv::core::Settings& settings, const FotoPageChoices& c)
 {
-    settings.setValue(kFit, fitWord(c.fit));
+    settings.set(kFit, fitWord(c.fit));
     for (std::size_t i = 0; i < c.focus.size(); ++i)
-        settings.setValue(kFocus.arg(i + 1), focusText(c.focus[i]));
-    settings.setValue(kMoon, c.moonPhases);
-    settings.setValue(kBridge, c.bridgeDays);
-    settings.setValue(kSecond, c.secondRegion);
-    settings.setValue(kFiles, c.appointmentFiles);
+        settings.set(kFocus.arg(i + 1), focusText(c.focus[i]));
+    settings.set(kMoon, c.moonPhases);
+    settings.set(kBridge, c.bridgeDays);
+    settings.set(kSecond, c.secondRegion);
+    settings.set(kFiles, c.appointmentFiles);
 }
 
 FotoPageChoices loadFotoPageChoices()
 {
-    return readFotoPageChoices(*choicesStore());
+    return readFotoPageChoices(zuv::core::settings());
 }
 
 void saveFotoPageChoices(const FotoPageChoices& choices)
 {
-    const auto store = choicesStore();
-    writeFotoPageChoices(*store, choices);
-    store->sync();
+    zuv::core::Settings& store = zuv::core::settings();
+    writeFotoPageChoices(store, choices);
+    store.sync();
 }
 
 } // namespace zuv::photo

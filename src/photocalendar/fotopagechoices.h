@@ -12,7 +12,7 @@
 #include <QStringList>
 #include <array>
 
-class QSettings;
+namespace zuv::core { class Settings; }
 
 namespace zuv::photo {
 
@@ -28,12 +28,10 @@ struct FotoPageChoices {
 
 // Reads the choices; a missing or unusable value (an unknown fit word, a focus point off
 // the picture, a code that is no German or Austrian region) gives its default.
-FotoPageChoices readFotoPageChoices(const QSettings& settings);
-void writeFotoPageChoices(QSettings& settings, const FotoPageChoices& choices);
+FotoPageChoices readFotoPageChoices(const zuv::core::Settings& settings);
+void writeFotoPageChoices(zuv::core::Settings& settings, const FotoPageChoices& choices);
 
-// The choices in the program's settings file ($ZUVODODEROD_SETTINGS, else
-// zuvododerod/zuvododerod.conf in the user's configuration folder); saving writes the
-// file through a temporary file.
+// The choices in the program's settings (zuv::core::settings()).
 FotoPageChoices loadFotoPageChoices();
 void saveFotoPageChoices(const FotoPageChoices& choices);
 

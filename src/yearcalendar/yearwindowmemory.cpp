@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearwindowmemory.h"
 
-#include <QSettings>
+#include "settings.h"
 
 namespace zuv::yearcal {
 
@@ -15,15 +15,16 @@ const QString kFolder = QStringLiteral("Jahreskalender/Bilderordner");
 
 YearWindowMemory recallYearWindow()
 {
-    const QSettings settings;
-    return {settings.value(kGeometry).toByteArray(), settings.value(kFolder).toString()};
+    const zuv::core::Settings& settings = zuv::core::settings();
+    return {settings.value(kGeometry).toByteArray(), settings.string(kFolder)};
 }
 
 void keepYearWindow(const YearWindowMemory& memory)
 {
-    QSettings settings;
-    settings.setValue(kGeometry, memory.geometry);
-    settings.setValue(kFolder, memory.pictureFolder);
+    zuv::core::Settings& settings = zuv::core::settings();
+    settings.set(kGeometry, memory.geometry);
+    settings.set(kFolder, memory.pictureFolder);
+    settings.sync();
 }
 
 } // namespace zuv::yearcal

@@ -5,6 +5,7 @@
 // calendar files (a broken one too), the soft-picture note; and they outlast the run.
 
 #include "pagewidgets.h"
+#include "settings.h"
 #include "photofixture.h"
 
 #include <QAction>
@@ -283,12 +284,12 @@ TEST_F(ChoicesTest, ThePreviewSaysWhichPictureWillPrintSoft)
 TEST(FotoPageChoicesFile, UnusableValuesGiveTheDefaults)
 {
     QTemporaryDir dir;
-    QSettings settings(dir.filePath(QStringLiteral("z.conf")), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("FotoKalender/Bildanpassung"), QStringLiteral("quetschen"));
-    settings.setValue(QStringLiteral("FotoKalender/Bildausschnitt1"), QStringLiteral("1.5 0.2"));
-    settings.setValue(QStringLiteral("FotoKalender/Bildausschnitt2"), QStringLiteral("nan 0.2"));
-    settings.setValue(QStringLiteral("FotoKalender/Bildausschnitt3"), QStringLiteral("0.25 1"));
-    settings.setValue(QStringLiteral("FotoKalender/ZweiteRegion"), QStringLiteral("ZZH"));   // Zürich
+    zuv::core::Settings settings(dir.filePath(QStringLiteral("z.conf")));
+    settings.set(QStringLiteral("FotoKalender/Bildanpassung"), QStringLiteral("quetschen"));
+    settings.set(QStringLiteral("FotoKalender/Bildausschnitt1"), QStringLiteral("1.5 0.2"));
+    settings.set(QStringLiteral("FotoKalender/Bildausschnitt2"), QStringLiteral("nan 0.2"));
+    settings.set(QStringLiteral("FotoKalender/Bildausschnitt3"), QStringLiteral("0.25 1"));
+    settings.set(QStringLiteral("FotoKalender/ZweiteRegion"), QStringLiteral("ZZH"));   // Zürich
     const zuv::photo::FotoPageChoices c = zuv::photo::readFotoPageChoices(settings);
     EXPECT_EQ(c.fit, PictureFit::Stretch);
     EXPECT_EQ(c.focus[0], zuv::photo::FocusPoint());
