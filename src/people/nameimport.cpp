@@ -55,32 +55,31 @@ NameFile previewNameFile(const QString& path, const std::vector<zuv::exchange::N
 
 void addNames(zuv::store::Table& names, const std::vector<zuv::exchange::NamedDate>& rows)
 {
-    // Each row goes into the file as the name grid's rows do, keyed by its own id, so a
-    // second running copy's names are never written over; a failure takes back the rows this
-    // import already added, so nothing is left half-imported.
+    // One write for all rows, keyed by ids of their own as the grid's rows are, so a second
+    // running copy's names are never written over and nothing is ever half-imported.
     if (names.rowLevelWrites())
         names.reloadIfChanged();
+    const int nameField = names.indexOf(kNameField);
+    const int dateField = names.indexOf(kBirthDateField);
+    std::vector<std::vector<QVariant>> values;
+    values.reserve(rows.size());
+    for (const zuv::exchange::NamedDate& r : rows) {
+        std::vector<QVariant> row(names.fieldDefs().size());
+        row[static_cast<std::size_t>(nameField)] = r.name;
+        row[static_cast<std::size_t>(dateField)] = r.date;
+        values.push_back(std::move(row));
+    }
     const int before = names.rowCount();
+    names.appendRows(values);
+    if (names.rowLevelWrites())
+        return;
     try {
-        for (const zuv::exchange::NamedDate& r : rows) {
-            names.append();
-            names.setValue(kNameField, r.name);
-            names.setValue(kBirthDateField, r.date);
-            names.post();
-        }
-        if (!names.rowLevelWrites())
-            names.saveToFile();
+        names.saveToFile();
     } catch (...) {
-        if (names.isActive()) {
-            names.cancel();
-            try {
-                while (names.rowCount() > before) {
-                    names.setCurrentRow(names.rowCount() - 1);
-                    names.deleteRow();
-                }
-            } catch (...) {
-                // The file refuses every write: the rows it took stay and are shown.
-            }
+        // The whole file could not be written: the list stays as it was.
+        while (names.rowCount() > before) {
+            names.setCurrentRow(names.rowCount() - 1);
+            names.deleteRow();
         }
         throw;
     }

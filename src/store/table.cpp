@@ -295,6 +295,49 @@ void Table::post()
     afterPost.notify();
 }
 
+void Table::appendRows(const std::vector<std::vector<QVariant>>& rows)
+{
+    checkBrowseMode();
+    if (rows.empty())
+        return;
+    const int before = m_current;
+    std::vector<std::vector<QVariant>> stored;
+    stored.reserve(rows.size());
+    try {
+        for (const std::vector<QVariant>& row : rows) {
+            append();
+            for (std::size_t f = 0; f < std::min(row.size(), m_fields.size()); ++f)
+                m_buffer[f] = convert(static_cast<int>(f), row[f]);
+            beforePost.notify();
+            stored.push_back(std::move(m_buffer));
+            cancel();
+        }
+    } catch (...) {
+        if (m_state != TableState::Browse)
+            cancel();
+        m_current = before;
+        throw;
+    }
+    std::vector<qint64> ids(stored.size(), tablefile::kNoId);
+    if (m_rowLevel && !m_fileName.isEmpty()) {
+        try {
+            const tablefile::RowWrite w = tablefile::insertRows(m_fileName, m_fields, stored, ids);
+            noteOwnWrite(w.counterBefore, w.changed);
+        } catch (const tablefile::Failure& d) {
+            m_current = before;
+            throw writeError(d);
+        }
+    } else {
+        m_modified = true;
+    }
+    m_ids.insert(m_ids.end(), ids.begin(), ids.end());
+    m_rows.insert(m_rows.end(), std::make_move_iterator(stored.begin()),
+                  std::make_move_iterator(stored.end()));
+    m_current = rowCount() - 1;
+    notifyChanged();
+    afterPost.notify();
+}
+
 void Table::cancel()
 {
     requireActive();

@@ -104,6 +104,7 @@ public:
     void addFieldDef(const QString& name, FieldType type, int size = 0);
     const std::vector<FieldDef>& fieldDefs() const { return m_fields; }
     int fieldIndex(const QString& name) const;   // -1 when unknown
+    int indexOf(const QString& field) const;     // fieldIndex, throws TableError when unknown
     // Creates the empty table from the field definitions and activates it.
     void createDataSet();
     // true: opens the table with the rows it holds (none after close); needs fields.
@@ -127,6 +128,10 @@ public:
     void insert(int row);     // new row before row, in insert state
     void edit();              // current row into edit state
     void post();              // stores the appended or edited row
+    // Adds rows at the end in one write, all or none (the values by field index, converted
+    // as setValue() converts them). beforePost sees each as the pending row and may refuse
+    // it, which refuses them all; afterPost runs once. Throws TableError like post().
+    void appendRows(const std::vector<std::vector<QVariant>>& rows);
     void cancel();            // drops a pending append or edit
     void deleteRow();         // deletes the current row (a pending new row is discarded)
 
@@ -163,7 +168,6 @@ private:
     void requireActive() const;
     void requireInactive() const;
     void requireField(int fieldIndex) const;
-    int indexOf(const QString& field) const;   // fieldIndex, throws when unknown
     void checkBrowseMode();           // posts a pending append or edit before moving
     int recordRow() const;            // the row the cursor stands on, -1 when none
     const QVariant* currentValue(int fieldIndex) const;

@@ -86,6 +86,10 @@ struct RowWrite {
 // had), its id larger than every id in front of it.
 RowWrite insertRow(const QString& path, const std::vector<FieldDef>& fields,
                    const std::vector<QVariant>& values, std::optional<qint64> before = {});
+// Adds rows behind every other in one transaction: all of them or none. ids receives
+// their ids in order.
+RowWrite insertRows(const QString& path, const std::vector<FieldDef>& fields,
+                    const std::vector<std::vector<QVariant>>& rows, std::vector<qint64>& ids);
 // Changes row id when it still holds oldValues; otherwise (changed or deleted by someone
 // else) adds newValues as a new row, so neither version is lost. id of the result is the
 // row that now holds newValues.

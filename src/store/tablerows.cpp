@@ -194,6 +194,21 @@ RowWrite insertRow(const QString& path, const std::vector<FieldDef>& fields,
         [&](const RowWrite& r) { return rowHolds(path, fields, r.id, values); });
 }
 
+RowWrite insertRows(const QString& path, const std::vector<FieldDef>& fields,
+                    const std::vector<std::vector<QVariant>>& rows, std::vector<qint64>& ids)
+{
+    return writeRows(
+        path, static_cast<int>(fields.size()),
+        [&](RowTransaction& tx, RowWrite& r) {
+            ids.clear();
+            for (const std::vector<QVariant>& row : rows)
+                ids.push_back(insertInto(tx, fields, row, std::nullopt, r));
+            r.id = ids.empty() ? kNoId : ids.back();
+        },
+        // One transaction: its last row in the file means all of them are.
+        [&](const RowWrite& r) { return !rows.empty() && rowHolds(path, fields, r.id, rows.back()); });
+}
+
 RowWrite updateRow(const QString& path, const std::vector<FieldDef>& fields, qint64 id,
                    const std::vector<QVariant>& oldValues, const std::vector<QVariant>& newValues)
 {

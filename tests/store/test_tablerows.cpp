@@ -5,6 +5,7 @@
 #include "programfolder.h"
 #include "sqlitefaults.h"
 #include "table.h"
+#include "tablefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -184,6 +185,30 @@ TEST_F(RowLevel, EmptyAndInsertInFrontKeepTheOthersRows)
     EXPECT_FALSE(a.isModified());
     a.close();
     EXPECT_EQ(onDisk(), QStringList{"Bernd"});
+}
+
+// A batch of rows (the names an import brings) is one transaction: a commit that fails
+// leaves neither the file nor the table with part of it, and a good one raises the file's
+// change counter once, not once a row.
+TEST_F(RowLevel, AppendRowsWritesAllOrNone)
+{
+    const std::vector<std::vector<QVariant>> rows = {{"Anna", {}}, {"Bert", "01.02.1990"}, {"Cora", {}}};
+    {
+        sqlitefaults::Armed armed(sqlitefaults::JournalDelete::FailWithoutDelete);
+        EXPECT_THROW(a.appendRows(rows), TableError);
+    }
+    EXPECT_EQ(names(a), QStringList{});
+    EXPECT_EQ(onDisk(), QStringList{});
+
+    const quint32 counter = tablefile::changeCounter(m_file);
+    a.appendRows(rows);
+    EXPECT_EQ(tablefile::changeCounter(m_file), counter + 1);
+    const QStringList all{"Anna", "Bert", "Cora"};
+    EXPECT_EQ(names(a), all);
+    EXPECT_EQ(onDisk(), all);
+    EXPECT_EQ(a.cell(1, 1).toDate(), QDate(1990, 2, 1));
+    b.reloadIfChanged();
+    EXPECT_EQ(names(b), all);
 }
 
 } // namespace
