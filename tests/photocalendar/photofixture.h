@@ -16,6 +16,7 @@
 #include "pictureloader.h"
 #include "printers.h"
 #include "programfolder.h"
+#include "settings.h"
 #include "table.h"
 #include "tform10.h"
 #include "zodiac.h"
@@ -50,7 +51,9 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         // The page keeps its choices in the settings file: one of the test's own.
+        m_settingsBefore = qgetenv("ZUVODODEROD_SETTINGS");
         qputenv("ZUVODODEROD_SETTINGS", QDir(m_dir.path()).filePath(QStringLiteral("zuvododerod.conf")).toUtf8());
+        zuv::core::reopenSettings();
         makeProgramFolder(m_dir.path());
         zuv::core::setProgramFolder(m_dir.path());
         zuv::pictures::setMetafileHelperPath(
@@ -68,12 +71,16 @@ protected:
         dialogs.infos.clear();
         dialogs.errors.clear();
     }
+    QByteArray m_settingsBefore;
     void TearDown() override
     {
         page.reset();
         report.reset();
         bioPage.reset();
         zuv::core::setProgramFolder(QString());
+        // Writes the test's settings while its folder still exists, and lets go of them.
+        qputenv("ZUVODODEROD_SETTINGS", m_settingsBefore);
+        zuv::core::reopenSettings();
         QDir::setCurrent(m_startDir);
         qunsetenv("ZUVODODEROD_SETTINGS");
     }
