@@ -203,10 +203,21 @@ FittedPicture placePicture(const QString& path, const QRectF& slot, PictureFit f
         // straight to that scale), then the shown part is cut out.
         // A drawing has no pixels of its own: it is rendered at exactly kStoredPpi.
         const QSizeF printed = fitted.target.size() * scale * kStoredPpi / 96.0;
-        const QSize keep = drawing
+        QSize keep = drawing
             ? QSize(std::max(1, int(std::ceil(printed.width()))), std::max(1, int(std::ceil(printed.height()))))
             : storedPixels(fitted.source.size(), fitted.target.size(), scale);
-        const double decodeScale = double(keep.width()) / fitted.source.width();
+        double decodeScale = double(keep.width()) / fitted.source.width();
+        // A JPEG decodes to half its size in a fraction of the time of the whole: a picture
+        // that would need a little more than half is kept at half when that still gives
+        // kHalfDecodePpi at its printed size (a page-wide photo on a print-shop page).
+        const double keptPpi = std::min(placed.ppi, kStoredPpi);
+        if (!drawing && decodeScale > 0.5 && decodeScale < 1
+            && keptPpi * 0.5 / decodeScale >= kHalfDecodePpi) {
+            const double shrink = 0.5 / decodeScale;
+            keep = QSize(std::max(1, int(std::lround(keep.width() * shrink))),
+                         std::max(1, int(std::lround(keep.height() * shrink))));
+            decodeScale = 0.5;
+        }
         const QSize decoded(std::max(1, int(std::lround(size.width() * decodeScale))),
                             std::max(1, int(std::lround(size.height() * decodeScale))));
         const QImage whole = drawing ? pictures::renderDrawing(svg, decoded)

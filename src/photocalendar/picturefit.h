@@ -62,6 +62,7 @@ FittedRect fitPicture(const QSizeF& picture, const QRectF& slot, PictureFit fit,
 // --- resolution ---
 inline constexpr double kSharpPpi = 150.0;    // below: the print looks soft
 inline constexpr double kStoredPpi = 300.0;   // pictures are never kept finer than this
+inline constexpr double kHalfDecodePpi = 200.0;   // a half-size decode is taken down to this
 
 // Pixels per inch the shown part prints at (the coarser of both directions); 0 when empty.
 // scale is the printed size of the A4 design's length (A3 about 1.41, A5 about 0.70).

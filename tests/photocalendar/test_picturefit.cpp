@@ -208,6 +208,11 @@ TEST(PlacePicture, KeepsOnlyTheShownPartAtMost300Ppi)
     const FittedPicture whole = placePicture(file, tall, PictureFit::Fit);
     EXPECT_NEAR(whole.target.height(), 201.0 * 2 / 3, 1e-6);
     EXPECT_EQ(whole.image.size(), QSize(629, 419));   // 3000 x 2000 at 300 ppi in 201 x 134
+    // 300 ppi in 6 x 4 inches would take 1800 x 1200 of its pixels: the half the JPEG
+    // decoder gives quickly still holds 250 ppi, and is kept.
+    const FittedPicture wide = placePicture(file, QRectF(0, 0, 576, 384), PictureFit::Fit);
+    EXPECT_EQ(wide.image.size(), QSize(1500, 1000));
+    EXPECT_NEAR(wide.ppi, 500, 0.1);   // what the file holds, for the soft-picture note
 }
 
 TEST(PlacePicture, AFileThatIsNoPictureSaysWhichFile)
