@@ -5,19 +5,13 @@
 #include "beforebirth.h"
 #include "biorhythm.h"
 #include "dialogs.h"
+#include "monthpagemarks.h"
 
 #include <algorithm>
 
 #include <QCoreApplication>
 
 namespace zuv::yearcal {
-
-QString moonSymbol(zuv::astronomy::MoonPhase phase)
-{
-    static const std::array<QChar, 4> symbols{QChar(0x25CF), QChar(0x25D0), QChar(0x25CB),
-                                              QChar(0x25D1)};
-    return QString(symbols[static_cast<std::size_t>(phase)]);
-}
 
 namespace {
 
@@ -29,25 +23,6 @@ bool withMarks(const YearProject& project)
 zuv::daymarks::MarkOptions markOptions(const YearProject& project)
 {
     return {project.moonPhases, project.secondRegion, project.bridgeDays};
-}
-
-// The moon phases, bridge days and the second region's own holidays as marks beside the
-// day numbers, their lines under the holiday line.
-void addMarks(zuv::photo::MonthPageInput& input, const zuv::daymarks::MonthMarks& marks)
-{
-    using zuv::photo::DayMarkKind;
-    for (int day = 1; day <= 31; ++day) {
-        const zuv::daymarks::DayMarks& m = marks.days[static_cast<std::size_t>(day)];
-        if (m.moon)
-            input.notes.push_back({day, {DayMarkKind::MoonPhase, moonSymbol(*m.moon)}});
-        if (m.bridgeDay)
-            input.notes.push_back({day, {DayMarkKind::BridgeDay, QStringLiteral("Br")}});
-        if (m.secondRegionOnly)
-            input.notes.push_back({day, {DayMarkKind::SecondRegion, marks.secondRegionCode}});
-    }
-    for (const QString& line : {marks.moonLine, marks.bridgeLine})
-        if (!line.isEmpty())
-            input.moreLines << line;
 }
 
 MonthPage buildPage(const YearProject& project, const Region& region, CalendarMonth when,
@@ -88,16 +63,10 @@ MonthPage buildPage(const YearProject& project, const Region& region, CalendarMo
             input.notes.push_back({page.birthdays[i].day, {zuv::photo::DayMarkKind::Birthday, kBirthdayMark}});
     for (const CriticalDay& c : page.criticalDays)
         input.notes.push_back({c.day, {zuv::photo::DayMarkKind::CriticalDay, criticalMarks(c)}});
-    const auto termine = zuv::exchange::appointmentsInMonth(appointments, year, month);
-    if (!termine.empty())
-        input.moreLines << zuv::exchange::appointmentLine(termine);
-    const auto band = zuv::exchange::bandDays(termine);
-    for (int d = 1; d <= 31; ++d)
-        if (band[static_cast<std::size_t>(d)])
-            input.notes.push_back({d, {zuv::photo::DayMarkKind::Appointment, {}}});
+    zuv::photo::addAppointments(input, appointments);
     if (marks) {
         page.marks = *marks;
-        addMarks(input, *marks);
+        zuv::photo::addDayMarks(input, *marks);
     }
     input.birthdayLine = page.birthdayLine;
     input.legendLine = page.legendLine;

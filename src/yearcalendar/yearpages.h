@@ -37,9 +37,6 @@ using zuv::bio::criticalLegend;
 // Marks beside a day number: the birthday mark and the critical-day letters.
 inline const QString kBirthdayMark = QStringLiteral("*");
 
-// The symbol of a moon phase beside a day number: ● new, ◐ first quarter, ○ full, ◑ last.
-QString moonSymbol(zuv::astronomy::MoonPhase phase);
-
 // One month page: the photo calendar's month page with what the year adds (birthday and
 // critical-day marks, their lines), and what the drawing adds: the pictures and the chart.
 struct MonthPage {
