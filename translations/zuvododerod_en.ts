@@ -2071,15 +2071,15 @@ Please enter the date as DD.MM.YYYY.</translation>
     </message>
     <message>
         <source>Bild &amp;1</source>
-        <translation>Picture &amp;1</translation>
+        <translation>Photo &amp;1</translation>
     </message>
     <message>
         <source>Bild &amp;2</source>
-        <translation>Picture &amp;2</translation>
+        <translation>Photo &amp;2</translation>
     </message>
     <message>
         <source>Bild &amp;3</source>
-        <translation>Picture &amp;3</translation>
+        <translation>Photo &amp;3</translation>
     </message>
     <message>
         <source>Mit &amp;Zuvododerod</source>

@@ -36,7 +36,7 @@ TEST_F(EnglishPagesTest, PhotoPageAndItsReportSpeakEnglish)
 {
     zuv::app::TForm1 w(&fixedNow);
     w.FormCreate();
-    EXPECT_EQ(w.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("Picture &1"));
+    EXPECT_EQ(w.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("Photo &1"));
     // The German box says "Februar " with a trailing blank; the English one does not.
     const auto* months = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     EXPECT_EQ(months->itemText(1), QStringLiteral("February"));
