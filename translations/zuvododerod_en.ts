@@ -2140,7 +2140,7 @@ Please enter the date as DD.MM.YYYY.</translation>
 3 x 297 hoch,  201 breit<byte value="xd"/>
 Bei anderen Abmessungen werden die Bilder<byte value="xd"/>
 entweder vergrössert, oder verkleinert.</source>
-        <translation>Picture sizes:<byte value="xd"/>
+        <translation>Picture dimensions:<byte value="xd"/>
 1 x 377 high,  609 wide or<byte value="xd"/>
 1 x 297 high,  609 wide or<byte value="xd"/>
 3 x 297 high,  201 wide<byte value="xd"/>
