@@ -8,7 +8,8 @@ set -euo pipefail
 build="$(realpath "${1:-build}")"
 runs="${2:-21}"
 if [ -z "${ZUV_IN_XVFB:-}" ]; then
-  exec env ZUV_IN_XVFB=1 xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$build" "$runs"
+  # A display number of its own: another xvfb-run starting at the same time must not share it.
+  exec env ZUV_IN_XVFB=1 xvfb-run -a -n "$((200 + RANDOM % 500))" -s "-screen 0 1920x1080x24" "$0" "$build" "$runs"
 fi
 probe="$(find "$build" -name libfirstpaint_probe.so | head -n1)"
 bare="$build/bench/bare_window"
@@ -19,8 +20,9 @@ trap 'rm -rf "$work"' EXIT
 # The program keeps its tables in a scratch home, never in the user's.
 export HOME="$work/home" XDG_DATA_HOME="$work/data"
 mkdir -p "$HOME"
+# A run that dies before it paints (a display that went away under load) is left out.
 once() {
-  ZUV_T0="$(date +%s%N)" LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null | sed -n 's/^first-paint-ms //p'
+  ZUV_T0="$(date +%s%N)" LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null | sed -n 's/^first-paint-ms //p' || true
 }
 for _ in $(seq "$runs"); do
   once "$bare" >>"$work/bare"

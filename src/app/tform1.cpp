@@ -37,7 +37,10 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -59,6 +62,22 @@ QFont designWindowFont()
 }
 constexpr int kStatusPanelWidths[3] = {80, 350, 50};
 
+// The tab widget places its pages only once it is shown. Asking its style where a page goes,
+// as it will itself, lets the pages get their final size before that, so they lay out and
+// load their fonts once instead of at a makeshift size first.
+class PageControl : public QTabWidget
+{
+public:
+    using QTabWidget::QTabWidget;
+    QRect pageRect(QSize size) const
+    {
+        QStyleOptionTabWidgetFrame option;
+        initStyleOption(&option);
+        option.rect = QRect(QPoint(0, 0), size);
+        return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+    }
+};
+
 const QString kSizeKey = QStringLiteral("Hauptfenster/Groesse");
 const QString kMaximisedKey = QStringLiteral("Hauptfenster/Maximiert");
 
@@ -77,7 +96,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_pageControl = new QTabWidget(central);
+    m_pageControl = new PageControl(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     // The tab bar shows no focus: it is no tab stop; Ctrl+Tab switches the pages.
     m_pageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
@@ -240,18 +259,23 @@ void TForm1::scaleChrome(double factor)
 
 QSize TForm1::chromeSize()
 {
-    // The tab widget asks its pages for their minimum size: with both at a known size, what
-    // it asks beyond that is its tab bar and frame.
     // Layouts keep their size hints until the event loop runs: new fonts need them afresh.
     for (QLayout* layout : findChildren<QLayout*>())
         layout->invalidate();
-    const QSize probe = kPageDesignSize;
-    for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
-        page->setMinimumSize(probe);
-    const QSize tabs = m_pageControl->minimumSizeHint() - probe;
+    const QSize probe(1000, 1000);
+    const QSize tabs = probe - static_cast<PageControl*>(m_pageControl)->pageRect(probe).size();
     const int height = menuBar()->sizeHint().height() + tabs.height()
         + m_panel12->sizeHint().height();
     return {std::max(0, tabs.width()), height};
+}
+
+void TForm1::placePages(QSize size)
+{
+    // Where the tab widget will put them when it is shown: they take their size once.
+    if (auto* stack = m_pageControl->findChild<QStackedWidget*>())
+        stack->resize(size);
+    for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
+        page->resize(size);
 }
 
 QSize TForm1::frameExtent() const
@@ -271,10 +295,12 @@ void TForm1::fitToScreen(const QRect& workArea, double devicePixelRatio)
     const double factor = std::min(first, fitFactor(workArea.size(), frame, chromeSize()));
     scaleChrome(factor);
     zuv::widgets::WindowScale::instance().set(designWindowFont(), factor);
-    m_sizing = sizingFor(factor, chromeSize(), devicePixelRatio);
+    const QSize chrome = chromeSize();
+    m_sizing = sizingFor(factor, chrome, devicePixelRatio);
     for (QWidget* page : {static_cast<QWidget*>(m_bioPage), static_cast<QWidget*>(m_fotoPage)})
         page->setMinimumSize(m_sizing.minimumPage);
     resize(m_sizing.window);
+    placePages(m_sizing.window - chrome);
     // A Wayland compositor places windows itself and ignores a move.
     if (!zuv::core::platformPlacesWindows(QGuiApplication::platformName()))
         return;
@@ -333,6 +359,8 @@ void TForm1::saveWindowSettings()
 
 void TForm1::FormCreate()
 {
+    // The panels are measured with their texts: an empty label is lower.
+    Timer1Timer();
     applySizing();
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         restoreWindowSettings(usableArea(screen->availableGeometry(),
@@ -345,7 +373,6 @@ void TForm1::FormCreate()
     m_bioPage->initialise(now);
     m_pageControl->setCurrentIndex(0);
     PageControl1Change();
-    Timer1Timer();
     guarded(this, [&] { m_bioPage->Button4Click(); });
 }
 

@@ -104,6 +104,7 @@ private:
     void scaleChrome(double factor);
     // What the window needs besides a page: menu bar, tab bar with its frame, status bar.
     QSize chromeSize();
+    void placePages(QSize size);
     QSize frameExtent() const;
     void openTables();
     // The size and state of the last run (kept in zuv::core::settings()), cut to workArea.
