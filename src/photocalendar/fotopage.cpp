@@ -218,9 +218,22 @@ void FotoPage::buildControls()
     connect(m_Button5, &QPushButton::clicked, this, &FotoPage::Button5Click);
     connect(m_Button6, &QPushButton::clicked, this, &FotoPage::Button6Click);
     connect(m_MaskEdit2, &zuv::widgets::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
+    nameForAssistiveTechnology();
 
     m_scaler.capture(m_Panel1, designSize());
     resize(designSize());
+}
+
+void FotoPage::nameForAssistiveTechnology()
+{
+    // A screen reader calls a field by its caption (without the accelerator's "&"); an
+    // editable box's own edit line is a field of its own and needs the name as well.
+    const std::pair<QWidget*, QLabel*> captioned[] = {
+        {m_MaskEdit2, m_Label5}, {m_ComboBox2, m_Label2}, {m_ComboBox2->lineEdit(), m_Label2},
+        {m_ComboBox1, m_Label1}, {m_ComboBox1->lineEdit(), m_Label1},
+        {m_LabeledEdit2, m_LabeledEdit2Label}};
+    for (const auto& [control, caption] : captioned)
+        control->setAccessibleName(caption->text().remove(QLatin1Char('&')));
 }
 
 void FotoPage::resizeEvent(QResizeEvent* event)

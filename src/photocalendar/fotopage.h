@@ -113,6 +113,7 @@ protected:
 
 private:
     void buildControls();
+    void nameForAssistiveTechnology();
     void pictureButton(QLabel* label);
     // Runs the font dialog; true when the user confirmed.
     bool runFontDialog();
