@@ -106,10 +106,9 @@ void YearWindow::buildControls()
 {
     auto* top = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(tr("Projekt"), projectRow());
     m_year = named(new QSpinBox(this), "YearEdit");
     m_year->setRange(1, 9999);
-    form->addRow(QStringLiteral("&Jahr"), m_year);
+    form->addRow(QStringLiteral("&Jahr"), yearAndProjectRow());
     m_region = named(new QComboBox(this), "RegionBox");
     for (const Region& r : yearRegions())
         m_region->addItem(r.name, r.code);

@@ -97,7 +97,8 @@ protected:
 
 private:
     void buildControls();
-    QWidget* projectRow();
+    // The year's box, then the project file with its buttons (the window is tall enough).
+    QWidget* yearAndProjectRow();
     void showProjectPath();
     // The project file last used when it is another than the default one and can be read
     // (m_projectPath then names it); else reports why not, forgets it and gives nullopt.

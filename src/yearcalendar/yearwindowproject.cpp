@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QThread>
 
@@ -34,20 +35,29 @@ void prepareProjectDialog(QFileDialog& dialog, const char* name, const QString& 
 
 } // namespace
 
-QWidget* YearWindow::projectRow()
+QWidget* YearWindow::yearAndProjectRow()
 {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_year);
+    layout->addStretch(1);
+    // "&Jahr" leads here: the row hands the focus on to the year, which a screen reader
+    // no longer finds named by that caption.
+    row->setFocusProxy(m_year);
+    m_year->setAccessibleName(tr("Jahr"));
     m_projectLabel = new QLabel(row);
     m_projectLabel->setObjectName(QStringLiteral("ProjectLabel"));
     auto* open = new QPushButton(tr("Projekt ö&ffnen..."), row);
     open->setObjectName(QStringLiteral("OpenProjectButton"));
     auto* saveAs = new QPushButton(tr("Projekt speichern &unter..."), row);
     saveAs->setObjectName(QStringLiteral("SaveProjectAsButton"));
-    layout->addWidget(m_projectLabel, 1);
-    layout->addWidget(open);
-    layout->addWidget(saveAs);
+    layout->addWidget(m_projectLabel);
+    // Enter in the year's box is no wish for a file dialog.
+    for (QPushButton* b : {open, saveAs}) {
+        b->setAutoDefault(false);
+        layout->addWidget(b);
+    }
     connect(open, &QPushButton::clicked, this, &YearWindow::OpenProjectClick);
     connect(saveAs, &QPushButton::clicked, this, &YearWindow::SaveProjectAsClick);
     return row;
@@ -55,7 +65,7 @@ QWidget* YearWindow::projectRow()
 
 void YearWindow::showProjectPath()
 {
-    m_projectLabel->setText(QFileInfo(m_projectPath).fileName());
+    m_projectLabel->setText(tr("Projekt: %1").arg(QFileInfo(m_projectPath).fileName()));
     m_projectLabel->setToolTip(QDir::toNativeSeparators(m_projectPath));
 }
 
@@ -63,7 +73,9 @@ std::optional<YearProject> YearWindow::openLastProject()
 {
     YearWindowMemory memory = recallYearWindow();
     const QString last = memory.lastProject;
-    if (last.isEmpty() || QFileInfo(last) == QFileInfo(m_defaultProjectPath))
+    // Paths, not QFileInfo's ==: that takes two missing files for the same.
+    const auto absolute = [](const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
+    if (last.isEmpty() || absolute(last) == absolute(m_defaultProjectPath))
         return std::nullopt;
     QString problem;
     if (!QFileInfo::exists(last)) {

@@ -102,12 +102,16 @@ TEST_F(YearProjectFilesTest, ALastProjectGoneOrDamagedIsReportedOnceAndTheDefaul
         const char* what;
         QByteArray content;            // empty: the file is gone
         const char* message;
-    } cases[] = {{"weg", {}, "gibt es nicht mehr"}, {"kaputt", "{ kaputt", "kein Jahreskalender-Projekt"}};
-    YearProject standard;
-    standard.year = 2029;
-    saveProject(defaultPath, standard);
+        int defaultYear;               // of the default project's file; 0: there is none
+    } cases[] = {{"weg", {}, "gibt es nicht mehr", 0}, {"kaputt", "{ kaputt", "kein Jahreskalender-Projekt", 2029}};
     for (const auto& c : cases) {
         dialogs.errors.clear();
+        QFile::remove(defaultPath);
+        if (c.defaultYear) {
+            YearProject standard;
+            standard.year = c.defaultYear;
+            saveProject(defaultPath, standard);
+        }
         const QString last = file(c.what) + QStringLiteral(".json");
         if (!c.content.isEmpty()) {
             QFile f(last);
@@ -122,7 +126,7 @@ TEST_F(YearProjectFilesTest, ALastProjectGoneOrDamagedIsReportedOnceAndTheDefaul
         ASSERT_EQ(dialogs.errors.size(), 1) << c.what;
         EXPECT_TRUE(dialogs.errors[0].contains(QString::fromUtf8(c.message))) << dialogs.errors[0].toStdString();
         EXPECT_EQ(w->projectPath(), defaultPath);
-        EXPECT_EQ(w->project().year, 2029);
+        EXPECT_EQ(w->project().year, c.defaultYear ? c.defaultYear : 2027);   // else a new one
         stop(w);
         w = start();
         EXPECT_EQ(dialogs.errors.size(), 1) << c.what << ": said once";
