@@ -221,6 +221,14 @@
         <source> &quot;Heute ist &quot;dddd&quot;, der &quot;d.mmmm yyyy&quot;</source>
         <translation> &quot;Today is &quot;dddd&quot;, &quot;d mmmm yyyy</translation>
     </message>
+    <message>
+        <source>Jänner</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Feber</source>
+        <translation>February</translation>
+    </message>
 </context>
 <context>
     <name>DayMarks</name>
@@ -542,6 +550,82 @@
         <source>Die PDF-Ausgabe kann nicht begonnen werden.</source>
         <translation>The PDF output cannot be started.</translation>
     </message>
+    <message>
+        <source>KW</source>
+        <translation>Wk</translation>
+    </message>
+    <message>
+        <source>Für „Mit Zuvododerod“ fehlt das Geburtsdatum.
+Geben Sie ein Geburtsdatum ein.</source>
+        <translation>“With Zuvododerod” needs a date of birth.
+Please enter a date of birth.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein gültiges Geburtsdatum.
+Geben Sie das Datum als TT.MM.JJJJ ein.</source>
+        <translation>“%1” is not a valid date of birth.
+Please enter the date as DD.MM.YYYY.</translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar </source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>Ungültiges Datum: Monat %1 im Jahr %2</source>
+        <translation>Invalid date: month %1 of the year %2</translation>
+    </message>
+    <message>
+        <source>Unbekannte Region: %1</source>
+        <translation>Unknown region: %1</translation>
+    </message>
+    <message>
+        <source>Feiertage in %1: %2</source>
+        <translation>Holidays in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -830,6 +914,42 @@
     <message>
         <source>Die Zeichnung ist beschädigt oder leer.</source>
         <translation>The drawing is damaged or empty.</translation>
+    </message>
+    <message>
+        <source>oben links</source>
+        <translation>top left</translation>
+    </message>
+    <message>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>oben rechts</source>
+        <translation>top right</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>unten links</source>
+        <translation>bottom left</translation>
+    </message>
+    <message>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>unten rechts</source>
+        <translation>bottom right</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1415,10 @@ It was set aside unchanged as &quot;%3&quot;; a new, empty table was created.</t
         <source>immerwährend</source>
         <translation>perpetual</translation>
     </message>
+    <message>
+        <source>Geburtstagskalender.pdf</source>
+        <translation>Birthday calendar.pdf</translation>
+    </message>
 </context>
 <context>
     <name>YearCommandLine</name>
@@ -1583,6 +1707,10 @@ Exit status:
 </source>
         <translation>Warning: The name list cannot be read; the calendar appears without birthdays.
 </translation>
+    </message>
+    <message>
+        <source>--bilder und --projekt schließen sich aus.</source>
+        <translation>--bilder and --projekt cannot be used together.</translation>
     </message>
 </context>
 <context>
@@ -1941,6 +2069,108 @@ Please enter the date as DD.MM.YYYY.</translation>
 
 %3</translation>
     </message>
+    <message>
+        <source>Bild &amp;1</source>
+        <translation>Photo &amp;1</translation>
+    </message>
+    <message>
+        <source>Bild &amp;2</source>
+        <translation>Photo &amp;2</translation>
+    </message>
+    <message>
+        <source>Bild &amp;3</source>
+        <translation>Photo &amp;3</translation>
+    </message>
+    <message>
+        <source>Mit &amp;Zuvododerod</source>
+        <translation>With &amp;Zuvododerod</translation>
+    </message>
+    <message>
+        <source>&amp;Geburtsdatum</source>
+        <translation>Date of &amp;birth</translation>
+    </message>
+    <message>
+        <source>Geben Sie Ihr Geburtsdatum ein.</source>
+        <translation>Enter your date of birth.</translation>
+    </message>
+    <message>
+        <source>&amp;Bundesland</source>
+        <translation>&amp;State</translation>
+    </message>
+    <message>
+        <source>&amp;Monat</source>
+        <translation>&amp;Month</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr</source>
+        <translation>&amp;Year</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau</source>
+        <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Schriftart Titel</source>
+        <translation>Title font</translation>
+    </message>
+    <message>
+        <source>Schriftart Wochentage</source>
+        <translation>Weekday font</translation>
+    </message>
+    <message>
+        <source>Schriftart Tageszahlen</source>
+        <translation>Day number font</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Bild - Abmessungen:<byte value="xd"/>
+1 x 377 hoch,  609 breit oder<byte value="xd"/>
+1 x 297 hoch,  609 breit oder<byte value="xd"/>
+3 x 297 hoch,  201 breit<byte value="xd"/>
+Bei anderen Abmessungen werden die Bilder<byte value="xd"/>
+entweder vergrössert, oder verkleinert.</source>
+        <translation>Picture dimensions:<byte value="xd"/>
+1 x 377 high,  609 wide or<byte value="xd"/>
+1 x 297 high,  609 wide or<byte value="xd"/>
+3 x 297 high,  201 wide<byte value="xd"/>
+Pictures of other sizes are<byte value="xd"/>
+either enlarged or reduced.</translation>
+    </message>
+    <message>
+        <source>Wählen Sie ein Bundesland aus.</source>
+        <translation>Please choose a state.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Bundesland der Liste. Wählen Sie ein Bundesland aus.</source>
+        <translation>&quot;%1&quot; is not a state of the list. Please choose a state.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Monat der Liste. Wählen Sie einen Monat aus.</source>
+        <translation>&quot;%1&quot; is not a month of the list. Please choose a month.</translation>
+    </message>
+    <message>
+        <source>Die Bilder werden geladen ...</source>
+        <translation>Loading the pictures ...</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>zuv::photo::MonthPage</name>
@@ -1954,6 +2184,30 @@ Please enter the date as DD.MM.YYYY.</translation>
     <message>
         <source>Bildausschnitt von Bild %1</source>
         <translation>Focus of picture %1</translation>
+    </message>
+    <message>
+        <source>Bild - Kalender</source>
+        <translation>Picture calendar</translation>
+    </message>
+    <message>
+        <source>Der Druckauftrag „%1“ konnte auf dem Drucker „%2“ nicht gestartet werden.</source>
+        <translation>The print job “%1” could not be started on the printer “%2”.</translation>
+    </message>
+    <message>
+        <source>Der Druckauftrag „%1“ ist fehlgeschlagen.</source>
+        <translation>The print job “%1” failed.</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Kalender %1.pdf</source>
+        <translation>Calendar %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -2110,6 +2364,164 @@ Please enter the date as DD.MM.YYYY.</translation>
         <translation>These files were skipped:
 
 </translation>
+    </message>
+    <message>
+        <source>Jahreskalender</source>
+        <translation>Year calendar</translation>
+    </message>
+    <message>
+        <source>&amp;Jahr</source>
+        <translation>&amp;Year</translation>
+    </message>
+    <message>
+        <source>&amp;Region</source>
+        <translation>&amp;Region</translation>
+    </message>
+    <message>
+        <source>&amp;Biorhythmus von</source>
+        <translation>&amp;Biorhythm of</translation>
+    </message>
+    <message>
+        <source>&amp;Geburtstage</source>
+        <translation>Birt&amp;hdays</translation>
+    </message>
+    <message>
+        <source>&amp;Kritische Tage</source>
+        <translation>&amp;Critical days</translation>
+    </message>
+    <message>
+        <source>mit &amp;intuitivem Rhythmus</source>
+        <translation>with &amp;intuitive rhythm</translation>
+    </message>
+    <message>
+        <source>&amp;Mondphasen</source>
+        <translation>&amp;Moon phases</translation>
+    </message>
+    <message>
+        <source>Br&amp;ückentage</source>
+        <translation>Brid&amp;ge days</translation>
+    </message>
+    <message>
+        <source>(keine zweite Region)</source>
+        <translation>(no second region)</translation>
+    </message>
+    <message>
+        <source>2. Region: %1</source>
+        <translation>2nd region: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Titelschrift...</source>
+        <translation>&amp;Title font...</translation>
+    </message>
+    <message>
+        <source>&amp;Termine aus Datei...</source>
+        <translation>&amp;Events from file...</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau...</source>
+        <translation>&amp;Preview...</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken...</source>
+        <translation>Pri&amp;nt...</translation>
+    </message>
+    <message>
+        <source>Als &amp;Kalenderdatei speichern...</source>
+        <translation>Sa&amp;ve as calendar file...</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>&amp;Geburtstagskalender...</source>
+        <translation>Birthday calend&amp;ar...</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>Cance&amp;l</translation>
+    </message>
+    <message>
+        <source>
+Es wird ein neues Projekt begonnen.</source>
+        <translation>
+A new project is started.</translation>
+    </message>
+    <message>
+        <source>(niemand)</source>
+        <translation>(nobody)</translation>
+    </message>
+    <message>
+        <source>wie die Monatsseite</source>
+        <translation>as on the month page</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Termine aus Kalenderdateien</source>
+        <translation>Events from calendar files</translation>
+    </message>
+    <message>
+        <source>Kalenderdateien (*.ics *.ical)</source>
+        <translation>Calendar files (*.ics *.ical)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 Termine im Jahr %2</source>
+        <translation>%1 events in %2</translation>
+    </message>
+    <message>
+        <source>Jahreskalender als Kalenderdatei speichern</source>
+        <translation>Save year calendar as calendar file</translation>
+    </message>
+    <message>
+        <source>Kalenderdateien (*.ics)</source>
+        <translation>Calendar files (*.ics)</translation>
+    </message>
+    <message>
+        <source>Jahreskalender-%1.ics</source>
+        <translation>Year-calendar-%1.ics</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Diese Bilder fehlen im Kalender:
+
+</source>
+        <translation>These pictures are missing from the calendar:
+
+</translation>
+    </message>
+    <message>
+        <source>Jahreskalender %1</source>
+        <translation>Year calendar %1</translation>
+    </message>
+    <message>
+        <source>Der Drucker kann den Auftrag nicht annehmen.</source>
+        <translation>The printer cannot accept the job.</translation>
+    </message>
+    <message>
+        <source>Jahreskalender als PDF speichern</source>
+        <translation>Save year calendar as PDF</translation>
+    </message>
+    <message>
+        <source>Jahreskalender-%1.pdf</source>
+        <translation>Year-calendar-%1.pdf</translation>
+    </message>
+    <message>
+        <source>Abgebrochen; nichts gespeichert.</source>
+        <translation>Cancelled; nothing saved.</translation>
     </message>
 </context>
 </TS>

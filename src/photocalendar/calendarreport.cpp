@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "calendarreport.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPaintDevice>
 #include <stdexcept>
@@ -88,17 +89,21 @@ CalendarReport::CalendarReport()
     ColumnHeaderBand1 = {QStringLiteral("ColumnHeaderBand1"), BandKind::ColumnHeader, 56,
                          headerBandFont(), kWindowText, {}, {}};
     ColumnHeaderBand1.texts.push_back(
-        label(QStringLiteral("QRLabel9"), 8, 24, QStringLiteral("KW"), calligraph9, kWindowText));
+        label(QStringLiteral("QRLabel9"), 8, 24, QCoreApplication::translate("Photo", "KW"), calligraph9,
+              kWindowText));
     struct Heading { const char* name; int left; const char* caption; QColor color; };
     const Heading headings[] = {
-        {"QRLabel2", 96, "Mo", kWindowText},  {"QRLabel3", 188, "Di", kWindowText},
-        {"QRLabel4", 280, "Mi", kWindowText}, {"QRLabel5", 372, "Do", kWindowText},
-        {"QRLabel6", 464, "Fr", kWindowText}, {"QRLabel7", 556, "Sa", kBlue},
-        {"QRLabel8", 648, "So", kRed},
+        {"QRLabel2", 96, QT_TRANSLATE_NOOP("Dates", "Mo"), kWindowText},
+        {"QRLabel3", 188, QT_TRANSLATE_NOOP("Dates", "Di"), kWindowText},
+        {"QRLabel4", 280, QT_TRANSLATE_NOOP("Dates", "Mi"), kWindowText},
+        {"QRLabel5", 372, QT_TRANSLATE_NOOP("Dates", "Do"), kWindowText},
+        {"QRLabel6", 464, QT_TRANSLATE_NOOP("Dates", "Fr"), kWindowText},
+        {"QRLabel7", 556, QT_TRANSLATE_NOOP("Dates", "Sa"), kBlue},
+        {"QRLabel8", 648, QT_TRANSLATE_NOOP("Dates", "So"), kRed},
     };
     for (const Heading& h : headings)
         ColumnHeaderBand1.texts.push_back(label(QString::fromLatin1(h.name), h.left, 16,
-                                                QString::fromLatin1(h.caption),
+                                                QCoreApplication::translate("Dates", h.caption),
                                                 headerBandFont(), h.color));
     ColumnHeaderBand1.shapes = {
         {QStringLiteral("QRShape1"), QRect(8, 48, 681, 9), Qt::Horizontal},

@@ -42,10 +42,11 @@ QString missingBirthDateText(const QString& typed)
 {
     const QString digits = QString(typed).remove(QLatin1Char('.')).trimmed();
     if (digits.isEmpty())
-        return QStringLiteral("Für „Mit Zuvododerod“ fehlt das Geburtsdatum.\n"
-                              "Geben Sie ein Geburtsdatum ein.");
-    return QStringLiteral("„%1“ ist kein gültiges Geburtsdatum.\n"
-                          "Geben Sie das Datum als TT.MM.JJJJ ein.").arg(typed.trimmed());
+        return QCoreApplication::translate("Photo", "Für „Mit Zuvododerod“ fehlt das Geburtsdatum.\n"
+                                                    "Geben Sie ein Geburtsdatum ein.");
+    return QCoreApplication::translate("Photo", "„%1“ ist kein gültiges Geburtsdatum.\n"
+                                                "Geben Sie das Datum als TT.MM.JJJJ ein.")
+        .arg(typed.trimmed());
 }
 
 using zuv::core::dialogs;
@@ -129,36 +130,36 @@ void FotoPage::buildControls()
     m_Panel1->setFont(windowFont);
     QWidget* p = m_Panel1;
 
-    m_Button1 = place(new QPushButton(QStringLiteral("Bild &1"), p), "Button1", 16, 24, 35, 21);
+    m_Button1 = place(new QPushButton(tr("Bild &1"), p), "Button1", 16, 24, 35, 21);
     m_Bild1 = place(new QLabel(p), "Bild1", 67, 27, 380, 14);
-    m_Button2 = place(new QPushButton(QStringLiteral("Bild &2"), p), "Button2", 16, 64, 35, 21);
+    m_Button2 = place(new QPushButton(tr("Bild &2"), p), "Button2", 16, 64, 35, 21);
     m_Bild2 = place(new QLabel(p), "Bild2", 67, 67, 380, 14);
-    m_Button3 = place(new QPushButton(QStringLiteral("Bild &3"), p), "Button3", 16, 104, 35, 21);
+    m_Button3 = place(new QPushButton(tr("Bild &3"), p), "Button3", 16, 104, 35, 21);
     m_Bild3 = place(new QLabel(p), "Bild3", 67, 108, 380, 14);
 
     // Wider than 97 pixels so that the whole caption shows; the birth date starts at 176.
-    m_CheckBox3 = place(new QCheckBox(QStringLiteral("Mit &Zuvododerod"), p), "CheckBox3", 16, 192,
+    m_CheckBox3 = place(new QCheckBox(tr("Mit &Zuvododerod"), p), "CheckBox3", 16, 192,
                         150, 17);
-    m_Label5 = place(new QLabel(QStringLiteral("&Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
+    m_Label5 = place(new QLabel(tr("&Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
     QFont arial8(QStringLiteral("Arial"));
     arial8.setPointSize(8);
     m_Label5->setFont(arial8);
     m_Label5->hide();
     m_MaskEdit2 = place(new zuv::widgets::MaskEdit(p), "MaskEdit2", 176, 190, 65, 21);
-    m_MaskEdit2->setToolTip(QStringLiteral("Geben Sie Ihr Geburtsdatum ein."));
+    m_MaskEdit2->setToolTip(tr("Geben Sie Ihr Geburtsdatum ein."));
     m_MaskEdit2->setCursor(Qt::PointingHandCursor);
     colourField(m_MaskEdit2);
     m_MaskEdit2->hide();
     m_Label5->setBuddy(m_MaskEdit2);
 
-    m_Label2 = place(new QLabel(QStringLiteral("&Bundesland"), p), "Label2", 176, 240);
+    m_Label2 = place(new QLabel(tr("&Bundesland"), p), "Label2", 176, 240);
     m_ComboBox2 = place(new QComboBox(p), "ComboBox2", 176, 254, 145, 21);
     m_ComboBox2->setEditable(true);
     m_ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     colourField(m_ComboBox2);
     m_Label2->setBuddy(m_ComboBox2);
 
-    m_Label1 = place(new QLabel(QStringLiteral("&Monat"), p), "Label1", 16, 304);
+    m_Label1 = place(new QLabel(tr("&Monat"), p), "Label1", 16, 304);
     m_ComboBox1 = place(new QComboBox(p), "ComboBox1", 16, 320, 129, 21);
     m_ComboBox1->setEditable(true);
     m_ComboBox1->setInsertPolicy(QComboBox::NoInsert);
@@ -166,7 +167,7 @@ void FotoPage::buildControls()
     m_Label1->setBuddy(m_ComboBox1);
     colourField(m_ComboBox1);
 
-    m_LabeledEdit2Label = place(new QLabel(QStringLiteral("&Jahr"), p), "LabeledEdit2Label", 256, 304);
+    m_LabeledEdit2Label = place(new QLabel(tr("&Jahr"), p), "LabeledEdit2Label", 256, 304);
     m_LabeledEdit2 = place(new QLineEdit(p), "LabeledEdit2", 256, 320, 49, 21);
     m_LabeledEdit2->setReadOnly(true);
     m_LabeledEdit2Label->setBuddy(m_LabeledEdit2);
@@ -174,8 +175,8 @@ void FotoPage::buildControls()
     m_UpDown1 = place(new zuv::widgets::UpDown(p), "UpDown1", 305, 320, 16, 21);
     m_UpDown1->setAssociate(m_LabeledEdit2);
 
-    m_Button5 = place(new QPushButton(QStringLiteral("&Vorschau"), p), "Button5", 72, 392, 75, 25);
-    m_Button6 = place(new QPushButton(QStringLiteral("&Abbrechen"), p), "Button6", 248, 392, 75, 25);
+    m_Button5 = place(new QPushButton(tr("&Vorschau"), p), "Button5", 72, 392, 75, 25);
+    m_Button6 = place(new QPushButton(tr("&Abbrechen"), p), "Button6", 248, 392, 75, 25);
 
     // The calendar files whose appointments go on the page, when there are any.
     m_Termine1 = place(new QLabel(p), "Termine1", 16, 140, 430, 14);
@@ -190,13 +191,13 @@ void FotoPage::buildControls()
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
-    addEntry("SchriftartTitel2", QStringLiteral("Schriftart Titel"), &FotoPage::SchriftartTitel1Click);
-    addEntry("SchriftartWochentage2", QStringLiteral("Schriftart Wochentage"),
+    addEntry("SchriftartTitel2", tr("Schriftart Titel"), &FotoPage::SchriftartTitel1Click);
+    addEntry("SchriftartWochentage2", tr("Schriftart Wochentage"),
              &FotoPage::SchriftartWochentage1Click);
-    addEntry("SchriftartTageszahlen2", QStringLiteral("Schriftart Tageszahlen"),
+    addEntry("SchriftartTageszahlen2", tr("Schriftart Tageszahlen"),
              &FotoPage::SchriftartTageszahlen1Click);
     m_PopupMenu1->addSeparator();
-    addEntry("Standard2", QStringLiteral("Standard"), &FotoPage::Standard1Click);
+    addEntry("Standard2", tr("Standard"), &FotoPage::Standard1Click);
     m_Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_Panel1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_PopupMenu1->popup(m_Panel1->mapToGlobal(pos)); });
@@ -238,7 +239,7 @@ void FotoPage::resizeEvent(QResizeEvent* event)
 QFileDialog& FotoPage::OpenPictureDialog1()
 {
     if (!m_OpenPictureDialog1) {
-        m_OpenPictureDialog1 = new QFileDialog(this, QStringLiteral("Öffnen"));
+        m_OpenPictureDialog1 = new QFileDialog(this, tr("Öffnen"));
         m_OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
         m_OpenPictureDialog1->setOption(QFileDialog::DontUseNativeDialog);
         m_OpenPictureDialog1->setFileMode(QFileDialog::ExistingFile);
@@ -308,10 +309,10 @@ void FotoPage::CheckBox3Click()
 
 QString FotoPage::bildabmessungenText()
 {
-    return QStringLiteral("Bild - Abmessungen:\r\n1 x 377 hoch,  609 breit oder\r\n"
-                          "1 x 297 hoch,  609 breit oder\r\n3 x 297 hoch,  201 breit\r\n"
-                          "Bei anderen Abmessungen werden die Bilder\r\n"
-                          "entweder vergrössert, oder verkleinert.");
+    return tr("Bild - Abmessungen:\r\n1 x 377 hoch,  609 breit oder\r\n"
+              "1 x 297 hoch,  609 breit oder\r\n3 x 297 hoch,  201 breit\r\n"
+              "Bei anderen Abmessungen werden die Bilder\r\n"
+              "entweder vergrössert, oder verkleinert.");
 }
 
 void FotoPage::Bildabessungen1Click()
@@ -368,13 +369,13 @@ bool FotoPage::startBuild()
     // 2. State.
     const QString stateText = m_ComboBox2->currentText();
     if (stateText.isEmpty()) {
-        dialogs().information(this, QStringLiteral("Wählen Sie ein Bundesland aus."));
+        dialogs().information(this, tr("Wählen Sie ein Bundesland aus."));
         m_ComboBox2->setFocus();
         return false;
     }
     const std::optional<int> state = checkedEntry(
-        m_ComboBox2, QStringLiteral("\"%1\" ist kein Bundesland der Liste. Wählen Sie ein "
-                                    "Bundesland aus."));
+        m_ComboBox2, tr("\"%1\" ist kein Bundesland der Liste. Wählen Sie ein "
+                        "Bundesland aus."));
     if (!state)
         return false;
     const QString region = chosenRegionCode();
@@ -385,7 +386,7 @@ bool FotoPage::startBuild()
     }
     // 3. Month.
     const std::optional<int> monthIndex = checkedEntry(
-        m_ComboBox1, QStringLiteral("\"%1\" ist kein Monat der Liste. Wählen Sie einen Monat aus."));
+        m_ComboBox1, tr("\"%1\" ist kein Monat der Liste. Wählen Sie einen Monat aus."));
     if (!monthIndex)
         return false;
     const int year = m_UpDown1->position();
@@ -418,10 +419,10 @@ bool FotoPage::startBuild()
     // page waits meanwhile with a progress that can be cancelled.
     m_pending = input;
     m_Panel1->setEnabled(false);
-    m_progress = new QProgressDialog(QStringLiteral("Die Bilder werden geladen ..."),
-                                     QStringLiteral("Abbrechen"), 0, toLoad, this);
+    m_progress = new QProgressDialog(tr("Die Bilder werden geladen ..."), tr("Abbrechen"), 0,
+                                     toLoad, this);
     m_progress->setObjectName(QStringLiteral("BilderLaden"));
-    m_progress->setWindowTitle(QStringLiteral("Vorschau"));
+    m_progress->setWindowTitle(tr("Vorschau"));
     m_progress->setMinimumDuration(400);
     m_progress->setValue(0);
     auto* watcher = new QFutureWatcher<PagePictures>(this);

@@ -93,14 +93,19 @@ std::optional<int> entryIndex(const QStringList& entries, const QString& text)
     return std::nullopt;
 }
 
-const QStringList& monthBoxEntries()
+QStringList monthBoxEntries()
 {
-    static const QStringList entries = {
-        QStringLiteral("Januar"),    QStringLiteral("Februar "), QStringLiteral("März"),
-        QStringLiteral("April"),     QStringLiteral("Mai"),      QStringLiteral("Juni"),
-        QStringLiteral("Juli"),      QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("Oktober"),   QStringLiteral("November"), QStringLiteral("Dezember"),
+    static const char* const kEntries[] = {
+        QT_TRANSLATE_NOOP("Photo", "Januar"),  QT_TRANSLATE_NOOP("Photo", "Februar "),
+        QT_TRANSLATE_NOOP("Photo", "März"),    QT_TRANSLATE_NOOP("Photo", "April"),
+        QT_TRANSLATE_NOOP("Photo", "Mai"),     QT_TRANSLATE_NOOP("Photo", "Juni"),
+        QT_TRANSLATE_NOOP("Photo", "Juli"),    QT_TRANSLATE_NOOP("Photo", "August"),
+        QT_TRANSLATE_NOOP("Photo", "September"), QT_TRANSLATE_NOOP("Photo", "Oktober"),
+        QT_TRANSLATE_NOOP("Photo", "November"), QT_TRANSLATE_NOOP("Photo", "Dezember"),
     };
+    QStringList entries;
+    for (const char* entry : kEntries)
+        entries << QCoreApplication::translate("Photo", entry);
     return entries;
 }
 

@@ -57,7 +57,8 @@ void appendGrid(zuv::store::Table& table, const MonthGrid& grid);
 // the one entry equal to it when blanks at both ends and letter case are ignored.
 std::optional<int> entryIndex(const QStringList& entries, const QString& text);
 
-// The month box's entries, "Februar " with its trailing blank.
-const QStringList& monthBoxEntries();
+// The month box's entries in the program's language; the German "Februar " keeps its
+// trailing blank.
+QStringList monthBoxEntries();
 
 } // namespace zuv::photo

@@ -7,6 +7,7 @@
 #include "krv_calendar.h"
 #include "monthgrid.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
 #include <string>
@@ -135,13 +136,14 @@ FocusPoint draggedFocus(FocusPoint focus, const QPointF& moved, const QSizeF& pi
 MonthPage buildMonthPage(const MonthPageInput& in)
 {
     if (in.year < 1 || in.year > 9999 || in.month < 1 || in.month > 12)
-        throw zuv::core::Error(QStringLiteral("Ungültiges Datum: Monat %1 im Jahr %2")
+        throw zuv::core::Error(QCoreApplication::translate("Photo", "Ungültiges Datum: Monat %1 im Jahr %2")
                                    .arg(in.month)
                                    .arg(in.year));
     const std::string code = in.regionCode.toStdString();
     const auto& codes = KRV_Calendar::kRegionCodes;
     if (std::find(codes.begin(), codes.end(), code) == codes.end())
-        throw zuv::core::Error(QStringLiteral("Unbekannte Region: %1").arg(in.regionCode));
+        throw zuv::core::Error(
+            QCoreApplication::translate("Photo", "Unbekannte Region: %1").arg(in.regionCode));
 
     MonthPage page;
     page.year = in.year;
@@ -178,8 +180,8 @@ MonthPage buildMonthPage(const MonthPageInput& in)
             cell.marks.push_back({DayMarkKind::Holiday, {}});
     }
     if (!page.holidayLine.isEmpty())
-        page.holidayLine = QStringLiteral("Feiertage in ") + in.regionName + QStringLiteral(": ")
-            + page.holidayLine;
+        page.holidayLine = QCoreApplication::translate("Photo", "Feiertage in %1: %2")
+                               .arg(in.regionName, page.holidayLine);
 
     // Notes go on their day; a day the month does not have carries none.
     for (const DayNote& note : in.notes)

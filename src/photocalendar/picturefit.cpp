@@ -85,16 +85,25 @@ std::optional<PictureFit> fitFromWord(const QString& word)
     return std::nullopt;
 }
 
-const FocusPreset& focusPreset(int index)
+FocusPreset focusPreset(int index)
 {
-    static const FocusPreset kPresets[kFocusPresetCount] = {
-        {QStringLiteral("oben links"), {0, 0}},   {QStringLiteral("oben"), {0.5, 0}},
-        {QStringLiteral("oben rechts"), {1, 0}},  {QStringLiteral("links"), {0, 0.5}},
-        {QStringLiteral("Mitte"), {0.5, 0.5}},    {QStringLiteral("rechts"), {1, 0.5}},
-        {QStringLiteral("unten links"), {0, 1}},  {QStringLiteral("unten"), {0.5, 1}},
-        {QStringLiteral("unten rechts"), {1, 1}},
+    struct Preset {
+        const char* label;
+        FocusPoint point;
     };
-    return index >= 0 && index < kFocusPresetCount ? kPresets[index] : kPresets[4];
+    static const Preset kPresets[kFocusPresetCount] = {
+        {QT_TRANSLATE_NOOP("Pictures", "oben links"), {0, 0}},
+        {QT_TRANSLATE_NOOP("Pictures", "oben"), {0.5, 0}},
+        {QT_TRANSLATE_NOOP("Pictures", "oben rechts"), {1, 0}},
+        {QT_TRANSLATE_NOOP("Pictures", "links"), {0, 0.5}},
+        {QT_TRANSLATE_NOOP("Pictures", "Mitte"), {0.5, 0.5}},
+        {QT_TRANSLATE_NOOP("Pictures", "rechts"), {1, 0.5}},
+        {QT_TRANSLATE_NOOP("Pictures", "unten links"), {0, 1}},
+        {QT_TRANSLATE_NOOP("Pictures", "unten"), {0.5, 1}},
+        {QT_TRANSLATE_NOOP("Pictures", "unten rechts"), {1, 1}},
+    };
+    const Preset& p = index >= 0 && index < kFocusPresetCount ? kPresets[index] : kPresets[4];
+    return {QCoreApplication::translate("Pictures", p.label), p.point};
 }
 
 FocusPoint clampedFocus(FocusPoint focus)

@@ -40,7 +40,7 @@ struct FocusPreset {
     FocusPoint point;
 };
 inline constexpr int kFocusPresetCount = 9;
-const FocusPreset& focusPreset(int index);   // 0..8; out of range: the centre
+FocusPreset focusPreset(int index);   // 0..8; out of range: the centre; label translated
 
 // The focus point moved onto the picture (for dragging past its edge).
 FocusPoint clampedFocus(FocusPoint focus);

@@ -5,18 +5,20 @@
 #include "germandate.h"
 #include "regions.h"
 
+#include <QCoreApplication>
+
 namespace zuv::photo {
 
 namespace {
 
 struct AustrianName {
     int month;
-    const char* name;   // UTF-8
+    const char* name;   // UTF-8 source text, translated when asked for
 };
 // Only these two differ from the German names.
 constexpr AustrianName kAustrianNames[] = {
-    {1, "Jänner"},
-    {2, "Feber"},
+    {1, QT_TRANSLATE_NOOP("Dates", "Jänner")},
+    {2, QT_TRANSLATE_NOOP("Dates", "Feber")},
 };
 
 } // namespace
@@ -40,7 +42,7 @@ QString regionMonthName(int month, MonthNaming naming)
     if (naming == MonthNaming::Austrian)
         for (const AustrianName& a : kAustrianNames)
             if (a.month == month)
-                return QString::fromUtf8(a.name);
+                return QCoreApplication::translate("Dates", a.name);
     return zuv::core::monthName(month);
 }
 

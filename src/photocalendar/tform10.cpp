@@ -68,7 +68,7 @@ TForm10::TForm10(zuv::store::Table& CLDBildkalender, zuv::store::Table& CLDSBio,
     : QWidget(parent, Qt::Window), m_grid(CLDBildkalender), m_bioTable(CLDSBio), m_bioPage(bioPage)
 {
     setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("Bild - Kalender"));
+    setWindowTitle(tr("Bild - Kalender"));
 }
 
 PrintedCell TForm10::dayCellPrint(int weekday, const DayCell& cell) const
@@ -83,15 +83,15 @@ void TForm10::printPage(QPrinter& printer) const
         const QString device = printer.outputFormat() == QPrinter::PdfFormat
             ? printer.outputFileName()
             : printer.printerName();
-        throw zuv::core::Error(QStringLiteral("Der Druckauftrag „%1“ konnte auf dem Drucker "
-                                              "„%2“ nicht gestartet werden.")
+        throw zuv::core::Error(tr("Der Druckauftrag „%1“ konnte auf dem Drucker "
+                                  "„%2“ nicht gestartet werden.")
                                    .arg(printer.docName(), device));
     }
     const QRectF sheet = printer.pageLayout().fullRectPixels(printer.resolution());
     zuv::photo::render(painter, QRectF(QPointF(0, 0), sheet.size()), m_laid);
     if (!painter.end())
         throw zuv::core::Error(
-            QStringLiteral("Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(printer.docName()));
+            tr("Der Druckauftrag „%1“ ist fehlgeschlagen.").arg(printer.docName()));
 }
 
 void TForm10::preview(const MonthPage& page)
@@ -128,7 +128,7 @@ void TForm10::preview(const MonthPage& page)
         }
         // The month page saved as a PDF straight from its preview.
         if (auto* bar = dialog.findChild<QToolBar*>()) {
-            QAction* save = bar->addAction(QStringLiteral("Als PDF speichern..."));
+            QAction* save = bar->addAction(tr("Als PDF speichern..."));
             save->setObjectName(QStringLiteral("AlsPdfSpeichern1"));
             connect(save, &QAction::triggered, this, [this, &dialog] { AlsPdfSpeichern1Click(&dialog); });
         }
@@ -253,11 +253,11 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event)
 void TForm10::AlsPdfSpeichern1Click(QWidget* parent)
 {
     zuv::core::guarded(parent, [this, parent] {
-        QFileDialog dialog(parent, QStringLiteral("Als PDF speichern"));
+        QFileDialog dialog(parent, tr("Als PDF speichern"));
         zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("PdfSaveDialog1"));
         const QString title = m_page.title.isEmpty() ? windowTitle()
                                                      : m_page.title.simplified();
-        dialog.selectFile(QStringLiteral("Kalender %1.pdf").arg(title));
+        dialog.selectFile(tr("Kalender %1.pdf").arg(title));
         if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         writePagePdf(dialog.selectedFiles().constFirst(), title, m_laid);

@@ -17,7 +17,7 @@ QString saveBirthdayCalendar(QWidget* parent, const std::vector<Person>& people,
     QFileDialog dialog(parent,
                        QCoreApplication::translate("YearCalendar", "Geburtstagskalender als PDF speichern"));
     zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("BirthdayPdfDialog"));
-    dialog.selectFile(QStringLiteral("Geburtstagskalender.pdf"));
+    dialog.selectFile(QCoreApplication::translate("YearCalendar", "Geburtstagskalender.pdf"));
     if (zuv::core::dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().constFirst();

@@ -336,7 +336,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (line.help || !line.importNames.isEmpty())
         return line;
     if (!line.pictureFolder.isEmpty() && !line.projectFile.isEmpty())
-        usage(QStringLiteral("--bilder und --projekt schließen sich aus."));
+        usage(QCoreApplication::translate("YearCommandLine", "--bilder und --projekt schließen sich aus."));
     if (line.pdf.isEmpty() && line.birthdayCalendar)
         usage(QCoreApplication::translate("YearCommandLine", "Geben Sie die Zieldatei an: --pdf DATEI."));
     if (line.birthdayCalendar)

@@ -88,7 +88,7 @@ YearWindow::YearWindow(QString projectPath, std::function<std::vector<Person>()>
       m_design(std::move(design))
 {
     setObjectName(QStringLiteral("YearWindow"));
-    setWindowTitle(QStringLiteral("Jahreskalender"));
+    setWindowTitle(tr("Jahreskalender"));
     setModal(false);
     buildControls();
 }
@@ -108,45 +108,45 @@ void YearWindow::buildControls()
     auto* form = new QFormLayout;
     m_year = named(new QSpinBox(this), "YearEdit");
     m_year->setRange(1, 9999);
-    form->addRow(QStringLiteral("&Jahr"), yearAndProjectRow());
+    form->addRow(tr("&Jahr"), yearAndProjectRow());
     m_region = named(new QComboBox(this), "RegionBox");
     for (const Region& r : yearRegions())
         m_region->addItem(r.name, r.code);
-    form->addRow(QStringLiteral("&Region"), m_region);
+    form->addRow(tr("&Region"), m_region);
     m_person = named(new QComboBox(this), "PersonBox");
-    form->addRow(QStringLiteral("&Biorhythmus von"), m_person);
+    form->addRow(tr("&Biorhythmus von"), m_person);
     m_beforeBirth = named(new QLabel(this), "BeforeBirthNote");
     m_beforeBirth->setWordWrap(true);
     m_beforeBirth->hide();
     form->addRow(QString(), m_beforeBirth);
     auto* marks = new QHBoxLayout;
-    m_birthdays = named(new QCheckBox(QStringLiteral("&Geburtstage"), this), "BirthdaysBox");
-    m_criticalDays = named(new QCheckBox(QStringLiteral("&Kritische Tage"), this), "CriticalDaysBox");
-    m_intuitive = named(new QCheckBox(QStringLiteral("mit &intuitivem Rhythmus"), this), "IntuitiveBox");
+    m_birthdays = named(new QCheckBox(tr("&Geburtstage"), this), "BirthdaysBox");
+    m_criticalDays = named(new QCheckBox(tr("&Kritische Tage"), this), "CriticalDaysBox");
+    m_intuitive = named(new QCheckBox(tr("mit &intuitivem Rhythmus"), this), "IntuitiveBox");
     marks->addWidget(m_birthdays);
     marks->addWidget(m_criticalDays);
     marks->addWidget(m_intuitive);
     marks->addStretch();
     form->addRow(QString(), marks);
     auto* extras = new QHBoxLayout;
-    m_moonPhases = named(new QCheckBox(QStringLiteral("&Mondphasen"), this), "MoonPhasesBox");
-    m_bridgeDays = named(new QCheckBox(QStringLiteral("Br&ückentage"), this), "BridgeDaysBox");
+    m_moonPhases = named(new QCheckBox(tr("&Mondphasen"), this), "MoonPhasesBox");
+    m_bridgeDays = named(new QCheckBox(tr("Br&ückentage"), this), "BridgeDaysBox");
     m_secondRegion = named(new QComboBox(this), "SecondRegionBox");
-    m_secondRegion->addItem(QStringLiteral("(keine zweite Region)"), QString());
+    m_secondRegion->addItem(tr("(keine zweite Region)"), QString());
     for (const Region& r : yearRegions())
-        m_secondRegion->addItem(QStringLiteral("2. Region: ") + r.name, r.code);
+        m_secondRegion->addItem(tr("2. Region: %1").arg(r.name), r.code);
     extras->addWidget(m_moonPhases);
     extras->addWidget(m_bridgeDays);
     extras->addWidget(m_secondRegion);
     extras->addStretch();
     form->addRow(QString(), extras);
     auto* font = new QHBoxLayout;
-    QPushButton* fontButton = button(QStringLiteral("&Titelschrift..."), "TitleFontButton", this);
+    QPushButton* fontButton = button(tr("&Titelschrift..."), "TitleFontButton", this);
     m_titleFontLabel = named(new QLabel(this), "TitleFontLabel");
     font->addWidget(fontButton);
     font->addWidget(m_titleFontLabel, 1);
     auto* termine = new QHBoxLayout;
-    QPushButton* termineButton = button(QStringLiteral("&Termine aus Datei..."), "AppointmentsButton", this);
+    QPushButton* termineButton = button(tr("&Termine aus Datei..."), "AppointmentsButton", this);
     m_appointmentLabel = named(new QLabel(this), "AppointmentsLabel");
     termine->addWidget(termineButton);
     termine->addWidget(m_appointmentLabel, 1);
@@ -182,12 +182,12 @@ void YearWindow::buildControls()
     top->addWidget(m_printPanel);
 
     auto* actions = new QHBoxLayout;
-    m_previewButton = button(QStringLiteral("&Vorschau..."), "PreviewButton", this);
-    m_pdfButton = button(QStringLiteral("Als &PDF speichern..."), "SavePdfButton", this);
-    m_printButton = button(QStringLiteral("&Drucken..."), "PrintButton", this);
-    m_icsButton = button(QStringLiteral("Als &Kalenderdatei speichern..."), "SaveIcsButton", this);
-    QPushButton* close = button(QStringLiteral("&Schließen"), "CloseButton", this);
-    QPushButton* birthdays = button(QStringLiteral("&Geburtstagskalender..."), "BirthdayCalendarButton", this);
+    m_previewButton = button(tr("&Vorschau..."), "PreviewButton", this);
+    m_pdfButton = button(tr("Als &PDF speichern..."), "SavePdfButton", this);
+    m_printButton = button(tr("&Drucken..."), "PrintButton", this);
+    m_icsButton = button(tr("Als &Kalenderdatei speichern..."), "SaveIcsButton", this);
+    QPushButton* close = button(tr("&Schließen"), "CloseButton", this);
+    QPushButton* birthdays = button(tr("&Geburtstagskalender..."), "BirthdayCalendarButton", this);
     actions->addWidget(m_previewButton);
     actions->addWidget(m_pdfButton);
     actions->addWidget(m_printButton);
@@ -201,7 +201,7 @@ void YearWindow::buildControls()
     m_statusBar = named(new QStatusBar(this), "StatusBar");
     m_statusBar->setSizeGripEnabled(false);
     m_progress = named(new QProgressBar(m_statusBar), "ProgressBar");
-    m_cancelButton = button(QStringLiteral("&Abbrechen"), "CancelButton", m_statusBar);
+    m_cancelButton = button(tr("&Abbrechen"), "CancelButton", m_statusBar);
     m_statusBar->addPermanentWidget(m_progress);
     m_statusBar->addPermanentWidget(m_cancelButton);
     m_progress->hide();
@@ -240,7 +240,7 @@ void YearWindow::openProject(int defaultYear, const QString& defaultRegion)
         try {
             project = loadProject(m_projectPath);
         } catch (const zuv::core::Error& e) {
-            dialogs().error(this, e.message() + QStringLiteral("\nEs wird ein neues Projekt begonnen."));
+            dialogs().error(this, e.message() + tr("\nEs wird ein neues Projekt begonnen."));
         }
     }
     setProject(project);
@@ -261,7 +261,7 @@ void YearWindow::fillPeople(const std::optional<Person>& selected)
     if (selected && std::find(m_personList.begin(), m_personList.end(), *selected) == m_personList.end())
         m_personList.push_back(*selected);
     m_person->clear();
-    m_person->addItem(QStringLiteral("(niemand)"));
+    m_person->addItem(tr("(niemand)"));
     for (const Person& p : m_personList)
         m_person->addItem(personText(p));
     int index = 0;
@@ -287,7 +287,7 @@ void YearWindow::setProject(const YearProject& project)
     QFont font;
     m_titleFontLabel->setText(!m_titleFont.isEmpty() && font.fromString(m_titleFont)
                                   ? QStringLiteral("%1, %2 pt").arg(font.family()).arg(font.pointSize())
-                                  : QStringLiteral("wie die Monatsseite"));
+                                  : tr("wie die Monatsseite"));
     m_pictures = project.pictures;
     m_printPanel->setSettings(project.print);
     showPictures();
@@ -321,17 +321,17 @@ void YearWindow::showAppointmentFiles()
     QStringList names;
     for (const QString& f : m_appointmentFiles)
         names << QFileInfo(f).fileName();
-    m_appointmentLabel->setText(names.isEmpty() ? QStringLiteral("keine") : names.join(QStringLiteral(", ")));
+    m_appointmentLabel->setText(names.isEmpty() ? tr("keine") : names.join(QStringLiteral(", ")));
 }
 
 void YearWindow::AppointmentsClick()
 {
     guarded(this, [this] {
-        QFileDialog dialog(this, QStringLiteral("Termine aus Kalenderdateien"));
+        QFileDialog dialog(this, tr("Termine aus Kalenderdateien"));
         dialog.setObjectName(QStringLiteral("AppointmentsDialog"));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setFileMode(QFileDialog::ExistingFiles);
-        dialog.setNameFilters({QStringLiteral("Kalenderdateien (*.ics *.ical)"), QStringLiteral("Alle Dateien (*)")});
+        dialog.setNameFilters({tr("Kalenderdateien (*.ics *.ical)"), tr("Alle Dateien (*)")});
         if (dialogs().exec(dialog) != QDialog::Accepted)
             return;
         m_appointmentFiles = dialog.selectedFiles();
@@ -339,7 +339,7 @@ void YearWindow::AppointmentsClick()
         saveProjectQuietly();
         const int year = m_year->value();
         const auto read = zuv::exchange::readIcsFiles(m_appointmentFiles, QDate(year, 1, 1), QDate(year, 12, 31));
-        m_statusBar->showMessage(QStringLiteral("%1 Termine im Jahr %2").arg(read.appointments.size()).arg(year));
+        m_statusBar->showMessage(tr("%1 Termine im Jahr %2").arg(read.appointments.size()).arg(year));
         QStringList problems;
         for (const auto& m : read.messages)
             problems << m.toString();
@@ -352,18 +352,18 @@ void YearWindow::SaveIcsClick()
 {
     guarded(this, [this] {
         const YearProject p = project();
-        QFileDialog dialog(this, QStringLiteral("Jahreskalender als Kalenderdatei speichern"));
+        QFileDialog dialog(this, tr("Jahreskalender als Kalenderdatei speichern"));
         dialog.setObjectName(QStringLiteral("IcsDialog"));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("Kalenderdateien (*.ics)"));
+        dialog.setNameFilter(tr("Kalenderdateien (*.ics)"));
         dialog.setDefaultSuffix(QStringLiteral("ics"));
-        dialog.selectFile(QStringLiteral("Jahreskalender-%1.ics").arg(p.year));
+        dialog.selectFile(tr("Jahreskalender-%1.ics").arg(p.year));
         if (dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         const QString path = dialog.selectedFiles().constFirst();
         saveYearIcs(path, p, m_people ? m_people() : std::vector<Person>{}, QDateTime::currentDateTimeUtc());
-        m_statusBar->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+        m_statusBar->showMessage(tr("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -398,7 +398,7 @@ void YearWindow::showProblems(const std::vector<PictureProblem>& problems, int y
     for (const PictureProblem& p : problems)
         m_problems << problemText(p, year);
     if (!m_problems.isEmpty())
-        dialogs().information(this, QStringLiteral("Diese Bilder fehlen im Kalender:\n\n")
+        dialogs().information(this, tr("Diese Bilder fehlen im Kalender:\n\n")
                                         + m_problems.join(QStringLiteral("\n\n")));
 }
 
@@ -413,7 +413,7 @@ void YearWindow::PreviewClick()
         printer.setFullPage(true);
         QPrintPreviewDialog preview(&printer, this);
         preview.setObjectName(QStringLiteral("YearPreview"));
-        preview.setWindowTitle(QStringLiteral("Jahreskalender %1").arg(doc.cover.year));
+        preview.setWindowTitle(tr("Jahreskalender %1").arg(doc.cover.year));
         std::vector<PictureProblem> problems;
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
             problems.clear();
@@ -432,7 +432,7 @@ void YearWindow::PrintClick()
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(printerPage(doc.print.sheet));
         printer.setFullPage(true);
-        printer.setDocName(QStringLiteral("Jahreskalender %1").arg(doc.cover.year));
+        printer.setDocName(tr("Jahreskalender %1").arg(doc.cover.year));
         QPrintDialog dialog(&printer, this);
         dialog.setObjectName(QStringLiteral("YearPrintDialog"));
         if (dialogs().exec(dialog) != QDialog::Accepted)
@@ -443,7 +443,7 @@ void YearWindow::PrintClick()
         QPainter painter(&printer);
         if (!painter.isActive()) {
             setBusy(false);
-            throw zuv::core::Error(QStringLiteral("Der Drucker kann den Auftrag nicht annehmen."));
+            throw zuv::core::Error(tr("Der Drucker kann den Auftrag nicht annehmen."));
         }
         // The printer is driven from this thread: events are handled between pages.
         const bool done = printYear(printer, painter, doc, m_design ? m_design() : zuv::photo::CalendarReport(),
@@ -467,9 +467,9 @@ void YearWindow::SavePdfClick()
         return;
     guarded(this, [this] {
         const YearDocument doc = currentDocument();
-        QFileDialog dialog(this, QStringLiteral("Jahreskalender als PDF speichern"));
+        QFileDialog dialog(this, tr("Jahreskalender als PDF speichern"));
         zuv::core::preparePdfSaveDialog(dialog, QStringLiteral("PdfDialog"));
-        dialog.selectFile(QStringLiteral("Jahreskalender-%1.pdf").arg(doc.cover.year));
+        dialog.selectFile(tr("Jahreskalender-%1.pdf").arg(doc.cover.year));
         if (dialogs().exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         const QString path = dialog.selectedFiles().constFirst();
@@ -514,7 +514,7 @@ void YearWindow::BirthdayCalendarClick()
         const QString path = saveBirthdayCalendar(this, m_people ? m_people() : std::vector<Person>{},
                                                   m_pictures, m_titleFont);
         if (!path.isEmpty())
-            m_statusBar->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+            m_statusBar->showMessage(tr("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -523,9 +523,9 @@ void YearWindow::pdfJobDone(bool written, const QString& error, const QString& p
     if (!error.isEmpty())
         dialogs().error(this, error);
     else if (written)
-        m_statusBar->showMessage(QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+        m_statusBar->showMessage(tr("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     else
-        m_statusBar->showMessage(QStringLiteral("Abgebrochen; nichts gespeichert."));
+        m_statusBar->showMessage(tr("Abgebrochen; nichts gespeichert."));
     emit jobFinished(written);
 }
 
