@@ -447,7 +447,7 @@ void TForm1::Geburtstagskalender1Click()
     try {
         // The project the year window shows or last showed.
         QString path = m_yearWindow ? m_yearWindow->projectPath() : zuv::yearcal::recallYearWindow().lastProject;
-        if (path.isEmpty())
+        if (!QFileInfo::exists(path))
             path = zuv::store::userDataPath(zuv::yearcal::kProjectFileName);
         if (QFileInfo::exists(path))
             project = zuv::yearcal::loadProject(path);
