@@ -24,6 +24,7 @@
 #include "tform3.h"
 #include "windowplacement.h"
 #include "yearwindow.h"
+#include "yearwindowmemory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -471,7 +472,10 @@ void TForm1::Geburtstagskalender1Click()
     // The year project's pictures and title font, when there is a project.
     zuv::yearcal::YearProject project;
     try {
-        const QString path = zuv::store::userDataPath(zuv::yearcal::kProjectFileName);
+        // The project the year window shows or last showed.
+        QString path = m_yearWindow ? m_yearWindow->projectPath() : zuv::yearcal::recallYearWindow().lastProject;
+        if (!QFileInfo::exists(path))
+            path = zuv::store::userDataPath(zuv::yearcal::kProjectFileName);
         if (QFileInfo::exists(path))
             project = zuv::yearcal::loadProject(path);
     } catch (const zuv::core::Error&) {

@@ -26,7 +26,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,8 +54,6 @@ using zuv::core::dialogs;
 namespace {
 
 const QColor kActiveBorder(0xB4, 0xB4, 0xB4);
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kRed(0xFF, 0x00, 0x00);
 
 template <typename W>
 W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
@@ -78,13 +75,6 @@ void colourField(QWidget* w)
     p.setColor(QPalette::Base, kActiveBorder);
     p.setColor(QPalette::Text, Qt::black);
     w->setPalette(p);
-}
-
-// A text element takes a font with its colour.
-void applyFont(ReportText& element, const QFont& font, const QColor& colour)
-{
-    element.font = font;
-    element.color = colour;
 }
 
 // The month chart as SVG for the clipboard, titled with the chart's name.
@@ -218,10 +208,24 @@ void FotoPage::buildControls()
     connect(m_CheckBox3, &QCheckBox::clicked, this, &FotoPage::CheckBox3Click);
     connect(m_Button5, &QPushButton::clicked, this, &FotoPage::Button5Click);
     connect(m_Button6, &QPushButton::clicked, this, &FotoPage::Button6Click);
+    connect(m_ComboBox2, &QComboBox::currentTextChanged, this, &FotoPage::regionChosen);
     connect(m_MaskEdit2, &zuv::widgets::MaskEdit::exited, this, [this] { m_bioPage.MaskEdit1Exit(); });
+    nameForAssistiveTechnology();
 
     m_scaler.capture(m_Panel1, designSize());
     resize(designSize());
+}
+
+void FotoPage::nameForAssistiveTechnology()
+{
+    // A screen reader calls a field by its caption (without the accelerator's "&"); an
+    // editable box's own edit line is a field of its own and needs the name as well.
+    const std::pair<QWidget*, QLabel*> captioned[] = {
+        {m_MaskEdit2, m_Label5}, {m_ComboBox2, m_Label2}, {m_ComboBox2->lineEdit(), m_Label2},
+        {m_ComboBox1, m_Label1}, {m_ComboBox1->lineEdit(), m_Label1},
+        {m_LabeledEdit2, m_LabeledEdit2Label}};
+    for (const auto& [control, caption] : captioned)
+        control->setAccessibleName(caption->text().remove(QLatin1Char('&')));
 }
 
 void FotoPage::resizeEvent(QResizeEvent* event)
@@ -245,16 +249,6 @@ QFileDialog& FotoPage::OpenPictureDialog1()
     return *m_OpenPictureDialog1;
 }
 
-QFontDialog& FotoPage::FontDialog1()
-{
-    if (!m_FontDialog1) {
-        m_FontDialog1 = new QFontDialog(m_fontDialogFont, this);
-        m_FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
-        m_FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
-    }
-    return *m_FontDialog1;
-}
-
 void FotoPage::showEvent(QShowEvent* event)
 {
     // The illustration is decoded when the page is first seen, not at program start.
@@ -267,11 +261,14 @@ void FotoPage::initialise(const QDate& today)
 {
     m_UpDown1->setPosition(today.year());
     m_ComboBox1->setCurrentIndex(today.month() - 1);
+    m_restoring = true;
     m_ComboBox2->clear();
     // The federal states, then Austria and its states, as the year calendar offers them.
     for (const zuv::dates::Region& region : zuv::dates::yearCalendarRegions())
         m_ComboBox2->addItem(QString::fromUtf8(region.name.data(), qsizetype(region.name.size())));
     m_ComboBox2->setCurrentIndex(0);
+    restoreMemory();
+    m_restoring = false;
     m_choices = loadFotoPageChoices();
     showChoices();
 }
@@ -308,72 +305,6 @@ void FotoPage::CheckBox3Click()
     m_MaskEdit2->setVisible(on);
     if (on)
         m_MaskEdit2->setFocus();
-}
-
-bool FotoPage::runFontDialog()
-{
-    FontDialog1().setCurrentFont(m_fontDialogFont);
-    const bool confirmed = dialogs().exec(FontDialog1()) == QDialog::Accepted;
-    if (confirmed)
-        m_fontDialogFont = FontDialog1().currentFont();
-    return confirmed;
-}
-
-void FotoPage::SchriftartTitel1Click()
-{
-    ReportText& title = m_report.QRBildkalender.text(QStringLiteral("QRLabel1"));
-    if (runFontDialog())
-        applyFont(title, m_fontDialogFont, m_fontDialogColour);
-    else
-        applyFont(title, m_report.QRBildkalender.TitleBand1.font,
-                  m_report.QRBildkalender.TitleBand1.fontColor);
-}
-
-void FotoPage::SchriftartWochentage1Click()
-{
-    runFontDialog();
-    CalendarReport& report = m_report.QRBildkalender;
-    for (int w = 1; w <= 7; ++w)
-        applyFont(report.heading(w), m_fontDialogFont, m_fontDialogColour);
-    report.heading(6).color = kBlue;
-    report.heading(7).color = kRed;
-}
-
-void FotoPage::SchriftartTageszahlen1Click()
-{
-    runFontDialog();
-    CalendarReport& report = m_report.QRBildkalender;
-    for (int w = 1; w <= 5; ++w)
-        applyFont(report.dayCell(w), m_fontDialogFont, m_fontDialogColour);
-    // Saturday and Sunday take name, size and style only; their colours are fixed.
-    for (int w = 6; w <= 7; ++w) {
-        QFont f = report.dayCell(w).font;
-        f.setFamily(m_fontDialogFont.family());
-        f.setPointSizeF(m_fontDialogFont.pointSizeF());
-        f.setBold(m_fontDialogFont.bold());
-        f.setItalic(m_fontDialogFont.italic());
-        f.setUnderline(m_fontDialogFont.underline());
-        f.setStrikeOut(m_fontDialogFont.strikeOut());
-        report.dayCell(w).font = f;
-    }
-    report.dayCell(6).color = kBlue;
-    report.dayCell(7).color = kRed;
-}
-
-void FotoPage::Standard1Click()
-{
-    CalendarReport& report = m_report.QRBildkalender;
-    applyFont(report.text(QStringLiteral("QRLabel1")), report.TitleBand1.font,
-              report.TitleBand1.fontColor);
-    for (int w = 1; w <= 7; ++w)
-        applyFont(report.heading(w), report.ColumnHeaderBand1.font,
-                  report.ColumnHeaderBand1.fontColor);
-    report.heading(6).color = kBlue;
-    report.heading(7).color = kRed;
-    for (int w = 1; w <= 7; ++w)
-        applyFont(report.dayCell(w), report.DetailBand1.font, report.DetailBand1.fontColor);
-    report.dayCell(6).color = kBlue;
-    report.dayCell(7).color = kRed;
 }
 
 QString FotoPage::bildabmessungenText()

@@ -54,8 +54,9 @@ public:
              TForm10& reportWindow, QWidget* parent = nullptr);
     ~FotoPage() override;
 
-    // First values: current month and year of today, first federal state, no pictures;
-    // the picture fit, marks and calendar files as the user last chose them (settings).
+    // First values: current month and year of today, no pictures; the region, the calendar
+    // page's fonts, the picture fit, marks and calendar files as the user last chose them
+    // (settings; the first federal state and the design's fonts when there are none).
     void initialise(const QDate& today);
     // Puts the page's own entries into the "Foto Kalender" menu: picture fit and focus,
     // moon phases, bridge days, second region, appointments from files.
@@ -113,6 +114,11 @@ protected:
 
 private:
     void buildControls();
+    void nameForAssistiveTechnology();
+    // The region and the calendar page's fonts as the last run left them (fotopagefonts.h).
+    void restoreMemory();
+    void regionChosen();
+    void keepFonts();
     void pictureButton(QLabel* label);
     // Runs the font dialog; true when the user confirmed.
     bool runFontDialog();
@@ -140,6 +146,7 @@ private:
     QFont m_fontDialogFont;
     QColor m_fontDialogColour;
     bool m_building = false;
+    bool m_restoring = false;              // the region box is being filled, not chosen
     MonthPageInput m_pending;              // the page whose pictures are loading
     FotoPageChoices m_choices;
     QProgressDialog* m_progress = nullptr;

@@ -83,7 +83,8 @@ QString personText(const Person& p)
 
 YearWindow::YearWindow(QString projectPath, std::function<std::vector<Person>()> people,
                        std::function<zuv::photo::CalendarReport()> design, QWidget* parent)
-    : QDialog(parent), m_projectPath(std::move(projectPath)), m_people(std::move(people)),
+    : QDialog(parent), m_defaultProjectPath(std::move(projectPath)), m_projectPath(m_defaultProjectPath),
+      m_people(std::move(people)),
       m_design(std::move(design))
 {
     setObjectName(QStringLiteral("YearWindow"));
@@ -107,7 +108,7 @@ void YearWindow::buildControls()
     auto* form = new QFormLayout;
     m_year = named(new QSpinBox(this), "YearEdit");
     m_year->setRange(1, 9999);
-    form->addRow(tr("&Jahr"), m_year);
+    form->addRow(tr("&Jahr"), yearAndProjectRow());
     m_region = named(new QComboBox(this), "RegionBox");
     for (const Region& r : yearRegions())
         m_region->addItem(r.name, r.code);
@@ -233,7 +234,9 @@ void YearWindow::openProject(int defaultYear, const QString& defaultRegion)
     project.year = defaultYear;
     const std::optional<Region> region = findRegion(defaultRegion);
     project.regionCode = region ? region->code : yearRegions().front().code;
-    if (QFileInfo::exists(m_projectPath)) {
+    if (const std::optional<YearProject> last = openLastProject()) {
+        project = *last;
+    } else if (QFileInfo::exists(m_projectPath)) {
         try {
             project = loadProject(m_projectPath);
         } catch (const zuv::core::Error& e) {
@@ -241,6 +244,7 @@ void YearWindow::openProject(int defaultYear, const QString& defaultRegion)
         }
     }
     setProject(project);
+    showProjectPath();
     const YearWindowMemory memory = recallYearWindow();
     if (!memory.geometry.isEmpty())
         restoreGeometry(memory.geometry);
@@ -551,48 +555,6 @@ void YearWindow::setBusy(bool busy)
 void YearWindow::CancelClick()
 {
     m_cancel = true;
-}
-
-void YearWindow::saveProjectQuietly()
-{
-    try {
-        saveProject(m_projectPath, project());
-    } catch (const zuv::core::Error& e) {
-        m_statusBar->showMessage(e.message());
-    }
-}
-
-void YearWindow::CloseClick()
-{
-    reject();
-}
-
-void YearWindow::closeDown()
-{
-    if (m_thread) {
-        m_cancel = true;
-        m_thread->wait();
-    }
-    guarded(this, [this] { saveProject(m_projectPath, project()); });
-    YearWindowMemory memory = recallYearWindow();
-    memory.geometry = saveGeometry();
-    keepYearWindow(memory);
-}
-
-// Esc, the title bar's close button and "Schließen" end here: QDialog's reject() only hides.
-void YearWindow::reject()
-{
-    closeDown();
-    QDialog::reject();
-}
-
-void YearWindow::closeEvent(QCloseEvent* event)
-{
-    // A shown window is closed through reject() (QDialog::closeEvent calls it); a hidden one
-    // only comes here.
-    if (!isVisible())
-        closeDown();
-    QDialog::closeEvent(event);
 }
 
 } // namespace zuv::yearcal

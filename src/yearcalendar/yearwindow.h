@@ -8,7 +8,8 @@
 // and critical days go on every page. It previews all 13 pages, saves them as one PDF in
 // the background (progress bar in its status bar, cancellable, the window stays usable)
 // and prints them in one job. The project is saved to its file when the window closes and
-// after each output, and opened again from it.
+// after each output. Other project files are opened and saved through "Projekt öffnen..."
+// and "Projekt speichern unter..."; the last one is opened again at the next start.
 
 #include "calendarreport.h"
 #include "yearpages.h"
@@ -41,21 +42,29 @@ class YearThumbnails;
 class YearWindow : public QDialog {
     Q_OBJECT
 public:
-    // projectPath: the project's file. people: the name list as it is now. design: the
-    // month page's report, whose fonts the pages take.
+    // projectPath: the default project's file. people: the name list as it is now. design:
+    // the month page's report, whose fonts the pages take.
     YearWindow(QString projectPath, std::function<std::vector<Person>()> people,
                std::function<zuv::photo::CalendarReport()> design, QWidget* parent = nullptr);
     ~YearWindow() override;
 
-    // Opens the project file; without one (or with a damaged one, which is reported) the
-    // window starts with a new project for defaultYear in defaultRegion (a region code; the
-    // first region when it is empty or unknown).
+    // Opens the project file last opened or saved (settings); when it is gone or damaged
+    // that is reported once and the default project's file is opened instead. Without one
+    // (or with a damaged one, which is reported) the window starts with a new project for
+    // defaultYear in defaultRegion (a region code; the first region when it is empty or
+    // unknown).
     void openProject(int defaultYear, const QString& defaultRegion = {});
     YearProject project() const;          // what the controls show
     void setProject(const YearProject& project);
     const QString& projectPath() const { return m_projectPath; }
 
     // --- handlers ---
+    // "Projekt öffnen...": saves the project shown to its file, then shows the chosen one;
+    // a file that is no project is reported and the project shown stays.
+    void OpenProjectClick();
+    // "Projekt speichern unter...": the project shown goes to the chosen file (written
+    // atomically) and is kept there from now on.
+    void SaveProjectAsClick();
     void PicturesClick(int month);        // 1..12: chooses 1..3 pictures, or removes them
     void PicturesDropped(int month, const QStringList& files);   // from a file manager
     void FolderClick();                   // "Ordner übernehmen...": one picture a month
@@ -88,6 +97,14 @@ protected:
 
 private:
     void buildControls();
+    // The year's box, then the project file with its buttons (the window is tall enough).
+    QWidget* yearAndProjectRow();
+    void showProjectPath();
+    // The project file last used when it is another than the default one and can be read
+    // (m_projectPath then names it); else reports why not, forgets it and gives nullopt.
+    std::optional<YearProject> openLastProject();
+    // From now on the window's project lives in path, also at the next start.
+    void useProjectFile(const QString& path);
     void fillPeople(const std::optional<Person>& selected);
     void showPictures();
     struct PictureJob {
@@ -110,7 +127,9 @@ private:
     void pdfJobDone(bool written, const QString& error, const QString& path);
     YearDocument currentDocument() const;
 
+    QString m_defaultProjectPath;
     QString m_projectPath;
+    QLabel* m_projectLabel = nullptr;
     std::function<std::vector<Person>()> m_people;
     std::function<zuv::photo::CalendarReport()> m_design;
     std::array<QStringList, 12> m_pictures;

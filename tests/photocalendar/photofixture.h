@@ -10,6 +10,7 @@
 #include "recordingdialogs.h"
 #include "zodiacfolder.h"
 #include "fotopage.h"
+#include "fotopagefonts.h"
 #include "monthgrid.h"
 #include "namelist.h"
 #include "pagepictures.h"

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The page's choices in the "Foto Kalender" menu reach the page the preview shows: the
 // picture fit and a focus point dragged in the preview, the marks, the appointments of
-// calendar files (a broken one too), the soft-picture note; and they outlast the run.
+// calendar files (a broken one too), the soft-picture note; and they outlast the run, as do
+// the region and the calendar page's fonts.
 
 #include "pagewidgets.h"
 #include "settings.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QMenu>
@@ -87,10 +89,38 @@ protected:
         return image.pixelColor(at.toPoint());
     }
 
+    // The page and its report window made anew on the same settings file, as at a restart.
+    void restart()
+    {
+        page.reset();
+        report.reset();
+        zuv::core::reopenSettings();
+        report = std::make_unique<zuv::photo::TForm10>(grid, bio, *bioPage);
+        page = std::make_unique<zuv::photo::FotoPage>(grid, *bioPage, *report);
+        page->initialise(kToday);
+    }
+    // The elements the font menus change, each as "name font colour".
+    static QStringList fonts(const zuv::photo::CalendarReport& r)
+    {
+        QStringList out;
+        for (const QString& name : zuv::photo::fontMenuElements())
+            out << name + QLatin1Char(' ') + r.text(name).font.toString() + QLatin1Char(' ') + r.text(name).color.name();
+        return out;
+    }
+
     zuv::photo::ReportPage shownPage;
     QString summary;
     QString shownNotes;
 };
+
+// A family the font dialog offers here (fonts-dejavu-core).
+QFont serif(int points)
+{
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPointSize(points);
+    f.setItalic(true);
+    return f;
+}
 
 // A square picture, its upper 60 % red and the rest blue: in the wide single slot,
 // Zuschneiden shows a band across its middle, whose centre is red until the picture is
@@ -296,6 +326,45 @@ TEST(FotoPageChoicesFile, UnusableValuesGiveTheDefaults)
     EXPECT_EQ(c.focus[1], zuv::photo::FocusPoint());
     EXPECT_EQ(c.focus[2], (zuv::photo::FocusPoint{0.25, 1}));
     EXPECT_TRUE(c.secondRegion.isEmpty());
+}
+
+TEST_F(ChoicesTest, RegionAndFontsComeBackAfterARestartAndSoDoesStandard)
+{
+    const zuv::photo::CalendarReport design;
+    auto* region = child<QComboBox>("ComboBox2");
+    region->setCurrentText(QStringLiteral("Wien"));
+    region->setCurrentText(QStringLiteral("Bay"));   // half a name chooses nothing
+    for (void (zuv::photo::FotoPage::*menu)() : {&zuv::photo::FotoPage::SchriftartTitel1Click,
+                                                 &zuv::photo::FotoPage::SchriftartTageszahlen1Click}) {
+        dialogs.answer = [](QDialog& d) {
+            qobject_cast<QFontDialog*>(&d)->setCurrentFont(serif(30));
+            return int(QDialog::Accepted);
+        };
+        (page.get()->*menu)();
+    }
+    const QStringList chosen = fonts(report->QRBildkalender);
+    ASSERT_NE(chosen, fonts(design));
+    restart();
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Wien"));
+    EXPECT_EQ(fonts(report->QRBildkalender), chosen);
+    page->Standard1Click();
+    restart();
+    EXPECT_EQ(fonts(report->QRBildkalender), fonts(design));
+}
+
+TEST_F(ChoicesTest, ADamagedRegionOrFontGivesTheDefault)
+{
+    zuv::core::Settings& store = zuv::core::settings();
+    store.set(QStringLiteral("FotoKalender/Bundesland"), QStringLiteral("ZZH"));   // Zürich: not offered
+    store.set(QStringLiteral("FotoKalender/Schrift_QRLabel1"), QStringLiteral("Kursiv, bitte"));
+    store.set(QStringLiteral("FotoKalender/Schrift_QRLabel2"), QStringLiteral("DejaVu Serif,9000,-1,5,400,0,0,0,0,0"));
+    store.set(QStringLiteral("FotoKalender/Schriftfarbe_QRLabel3"), QStringLiteral("grünlich"));
+    store.setFont(QStringLiteral("FotoKalender/Schrift_QRDBText2"), serif(20));   // good: it counts
+    restart();
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Baden-Württemberg"));
+    zuv::photo::CalendarReport expected;
+    expected.dayCell(1).font = serif(20);
+    EXPECT_EQ(fonts(report->QRBildkalender), fonts(expected));
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "recordingdialogs.h"
 #include "picturechoice.h"
 #include "yeartesting.h"
+#include "settings.h"
 #include "yearwindow.h"
+#include "yearwindowmemory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +36,16 @@ using zuv::testing::RecordingDialogs;
 
 class YearWindowTest : public ::testing::Test {
 protected:
+    // The window remembers its project and size in a settings file of the test's own.
+    void SetUp() override { zuv::core::reopenSettings(dir.filePath(QStringLiteral("z.conf"))); }
+    void TearDown() override { zuv::core::reopenSettings(); }
+    // Closes the window as the user does and writes the settings, as at the end of a run.
+    void closeAndRestart(std::unique_ptr<YearWindow>& w)
+    {
+        w->reject();
+        SetUp();
+        w = makeWindow();
+    }
     std::unique_ptr<YearWindow> makeWindow()
     {
         auto w = std::make_unique<YearWindow>(
@@ -409,6 +421,65 @@ TEST_F(YearWindowTest, PrintControlsAreKeptInTheProject)
     child<QComboBox>(*w, "PaperBox")->setCurrentIndex(2);
     EXPECT_EQ(note->text(), QStringLiteral("Mai, Bild 1: 89 ppi, wird unscharf"));
     EXPECT_FALSE(note->isHidden());
+}
+
+// Another project file, opened or saved, is the one the next start opens.
+TEST_F(YearWindowTest, TheProjectLastOpenedOrSavedComesBack)
+{
+    auto w = makeWindow();
+    YearProject p = w->project();
+    p.year = 2031;
+    w->setProject(p);
+    answerFiles({dir.filePath(QStringLiteral("familie.json"))});
+    child<QPushButton>(*w, "SaveProjectAsButton")->click();
+    EXPECT_EQ(loadProject(dir.filePath(QStringLiteral("familie.json"))).year, 2031);
+    closeAndRestart(w);
+    EXPECT_EQ(w->project().year, 2031);
+    // Opening another file first saves the project left, changes included; a file that is
+    // no project is refused and the project shown stays.
+    p.year = 2040;
+    saveProject(dir.filePath(QStringLiteral("oma.json")), p);
+    p.year = 2032;
+    w->setProject(p);
+    for (const char* name : {"oma.json", "z.conf"}) {
+        answerFiles({dir.filePath(QString::fromLatin1(name))});
+        child<QPushButton>(*w, "OpenProjectButton")->click();
+    }
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(loadProject(dir.filePath(QStringLiteral("familie.json"))).year, 2032);
+    closeAndRestart(w);
+    EXPECT_EQ(w->project().year, 2040);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("daten/") + kProjectFileName)));   // never needed
+}
+
+TEST_F(YearWindowTest, ALastProjectGoneOrDamagedIsReportedOnceAndTheDefaultOpens)
+{
+    const struct {
+        QByteArray content;            // of the last project; empty: the file is gone
+        const char* message;
+        int defaultYear;               // of the default project's file; 0: there is none
+    } cases[] = {{{}, "gibt es nicht mehr", 0}, {"{ kaputt", "kein Jahreskalender-Projekt", 2029}};
+    const QString defaultPath = dir.filePath(QStringLiteral("daten/") + kProjectFileName);
+    const QString last = dir.filePath(QStringLiteral("zuletzt.json"));
+    for (const auto& c : cases) {
+        dialogs.errors.clear();
+        QFile::remove(last);
+        if (QFile f(last); !c.content.isEmpty() && f.open(QIODevice::WriteOnly))
+            f.write(c.content);
+        QFile::remove(defaultPath);
+        YearProject standard;
+        standard.year = c.defaultYear;
+        if (c.defaultYear)
+            saveProject(defaultPath, standard);
+        keepYearWindow({{}, {}, last});
+        auto w = makeWindow();
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains(QString::fromUtf8(c.message))) << dialogs.errors[0].toStdString();
+        EXPECT_EQ(w->projectPath(), defaultPath);
+        EXPECT_EQ(w->project().year, c.defaultYear ? c.defaultYear : 2027);   // else a new one
+        closeAndRestart(w);
+        EXPECT_EQ(dialogs.errors.size(), 1) << "said once";
+    }
 }
 
 } // namespace
