@@ -112,6 +112,49 @@
     </message>
 </context>
 <context>
+    <name>ChartDescription</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>keine Nulldurchgänge</source>
+        <translation>no zero crossings</translation>
+    </message>
+    <message>
+        <source>zwischen %1 und %2</source>
+        <translation>between %1 and %2</translation>
+    </message>
+    <message>
+        <source>am %1</source>
+        <translation>on %1</translation>
+    </message>
+    <message>
+        <source>Nulldurchgänge %1</source>
+        <translation>zero crossings %1</translation>
+    </message>
+    <message>
+        <source>Noch keine Werte.</source>
+        <translation>No values yet.</translation>
+    </message>
+    <message>
+        <source>Am %1: %2</source>
+        <translation>On %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: höchster Wert %2 am %3, tiefster Wert %4 am %5, %6</source>
+        <translation>%1: highest value %2 on %3, lowest value %4 on %5, %6</translation>
+    </message>
+    <message>
+        <source>Tagesform: kein Tag des Monats gewählt.</source>
+        <translation>Day form: no day of the month chosen.</translation>
+    </message>
+    <message>
+        <source>Tagesform am %1: %2.</source>
+        <translation>Day form on %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Dates</name>
     <message>
         <source>So</source>
@@ -1789,49 +1832,6 @@ Exit status:
     </message>
 </context>
 <context>
-    <name>zuv::bio</name>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>keine Nulldurchgänge</source>
-        <translation>no zero crossings</translation>
-    </message>
-    <message>
-        <source>zwischen %1 und %2</source>
-        <translation>between %1 and %2</translation>
-    </message>
-    <message>
-        <source>am %1</source>
-        <translation>on %1</translation>
-    </message>
-    <message>
-        <source>Nulldurchgänge %1</source>
-        <translation>zero crossings %1</translation>
-    </message>
-    <message>
-        <source>Noch keine Werte.</source>
-        <translation>No values yet.</translation>
-    </message>
-    <message>
-        <source>Am %1: %2</source>
-        <translation>On %1: %2</translation>
-    </message>
-    <message>
-        <source>%1: höchster Wert %2 am %3, tiefster Wert %4 am %5, %6</source>
-        <translation>%1: highest value %2 on %3, lowest value %4 on %5, %6</translation>
-    </message>
-    <message>
-        <source>Tagesform: kein Tag des Monats gewählt.</source>
-        <translation>Day form: no day of the month chosen.</translation>
-    </message>
-    <message>
-        <source>Tagesform am %1: %2.</source>
-        <translation>Day form on %1: %2.</translation>
-    </message>
-</context>
-<context>
     <name>zuv::bio::BioPage</name>
     <message>
         <source>&amp;Geburtsdat.</source>
@@ -2522,6 +2522,42 @@ A new project is started.</translation>
     <message>
         <source>Abgebrochen; nichts gespeichert.</source>
         <translation>Cancelled; nothing saved.</translation>
+    </message>
+    <message>
+        <source>Jahreskalender-Projekte (*.json)</source>
+        <translation>Year calendar projects (*.json)</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Projekt ö&amp;ffnen...</source>
+        <translation>Open pro&amp;ject...</translation>
+    </message>
+    <message>
+        <source>Projekt speichern &amp;unter...</source>
+        <translation>Save project as ne&amp;w file...</translation>
+    </message>
+    <message>
+        <source>Projekt: %1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source>Das zuletzt benutzte Projekt „%1“ gibt es nicht mehr.</source>
+        <translation>The project last used, “%1”, no longer exists.</translation>
+    </message>
+    <message>
+        <source>Das Standardprojekt wird geöffnet.</source>
+        <translation>The standard project is opened.</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation>Save project as</translation>
     </message>
 </context>
 </TS>

@@ -11,11 +11,6 @@ namespace zuv::bio {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ChartDescription", text);
-}
-
 // "8." : the day of the month, as spoken with the month already named.
 QString dayOfMonth(const QDate& day)
 {
@@ -24,20 +19,20 @@ QString dayOfMonth(const QDate& day)
 
 QString percent(int value)
 {
-    return tr("%1 %").arg(value);
+    return QCoreApplication::translate("ChartDescription", "%1 %").arg(value);
 }
 
 QString crossingsText(const CycleCourse& course)
 {
     if (course.zeroCrossings.empty())
-        return tr("keine Nulldurchgänge");
+        return QCoreApplication::translate("ChartDescription", "keine Nulldurchgänge");
     QStringList days;
     for (const CycleCourse::Crossing& c : course.zeroCrossings) {
-        days << (c.betweenDays ? tr("zwischen %1 und %2")
+        days << (c.betweenDays ? QCoreApplication::translate("ChartDescription", "zwischen %1 und %2")
                                      .arg(dayOfMonth(c.day.addDays(-1)), dayOfMonth(c.day))
-                               : tr("am %1").arg(dayOfMonth(c.day)));
+                               : QCoreApplication::translate("ChartDescription", "am %1").arg(dayOfMonth(c.day)));
     }
-    return tr("Nulldurchgänge %1").arg(days.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("ChartDescription", "Nulldurchgänge %1").arg(days.join(QStringLiteral(", ")));
 }
 
 // One sentence per part; a part that already ends with a full stop ("am 24.") gets no second.
@@ -91,16 +86,16 @@ QString monthChartDescription(const BioMonth& month)
 {
     QStringList parts{month.title.simplified()};
     if (month.days.empty()) {
-        parts << tr("Noch keine Werte.");
+        parts << QCoreApplication::translate("ChartDescription", "Noch keine Werte.");
         return sentences(parts);
     }
     if (month.chosenDay) {
-        parts << tr("Am %1: %2")
+        parts << QCoreApplication::translate("ChartDescription", "Am %1: %2")
                      .arg(zuv::core::formatDate(month.chosenDay->day), dayValuesText(*month.chosenDay));
     }
     for (size_t c = 0; c < cycles().size(); ++c) {
         const CycleCourse course = cycleCourse(month.days, int(c));
-        parts << tr("%1: höchster Wert %2 am %3, tiefster Wert %4 am %5, %6")
+        parts << QCoreApplication::translate("ChartDescription", "%1: höchster Wert %2 am %3, tiefster Wert %4 am %5, %6")
                      .arg(cycles()[c].lineTitle, percent(course.high), dayOfMonth(course.highDay),
                           percent(course.low), dayOfMonth(course.lowDay), crossingsText(course));
     }
@@ -110,8 +105,8 @@ QString monthChartDescription(const BioMonth& month)
 QString dayChartDescription(const BioMonth& month)
 {
     if (!month.chosenDay)
-        return tr("Tagesform: kein Tag des Monats gewählt.");
-    return tr("Tagesform am %1: %2.")
+        return QCoreApplication::translate("ChartDescription", "Tagesform: kein Tag des Monats gewählt.");
+    return QCoreApplication::translate("ChartDescription", "Tagesform am %1: %2.")
         .arg(zuv::core::formatDate(month.chosenDay->day), dayValuesText(*month.chosenDay));
 }
 

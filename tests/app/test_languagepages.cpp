@@ -3,6 +3,8 @@
 // The photo page and the year calendar in English: what the page shows and what the PDF
 // worker writes follow the language the program started with.
 #include "apptestsupport.h"
+#include "biopage.h"
+#include "chart.h"
 #include "language.h"
 #include "tform1.h"
 #include "tform10.h"
@@ -43,6 +45,22 @@ TEST_F(EnglishPagesTest, PhotoPageAndItsReportSpeakEnglish)
     const zuv::photo::CalendarReport& report = w.reportWindow().QRBildkalender;
     EXPECT_EQ(report.text(QStringLiteral("QRLabel9")).caption, QStringLiteral("Wk"));
     EXPECT_EQ(report.text(QStringLiteral("QRLabel3")).caption, QStringLiteral("Tu"));
+}
+
+// What a screen reader says of the charts is built outside any class: its texts must land in
+// the context the program looks them up in.
+TEST_F(EnglishPagesTest, ChartDescriptionsSpeakEnglish)
+{
+    zuv::app::TForm1 w(&fixedNow);
+    w.FormCreate();
+    const QString month = w.bioPage().DBChart1()->accessibleDescription();
+    const QString day = w.bioPage().DBChart2()->accessibleDescription();
+    for (const QString& german : {QStringLiteral("Nulldurchg"), QStringLiteral("Wert"),
+                                  QStringLiteral("Tagesform"), QStringLiteral("Noch keine")}) {
+        EXPECT_FALSE(month.contains(german)) << month.toStdString();
+        EXPECT_FALSE(day.contains(german)) << day.toStdString();
+    }
+    EXPECT_FALSE(month.isEmpty());
 }
 
 // The command line's year calendar for Vienna: the month pages are laid out on worker
