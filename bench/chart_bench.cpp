@@ -75,6 +75,23 @@ void BM_RenderMonthChart(benchmark::State& state)
 }
 BENCHMARK(BM_RenderMonthChart)->Unit(benchmark::kMicrosecond);
 
+// The chart as a window scaled to a large screen draws it: its design size times the
+// window's factor (about 2 on a 1920x1080 screen).
+void BM_RenderMonthChartScaled(benchmark::State& state)
+{
+    const ChartModel model = monthChart();
+    const double factor = 1.98;
+    QImage image(QSize(793, 287) * factor, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.scale(factor, factor);
+        render(painter, QRect(0, 0, 793, 287), model);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderMonthChartScaled)->Unit(benchmark::kMicrosecond);
+
 void BM_LayoutMonthChart(benchmark::State& state)
 {
     const ChartModel model = monthChart();
