@@ -994,6 +994,54 @@ Please enter the date as DD.MM.YYYY.</translation>
         <source>unten rechts</source>
         <translation>bottom right</translation>
     </message>
+    <message>
+        <source>Die Datei ist keine gültige erweiterte Metadatei (EMF).</source>
+        <translation>The file is not a valid enhanced metafile (EMF).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine gültige Metadatei (WMF).</source>
+        <translation>The file is not a valid metafile (WMF).</translation>
+    </message>
+    <message>
+        <source>Die Metadatei ist zu groß.</source>
+        <translation>The metafile is too large.</translation>
+    </message>
+    <message>
+        <source>Die Metadatei ist zu aufwendig: ihre Umwandlung braucht mehr Rechenzeit als erlaubt. Die Datei ist nicht beschädigt; speichern Sie die Zeichnung einfacher oder als JPEG oder PNG.</source>
+        <translation>The metafile is too elaborate: converting it takes more processor time than allowed. The file is not damaged; save the drawing more simply or as JPEG or PNG.</translation>
+    </message>
+    <message>
+        <source>Die erweiterte Metadatei (EMF) ist beschädigt: ihre Einträge passen nicht in die Datei.</source>
+        <translation>The enhanced metafile (EMF) is damaged: its records do not fit into the file.</translation>
+    </message>
+    <message>
+        <source>Die erweiterte Metadatei (EMF) ist beschädigt und kann nicht gelesen werden.</source>
+        <translation>The enhanced metafile (EMF) is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an; sie wird nicht gezeichnet.</source>
+        <translation>The enhanced metafile (EMF) gives absurd dimensions; it is not drawn.</translation>
+    </message>
+    <message>
+        <source>Metadateien (WMF) können nicht gelesen werden.</source>
+        <translation>Metafiles (WMF) cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Metadatei (WMF) ist beschädigt und kann nicht gelesen werden.</source>
+        <translation>The metafile (WMF) is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Metadatei ergibt eine zu große Zeichnung (%1 MB, höchstens %2 MB).</source>
+        <translation>The metafile gives too large a drawing (%1 MB, at most %2 MB).</translation>
+    </message>
+    <message>
+        <source>Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an (%1 × %2 Bildpunkte); sie wird nicht gezeichnet.</source>
+        <translation>The enhanced metafile (EMF) gives absurd dimensions (%1 × %2 pixels); it is not drawn.</translation>
+    </message>
+    <message>
+        <source>Die Metadatei (WMF) gibt unsinnige Abmessungen an (%1 × %2 Bildpunkte); sie wird nicht gezeichnet.</source>
+        <translation>The metafile (WMF) gives absurd dimensions (%1 × %2 pixels); it is not drawn.</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

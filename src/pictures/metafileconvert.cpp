@@ -57,7 +57,8 @@ bool plausibleWmf(const unsigned char* data, std::size_t size)
 MetafileResult convertEmf(const unsigned char* data, std::size_t size)
 {
     if (!plausibleEmf(data, size))
-        return failure("Die Datei ist keine gültige erweiterte Metadatei (EMF).");
+        return failure(QT_TRANSLATE_NOOP("Pictures",
+                                         "Die Datei ist keine gültige erweiterte Metadatei (EMF)."));
     return detail::convertEmfToSvg(data, size);
 }
 
@@ -99,7 +100,8 @@ std::vector<unsigned char> embeddedEmf(const unsigned char* data, std::size_t si
 MetafileResult convertWmf(const unsigned char* data, std::size_t size)
 {
     if (!plausibleWmf(data, size))
-        return failure("Die Datei ist keine gültige Metadatei (WMF).");
+        return failure(QT_TRANSLATE_NOOP("Pictures",
+                                         "Die Datei ist keine gültige Metadatei (WMF)."));
     const std::vector<unsigned char> emf = embeddedEmf(data, size);
     if (!emf.empty()) {
         MetafileResult r = detail::convertEmfToSvg(emf.data(), emf.size());
@@ -115,9 +117,9 @@ MetafileResult convertMetafile(MetafileKind kind, const unsigned char* data, std
                                std::size_t maxSvgBytes)
 {
     if (!data || size == 0)
-        return failure("Die Datei ist leer.");
+        return failure(QT_TRANSLATE_NOOP("Pictures", "Die Datei ist leer."));
     if (size > kMaxMetafileBytes)
-        return failure("Die Metadatei ist zu groß.");
+        return failure(QT_TRANSLATE_NOOP("Pictures", "Die Metadatei ist zu groß."));
     MetafileResult r = kind == MetafileKind::Emf ? convertEmf(data, size) : convertWmf(data, size);
     if (r.ok && r.svg.size() > maxSvgBytes)
         return failure(svgTooLargeReason(r.svg.size(), maxSvgBytes));

@@ -9,6 +9,12 @@
 #include <cstddef>
 #include <string>
 
+// The helper has no Qt and gives its reasons in German; the program translates them by their
+// text. This marks them for lupdate, as Qt's own macro of the same name does.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
 namespace zuv::pictures {
 
 enum class MetafileKind { Emf, Wmf };
@@ -39,9 +45,10 @@ inline std::string svgTooLargeReason(std::size_t svgBytes, std::size_t maxSvgByt
 // Stopped at the helper's processor-time limit.
 inline std::string tooComplexReason()
 {
-    return "Die Metadatei ist zu aufwendig: ihre Umwandlung braucht mehr Rechenzeit als "
-           "erlaubt. Die Datei ist nicht beschädigt; speichern Sie die Zeichnung einfacher "
-           "oder als JPEG oder PNG.";
+    return QT_TRANSLATE_NOOP("Pictures",
+                             "Die Metadatei ist zu aufwendig: ihre Umwandlung braucht mehr Rechenzeit als "
+                             "erlaubt. Die Datei ist nicht beschädigt; speichern Sie die Zeichnung einfacher "
+                             "oder als JPEG oder PNG.");
 }
 
 } // namespace zuv::pictures

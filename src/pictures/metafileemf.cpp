@@ -331,8 +331,9 @@ MetafileResult convertEmfToSvg(const unsigned char* data, std::size_t size)
     std::vector<unsigned char> emf(data, data + size);
     const std::vector<Record> list = records(emf);
     if (list.empty() || list.front().size < 88)
-        return failure("Die erweiterte Metadatei (EMF) ist beschädigt: ihre Einträge passen "
-                       "nicht in die Datei.");
+        return failure(QT_TRANSLATE_NOOP("Pictures",
+                                         "Die erweiterte Metadatei (EMF) ist beschädigt: ihre Einträge passen "
+                                         "nicht in die Datei."));
     forgetOutsideParts(emf, list.front().size);
 
     // Bounds (device pixels, inclusive) and frame (0.01 mm, inclusive) of the header.
@@ -390,7 +391,8 @@ MetafileResult convertEmfToSvg(const unsigned char* data, std::size_t size)
         ++attempts;
     }
     if (!attempt.ok)
-        return failure("Die erweiterte Metadatei (EMF) ist beschädigt und kann nicht gelesen werden.");
+        return failure(QT_TRANSLATE_NOOP("Pictures",
+                                         "Die erweiterte Metadatei (EMF) ist beschädigt und kann nicht gelesen werden."));
 
     unmark(attempt.svg, marks);
     // The converter's units are its bounds' pixels; the frame may reach further (an
@@ -407,8 +409,9 @@ MetafileResult convertEmfToSvg(const unsigned char* data, std::size_t size)
         e.width = std::max(absurd(boundsW) ? 0 : boundsW * scaleX, absurd(frameW) ? 0 : frameW * scaleX);
         e.height = std::max(absurd(boundsH) ? 0 : boundsH * scaleY, absurd(frameH) ? 0 : frameH * scaleY);
         if (absurd(e.width) || absurd(e.height))
-            return failure("Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an; sie "
-                           "wird nicht gezeichnet.");
+            return failure(QT_TRANSLATE_NOOP("Pictures",
+                                             "Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an; sie "
+                                             "wird nicht gezeichnet."));
         resizeRoot(attempt.svg, e);
     }
     MetafileResult r;

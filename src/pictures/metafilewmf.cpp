@@ -328,7 +328,8 @@ MetafileResult convertWmfToSvg(const unsigned char* data, std::size_t size)
     if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
         if (api)
             wmf_api_destroy(api);
-        return failure("Metadateien (WMF) können nicht gelesen werden.");
+        return failure(QT_TRANSLATE_NOOP("Pictures",
+                                         "Metadateien (WMF) können nicht gelesen werden."));
     }
 
     char* buffer = nullptr;
@@ -395,7 +396,8 @@ MetafileResult convertWmfToSvg(const unsigned char* data, std::size_t size)
         return failure(text);
     }
     if (!ok || !looksLikeSvg(r.svg))
-        return failure("Die Metadatei (WMF) ist beschädigt und kann nicht gelesen werden.");
+        return failure(QT_TRANSLATE_NOOP("Pictures",
+                                         "Die Metadatei (WMF) ist beschädigt und kann nicht gelesen werden."));
     r.ok = true;
     return r;
 }

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <cmath>
 #include <csignal>
 
@@ -38,6 +39,43 @@ QString g_helperPath;
 [[noreturn]] void refuse(const QString& reason)
 {
     throw zuv::core::Error(reason);
+}
+
+// The helper's reasons that carry numbers, as it words them with the numbers in place of
+// %1 and %2.
+constexpr const char* kSvgTooLarge
+    = QT_TRANSLATE_NOOP("Pictures", "Die Metadatei ergibt eine zu große Zeichnung (%1 MB, höchstens %2 MB).");
+constexpr const char* kNumberedHelperReasons[] = {
+    kSvgTooLarge,
+    QT_TRANSLATE_NOOP("Pictures", "Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an (%1 × %2 "
+                                  "Bildpunkte); sie wird nicht gezeichnet."),
+    QT_TRANSLATE_NOOP("Pictures", "Die Metadatei (WMF) gibt unsinnige Abmessungen an (%1 × %2 Bildpunkte); "
+                                  "sie wird nicht gezeichnet."),
+};
+
+QString svgTooLargeText(qint64 svgBytes, qint64 maxSvgBytes)
+{
+    const auto mb = [](qint64 bytes) { return (bytes + (1 << 20) - 1) >> 20; };
+    return QCoreApplication::translate("Pictures", kSvgTooLarge).arg(mb(svgBytes)).arg(mb(maxSvgBytes));
+}
+
+// The helper has no Qt and gives its reason in German: in the program's language, the fixed
+// texts by their wording, the others by their wording around the numbers.
+QString helperReasonText(const QByteArray& standardError)
+{
+    const QString german = QString::fromUtf8(standardError).trimmed();
+    if (german.isEmpty())
+        return QCoreApplication::translate("Pictures", "Die Metadatei kann nicht umgewandelt werden.");
+    for (const char* wording : kNumberedHelperReasons) {
+        QStringList pieces;
+        for (const QString& piece : QString::fromUtf8(wording).split(QRegularExpression(QStringLiteral("%[12]"))))
+            pieces << QRegularExpression::escape(piece);
+        const QRegularExpression pattern(QLatin1Char('^') + pieces.join(QStringLiteral("(\\d+)")) + QLatin1Char('$'));
+        const QRegularExpressionMatch m = pattern.match(german);
+        if (m.hasMatch())
+            return QCoreApplication::translate("Pictures", wording).arg(m.captured(1), m.captured(2));
+    }
+    return QCoreApplication::translate("Pictures", german.toUtf8().constData());
 }
 
 // The content's format as QImageReader names it, in the words of the message.
@@ -273,7 +311,7 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
             helper.kill();
             helper.waitForFinished(1000);
             throw zuv::core::Error(svg.size() > maxSvgBytes
-                                       ? QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes))
+                                       ? svgTooLargeText(svg.size(), maxSvgBytes)
                                        : QCoreApplication::translate("Pictures",
                                                                      "Die Umwandlung der Metadatei dauert zu "
                                                                      "lange und wurde abgebrochen."));
@@ -284,19 +322,16 @@ QByteArray convertInHelper(bool enhanced, const QByteArray& metafile, int timeou
     svg += helper.readAllStandardOutput();
     // Stopped at its processor-time limit (SIGXCPU): a drawing too costly, not a damaged file.
     if (helper.exitStatus() == QProcess::CrashExit && helper.exitCode() == SIGXCPU)
-        throw zuv::core::Error(QString::fromStdString(tooComplexReason()));
+        throw zuv::core::Error(QCoreApplication::translate("Pictures", tooComplexReason().c_str()));
     // The whole output counts, also what came after the last look while the helper ran.
     if (svg.size() > maxSvgBytes)
-        throw zuv::core::Error(QString::fromStdString(svgTooLargeReason(svg.size(), maxSvgBytes)));
+        throw zuv::core::Error(svgTooLargeText(svg.size(), maxSvgBytes));
     if (helper.exitStatus() == QProcess::CrashExit)
         throw zuv::core::Error(QCoreApplication::translate("Pictures",
                                                            "Die Metadatei ist beschädigt: die Umwandlung "
                                                            "ist abgestürzt."));
     if (helper.exitCode() != 0) {
-        QString reason = QString::fromUtf8(helper.readAllStandardError()).trimmed();
-        if (reason.isEmpty())
-            reason = QCoreApplication::translate("Pictures", "Die Metadatei kann nicht umgewandelt werden.");
-        throw zuv::core::Error(reason);
+        throw zuv::core::Error(helperReasonText(helper.readAllStandardError()));
     }
     return svg;
 }

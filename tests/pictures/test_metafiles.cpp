@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,6 +126,28 @@ TEST_F(Metafiles, AbsurdBoundsAreRefusedWithAReason)
         EXPECT_TRUE(r.error.contains(QStringLiteral("unsinnige Abmessungen"))) << r.error.toStdString();
         EXPECT_TRUE(r.error.startsWith(QStringLiteral("Das Bild \""))) << r.error.toStdString();
     }
+}
+
+// The helper has no Qt and answers in German; an English user still reads English, for the
+// fixed reasons (looked up by their wording) and for the one that carries numbers.
+TEST_F(Metafiles, TheHelpersReasonsAreTranslated)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(ZUV_ENGLISH_QM)));
+    QCoreApplication::installTranslator(&english);
+    const PictureCache::Result r = cache.tryImage(data("seeds/absurd_bounds.emf"), QSize(400, 300));
+    QFile wmf(data("pictures/libreoffice.wmf"));
+    ASSERT_TRUE(wmf.open(QIODevice::ReadOnly));
+    QString tooLarge;
+    try {
+        zuv::pictures::convertInHelper(false, wmf.readAll(), 30000, 1);
+    } catch (const std::exception& e) {
+        tooLarge = QString::fromUtf8(e.what());
+    }
+    QCoreApplication::removeTranslator(&english);
+    // Expected: translations/zuvododerod_en.ts.
+    EXPECT_TRUE(r.error.contains(QStringLiteral("gives absurd dimensions"))) << r.error.toStdString();
+    EXPECT_TRUE(tooLarge.contains(QStringLiteral("too large a drawing"))) << tooLarge.toStdString();
 }
 
 } // namespace
