@@ -3,11 +3,13 @@
 #include "application.h"
 
 #include "datafolder.h"
+#include "deferrediconstyle.h"
 #include "dialogs.h"
 #include "language.h"
 #include "programfolder.h"
 
 #include <QFont>
+#include <QStyle>
 #include <QWidget>
 
 namespace zuv::app {
@@ -19,6 +21,7 @@ Application::Application(int& argc, char** argv)
     // Ties the windows to the installed desktop entry (task bar icon, Wayland app id).
     setDesktopFileName(QStringLiteral("de.zuvododerod.Zuvododerod"));
     registerFontSubstitutions();
+    setStyle(new zuv::widgets::DeferredIconStyle(style()->name()));
     installLanguage(*this, systemLanguage());
 }
 

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -122,7 +123,18 @@ void applyZodiacSign(const ZodiacSign& sign, QLabel& Label3, QLabel& Image2, QLa
     QByteArray pictureBytes = zuv::store::readRegularFile(picturePath, kMaxZodiacPictureBytes);
     QBuffer pictureBuffer(&pictureBytes);
     QImageReader reader(&pictureBuffer);
-    const QImage picture = reader.read();
+    // The format its name gives first: guessing it asks every image plugin, which loads them
+    // all (a good part of the program's start). A picture its name belies is still guessed.
+    reader.setFormat(QFileInfo(picturePath).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        pictureBuffer.seek(0);
+        reader.setDevice(&pictureBuffer);
+        reader.setFormat({});
+        reader.setAutoDetectImageFormat(true);
+        picture = reader.read();
+    }
     if (picture.isNull()) {
         // The reader's own English text never reaches the user.
         const QString cause = reader.error() == QImageReader::UnsupportedFormatError
