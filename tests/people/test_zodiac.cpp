@@ -112,12 +112,12 @@ protected:
     }
 
     // A picture whose bottom-left pixel is the background colour.
-    void writePicture(const QString& file, int width, int height)
+    void writePicture(const QString& file, int width, int height, const char* format = "BMP")
     {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(QColor(255, 0, 255));
         image.setPixel(width / 2, height / 2, qRgb(0, 0, 128));
-        ASSERT_TRUE(image.save(folder + QStringLiteral("BioBMPs/") + file, "BMP"));
+        ASSERT_TRUE(image.save(folder + QStringLiteral("BioBMPs/") + file, format));
     }
 
     void writeText(const QString& file, const QString& words)
@@ -209,6 +209,16 @@ TEST_F(ZodiacDisplay, MissingPictureKeepsTextAndCaption)
     EXPECT_TRUE(Image3.pixmap().isNull());
     EXPECT_EQ(Label3.text(), QStringLiteral("Widder\n21.3.- 20.4."));
     EXPECT_TRUE(RichEdit1.toPlainText().contains(QStringLiteral("Widdertext")));
+}
+
+// The picture is read as the format its name gives first; a PNG saved under the .bmp name
+// must still show.
+TEST_F(ZodiacDisplay, APictureInAnotherFormatThanItsNameStillShows)
+{
+    writePicture(QStringLiteral("Waage.bmp"), 30, 20, "PNG");
+    writeText(QStringLiteral("Waage.rtf"), QStringLiteral("Waagetext"));
+    show(QDate(1980, 10, 1));
+    EXPECT_EQ(Image2.pixmap().size(), QSize(30, 20));
 }
 
 TEST_F(ZodiacDisplay, UnreadablePictureIsAnError)
