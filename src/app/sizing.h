@@ -8,13 +8,15 @@
 // screens and at any scale factor, where stretching the window to the screen in both
 // directions and the controls by the width alone pushed the lower controls out of sight.
 
+#include "pagelayout.h"
+
 #include <QRect>
 #include <QSize>
 
 namespace zuv::app {
 
-// Size of either page at design, in pixels.
-inline constexpr QSize kPageDesignSize{840, 478};
+// Size of either page at design, in pixels: the biorhythm page's.
+using zuv::bio::kPageDesignSize;
 // Device pixels per design pixel below which texts get too small to read; the window's
 // minimum size keeps to it unless the screen itself is smaller.
 inline constexpr double kSmallestReadableScale = 0.75;
