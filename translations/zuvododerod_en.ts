@@ -2367,7 +2367,7 @@ either enlarged or reduced.</translation>
     </message>
     <message>
         <source>&amp;Ordner übernehmen...</source>
-        <translation>Take &amp;folder...</translation>
+        <translation>Ta&amp;ke folder...</translation>
     </message>
     <message>
         <source>Die Bilder eines Ordners nach Namen sortiert, eines je Monat ab dem ersten Monat</source>
@@ -2580,11 +2580,11 @@ A new project is started.</translation>
         <translation>Year</translation>
     </message>
     <message>
-        <source>Projekt ö&amp;ffnen...</source>
+        <source>Projekt &amp;öffnen...</source>
         <translation>Open pro&amp;ject...</translation>
     </message>
     <message>
-        <source>Projekt speichern &amp;unter...</source>
+        <source>Projekt speic&amp;hern unter...</source>
         <translation>Save project as ne&amp;w file...</translation>
     </message>
     <message>

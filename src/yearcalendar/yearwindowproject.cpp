@@ -48,9 +48,9 @@ QWidget* YearWindow::yearAndProjectRow()
     m_year->setAccessibleName(tr("Jahr"));
     m_projectLabel = new QLabel(row);
     m_projectLabel->setObjectName(QStringLiteral("ProjectLabel"));
-    auto* open = new QPushButton(tr("Projekt ö&ffnen..."), row);
+    auto* open = new QPushButton(tr("Projekt &öffnen..."), row);
     open->setObjectName(QStringLiteral("OpenProjectButton"));
-    auto* saveAs = new QPushButton(tr("Projekt speichern &unter..."), row);
+    auto* saveAs = new QPushButton(tr("Projekt speic&hern unter..."), row);
     saveAs->setObjectName(QStringLiteral("SaveProjectAsButton"));
     layout->addWidget(m_projectLabel);
     // Enter in the year's box is no wish for a file dialog.
