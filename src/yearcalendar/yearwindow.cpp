@@ -160,6 +160,7 @@ void YearWindow::buildControls()
     auto* months = named(new QGroupBox(tr("Bilder (ein bis drei je Monat; Dateien auf einen Monat ziehen)"), this),
                          "MonthsBox");
     auto* grid = new QGridLayout(months);
+    m_monthGrid = grid;
     for (int m = 1; m <= 12; ++m) {
         auto* area = new MonthPictureArea(m, months);
         m_areas[static_cast<std::size_t>(m - 1)] = area;

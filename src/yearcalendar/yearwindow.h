@@ -26,6 +26,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -107,6 +108,7 @@ private:
     void useProjectFile(const QString& path);
     void fillPeople(const std::optional<Person>& selected);
     void showPictures();
+    void placeMonthAreas(int firstMonth);   // 1..12
     struct PictureJob {
         int month = 0;                 // the month pictures were added to; 0: a whole folder
         QStringList monthPictures;     // that month's pictures with the added ones
@@ -154,6 +156,8 @@ private:
     QStringList m_appointmentFiles;
     QLabel* m_appointmentLabel = nullptr;
     std::array<MonthPictureArea*, 12> m_areas{};
+    QGridLayout* m_monthGrid = nullptr;
+    int m_placedFirstMonth = 1;   // the months are placed January first when made
     YearThumbnails* m_thumbnails = nullptr;
     YearPrintPanel* m_printPanel = nullptr;
     QPushButton* m_folderButton = nullptr;

@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QStatusBar>
 #include <QPushButton>
+#include <QGridLayout>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -26,8 +27,27 @@ namespace zuv::yearcal {
 using zuv::core::dialogs;
 using zuv::core::guarded;
 
+void YearWindow::placeMonthAreas(int firstMonth)
+{
+    // The months stand in the order the calendar prints them, from its first month on.
+    if (firstMonth == m_placedFirstMonth || !m_monthGrid)
+        return;
+    m_placedFirstMonth = firstMonth;
+    for (MonthPictureArea* area : m_areas)
+        m_monthGrid->removeWidget(area);
+    QWidget* previous = nullptr;
+    for (int i = 0; i < 12; ++i) {
+        MonthPictureArea* area = m_areas[static_cast<std::size_t>((firstMonth - 1 + i) % 12)];
+        m_monthGrid->addWidget(area, i / 4, i % 4);
+        if (previous)
+            setTabOrder(previous, area);
+        previous = area;
+    }
+}
+
 void YearWindow::showPictures()
 {
+    placeMonthAreas(m_printPanel->settings().firstMonth);
     const bool chosenStays = std::any_of(m_pictures.begin(), m_pictures.end(), [this](const QStringList& files) {
         return files.contains(m_printPanel->chosenPicture());
     });

@@ -12,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QGridLayout>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -421,6 +423,24 @@ TEST_F(YearWindowTest, PrintControlsAreKeptInTheProject)
     child<QComboBox>(*w, "PaperBox")->setCurrentIndex(2);
     EXPECT_EQ(note->text(), QStringLiteral("Mai, Bild 1: 89 ppi, wird unscharf"));
     EXPECT_FALSE(note->isHidden());
+}
+
+// A calendar from July on shows July's pictures first and June's last, in reading order.
+TEST_F(YearWindowTest, MonthsStandInTheOrderTheCalendarPrintsThem)
+{
+    auto w = makeWindow();
+    const auto* grid = child<QGroupBox>(*w, "MonthsBox")->findChild<QGridLayout*>();
+    const auto cellOf = [&](int month) {
+        int row = -1, column = -1, rows = 0, columns = 0;
+        const int index = grid->indexOf(w->findChild<QWidget*>(QStringLiteral("MonthArea%1").arg(month)));
+        grid->getItemPosition(index, &row, &column, &rows, &columns);
+        return QPoint(column, row);
+    };
+    EXPECT_EQ(cellOf(1), QPoint(0, 0));
+    child<QComboBox>(*w, "FirstMonthBox")->setCurrentIndex(6);
+    EXPECT_EQ(cellOf(7), QPoint(0, 0));
+    EXPECT_EQ(cellOf(12), QPoint(1, 1));
+    EXPECT_EQ(cellOf(6), QPoint(3, 2));
 }
 
 // Another project file, opened or saved, is the one the next start opens.
