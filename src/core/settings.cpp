@@ -145,10 +145,14 @@ QSize Settings::size(const QString& key, QSize fallback) const
 
 QFont Settings::font(const QString& key, const QFont& fallback) const
 {
+    // QFont::toString()'s text: family, point size and at least eight further fields. QFont
+    // itself takes any text with a comma ("Kursiv, bitte" gives a 9-point "Kursiv").
     const QString text = string(key);
+    const QStringList fields = text.split(QLatin1Char(','));
+    bool numeric = false;
+    const double points = fields.value(1).toDouble(&numeric);
     QFont f;
-    // QFont takes a lone word as a family; a stored font always has its size after it.
-    if (!text.contains(QLatin1Char(',')) || !f.fromString(text))
+    if (fields.size() < 10 || !numeric || points < 1 || points > 400 || !f.fromString(text))
         return fallback;
     return f;
 }

@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QFontDialog>
-#include <optional>
 
 namespace zuv::photo {
 
@@ -44,19 +43,6 @@ int regionIndex(const QString& code)
     return -1;
 }
 
-// QFont::toString()'s text: family, point size and at least eight further fields. QFont
-// itself takes any text with a comma ("Kursiv, bitte" gives a 9-point "Kursiv").
-std::optional<QFont> storedFont(const QString& text)
-{
-    const QStringList fields = text.split(QLatin1Char(','));
-    bool numeric = false;
-    const double points = fields.value(1).toDouble(&numeric);
-    QFont font;
-    if (fields.size() < 10 || !numeric || points < 1 || points > 400 || !font.fromString(text))
-        return std::nullopt;
-    return font;
-}
-
 } // namespace
 
 QStringList fontMenuElements()
@@ -84,8 +70,7 @@ void readReportFonts(const zuv::core::Settings& settings, CalendarReport& report
 {
     for (const QString& name : fontMenuElements()) {
         ReportText& element = report.text(name);
-        if (const std::optional<QFont> font = storedFont(settings.string(kFont.arg(name))))
-            element.font = *font;
+        element.font = settings.font(kFont.arg(name), element.font);
         const QColor colour = QColor::fromString(settings.string(kColour.arg(name)));
         if (colour.isValid())
             element.color = colour;
