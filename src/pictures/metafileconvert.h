@@ -12,7 +12,7 @@
 // The helper has no Qt and gives its reasons in German; the program translates them by their
 // text. This marks them for lupdate, as Qt's own macro of the same name does.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x   // word for word as Qt defines it
 #endif
 
 namespace zuv::pictures {
@@ -34,12 +34,35 @@ inline constexpr std::size_t kMaxSvgOutputBytes = 64u * 1024u * 1024u;
 MetafileResult convertMetafile(MetafileKind kind, const unsigned char* data, std::size_t size,
                                std::size_t maxSvgBytes = kMaxSvgOutputBytes);
 
-// The German reasons the helper and its caller give for a conversion that got out of hand.
+// The helper's reasons that carry numbers, in German with %1 and %2 where the numbers go.
+// The program recognises them by the wording around the numbers and translates them.
+inline constexpr const char* kSvgTooLargeWording
+    = QT_TRANSLATE_NOOP("Pictures", "Die Metadatei ergibt eine zu große Zeichnung (%1 MB, höchstens %2 MB).");
+inline constexpr const char* kAbsurdEmfWording
+    = QT_TRANSLATE_NOOP("Pictures", "Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an (%1 × %2 "
+                                    "Bildpunkte); sie wird nicht gezeichnet.");
+inline constexpr const char* kAbsurdWmfWording
+    = QT_TRANSLATE_NOOP("Pictures", "Die Metadatei (WMF) gibt unsinnige Abmessungen an (%1 × %2 Bildpunkte); "
+                                    "sie wird nicht gezeichnet.");
+inline constexpr const char* kNumberedWordings[] = {kSvgTooLargeWording, kAbsurdEmfWording, kAbsurdWmfWording};
+
+// The wording with %1 and %2 replaced by first and second.
+inline std::string fillIn(std::string wording, const std::string& first, const std::string& second)
+{
+    wording.replace(wording.find("%1"), 2, first);
+    wording.replace(wording.find("%2"), 2, second);
+    return wording;
+}
+
+// Whole megabytes, rounded up.
+inline std::string wholeMegabytes(std::size_t bytes)
+{
+    return std::to_string((bytes + (1u << 20) - 1) >> 20);
+}
+
 inline std::string svgTooLargeReason(std::size_t svgBytes, std::size_t maxSvgBytes)
 {
-    const auto mb = [](std::size_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20); };
-    return "Die Metadatei ergibt eine zu große Zeichnung (" + mb(svgBytes) + " MB, höchstens "
-        + mb(maxSvgBytes) + " MB).";
+    return fillIn(kSvgTooLargeWording, wholeMegabytes(svgBytes), wholeMegabytes(maxSvgBytes));
 }
 
 // Stopped at the helper's processor-time limit.

@@ -348,12 +348,13 @@ MetafileResult convertEmfToSvg(const unsigned char* data, std::size_t size)
     const double frameW = frameMmW * std::max(devicePerMmX, 96 / 25.4);
     const double frameH = frameMmH * std::max(devicePerMmY, 96 / 25.4);
     if ((absurd(boundsW) || absurd(boundsH)) && (absurd(frameW) || absurd(frameH))) {
-        char text[200];
-        std::snprintf(text, sizeof text,
-                      "Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an (%.0f × %.0f "
-                      "Bildpunkte); sie wird nicht gezeichnet.",
-                      absurd(boundsW) ? frameW : boundsW, absurd(boundsW) ? frameH : boundsH);
-        return failure(text);
+        const auto whole = [](double v) {
+            char text[40];
+            std::snprintf(text, sizeof text, "%.0f", v);
+            return std::string(text);
+        };
+        return failure(fillIn(kAbsurdEmfWording, whole(absurd(boundsW) ? frameW : boundsW),
+                              whole(absurd(boundsW) ? frameH : boundsH)));
     }
 
     const std::map<std::uint32_t, Translucent> marks = markTranslucent(emf, list);

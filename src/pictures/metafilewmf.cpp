@@ -388,12 +388,7 @@ MetafileResult convertWmfToSvg(const unsigned char* data, std::size_t size)
         std::free(buffer);
     }
     if (absurd) {
-        char text[200];
-        std::snprintf(text, sizeof text,
-                      "Die Metadatei (WMF) gibt unsinnige Abmessungen an (%u × %u Bildpunkte); "
-                      "sie wird nicht gezeichnet.",
-                      absurdWidth, absurdHeight);
-        return failure(text);
+        return failure(fillIn(kAbsurdWmfWording, std::to_string(absurdWidth), std::to_string(absurdHeight)));
     }
     if (!ok || !looksLikeSvg(r.svg))
         return failure(QT_TRANSLATE_NOOP("Pictures",

@@ -41,22 +41,11 @@ QString g_helperPath;
     throw zuv::core::Error(reason);
 }
 
-// The helper's reasons that carry numbers, as it words them with the numbers in place of
-// %1 and %2.
-constexpr const char* kSvgTooLarge
-    = QT_TRANSLATE_NOOP("Pictures", "Die Metadatei ergibt eine zu große Zeichnung (%1 MB, höchstens %2 MB).");
-constexpr const char* kNumberedHelperReasons[] = {
-    kSvgTooLarge,
-    QT_TRANSLATE_NOOP("Pictures", "Die erweiterte Metadatei (EMF) gibt unsinnige Abmessungen an (%1 × %2 "
-                                  "Bildpunkte); sie wird nicht gezeichnet."),
-    QT_TRANSLATE_NOOP("Pictures", "Die Metadatei (WMF) gibt unsinnige Abmessungen an (%1 × %2 Bildpunkte); "
-                                  "sie wird nicht gezeichnet."),
-};
-
 QString svgTooLargeText(qint64 svgBytes, qint64 maxSvgBytes)
 {
-    const auto mb = [](qint64 bytes) { return (bytes + (1 << 20) - 1) >> 20; };
-    return QCoreApplication::translate("Pictures", kSvgTooLarge).arg(mb(svgBytes)).arg(mb(maxSvgBytes));
+    return QCoreApplication::translate("Pictures", kSvgTooLargeWording)
+        .arg(QString::fromStdString(wholeMegabytes(std::size_t(svgBytes))),
+             QString::fromStdString(wholeMegabytes(std::size_t(maxSvgBytes))));
 }
 
 // The helper has no Qt and gives its reason in German: in the program's language, the fixed
@@ -66,7 +55,7 @@ QString helperReasonText(const QByteArray& standardError)
     const QString german = QString::fromUtf8(standardError).trimmed();
     if (german.isEmpty())
         return QCoreApplication::translate("Pictures", "Die Metadatei kann nicht umgewandelt werden.");
-    for (const char* wording : kNumberedHelperReasons) {
+    for (const char* wording : kNumberedWordings) {
         QStringList pieces;
         for (const QString& piece : QString::fromUtf8(wording).split(QRegularExpression(QStringLiteral("%[12]"))))
             pieces << QRegularExpression::escape(piece);
