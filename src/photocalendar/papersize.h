@@ -62,8 +62,12 @@ QRectF intoBleed(const QRectF& rect, const QSizeF& pageSize, double bleed);
 // Sets the TrimBox and BleedBox of every page of a PDF drawn on sheet to sheet's trimmed
 // page and bleed, measured from the top left corner of the page's MediaBox as written (Qt
 // writes it in whole points, so it can be a fraction of a point larger or smaller than
-// the sheet). Returns the new PDF; throws zuv::core::Error with a German message when pdf
-// is no PDF that can be read.
+// the sheet). The PDF is rewritten by the helper program zuvododerod-pdfboxes. Returns the
+// new PDF; throws zuv::core::Error with a German message when pdf is no PDF that can be
+// read or the helper cannot be run.
 QByteArray withPageBoxes(const QByteArray& pdf, const PrintSheet& sheet);
+
+// The helper withPageBoxes runs; an empty path means the one shipped with the program.
+void setPdfBoxesHelperPath(const QString& path);
 
 } // namespace zuv::photo

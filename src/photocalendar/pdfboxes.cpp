@@ -1,65 +1,76 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The page boxes a print shop reads. Qt's PDF writer sets only the MediaBox; the PDF is
-// read and written again by qpdf, which rebuilds the cross-reference table, so the offsets
-// stay right whatever Qt writes. Streams (pictures, page contents) are copied unchanged.
+// Page boxes through the helper program, which links qpdf so that the program need not.
 #include "papersize.h"
 
 #include "dialogs.h"
-
-// Our code uses std::shared_ptr only, not qpdf's old PointerHolder.
-#define POINTERHOLDER_TRANSITION 4
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
-#include <exception>
+#include "programfolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QStringList>
 
 namespace zuv::photo {
 
 namespace {
 
-constexpr double kPointsPerMm = 72.0 / 25.4;
+QString g_helperPath;
 
-// A rectangle in millimetres from the top left of media, as PDF counts: from bottom left.
-QPDFObjectHandle rectangle(const QRectF& mm, const QPDFObjectHandle::Rectangle& media)
+// Rewriting even a PDF full of photos takes seconds; a helper still busy after this long
+// is stuck and is ended.
+constexpr int kHelperTimeoutMs = 5 * 60 * 1000;
+
+QString helperPath()
 {
-    return QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-        media.llx + mm.left() * kPointsPerMm, media.ury - mm.bottom() * kPointsPerMm,
-        media.llx + mm.right() * kPointsPerMm, media.ury - mm.top() * kPointsPerMm));
+    return g_helperPath.isEmpty() ? zuv::core::helperProgramPath(QStringLiteral("zuvododerod-pdfboxes"))
+                                  : g_helperPath;
+}
+
+// left,top,right,bottom with a decimal point, as the helper reads them.
+QString rectArgument(const QRectF& mm)
+{
+    QStringList parts;
+    for (const double v : {mm.left(), mm.top(), mm.right(), mm.bottom()})
+        parts << QString::number(v, 'g', 17);
+    return parts.join(QLatin1Char(','));
+}
+
+[[noreturn]] void fail(const QString& reason)
+{
+    throw zuv::core::Error(
+        QCoreApplication::translate(
+            "Photo", "Die Schnittmarken-Angaben der PDF-Datei können nicht gesetzt werden:\n%1")
+            .arg(reason));
 }
 
 } // namespace
 
+void setPdfBoxesHelperPath(const QString& path)
+{
+    g_helperPath = path;
+}
+
 QByteArray withPageBoxes(const QByteArray& pdf, const PrintSheet& sheet)
 {
-    try {
-        QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("Kalender", pdf.constData(), static_cast<size_t>(pdf.size()));
-        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(document).getAllPages()) {
-            const QPDFObjectHandle::Rectangle media = page.getMediaBox().getArrayAsRectangle();
-            QPDFObjectHandle dictionary = page.getObjectHandle();
-            dictionary.replaceKey("/BleedBox", rectangle(sheet.bleedMm(), media));
-            dictionary.replaceKey("/TrimBox", rectangle(sheet.trimMm(), media));
-        }
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        writer.setCompressStreams(false);
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.write();
-        const std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(out->getBuffer()),
-                          static_cast<qsizetype>(out->getSize()));
-    } catch (const std::exception& e) {
-        throw zuv::core::Error(
-            QCoreApplication::translate(
-                "Photo", "Die Schnittmarken-Angaben der PDF-Datei können nicht gesetzt werden:\n%1")
-                .arg(QString::fromLocal8Bit(e.what())));
+    QProcess helper;
+    helper.setProgram(helperPath());
+    helper.setArguments({rectArgument(sheet.bleedMm()), rectArgument(sheet.trimMm())});
+    helper.start();
+    if (!helper.waitForStarted())
+        fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(helper.program()), helper.errorString()));
+    helper.write(pdf);
+    helper.closeWriteChannel();
+    if (!helper.waitForFinished(kHelperTimeoutMs)) {
+        helper.kill();
+        helper.waitForFinished();
+        fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(helper.program()), helper.errorString()));
     }
+    if (helper.exitStatus() != QProcess::NormalExit)
+        fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(helper.program()), helper.errorString()));
+    if (helper.exitCode() != 0)
+        fail(QString::fromLocal8Bit(helper.readAllStandardError()).trimmed());
+    return helper.readAllStandardOutput();
 }
 
 } // namespace zuv::photo

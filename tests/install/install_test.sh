@@ -27,6 +27,7 @@ fail() { echo "FEHLER: $*" >&2; failures=$((failures + 1)); }
 required_files() {
   echo bin/zuvododerod
   echo libexec/zuvododerod-metafile
+  echo libexec/zuvododerod-pdfboxes
   echo share/applications/$app_id.desktop
   echo share/metainfo/$app_id.metainfo.xml
   echo share/icons/hicolor/scalable/apps/$app_id.svg
@@ -36,6 +37,7 @@ required_files() {
   echo share/man/man1/zuvododerod.1.gz
   echo share/man/de/man1/zuvododerod.1.gz
   echo share/man/man1/zuvododerod-metafile.1.gz
+  echo share/man/man1/zuvododerod-pdfboxes.1.gz
   echo share/doc/zuvododerod/copyright
   echo share/zuvododerod/BioTab/BiorhythText.rtf
   echo share/zuvododerod/BioHelp/BioHilfe.html
@@ -46,8 +48,8 @@ required_files() {
 # The hardening of an executable, read from its ELF file (what hardening-check reads):
 # PIE, full RELRO (relro and bind now), stack protector, control-flow protection (an
 # endbr64 at the start of its functions: Debian 12's start files carry no IBT note, so the
-# note cannot tell) and, where the code has calls of fixed-size buffers (the helper; the
-# program's Qt code has none), fortified libc calls.
+# note cannot tell) and, where the code has calls of fixed-size buffers (the metafile
+# helper; the program's Qt code and the page-box helper have none), fortified libc calls.
 check_hardening() {
   local elf="$1" fortified="$2" bad=0 name header dynamic segments symbols
   name="$(basename "$elf")"
@@ -76,6 +78,7 @@ check_prefix() {
   done < <(required_files)
   [ -x "$p/bin/zuvododerod" ] || { echo "nicht ausführbar: bin/zuvododerod"; bad=1; }
   [ -x "$p/libexec/zuvododerod-metafile" ] || { echo "nicht ausführbar: libexec/zuvododerod-metafile"; bad=1; }
+  [ -x "$p/libexec/zuvododerod-pdfboxes" ] || { echo "nicht ausführbar: libexec/zuvododerod-pdfboxes"; bad=1; }
 
   local desktop="$p/share/applications/$app_id.desktop"
   local metainfo="$p/share/metainfo/$app_id.metainfo.xml"
@@ -113,7 +116,7 @@ check_prefix() {
       || { echo "Symbol ${size}x${size} hat die falsche Größe: $(file -b "$png")"; bad=1; }
   done
   local man="$p/share/man/man1/zuvododerod.1.gz" page
-  for page in man1/zuvododerod.1.gz de/man1/zuvododerod.1.gz man1/zuvododerod-metafile.1.gz; do
+  for page in man1/zuvododerod.1.gz de/man1/zuvododerod.1.gz man1/zuvododerod-metafile.1.gz man1/zuvododerod-pdfboxes.1.gz; do
     [ -f "$p/share/man/$page" ] || continue
     local warnings
     warnings="$(zcat "$p/share/man/$page" | groff -k -man -ww -z -Tutf8 2>&1)"
@@ -138,6 +141,7 @@ check_prefix() {
   fi
   [ -f "$p/bin/zuvododerod" ] && ! check_hardening "$p/bin/zuvododerod" plain && bad=1
   [ -f "$p/libexec/zuvododerod-metafile" ] && ! check_hardening "$p/libexec/zuvododerod-metafile" fortified && bad=1
+  [ -f "$p/libexec/zuvododerod-pdfboxes" ] && ! check_hardening "$p/libexec/zuvododerod-pdfboxes" plain && bad=1
   return $bad
 }
 
@@ -161,6 +165,7 @@ while read -r victim; do
 done <<LIST
 bin/zuvododerod
 libexec/zuvododerod-metafile
+libexec/zuvododerod-pdfboxes
 share/applications/$app_id.desktop
 share/metainfo/$app_id.metainfo.xml
 share/icons/hicolor/scalable/apps/$app_id.svg
@@ -244,12 +249,19 @@ run_program save Fenster Sternzeichenbild Sternzeichentext "Allgemeiner Text" Hi
 echo "-- second start: the name is there again"
 run_program check Fenster "Name gefunden"
 
-# The command line finds the name list the window made: the same per-user folder.
+# The command line finds the name list the window made: the same per-user folder. With
+# bleed, it runs the installed page-box helper from libexec.
 echo "-- the installed command line reads the window's name list"
 env -i PATH=/usr/bin:/bin HOME="$home" LANG=C.UTF-8 \
   timeout 120 "${run_as[@]}" "$prefix/bin/zuvododerod" --jahreskalender 2027 --region BY \
-  --person "Installierte Anna" --pdf "$home/kalender.pdf" >"$work/cli.log" 2>&1 \
+  --person "Installierte Anna" --beschnitt --pdf "$home/kalender.pdf" >"$work/cli.log" 2>&1 \
   || { cat "$work/cli.log" >&2; fail "die Kommandozeile mit --person endet mit Fehler"; }
+pdfinfo -box "$home/kalender.pdf" 2>/dev/null | grep -q "^TrimBox: *25\.51 " \
+  || fail "das PDF mit Beschnitt hat keine TrimBox 9 mm innerhalb des Blattes"
+# qpdf and the TLS libraries it brings stay out of the program, which starts without them.
+if readelf -d "$prefix/bin/zuvododerod" | grep -E "NEEDED.*(qpdf|gnutls)"; then
+  fail "das Programm lädt qpdf bei jedem Start"
+fi
 # Anna's birthday, 14 March, stands on the March page (the birthday line).
 pdftotext -layout "$home/kalender.pdf" "$work/kalender.txt" 2>/dev/null \
   || fail "die Kommandozeile schreibt kein lesbares PDF"

@@ -139,6 +139,25 @@ TEST(PaperPdf, NamesAndRefusedInput)
     EXPECT_THROW(withPageBoxes(QByteArrayLiteral("kein PDF"), {}), zuv::core::Error);
 }
 
+TEST(PaperPdf, HelperFailuresReachTheUserAsMessages)
+{
+    // The boxes are set by a helper process: its reason, or why it could not run, must come
+    // back as the error, never an unboxed PDF passed off as done.
+    const auto messageOf = [](const QByteArray& pdf) {
+        try {
+            withPageBoxes(pdf, {Paper::A4, true});
+        } catch (const zuv::core::Error& e) {
+            return e.message();
+        }
+        return QStringLiteral("no error");
+    };
+    EXPECT_TRUE(messageOf("kein PDF").contains(QLatin1String("Kalender"))) << messageOf("kein PDF").toStdString();
+    setPdfBoxesHelperPath(QStringLiteral("/nonexistent/zuvododerod-pdfboxes"));
+    const QString missing = messageOf("%PDF-1.4");
+    setPdfBoxesHelperPath({});
+    EXPECT_TRUE(missing.contains(QLatin1String("/nonexistent/zuvododerod-pdfboxes"))) << missing.toStdString();
+}
+
 TEST(RegionMonthNames, AustrianRegionsSayJaennerAndFeber)
 {
     // Austrian usage: "Jänner" and "Feber"; the other ten months as in Germany.
