@@ -4,11 +4,11 @@
 
 #include "datafolder.h"
 #include "deferrediconstyle.h"
+#include "designfont.h"
 #include "dialogs.h"
 #include "language.h"
 #include "programfolder.h"
 
-#include <QFont>
 #include <QStyle>
 #include <QWidget>
 
@@ -46,22 +46,7 @@ bool installQtGermanCatalogue(QCoreApplication& app, const QString& folder)
 
 void registerFontSubstitutions()
 {
-    struct Substitution {
-        const char* family;
-        QStringList lookAlikes;
-    };
-    const Substitution table[] = {
-        {"Arial", {QStringLiteral("Liberation Sans")}},
-        {"Times New Roman", {QStringLiteral("Liberation Serif")}},
-        {"MS Serif", {QStringLiteral("Liberation Serif")}},
-        // Liberation Sans keeps the narrow metrics the captions were sized for.
-        {"MS Sans Serif", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {"Small Fonts", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {"Book Antiqua", {QStringLiteral("P052")}},
-        {"Calligraph421 BT", {QStringLiteral("Z003")}},
-    };
-    for (const Substitution& s : table)
-        QFont::insertSubstitutions(QString::fromUtf8(s.family), s.lookAlikes);
+    zuv::core::registerLookAlikes();
 }
 
 } // namespace zuv::app

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tform1.h"
+#include "designfont.h"
 
 #include "aboutbox.h"
 #include "biopage.h"
@@ -59,7 +60,7 @@ namespace {
 // The window's font and the status panels' widths at design.
 QFont designWindowFont()
 {
-    return QFont(QStringLiteral("MS Sans Serif"), 8);
+    return QFont(zuv::core::installedFamily(QStringLiteral("MS Sans Serif")), 8);
 }
 constexpr int kStatusPanelWidths[3] = {80, 350, 50};
 

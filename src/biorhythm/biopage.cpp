@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "biopage.h"
+#include "designfont.h"
 
 #include "biorhythm.h"
 #include "chartdescription.h"
@@ -45,7 +46,7 @@ constexpr const char* kLinkProperty = "zuvLink";
 
 QFont pointFont(const QString& family, int points)
 {
-    QFont f(family);
+    QFont f(zuv::core::installedFamily(family));
     f.setPointSize(points);
     return f;
 }

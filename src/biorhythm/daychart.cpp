@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "daychart.h"
+#include "designfont.h"
 
 #include "biorhythm.h"
 #include "germandate.h"
@@ -59,7 +60,7 @@ void configureDayChart(ChartModel& m)
     m.left.minimum = -100;
     m.left.maximum = 100;
     m.left.showLabels = true;
-    QFont small(QStringLiteral("Small Fonts"));
+    QFont small(zuv::core::installedFamily(QStringLiteral("Small Fonts")));
     small.setPixelSize(9);
     m.left.labelFont = small;
     m.left.labelColor = Qt::black;
@@ -77,7 +78,7 @@ void configureDayChart(ChartModel& m)
     m.legend.visible = true;
     m.legend.alignment = zuv::charts::LegendAlignment::Right;
     m.legend.showLastValue = true;
-    QFont legend(QStringLiteral("Arial"));
+    QFont legend(zuv::core::installedFamily(QStringLiteral("Arial")));
     legend.setPointSize(8);
     m.legend.font = legend;
     m.titleFont = legend;

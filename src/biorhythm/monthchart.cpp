@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "monthchart.h"
+#include "designfont.h"
 
 #include "biomonth.h"
 #include "biorhythm.h"
@@ -20,7 +21,7 @@ namespace {
 
 QFont arialPixels(int pixels, bool bold = false)
 {
-    QFont f(QStringLiteral("Arial"));
+    QFont f(zuv::core::installedFamily(QStringLiteral("Arial")));
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
@@ -92,7 +93,7 @@ void configureMonthChart(ChartModel& m)
     m.legend.color = QColor(0xC0, 0xC0, 0xC0);
     m.legend.symbolWidthPercent = 100;
     m.legend.showLastValue = false;
-    QFont legend(QStringLiteral("Arial"));
+    QFont legend(zuv::core::installedFamily(QStringLiteral("Arial")));
     legend.setPointSize(8);
     m.legend.font = legend;
 

@@ -4,6 +4,8 @@
 // Settings of a chart: title, axes, legend, background and series. A plain value type;
 // the chart widget and every copy (image, printer, picture, SVG) draw from it.
 
+#include "designfont.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -16,7 +18,7 @@ namespace zuv::charts {
 // The font of every chart text unless set otherwise: Arial, 11 pixels high.
 inline QFont defaultChartFont()
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(zuv::core::installedFamily(QStringLiteral("Arial")));
     font.setPixelSize(11);
     return font;
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tform3.h"
+#include "designfont.h"
 #include "windowplacement.h"
 
 #include "dialogs.h"
@@ -114,7 +115,7 @@ TForm3::TForm3(zuv::store::Table* names, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setModal(false);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(QFont(zuv::core::installedFamily(QStringLiteral("MS Sans Serif")), 8));
     setFixedSize(364, 178);
 
     // The model is the grid's data source on the main window's name table.

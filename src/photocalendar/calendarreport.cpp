@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "calendarreport.h"
+#include "designfont.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -17,7 +18,7 @@ const QColor kBlue(0x00, 0x00, 0xFF);
 
 QFont makeFont(const QString& family, int points, bool bold = false)
 {
-    QFont f(family);
+    QFont f(zuv::core::installedFamily(family));
     f.setPointSize(points);
     f.setBold(bold);
     return f;

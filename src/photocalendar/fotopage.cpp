@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "fotopage.h"
+#include "designfont.h"
 
 #include "biopage.h"
 #include "dialogs.h"
@@ -104,7 +105,7 @@ FotoPage::FotoPage(zuv::store::Table& CLDBildkalender, zuv::bio::BioPage& bioPag
       m_report(reportWindow)
 {
     setObjectName(QStringLiteral("TabSheet2"));
-    m_fontDialogFont = QFont(QStringLiteral("MS Sans Serif"));
+    m_fontDialogFont = QFont(zuv::core::installedFamily(QStringLiteral("MS Sans Serif")));
     m_fontDialogFont.setPointSize(8);
     m_fontDialogColour = QColor(0x00, 0x00, 0x00);
     buildControls();
@@ -125,7 +126,7 @@ void FotoPage::buildControls()
     m_Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_Panel1->setLineWidth(2);
     m_Panel1->setGeometry(QRect(QPoint(0, 0), designSize()));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    QFont windowFont(zuv::core::installedFamily(QStringLiteral("MS Sans Serif")));
     windowFont.setPointSize(8);
     m_Panel1->setFont(windowFont);
     QWidget* p = m_Panel1;
@@ -141,7 +142,7 @@ void FotoPage::buildControls()
     m_CheckBox3 = place(new QCheckBox(tr("Mit &Zuvododerod"), p), "CheckBox3", 16, 192,
                         150, 17);
     m_Label5 = place(new QLabel(tr("&Geburtsdatum"), p), "Label5", 176, 174, 81, 14);
-    QFont arial8(QStringLiteral("Arial"));
+    QFont arial8(zuv::core::installedFamily(QStringLiteral("Arial")));
     arial8.setPointSize(8);
     m_Label5->setFont(arial8);
     m_Label5->hide();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Laying a MonthPage out on the report's design and drawing it.
 #include "monthpage.h"
+#include "designfont.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -235,7 +236,7 @@ ReportPage layoutMonthPage(const MonthPage& page, const CalendarReport& design)
             const TextMarkStyle* style = textMarkStyle(mark.kind);
             if (!style || mark.text.isEmpty())
                 continue;
-            QFont font(QString::fromLatin1(style->family));
+            QFont font(zuv::core::installedFamily(QString::fromLatin1(style->family)));
             font.setPointSize(style->pointSize);
             font.setBold(style->bold);
             const QRectF rect(box.rect.right() + 1, box.rect.top() + line * kMarkLineHeight,

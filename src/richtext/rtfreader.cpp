@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "rtfreader.h"
 
+#include "designfont.h"
 #include "dialogs.h"
 #include "rtfparser.h"
 #include "safefile.h"
@@ -223,7 +224,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharProps& p)
         f.setBackground(c);
     const auto font = m_fonts.constFind(p.font >= 0 ? p.font : m_deff);
     if (font != m_fonts.constEnd() && !font->name.isEmpty())
-        f.setFontFamilies(QStringList{font->name});
+        f.setFontFamilies(QStringList{zuv::core::installedFamily(font->name)});
     return m_formats.emplace(p, f).first->second;
 }
 

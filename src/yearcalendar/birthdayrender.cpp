@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "birthdayrender.h"
+#include "designfont.h"
 
 #include "dialogs.h"
 #include "pdfexport.h"
@@ -37,7 +38,7 @@ QFont titleFontOf(const QString& titleFont, int pointSize)
 
 QFont plainFont(int pointSize, bool bold = false, bool italic = false)
 {
-    QFont f(QStringLiteral("Arial"));
+    QFont f(zuv::core::installedFamily(QStringLiteral("Arial")));
     f.setPointSize(pointSize);
     f.setBold(bold);
     f.setItalic(italic);

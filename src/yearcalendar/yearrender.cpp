@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "yearrender.h"
+#include "designfont.h"
 
 #include "biorhythm.h"
 #include "chartrender.h"
@@ -226,7 +227,7 @@ ReportPage layoutCoverPage(const CoverPage& cover, const QString& titleFont,
     yearFont.setPointSize(72);
     page.texts.push_back({QStringLiteral("Jahr"), -1, QRectF(0, 80, width, 160), cover.title,
                           yearFont, QColor(0xFF, 0x00, 0x00), int(Qt::AlignCenter), false});
-    QFont small(QStringLiteral("Times New Roman"));
+    QFont small(zuv::core::installedFamily(QStringLiteral("Times New Roman")));
     small.setPointSize(12);
     page.texts.push_back({QStringLiteral("Region"), -1, QRectF(0, 240, width, 30), cover.subtitle,
                           small, QColor(0x00, 0x00, 0x00), int(Qt::AlignCenter), false});
