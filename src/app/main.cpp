@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "application.h"
 #include "language.h"
+#include "startupmemory.h"
 #include "tform1.h"
 #include "yearcli.h"
 
 int main(int argc, char** argv)
 {
+    zuv::app::prepareStartupMemory();
     // The year calendar's batch options run without a window.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
