@@ -8,6 +8,7 @@
 #include "birthdaysave.h"
 #include "datafolder.h"
 #include "designscaler.h"
+#include "windowbuffer.h"
 #include "windowscale.h"
 #include "dialogs.h"
 #include "fotopage.h"
@@ -520,6 +521,8 @@ void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     FormShow();
+    // One call instead of a page fault for each 4 KiB of the first paint.
+    zuv::widgets::mapWindowBuffer(*this);
 }
 
 void TForm1::changeEvent(QEvent* event)
