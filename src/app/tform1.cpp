@@ -92,7 +92,6 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Zuvododerod"));
-    setWindowIcon(zuv::info::programIcon());
     setFont(designWindowFont());
 
     auto* central = new QWidget(this);
@@ -523,6 +522,17 @@ void TForm1::showEvent(QShowEvent* event)
     FormShow();
     // One call instead of a page fault for each 4 KiB of the first paint.
     zuv::widgets::mapWindowBuffer(*this);
+}
+
+void TForm1::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    // The icon, drawn at five sizes, is for the title bar and the task bar, which the
+    // window system draws: it follows the window's first frame instead of delaying it.
+    if (!m_iconAsked) {
+        m_iconAsked = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(zuv::info::programIcon()); });
+    }
 }
 
 void TForm1::changeEvent(QEvent* event)

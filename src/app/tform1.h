@@ -93,6 +93,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -128,6 +129,8 @@ private:
     QProgressBar* m_progressBar = nullptr;
     QTimer* m_timer = nullptr;
     Sizing m_sizing;
+    // The program icon is set after the first frame (paintEvent).
+    bool m_iconAsked = false;
     QMenu* m_dateiMenu = nullptr;
     QMenu* m_zuvododerodMenu = nullptr;
     QMenu* m_kalenderMenu = nullptr;

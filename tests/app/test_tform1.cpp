@@ -3,6 +3,7 @@
 #include "apptestsupport.h"
 #include "biopage.h"
 #include "programfolder.h"
+#include "programicon.h"
 #include "tform1.h"
 #include "tform3.h"
 #include "yearwindow.h"
@@ -47,6 +48,18 @@ TEST_F(MainWindowTest, StartsOnTheBiorhythmPageWithTodaysDateAndClock)
         EXPECT_EQ(w.CLDSBio.asFloat(QString::fromLatin1(f)), 0.0) << f;
     EXPECT_TRUE(m_dialogs.infos.isEmpty());
     EXPECT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, ProgramIconFollowsTheFirstFrame)
+{
+    // Drawing the icon at five sizes would delay the first frame; it comes right after it.
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    w.show();
+    EXPECT_TRUE(w.windowIcon().isNull());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QApplication::processEvents();
+    EXPECT_EQ(w.windowIcon().cacheKey(), zuv::info::programIcon().cacheKey());
 }
 
 TEST_F(MainWindowTest, MenusFollowThePage)
