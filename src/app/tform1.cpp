@@ -58,6 +58,9 @@ using zuv::core::guarded;
 
 namespace {
 
+// The icon follows the first frame, or comes this long after the window is shown.
+constexpr int kIconAtTheLatestMs = 500;
+
 // The window's font and the status panels' widths at design.
 QFont designWindowFont()
 {
@@ -522,6 +525,8 @@ void TForm1::showEvent(QShowEvent* event)
     FormShow();
     // One call instead of a page fault for each 4 KiB of the first paint.
     zuv::widgets::mapWindowBuffer(*this);
+    // A window that is not painted soon (shown minimised) still gets its icon.
+    QTimer::singleShot(kIconAtTheLatestMs, this, [this] { setProgramIcon(); });
 }
 
 void TForm1::paintEvent(QPaintEvent* event)
@@ -531,8 +536,14 @@ void TForm1::paintEvent(QPaintEvent* event)
     // window system draws: it follows the window's first frame instead of delaying it.
     if (!m_iconAsked) {
         m_iconAsked = true;
-        QTimer::singleShot(0, this, [this] { setWindowIcon(zuv::info::programIcon()); });
+        QTimer::singleShot(0, this, [this] { setProgramIcon(); });
     }
+}
+
+void TForm1::setProgramIcon()
+{
+    if (windowIcon().cacheKey() != zuv::info::programIcon().cacheKey())
+        setWindowIcon(zuv::info::programIcon());
 }
 
 void TForm1::changeEvent(QEvent* event)

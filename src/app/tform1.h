@@ -94,6 +94,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Sets the program icon unless it is set; drawn once per run.
+    void setProgramIcon();
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
