@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tform1.h"
-#include "designfont.h"
 
 #include "aboutbox.h"
 #include "biopage.h"
 #include "birthdaysave.h"
 #include "datafolder.h"
+#include "designfont.h"
 #include "designscaler.h"
 #include "windowbuffer.h"
 #include "windowscale.h"

@@ -94,8 +94,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // Sets the program icon unless it is set; drawn once per run.
-    void setProgramIcon();
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -113,6 +111,8 @@ private:
     // The size and state of the last run (kept in zuv::core::settings()), cut to workArea.
     void restoreWindowSettings(const QRect& workArea);
     void saveWindowSettings();
+    // Sets the program icon unless it is set; drawn once per run.
+    void setProgramIcon();
     QDate today() const;
 
     std::function<QDateTime()> m_clock;

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <vector>
+
 namespace zuv::core {
 
 namespace {
@@ -18,9 +20,9 @@ struct LookAlikes {
 };
 
 // Design family and its installed look-alikes, best first.
-const LookAlikes* lookAlikeTable(std::size_t& count)
+const std::vector<LookAlikes>& lookAlikeTable()
 {
-    static const LookAlikes table[] = {
+    static const std::vector<LookAlikes> table{
         {"Arial", {QStringLiteral("Liberation Sans")}},
         {"Times New Roman", {QStringLiteral("Liberation Serif")}},
         {"MS Serif", {QStringLiteral("Liberation Serif")}},
@@ -30,7 +32,6 @@ const LookAlikes* lookAlikeTable(std::size_t& count)
         {"Book Antiqua", {QStringLiteral("P052")}},
         {"Calligraph421 BT", {QStringLiteral("Z003")}},
     };
-    count = std::size(table);
     return table;
 }
 
@@ -50,13 +51,11 @@ QString installedFamily(const QString& designFamily)
             return installed.contains(family, Qt::CaseInsensitive);
         };
         QHash<QString, QString> map;
-        std::size_t count = 0;
-        const LookAlikes* table = lookAlikeTable(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            const QString family = QString::fromUtf8(table[i].family);
+        for (const LookAlikes& entry : lookAlikeTable()) {
+            const QString family = QString::fromUtf8(entry.family);
             if (isInstalled(family))
                 continue;
-            for (const QString& lookAlike : table[i].lookAlikes) {
+            for (const QString& lookAlike : entry.lookAlikes) {
                 if (isInstalled(lookAlike)) {
                     map.insert(family.toCaseFolded(), lookAlike);
                     break;
@@ -70,10 +69,8 @@ QString installedFamily(const QString& designFamily)
 
 void registerLookAlikes()
 {
-    std::size_t count = 0;
-    const LookAlikes* table = lookAlikeTable(count);
-    for (std::size_t i = 0; i < count; ++i)
-        QFont::insertSubstitutions(QString::fromUtf8(table[i].family), table[i].lookAlikes);
+    for (const LookAlikes& entry : lookAlikeTable())
+        QFont::insertSubstitutions(QString::fromUtf8(entry.family), entry.lookAlikes);
 }
 
 } // namespace zuv::core
