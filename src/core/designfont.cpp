@@ -27,9 +27,10 @@ const std::vector<LookAlikes>& lookAlikeTable()
         {"Times New Roman", {QStringLiteral("Liberation Serif")}},
         {"MS Serif", {QStringLiteral("Liberation Serif")}},
         // Liberation Sans keeps the narrow metrics the captions were sized for.
-        {"MS Sans Serif", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {"MS Sans Serif",
+         {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")}},
         {"Small Fonts", {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {"Book Antiqua", {QStringLiteral("P052")}},
+        {"Book Antiqua", {QStringLiteral("P052"), QStringLiteral("Liberation Serif")}},
         {"Calligraph421 BT", {QStringLiteral("Z003")}},
     };
     return table;

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "aboutbox.h"
+
+#include "designfont.h"
 #include "windowplacement.h"
 
 #include "fileversion.h"
@@ -36,15 +38,6 @@ QRect placeOf(const char* name)
     return {};
 }
 
-// The first family that the system has; the others stand in for it with similar widths,
-// so the texts fit the box as laid out.
-QFont fontOf(const QStringList& families, int pointSize)
-{
-    QFont font(families.front(), pointSize);
-    font.setFamilies(families);
-    return font;
-}
-
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -75,9 +68,8 @@ TAboutBox::TAboutBox(QWidget* parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("Info "));
-    setFont(fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("Nimbus Sans")},
-                   8));
+    // The design's families or their look-alikes of similar widths, so the texts fit the box.
+    setFont(QFont(zuv::core::installedFamily(QStringLiteral("MS Sans Serif")), 8));
     setWindowIcon(programIcon());
     setFixedSize(kAboutBoxClientSize);
 
@@ -93,9 +85,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     m_ProgramIcon->setPixmap(programIcon().pixmap(64));
 
     m_ProductName = makeLabel("ProductName", QStringLiteral("Zuvododerod"), m_Panel1);
-    m_ProductName->setFont(fontOf({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),
-                                   QStringLiteral("Liberation Serif")},
-                                  10));
+    m_ProductName->setFont(QFont(zuv::core::installedFamily(QStringLiteral("Book Antiqua")), 10));
     m_Version = makeLabel("Version", tr("Version: "), m_Panel1);
     m_Copyright = makeLabel("Copyright", QString::fromUtf8(kMakerLine), m_Panel1);
     m_Label4 = makeLabel("Label4", QStringLiteral("Website:"), m_Panel1);
