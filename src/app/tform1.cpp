@@ -121,10 +121,9 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     // when first asked for). Each belongs to the main window: it stays in front of it,
     // opens centred on it and has no task-bar entry of its own.
     m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
-    m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste, this);
-    connect(m_nameList.get(), &zuv::people::TForm3::birthdayCalendarRequested, this,
-            [this] { Geburtstagskalender1Click(); });
-    m_bioPage->setNameListWindow(m_nameList.get());
+    // The name-list window is made when it is first asked for, like the about box: its
+    // grid and fonts would otherwise be built and scaled before the first frame.
+    m_bioPage->setNameListMaker([this] { nameListWindow(); });
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);
     m_fotoPage->setObjectName(QStringLiteral("TabSheet2"));
@@ -457,6 +456,17 @@ void TForm1::Inhalt1Click()
     zuv::info::Inhalt1Click(this);
 }
 
+zuv::people::TForm3& TForm1::nameListWindow()
+{
+    if (!m_nameList) {
+        m_nameList = std::make_unique<zuv::people::TForm3>(CDSNamensliste, this);
+        connect(m_nameList.get(), &zuv::people::TForm3::birthdayCalendarRequested, this,
+                [this] { Geburtstagskalender1Click(); });
+        m_bioPage->setNameListWindow(m_nameList.get());
+    }
+    return *m_nameList;
+}
+
 zuv::info::TAboutBox& TForm1::aboutBox()
 {
     if (!m_about) {
@@ -485,7 +495,8 @@ void TForm1::Geburtstagskalender1Click()
     } catch (const zuv::core::Error&) {
         // A damaged project only costs the pictures; the year window reports it.
     }
-    zuv::yearcal::saveBirthdayCalendar(m_nameList.get(), zuv::yearcal::peopleOf(CDSNamensliste),
+    QWidget* asking = m_nameList ? static_cast<QWidget*>(m_nameList.get()) : this;
+    zuv::yearcal::saveBirthdayCalendar(asking, zuv::yearcal::peopleOf(CDSNamensliste),
                                        project.pictures, project.titleFont);
 }
 
@@ -556,7 +567,8 @@ void TForm1::changeEvent(QEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The other windows go with the main window; the tables are written back.
-    m_nameList->close();
+    if (m_nameList)
+        m_nameList->close();
     // Closing the report window refreshes the biorhythm page; only an open one needs it.
     if (m_report->isVisible())
         m_report->close();

@@ -63,7 +63,8 @@ public:
     zuv::bio::BioPage& bioPage() { return *m_bioPage; }
     // The biorhythm month shown now: the biorhythm page computes it, the other views read it.
     zuv::bio::BioMonthModel& bioMonth() { return m_bioMonth; }
-    zuv::people::TForm3& nameListWindow() { return *m_nameList; }
+    // Made on first use (the name link, the tests).
+    zuv::people::TForm3& nameListWindow();
     // Made on first use: its fonts and the version read from the executable cost start-up time.
     zuv::info::TAboutBox& aboutBox();
     zuv::photo::TForm10& reportWindow() { return *m_report; }

@@ -15,6 +15,8 @@
 #include <QColor>
 #include <QDate>
 #include <QWidget>
+
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -44,6 +46,9 @@ public:
     // month chart's range in screen colours, birth date = today. Does not refresh.
     void initialise(const QDate& today);
     void setNameListWindow(zuv::people::TForm3* window) { m_nameList = window; }
+    // Called when the name link is used before a name-list window was set: the owner makes
+    // the window then and sets it.
+    void setNameListMaker(std::function<void()> make) { m_makeNameList = std::move(make); }
     // Colour and pen style of the day marker (yellow, solid unless set).
     void setMarker(const QColor& colour, Qt::PenStyle style);
     QColor MarkerColor() const { return m_month.options().markerColour; }
@@ -133,6 +138,7 @@ private:
     zuv::store::Table& m_CLDProzent;
     zuv::store::Table& m_CDSNamensliste;
     zuv::people::TForm3* m_nameList = nullptr;
+    std::function<void()> m_makeNameList;
     zuv::widgets::DesignScaler m_scaler;
     zuv::widgets::ScaleFactors m_scale;
 

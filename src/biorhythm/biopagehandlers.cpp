@@ -189,6 +189,8 @@ void BioPage::ComboBox3DblClick()
 
 void BioPage::StaticText5Click()
 {
+    if (!m_nameList && m_makeNameList)
+        m_makeNameList();
     if (m_nameList)
         m_nameList->showNameList();
 }

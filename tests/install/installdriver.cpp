@@ -118,6 +118,9 @@ bool nameBoxHolds(QMainWindow& main, const QString& name)
 
 void addName(Driver& d, QMainWindow& main)
 {
+    // The window is made when the name link under the name box is first used.
+    if (QObject* link = main.findChild<QObject*>(QStringLiteral("StaticText5")))
+        QMetaObject::invokeMethod(link, "clicked");
     auto* window = topLevel<QDialog>("TForm3");
     auto* grid = window ? window->findChild<QTableView*>(QStringLiteral("DBGrid1")) : nullptr;
     auto* close = window ? window->findChild<QPushButton*>(QStringLiteral("Button1")) : nullptr;
