@@ -2307,8 +2307,8 @@ either enlarged or reduced.</translation>
         <translation>Paper</translation>
     </message>
     <message>
-        <source>Dr&amp;uckerei (3 mm Beschnitt, Schnittmarken)</source>
-        <translation>Print &amp;shop (3 mm bleed, crop marks)</translation>
+        <source>Druckerei (&amp;3 mm Beschnitt, Schnittmarken)</source>
+        <translation>Print shop (&amp;3 mm bleed, crop marks)</translation>
     </message>
     <message>
         <source>Druckerei: 3 mm Beschnitt und Schnittmarken</source>
@@ -2344,7 +2344,7 @@ either enlarged or reduced.</translation>
     </message>
     <message>
         <source>Auss&amp;chnitt</source>
-        <translation>Foc&amp;us</translation>
+        <translation>Focu&amp;s</translation>
     </message>
     <message>
         <source>Unscharfe Bilder</source>
@@ -2430,7 +2430,7 @@ either enlarged or reduced.</translation>
         <translation>&amp;Biorhythm of</translation>
     </message>
     <message>
-        <source>&amp;Geburtstage</source>
+        <source>Geb&amp;urtstage</source>
         <translation>Birt&amp;hdays</translation>
     </message>
     <message>
@@ -2438,8 +2438,8 @@ either enlarged or reduced.</translation>
         <translation>&amp;Critical days</translation>
     </message>
     <message>
-        <source>mit &amp;intuitivem Rhythmus</source>
-        <translation>with &amp;intuitive rhythm</translation>
+        <source>mit intuitivem Rh&amp;ythmus</source>
+        <translation>with int&amp;uitive rhythm</translation>
     </message>
     <message>
         <source>&amp;Mondphasen</source>
@@ -2458,7 +2458,7 @@ either enlarged or reduced.</translation>
         <translation>2nd region: %1</translation>
     </message>
     <message>
-        <source>&amp;Titelschrift...</source>
+        <source>T&amp;itelschrift...</source>
         <translation>&amp;Title font...</translation>
     </message>
     <message>
@@ -2478,7 +2478,7 @@ either enlarged or reduced.</translation>
         <translation>Pri&amp;nt...</translation>
     </message>
     <message>
-        <source>Als &amp;Kalenderdatei speichern...</source>
+        <source>Als Ka&amp;lenderdatei speichern...</source>
         <translation>Sa&amp;ve as calendar file...</translation>
     </message>
     <message>

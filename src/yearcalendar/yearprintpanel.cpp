@@ -38,7 +38,7 @@ YearPrintPanel::YearPrintPanel(QWidget* parent) : QGroupBox(tr("Papier und Bilde
     m_paper = named(new QComboBox(this), "PaperBox", tr("Papier"));
     for (Paper p : kPapers)
         m_paper->addItem(zuv::photo::paperName(p));
-    m_bleed = named(new QCheckBox(tr("Dr&uckerei (3 mm Beschnitt, Schnittmarken)"), this), "BleedBox",
+    m_bleed = named(new QCheckBox(tr("Druckerei (&3 mm Beschnitt, Schnittmarken)"), this), "BleedBox",
                     tr("Druckerei: 3 mm Beschnitt und Schnittmarken"));
     m_firstMonth = named(new QComboBox(this), "FirstMonthBox", tr("Erster Monat"));
     for (int m = 1; m <= 12; ++m)

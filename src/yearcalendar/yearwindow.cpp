@@ -120,9 +120,9 @@ void YearWindow::buildControls()
     m_beforeBirth->hide();
     form->addRow(QString(), m_beforeBirth);
     auto* marks = new QHBoxLayout;
-    m_birthdays = named(new QCheckBox(tr("&Geburtstage"), this), "BirthdaysBox");
+    m_birthdays = named(new QCheckBox(tr("Geb&urtstage"), this), "BirthdaysBox");
     m_criticalDays = named(new QCheckBox(tr("&Kritische Tage"), this), "CriticalDaysBox");
-    m_intuitive = named(new QCheckBox(tr("mit &intuitivem Rhythmus"), this), "IntuitiveBox");
+    m_intuitive = named(new QCheckBox(tr("mit intuitivem Rh&ythmus"), this), "IntuitiveBox");
     marks->addWidget(m_birthdays);
     marks->addWidget(m_criticalDays);
     marks->addWidget(m_intuitive);
@@ -141,7 +141,7 @@ void YearWindow::buildControls()
     extras->addStretch();
     form->addRow(QString(), extras);
     auto* font = new QHBoxLayout;
-    QPushButton* fontButton = button(tr("&Titelschrift..."), "TitleFontButton", this);
+    QPushButton* fontButton = button(tr("T&itelschrift..."), "TitleFontButton", this);
     m_titleFontLabel = named(new QLabel(this), "TitleFontLabel");
     font->addWidget(fontButton);
     font->addWidget(m_titleFontLabel, 1);
@@ -186,7 +186,7 @@ void YearWindow::buildControls()
     m_previewButton = button(tr("&Vorschau..."), "PreviewButton", this);
     m_pdfButton = button(tr("Als &PDF speichern..."), "SavePdfButton", this);
     m_printButton = button(tr("&Drucken..."), "PrintButton", this);
-    m_icsButton = button(tr("Als &Kalenderdatei speichern..."), "SaveIcsButton", this);
+    m_icsButton = button(tr("Als Ka&lenderdatei speichern..."), "SaveIcsButton", this);
     QPushButton* close = button(tr("&Schließen"), "CloseButton", this);
     QPushButton* birthdays = button(tr("&Geburtstagskalender..."), "BirthdayCalendarButton", this);
     actions->addWidget(m_previewButton);

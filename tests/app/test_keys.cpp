@@ -3,6 +3,7 @@
 // The main window by keyboard alone: Enter, Esc in the birth-date field, the year keys and
 // the window's shortcuts, typed through the window system as a user types them.
 
+#include "accesskeys.h"
 #include "apptestsupport.h"
 #include "biopage.h"
 #include "daypicker.h"
@@ -298,6 +299,17 @@ TEST_F(KeysTest, ShortcutsOpenHelpPrintPreviewAndQuit)
 
     type(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(KeysTest, NoTwoControlsOfAPageShareAnAccessKey)
+{
+    TForm1 w(&fixedNow);
+    w.FormCreate();
+    w.show();
+    for (int page = 0; page < w.pageControl().count(); ++page) {
+        w.pageControl().setCurrentIndex(page);
+        EXPECT_EQ(zuv::testing::sharedAccessKeys(w), "") << "page " << page;
+    }
 }
 
 } // namespace

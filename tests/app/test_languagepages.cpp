@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The photo page and the year calendar in English: what the page shows and what the PDF
 // worker writes follow the language the program started with.
+#include "accesskeys.h"
 #include "apptestsupport.h"
 #include "biopage.h"
 #include "chart.h"
@@ -9,6 +10,7 @@
 #include "tform1.h"
 #include "tform10.h"
 #include "yearcli.h"
+#include "yearwindow.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -88,6 +90,22 @@ TEST_F(EnglishPagesTest, YearPdfPagesAreEnglish)
     for (const char* expected : {"January 2027", "Wk", "Tu We Th", "Holidays in Wien: 01. Neujahr"})
         EXPECT_TRUE(january.contains(QLatin1String(expected))) << expected << " not in: " << january.toStdString();
     EXPECT_FALSE(january.contains(QStringLiteral("Jänner"))) << january.toStdString();
+}
+
+// The translator gives each window's controls keys of their own as the German texts do.
+TEST_F(EnglishPagesTest, NoTwoControlsShareAnAccessKey)
+{
+    zuv::app::TForm1 w(&fixedNow);
+    w.FormCreate();
+    w.show();
+    for (int page = 0; page < w.pageControl().count(); ++page) {
+        w.pageControl().setCurrentIndex(page);
+        EXPECT_EQ(zuv::testing::sharedAccessKeys(w), "") << "page " << page;
+    }
+    w.Jahreskalender1Click();
+    ASSERT_NE(w.yearWindow(), nullptr);
+    EXPECT_EQ(zuv::testing::sharedAccessKeys(*w.yearWindow()), "");
+    w.yearWindow()->hide();
 }
 
 } // namespace
