@@ -117,12 +117,12 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     m_pageControl->addTab(m_bioPage, QStringLiteral("Zuvododerod"));
     m_bioPage->setAccessibleName(m_pageControl->tabText(0));
 
-    // The other windows exist hidden from the start, created in this order (the about box
-    // when first asked for). Each belongs to the main window: it stays in front of it,
+    // The report window exists hidden from the start; the name list and the about box are
+    // made when first asked for. Each belongs to the main window: it stays in front of it,
     // opens centred on it and has no task-bar entry of its own.
     m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
-    // The name-list window is made when it is first asked for, like the about box: its
-    // grid and fonts would otherwise be built and scaled before the first frame.
+    // Made at start, the name list's grid and fonts were built and scaled before the first
+    // frame.
     m_bioPage->setNameListMaker([this] { nameListWindow(); });
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);
