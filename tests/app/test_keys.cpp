@@ -3,12 +3,14 @@
 // The main window by keyboard alone: Enter, Esc in the birth-date field, the year keys and
 // the window's shortcuts, typed through the window system as a user types them.
 
+#include "aboutbox.h"
 #include "accesskeys.h"
 #include "apptestsupport.h"
 #include "biopage.h"
 #include "daypicker.h"
 #include "helpwindow.h"
 #include "pagewidgets.h"
+#include "tform10.h"
 #include "tform3.h"
 #include "printing.h"
 #include "programfolder.h"
@@ -301,7 +303,7 @@ TEST_F(KeysTest, ShortcutsOpenHelpPrintPreviewAndQuit)
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(KeysTest, NoTwoControlsOfAPageShareAnAccessKey)
+TEST_F(KeysTest, NoTwoControlsOfAWindowShareAnAccessKey)
 {
     TForm1 w(&fixedNow);
     w.FormCreate();
@@ -309,6 +311,13 @@ TEST_F(KeysTest, NoTwoControlsOfAPageShareAnAccessKey)
     for (int page = 0; page < w.pageControl().count(); ++page) {
         w.pageControl().setCurrentIndex(page);
         EXPECT_EQ(zuv::testing::sharedAccessKeys(w), "") << "page " << page;
+    }
+    for (QWidget* window : {static_cast<QWidget*>(&w.nameListWindow()),
+                            static_cast<QWidget*>(&w.reportWindow()),
+                            static_cast<QWidget*>(&w.aboutBox())}) {
+        window->show();
+        EXPECT_EQ(zuv::testing::sharedAccessKeys(*window), "") << window->objectName().toStdString();
+        window->hide();
     }
 }
 
