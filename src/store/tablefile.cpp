@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -397,6 +398,21 @@ bool create(const QString& path, const std::vector<FieldDef>& fields)
                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)))};
     syncFolder(QFileInfo(path).absolutePath());
     return true;
+}
+
+void removeLeftovers(const QString& path)
+{
+    const QFileInfo table(path);
+    const QString prefix = table.fileName() + QStringLiteral(".neu-");
+    QDir folder = table.absoluteDir();
+    const QStringList names = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        bool isNumber = false;
+        const pid_t pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0).toInt(&isNumber);
+        // A process of that id that still runs (or belongs to another user) may be making it.
+        if (isNumber && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            folder.remove(name);
+    }
 }
 
 void initialize(const QString& path, const std::vector<FieldDef>& fields)

@@ -324,6 +324,34 @@ TEST_F(StoreFaults, KillDuringSavesLosesNoAcknowledgedName)
     }
 }
 
+// A copy killed while it made the list leaves its half-made file beside it: the next start
+// removes it once that process is gone, and keeps those of a copy still running.
+TEST(StoreFaultsFirstStart, KilledMakersLeaveNoFilesBehind)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Namensliste");
+    // A process that runs until its input ends: its id is known before it is gone.
+    QProcess gone;
+    gone.start("cat", {});
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 goneId = gone.processId();
+    gone.closeWriteChannel();
+    ASSERT_TRUE(gone.waitForFinished());
+    const QString dead = file + QStringLiteral(".neu-%1-1").arg(goneId);
+    const QString running = file + QStringLiteral(".neu-%1-99").arg(::getpid());
+    const QString other = file + QStringLiteral(".neu-journal");   // not a maker's
+    for (const QString& f : {dead, dead + "-journal", running, other}) {
+        QFile out(f);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    }
+    makeNames(file, {"Anna"});
+    EXPECT_FALSE(QFileInfo::exists(dead));
+    EXPECT_FALSE(QFileInfo::exists(dead + "-journal"));
+    EXPECT_TRUE(QFileInfo::exists(running));
+    EXPECT_TRUE(QFileInfo::exists(other));
+    EXPECT_EQ(namesIn(file), QStringList{"Anna"});
+}
+
 // Two copies adding and deleting at the same time: each name acknowledged and not
 // deleted is there exactly once, each deleted one is gone.
 TEST_F(StoreFaults, TwoWritersKeepEachOthersNames)
