@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -406,11 +407,15 @@ void removeLeftovers(const QString& path)
     const QString prefix = table.fileName() + QStringLiteral(".neu-");
     QDir folder = table.absoluteDir();
     const QStringList names = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    // Making a file takes milliseconds. A younger one may belong to a copy whose process id
+    // means nothing here (another machine on a shared folder, another process namespace).
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-10 * 60);
     for (const QString& name : names) {
         bool isNumber = false;
         const pid_t pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0).toInt(&isNumber);
         // A process of that id that still runs (or belongs to another user) may be making it.
-        if (isNumber && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+        if (isNumber && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH
+            && QFileInfo(folder, name).lastModified() < settled)
             folder.remove(name);
     }
 }

@@ -56,8 +56,8 @@ std::vector<qint64> write(const QString& path, bool durable, const std::vector<F
 // Returns false when a file was there. Throws Failure.
 bool create(const QString& path, const std::vector<FieldDef>& fields);
 // Removes what create left beside path when its program was killed while making the file
-// (the name with ".neu-<process id>-<n>", and its journal), once that process is gone. The
-// files of a copy of the program still running are left alone.
+// (the name with ".neu-<process id>-<n>", and its journal), once that process is gone and
+// the file has not changed for ten minutes. The files of a copy still running are left alone.
 void removeLeftovers(const QString& path);
 // Gives an empty file (Unfinished, no longer being made) the schema, under SQLite's write
 // lock; a file that holds any object meanwhile is left as it is. Throws Failure.

@@ -5,6 +5,7 @@
 // acknowledged name is lost and what the user was told.
 #include "table.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -339,15 +340,22 @@ TEST(StoreFaultsFirstStart, KilledMakersLeaveNoFilesBehind)
     ASSERT_TRUE(gone.waitForFinished());
     const QString dead = file + QStringLiteral(".neu-%1-1").arg(goneId);
     const QString running = file + QStringLiteral(".neu-%1-99").arg(::getpid());
+    // A process id from elsewhere (a shared folder) that is not running here: too young.
+    const QString fresh = file + QStringLiteral(".neu-%1-2").arg(goneId);
     const QString other = file + QStringLiteral(".neu-journal");   // not a maker's
-    for (const QString& f : {dead, dead + "-journal", running, other}) {
+    const QDateTime yesterday = QDateTime::currentDateTimeUtc().addDays(-1);
+    for (const QString& f : {dead, dead + "-journal", running, fresh, other}) {
         QFile out(f);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        if (f != fresh) {
+            ASSERT_TRUE(out.setFileTime(yesterday, QFileDevice::FileModificationTime));
+        }
     }
     makeNames(file, {"Anna"});
     EXPECT_FALSE(QFileInfo::exists(dead));
     EXPECT_FALSE(QFileInfo::exists(dead + "-journal"));
     EXPECT_TRUE(QFileInfo::exists(running));
+    EXPECT_TRUE(QFileInfo::exists(fresh));
     EXPECT_TRUE(QFileInfo::exists(other));
     EXPECT_EQ(namesIn(file), QStringList{"Anna"});
 }
