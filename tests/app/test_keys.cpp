@@ -3,14 +3,12 @@
 // The main window by keyboard alone: Enter, Esc in the birth-date field, the year keys and
 // the window's shortcuts, typed through the window system as a user types them.
 
-#include "aboutbox.h"
-#include "accesskeys.h"
 #include "apptestsupport.h"
+#include "ownaccesskeys.h"
 #include "biopage.h"
 #include "daypicker.h"
 #include "helpwindow.h"
 #include "pagewidgets.h"
-#include "tform10.h"
 #include "tform3.h"
 #include "printing.h"
 #include "programfolder.h"
@@ -307,18 +305,7 @@ TEST_F(KeysTest, NoTwoControlsOfAWindowShareAnAccessKey)
 {
     TForm1 w(&fixedNow);
     w.FormCreate();
-    w.show();
-    for (int page = 0; page < w.pageControl().count(); ++page) {
-        w.pageControl().setCurrentIndex(page);
-        EXPECT_EQ(zuv::testing::sharedAccessKeys(w), "") << "page " << page;
-    }
-    for (QWidget* window : {static_cast<QWidget*>(&w.nameListWindow()),
-                            static_cast<QWidget*>(&w.reportWindow()),
-                            static_cast<QWidget*>(&w.aboutBox())}) {
-        window->show();
-        EXPECT_EQ(zuv::testing::sharedAccessKeys(*window), "") << window->objectName().toStdString();
-        window->hide();
-    }
+    expectOwnAccessKeys(w);
 }
 
 } // namespace

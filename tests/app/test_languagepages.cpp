@@ -2,17 +2,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The photo page and the year calendar in English: what the page shows and what the PDF
 // worker writes follow the language the program started with.
-#include "aboutbox.h"
-#include "accesskeys.h"
 #include "apptestsupport.h"
+#include "ownaccesskeys.h"
 #include "biopage.h"
 #include "chart.h"
 #include "language.h"
 #include "tform1.h"
 #include "tform10.h"
-#include "tform3.h"
 #include "yearcli.h"
-#include "yearwindow.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -99,22 +96,7 @@ TEST_F(EnglishPagesTest, NoTwoControlsShareAnAccessKey)
 {
     zuv::app::TForm1 w(&fixedNow);
     w.FormCreate();
-    w.show();
-    for (int page = 0; page < w.pageControl().count(); ++page) {
-        w.pageControl().setCurrentIndex(page);
-        EXPECT_EQ(zuv::testing::sharedAccessKeys(w), "") << "page " << page;
-    }
-    for (QWidget* window : {static_cast<QWidget*>(&w.nameListWindow()),
-                            static_cast<QWidget*>(&w.reportWindow()),
-                            static_cast<QWidget*>(&w.aboutBox())}) {
-        window->show();
-        EXPECT_EQ(zuv::testing::sharedAccessKeys(*window), "") << window->objectName().toStdString();
-        window->hide();
-    }
-    w.Jahreskalender1Click();
-    ASSERT_NE(w.yearWindow(), nullptr);
-    EXPECT_EQ(zuv::testing::sharedAccessKeys(*w.yearWindow()), "");
-    w.yearWindow()->hide();
+    expectOwnAccessKeys(w);
 }
 
 } // namespace

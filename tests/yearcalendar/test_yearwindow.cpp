@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The year calendar window, offscreen, its dialogs answered through the seam.
 
-#include "accesskeys.h"
 #include "picturefiles.h"
 #include "recordingdialogs.h"
 #include "picturechoice.h"
@@ -501,17 +500,6 @@ TEST_F(YearWindowTest, ALastProjectGoneOrDamagedIsReportedOnceAndTheDefaultOpens
         closeAndRestart(w);
         EXPECT_EQ(dialogs.errors.size(), 1) << "said once";
     }
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(YearWindowTest, NoTwoControlsShareAnAccessKey)
-{
-    auto w = makeWindow();
-    w->show();
-    EXPECT_EQ(zuv::testing::sharedAccessKeys(*w), "");
 }
 
 } // namespace
