@@ -364,9 +364,35 @@ std::vector<qint64> write(const QString& path, bool durable, const std::vector<F
     return ids;
 }
 
+namespace {
+
+// What a copy of the program killed while making the file beside path left there (the name
+// with ".neu-<process id>-<n>", and its journal), once that process is gone.
+void removeLeftovers(const QString& path)
+{
+    const QFileInfo table(path);
+    const QString prefix = table.fileName() + QStringLiteral(".neu-");
+    QDir folder = table.absoluteDir();
+    const QStringList names = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    // Making a file takes milliseconds. A younger one may belong to a copy whose process id
+    // means nothing here (another machine on a shared folder, another process namespace).
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-10 * 60);
+    for (const QString& name : names) {
+        bool isNumber = false;
+        const pid_t pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0).toInt(&isNumber);
+        // A process of that id that still runs (or belongs to another user) may be making it.
+        if (isNumber && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH
+            && QFileInfo(folder, name).lastModified() < settled)
+            folder.remove(name);
+    }
+}
+
+} // namespace
+
 bool create(const QString& path, const std::vector<FieldDef>& fields)
 {
     requireSafeEntries(path, false);
+    removeLeftovers(path);
     static std::atomic<int> serial{0};
     const QString temporary =
         path + QStringLiteral(".neu-%1-%2").arg(::getpid()).arg(++serial);
@@ -399,25 +425,6 @@ bool create(const QString& path, const std::vector<FieldDef>& fields)
                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)))};
     syncFolder(QFileInfo(path).absolutePath());
     return true;
-}
-
-void removeLeftovers(const QString& path)
-{
-    const QFileInfo table(path);
-    const QString prefix = table.fileName() + QStringLiteral(".neu-");
-    QDir folder = table.absoluteDir();
-    const QStringList names = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
-    // Making a file takes milliseconds. A younger one may belong to a copy whose process id
-    // means nothing here (another machine on a shared folder, another process namespace).
-    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-10 * 60);
-    for (const QString& name : names) {
-        bool isNumber = false;
-        const pid_t pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0).toInt(&isNumber);
-        // A process of that id that still runs (or belongs to another user) may be making it.
-        if (isNumber && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH
-            && QFileInfo(folder, name).lastModified() < settled)
-            folder.remove(name);
-    }
 }
 
 void initialize(const QString& path, const std::vector<FieldDef>& fields)

@@ -53,12 +53,9 @@ std::vector<qint64> write(const QString& path, bool durable, const std::vector<F
 // Makes a new, empty table file where there is none, durably: built under a name of its
 // own beside it and linked into place, so nobody sees it half made, and a file that
 // appeared meanwhile (a second copy of the program starting too) is never replaced.
-// Returns false when a file was there. Throws Failure.
+// What a copy killed meanwhile left of its own making is removed first. Returns false when a
+// file was there. Throws Failure.
 bool create(const QString& path, const std::vector<FieldDef>& fields);
-// Removes what create left beside path when its program was killed while making the file
-// (the name with ".neu-<process id>-<n>", and its journal), once that process is gone and
-// the file has not changed for ten minutes. The files of a copy still running are left alone.
-void removeLeftovers(const QString& path);
 // Gives an empty file (Unfinished, no longer being made) the schema, under SQLite's write
 // lock; a file that holds any object meanwhile is left as it is. Throws Failure.
 void initialize(const QString& path, const std::vector<FieldDef>& fields);

@@ -134,7 +134,6 @@ OpenReport openOrCreate(Table& table, const QString& filePath, const std::vector
     for (FieldDef& f : wanted)
         if (f.type != FieldType::String)
             f.size = 0;
-    tablefile::removeLeftovers(path);
     table.close();
     table.setFileName(path);
     table.setRecomputed(role == TableRole::Recomputed);

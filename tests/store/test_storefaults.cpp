@@ -325,39 +325,35 @@ TEST_F(StoreFaults, KillDuringSavesLosesNoAcknowledgedName)
     }
 }
 
-// A copy killed while it made the list leaves its half-made file beside it: the next start
-// removes it once that process is gone, and keeps those of a copy still running.
+// A copy killed while it made the list leaves its half-made file beside it. The next copy
+// that makes the list removes it once that process is gone and the file has rested; it keeps
+// a running copy's, and a young one whose process id may be another machine's.
 TEST(StoreFaultsFirstStart, KilledMakersLeaveNoFilesBehind)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("Namensliste");
-    // A process that runs until its input ends: its id is known before it is gone.
-    QProcess gone;
+    QProcess gone;   // runs until its input ends: its id is known before it is gone
     gone.start("cat", {});
     ASSERT_TRUE(gone.waitForStarted());
     const qint64 goneId = gone.processId();
     gone.closeWriteChannel();
     ASSERT_TRUE(gone.waitForFinished());
-    const QString dead = file + QStringLiteral(".neu-%1-1").arg(goneId);
-    const QString running = file + QStringLiteral(".neu-%1-99").arg(::getpid());
-    // A process id from elsewhere (a shared folder) that is not running here: too young.
-    const QString fresh = file + QStringLiteral(".neu-%1-2").arg(goneId);
-    const QString other = file + QStringLiteral(".neu-journal");   // not a maker's
-    const QDateTime yesterday = QDateTime::currentDateTimeUtc().addDays(-1);
-    for (const QString& f : {dead, dead + "-journal", running, fresh, other}) {
-        QFile out(f);
+    const struct {
+        QString name;
+        bool rested;
+        bool kept;
+    } files[] = {{file + QStringLiteral(".neu-%1-1").arg(goneId), true, false},
+                 {file + QStringLiteral(".neu-%1-99").arg(::getpid()), true, true},
+                 {file + QStringLiteral(".neu-%1-2").arg(goneId), false, true}};
+    for (const auto& f : files) {
+        QFile out(f.name);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        if (f != fresh) {
-            ASSERT_TRUE(out.setFileTime(yesterday, QFileDevice::FileModificationTime));
-        }
+        const QDateTime yesterday = QDateTime::currentDateTimeUtc().addDays(-1);
+        EXPECT_TRUE(!f.rested || out.setFileTime(yesterday, QFileDevice::FileModificationTime));
     }
     makeNames(file, {"Anna"});
-    EXPECT_FALSE(QFileInfo::exists(dead));
-    EXPECT_FALSE(QFileInfo::exists(dead + "-journal"));
-    EXPECT_TRUE(QFileInfo::exists(running));
-    EXPECT_TRUE(QFileInfo::exists(fresh));
-    EXPECT_TRUE(QFileInfo::exists(other));
-    EXPECT_EQ(namesIn(file), QStringList{"Anna"});
+    for (const auto& f : files)
+        EXPECT_EQ(QFileInfo::exists(f.name), f.kept) << f.name.toStdString();
 }
 
 // Two copies adding and deleting at the same time: each name acknowledged and not
