@@ -1,25 +1,50 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Every window of the program, and each page of the main window in turn, in the language
-// installed now: no access key reaches two of its controls.
+// No access key (Alt + underlined letter) reaches two visible controls of one window: Qt
+// would only move the focus between them. Checked for every window of the program.
 
-#include "accesskeys.h"
 #include "aboutbox.h"
 #include "tform1.h"
 #include "tform10.h"
 #include "tform3.h"
 #include "yearwindow.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+#include <map>
 
+// For the controls shown now: each access key claimed by more than one of the texts of
+// buttons, boxes, captions with a buddy and group titles.
+inline void expectOwnKeys(QWidget& window)
+{
+    std::map<QChar, QStringList> keys;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* group = qobject_cast<QGroupBox*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        const QString text = button ? button->text() : group ? group->title()
+                           : label && label->buddy() ? label->text() : QString();
+        const int at = text.indexOf(QLatin1Char('&'));   // "&&" is an ampersand
+        if (w->isVisibleTo(&window) && w->window() == &window && at >= 0
+            && at + 1 < text.size() && text.at(at + 1) != QLatin1Char('&'))
+            keys[text.at(at + 1).toLower()] << text;
+    }
+    for (const auto& [key, texts] : keys)
+        EXPECT_EQ(texts.size(), 1) << window.objectName().toStdString() << ": "
+                                   << texts.join(QStringLiteral(" | ")).toStdString();
+}
+
+// Each page of the main window in turn, then its other windows, in the language set now.
 inline void expectOwnAccessKeys(zuv::app::TForm1& w)
 {
     w.show();
     for (int page = 0; page < w.pageControl().count(); ++page) {
         w.pageControl().setCurrentIndex(page);
-        EXPECT_EQ(zuv::testing::sharedAccessKeys(w), "") << "page " << page;
+        expectOwnKeys(w);
     }
     w.Jahreskalender1Click();
     ASSERT_NE(w.yearWindow(), nullptr);
@@ -28,7 +53,7 @@ inline void expectOwnAccessKeys(zuv::app::TForm1& w)
                             static_cast<QWidget*>(&w.aboutBox()),
                             static_cast<QWidget*>(w.yearWindow())}) {
         window->show();
-        EXPECT_EQ(zuv::testing::sharedAccessKeys(*window), "") << window->objectName().toStdString();
+        expectOwnKeys(*window);
         window->hide();
     }
 }
