@@ -13,12 +13,10 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 #include <map>
 
-// For the controls shown now: each access key claimed by more than one of the texts of
-// buttons, boxes, captions with a buddy and group titles.
+// Buttons, boxes, captions with a buddy and group titles shown now, by access key.
 inline void expectOwnKeys(QWidget& window)
 {
     std::map<QChar, QStringList> keys;
@@ -48,10 +46,8 @@ inline void expectOwnAccessKeys(zuv::app::TForm1& w)
     }
     w.Jahreskalender1Click();
     ASSERT_NE(w.yearWindow(), nullptr);
-    for (QWidget* window : {static_cast<QWidget*>(&w.nameListWindow()),
-                            static_cast<QWidget*>(&w.reportWindow()),
-                            static_cast<QWidget*>(&w.aboutBox()),
-                            static_cast<QWidget*>(w.yearWindow())}) {
+    for (QWidget* window : std::vector<QWidget*>{&w.nameListWindow(), &w.reportWindow(),
+                                                &w.aboutBox(), w.yearWindow()}) {
         window->show();
         expectOwnKeys(*window);
         window->hide();

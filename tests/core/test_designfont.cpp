@@ -10,9 +10,8 @@ using zuv::core::installedFamily;
 
 TEST(DesignFont, DesignFamiliesAreDrawnByTheFamilyNamed)
 {
-    // The build machine has Liberation, DejaVu and the URW fonts (tools/deps.sh), none of
-    // the Windows families. A family that Qt has to search a fallback for costs start-up
-    // time, so every design family must come back as one Qt draws as named.
+    // Installed here (tools/deps.sh): Liberation, DejaVu, URW; no Windows family. A family
+    // Qt must search a fallback for costs start-up time: each comes back as one Qt draws.
     const struct {
         const char* design;
         const char* expected;
