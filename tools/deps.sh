@@ -8,7 +8,7 @@ ZUV_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   qt6-tools-dev qt6-l10n-tools
-  libsqlite3-dev libqpdf-dev
+  libsqlite3-dev libqpdf-dev libfontconfig-dev
   libical-dev tzdata khal
   libemf2svg-dev libwmf-dev libwmf-bin
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zuvododerod-Projekt
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "application.h"
+#include "fontconfiguration.h"
 #include "language.h"
 #include "startupmemory.h"
 #include "tform1.h"
@@ -16,7 +17,9 @@ int main(int argc, char** argv)
     if (zuv::yearcal::wantsCommandLine(arguments))
         return zuv::yearcal::runCommandLine(argc, argv, &zuv::app::setUpCommandLine);
 
+    std::future<void> fonts = zuv::app::readFontConfigurationAhead();
     zuv::app::Application app(argc, argv);
+    fonts.wait();
     zuv::app::TForm1 window;
     window.FormCreate();
     window.show();
