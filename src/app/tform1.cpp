@@ -121,8 +121,7 @@ TForm1::TForm1(std::function<QDateTime()> clock, QWidget* parent)
     // made when first asked for. Each belongs to the main window: it stays in front of it,
     // opens centred on it and has no task-bar entry of its own.
     m_report = std::make_unique<zuv::photo::TForm10>(CLDBildkalender, CLDSBio, *m_bioPage, this);
-    // Made at start, the name list's grid and fonts were built and scaled before the first
-    // frame.
+    // Not made here: its grid and fonts would be built and scaled before the first frame.
     m_bioPage->setNameListMaker([this] { nameListWindow(); });
 
     m_fotoPage = new zuv::photo::FotoPage(CLDBildkalender, *m_bioPage, *m_report);

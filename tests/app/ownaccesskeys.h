@@ -36,9 +36,11 @@ inline void expectOwnKeys(QWidget& window)
                                    << texts.join(QStringLiteral(" | ")).toStdString();
 }
 
-// Each page of the main window in turn, then its other windows, in the language set now.
-inline void expectOwnAccessKeys(zuv::app::TForm1& w)
+// Each page of a started main window in turn, then its other windows, in the language set now.
+inline void expectOwnAccessKeys(std::function<QDateTime()> clock)
 {
+    zuv::app::TForm1 w(std::move(clock));
+    w.FormCreate();
     w.show();
     for (int page = 0; page < w.pageControl().count(); ++page) {
         w.pageControl().setCurrentIndex(page);

@@ -303,9 +303,7 @@ TEST_F(KeysTest, ShortcutsOpenHelpPrintPreviewAndQuit)
 
 TEST_F(KeysTest, NoTwoControlsOfAWindowShareAnAccessKey)
 {
-    TForm1 w(&fixedNow);
-    w.FormCreate();
-    expectOwnAccessKeys(w);
+    expectOwnAccessKeys(&fixedNow);
 }
 
 } // namespace
