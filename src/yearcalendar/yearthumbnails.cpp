@@ -4,6 +4,7 @@
 
 #include "thumbnail.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QImageReader>
 #include <QThreadPool>
@@ -14,6 +15,17 @@ namespace zuv::yearcal {
 QThreadPool& pictureWorkers()
 {
     static QThreadPool pool;
+    // The decoders use Qt's image plugins, which are gone by the time statics are destroyed:
+    // the application waits for them as it ends, as it does for its own pool, and drops
+    // pictures that were only queued.
+    static const bool joinsAtExit = [] {
+        qAddPostRoutine([] {
+            pictureWorkers().clear();
+            pictureWorkers().waitForDone();
+        });
+        return true;
+    }();
+    (void)joinsAtExit;
     return pool;
 }
 
